@@ -1,0 +1,35 @@
+#include "options.h"
+#include "skinview.h"
+#include "tarnwickapp.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    TarnwickApp app(argc, argv);
+    const DemoOptions options = DemoOptions::parse(app.arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr,
+                     "tarnwick: %s\nusage: tarnwick [--skin blue|silver|black] [--size WxH] "
+                     "[--shot SCENE FILE.png] [FILE...]\n",
+                     qPrintable(options.error));
+        return 2;
+    }
+    if (!app.initInstance())
+        return 0;
+    app.setRibbonStyle(options.skin);
+
+    SkinView window;
+    window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);
+    window.show();
+
+    if (options.wantsShot()) {
+        if (options.shotScene != QLatin1String("main")) {
+            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main)\n",
+                         qPrintable(options.shotScene));
+            return 2;
+        }
+        return takeShot(&window, options.shotFile);
+    }
+    return app.exec();
+}

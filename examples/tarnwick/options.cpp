@@ -1,0 +1,64 @@
+#include "options.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+DemoOptions DemoOptions::parse(const QStringList& arguments)
+{
+    DemoOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (arg == QLatin1String("--skin") && hasValue) {
+            const QString name = arguments.at(++i);
+            if (name == QLatin1String("blue"))
+                options.skin = oru::RibbonApplication::Blue;
+            else if (name == QLatin1String("silver"))
+                options.skin = oru::RibbonApplication::Silver;
+            else if (name == QLatin1String("black"))
+                options.skin = oru::RibbonApplication::Black;
+            else
+                options.error = QStringLiteral("unknown skin '%1' (blue, silver, black)").arg(name);
+        } else if (arg == QLatin1String("--size") && hasValue) {
+            const QStringList parts = arguments.at(++i).split(QLatin1Char('x'));
+            bool okW = false;
+            bool okH = false;
+            if (parts.size() == 2)
+                options.size = QSize(parts[0].toInt(&okW), parts[1].toInt(&okH));
+            if (!okW || !okH || options.size.width() < 1 || options.size.height() < 1)
+                options.error = QStringLiteral("--size wants WIDTHxHEIGHT");
+        } else if (arg == QLatin1String("--shot") && i + 2 < arguments.size()) {
+            options.shotScene = arguments.at(++i);
+            options.shotFile = arguments.at(++i);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            options.error = QStringLiteral("unknown or incomplete option %1").arg(arg);
+        } else {
+            options.files.append(arg);
+        }
+    }
+    return options;
+}
+
+int takeShot(QWidget* window, const QString& file)
+{
+    // Let the window system map and paint everything first.
+    QEventLoop loop;
+    QTimer::singleShot(400, &loop, &QEventLoop::quit);
+    loop.exec();
+    QPixmap shot;
+    if (QScreen* screen = window->screen())
+        shot = screen->grabWindow(0);
+    if (shot.isNull())
+        shot = window->grab();
+    if (shot.isNull() || !shot.save(file, "PNG")) {
+        std::fprintf(stderr, "tarnwick: could not write %s\n", qPrintable(file));
+        return 1;
+    }
+    return 0;
+}

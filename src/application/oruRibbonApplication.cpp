@@ -1,0 +1,90 @@
+#include "oruRibbonApplication.h"
+
+#include "oruRibbonStyle.h"
+
+namespace oru {
+
+RibbonApplication::RibbonApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+RibbonApplication::~RibbonApplication() = default;
+
+RibbonApplication* RibbonApplication::theApp()
+{
+    return qobject_cast<RibbonApplication*>(QCoreApplication::instance());
+}
+
+RibbonStyle* RibbonApplication::ribbonStyle()
+{
+    // The built-in skins. They differ only in their colours and in the
+    // resource folder their images come from.
+    class blueRibbonStyle : public RibbonStyle
+    {
+    public:
+        blueRibbonStyle()
+        {
+            static const QRgb colors[16] = {
+                0xFFBFDBFF, 0xFFFAFAFA, 0xFF697079, 0xFFA0A0A0, 0xFF3E6AAA, 0xFFA0A0A0,
+                0xFF15428B, 0xFF15428B, 0xFF8D8D8D, 0xFF3E6AAA, 0xFF15428B, 0xFFB9D0ED,
+                0xFFD4E6F8, 0xFFECF3FB, 0xFF7496C2, 0xFFDEE2EC,
+            };
+            setColors(colors);
+            loadPixmaps(QStringLiteral("blue"));
+        }
+    };
+    class silverRibbonStyle : public RibbonStyle
+    {
+    public:
+        silverRibbonStyle()
+        {
+            static const QRgb colors[16] = {
+                0xFFD0D4DD, 0xFFFAFAFA, 0xFF5C626A, 0xFF8A8A8A, 0xFF356EAA, 0xFF8A8A8A,
+                0xFF4C535C, 0xFF4C535C, 0xFFA7A7A7, 0xFF535459, 0xFF4C535C, 0xFFA9B1B8,
+                0xFFE8EAEC, 0xFFF0F1F2, 0xFF252525, 0xFFCCCCCC,
+            };
+            setColors(colors);
+            loadPixmaps(QStringLiteral("silver"));
+        }
+    };
+    class blackRibbonStyle : public RibbonStyle
+    {
+    public:
+        blackRibbonStyle()
+        {
+            static const QRgb colors[16] = {
+                0xFF535353, 0xFFFAFAFA, 0xFFFFFFFF, 0xFFE1E1E1, 0xFFAED1FF, 0xFFE1E1E1,
+                0xFFFFFFFF, 0xFF000000, 0xFF8D8D8D, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFACACAC,
+                0xFFDAE2E2, 0xFFF7F7F7, 0xFF252525, 0xFFCCCCCC,
+            };
+            setColors(colors);
+            loadPixmaps(QStringLiteral("black"));
+        }
+    };
+
+    // Created together on the first call, in this order, and destroyed at
+    // process exit in the reverse order.
+    static blueRibbonStyle blue;
+    static blackRibbonStyle black;
+    static silverRibbonStyle silver;
+
+    switch (m_ribbonStyle) {
+    case Silver:
+        return &silver;
+    case Black:
+        return &black;
+    default:
+        return &blue;
+    }
+}
+
+void RibbonApplication::setRibbonStyle(eRibbonStyle style)
+{
+    m_ribbonStyle = style;
+    emit ribbonStyleChanged();
+}
+
+void RibbonApplication::setApplicationStyle(eAppStyle style)
+{
+    Q_UNUSED(style);
+}
+
+} // namespace oru

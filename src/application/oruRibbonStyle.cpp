@@ -1,0 +1,187 @@
+#include "oruRibbonStyle.h"
+
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+
+namespace oru {
+
+RibbonStyle::RibbonStyle() = default;
+
+RibbonStyle::~RibbonStyle() = default;
+
+void RibbonStyle::setColors(const QRgb (&colors)[16])
+{
+    QColor* const members[16] = {
+        &m_mainClientColor,         &m_mainMenuBgColor,
+        &m_activeTextColor,         &m_inactiveTextColor,
+        &m_activeTitleTextColor,    &m_inactiveTitleTextColor,
+        &m_normalCategoryTextColor, &m_highlightedCategoryTextColor,
+        &m_disabledCategoryTextColor, &m_categoryCaptionTextColor,
+        &m_categoryWrapperCaptionTextColor, &m_frameOutlineColor,
+        &m_frameNormalFillColor,    &m_frameHighlightedFillColor,
+        &m_frameSunkenColor,        &m_frameRaiseColor,
+    };
+    for (int i = 0; i < 16; ++i)
+        *members[i] = QColor::fromRgb(colors[i]);
+}
+
+void RibbonStyle::loadPixmaps(const QString& folder)
+{
+    struct Image
+    {
+        QPixmap RibbonStyle::*member;
+        const char* file;
+    };
+    // The frame and caption pieces first, then the system-button glyphs, then
+    // everything else as declared.
+    static const Image images[] = {
+        {&RibbonStyle::m_mainBorder, "MainBorder.png"},
+        {&RibbonStyle::m_mainBorderCaption, "MainBorderCaption.png"},
+        {&RibbonStyle::m_mainButton, "ButtonMain.png"},
+        {&RibbonStyle::m_quickAccessBar, "QuickAccessBar.png"},
+        {&RibbonStyle::m_statusBar, "StatusBar.png"},
+        {&RibbonStyle::m_statusBarExt, "StatusBarExt.png"},
+        {&RibbonStyle::m_sysBtnClose, "SysBtnClose.png"},
+        {&RibbonStyle::m_sysBtnCloseSmall, "SysBtnCloseSmall.png"},
+        {&RibbonStyle::m_sysBtnMaximize, "SysBtnMaximize.png"},
+        {&RibbonStyle::m_sysBtnMaximizeSmall, "SysBtnMaximizeSmall.png"},
+        {&RibbonStyle::m_sysBtnMinimize, "SysBtnMinimize.png"},
+        {&RibbonStyle::m_sysBtnMinimizeSmall, "SysBtnMinimizeSmall.png"},
+        {&RibbonStyle::m_sysBtnRestore, "SysBtnRestore.png"},
+        {&RibbonStyle::m_sysBtnRestoreSmall, "SysBtnRestoreSmall.png"},
+        {&RibbonStyle::m_sysBtnBack, "SysBtnBack.png"},
+        {&RibbonStyle::m_normalButtonSmall, "NormalButtonSmall.png"},
+        {&RibbonStyle::m_menuBarButton, "MenuBarButton.png"},
+        {&RibbonStyle::m_categories, "Categories.png"},
+        {&RibbonStyle::m_categoryTop, "CategoryTop.png"},
+        {&RibbonStyle::m_categoryBottom, "CategoryBottom.png"},
+        {&RibbonStyle::m_categoryWrapperBack, "CategoryWrapperBack.png"},
+        {&RibbonStyle::m_categoryWrapperIcon, "CategoryWrapperIcon.png"},
+        {&RibbonStyle::m_mainPanelBack, "MainPanelBack.png"},
+        {&RibbonStyle::m_horizontalMenuButtonCaption, "HMenuButtonCaption.png"},
+        {&RibbonStyle::m_horizontalMenuButtonMenu, "HMenuButtonMenu.png"},
+        {&RibbonStyle::m_verticalMenuButtonCaption, "VMenuButtonCaption.png"},
+        {&RibbonStyle::m_verticalMenuButtonMenu, "VMenuButtonMenu.png"},
+        {&RibbonStyle::m_mainPanelBorder, "MainPanelBorder.png"},
+        {&RibbonStyle::m_mainPanelSeparator, "MainPanelSeparator.png"},
+        {&RibbonStyle::m_mainPanelButton, "MainPanelButton.png"},
+        {&RibbonStyle::m_paletteBtnTop, "PaletteButtonTop.png"},
+        {&RibbonStyle::m_paletteBtnMiddle, "PaletteButtonMiddle.png"},
+        {&RibbonStyle::m_paletteBtnBottom, "PaletteButtonBottom.png"},
+        {&RibbonStyle::m_paletteItemLarge, "PaletteItemLarge.png"},
+        {&RibbonStyle::m_paletteItemSmall, "PaletteItemSmall.png"},
+        {&RibbonStyle::m_popupBorder, "PopupBorder.png"},
+        {&RibbonStyle::m_popupResizeBarBack, "PopupResizeBarBack.png"},
+        {&RibbonStyle::m_popupResizeBarIconB, "PopupResizeBarIconB.png"},
+        {&RibbonStyle::m_popupResizeBarIconBR, "PopupResizeBarIconBR.png"},
+        {&RibbonStyle::m_popupResizeBarIconTR, "PopupResizeBarIconTR.png"},
+        {&RibbonStyle::m_checkableMenuItemBack, "CheckableMenuItemBack.png"},
+        {&RibbonStyle::m_checkableMenuItemCheck, "CheckableMenuItemCheck.png"},
+        {&RibbonStyle::m_checkableMenuItemRadio, "CheckableMenuItemRadio.png"},
+        {&RibbonStyle::m_tabBarTabs, "TabBarTabs.png"},
+        {&RibbonStyle::m_sliderMinus, "SliderMinus.png"},
+        {&RibbonStyle::m_sliderPlus, "SliderPlus.png"},
+        {&RibbonStyle::m_sliderThumb, "SliderThumb.png"},
+        {&RibbonStyle::m_btnGroupFirst, "BtnGroupFirst.png"},
+        {&RibbonStyle::m_btnGroupMidle, "BtnGroupMidle.png"},
+        {&RibbonStyle::m_btnGroupLast, "BtnGroupLast.png"},
+        {&RibbonStyle::m_comboBox, "ComboBox.png"},
+        {&RibbonStyle::m_tooltipBack, "TooltipBack.png"},
+        {&RibbonStyle::m_toolBoxTabBack, "ToolBoxBack.png"},
+        {&RibbonStyle::m_terminateProgressButton, "TerminateButton.png"},
+    };
+    static_assert(sizeof(images) / sizeof(images[0]) == 54, "every skin image is loaded once");
+
+    const QString base = QStringLiteral(":/oru/ribbon/") + folder + QLatin1Char('/');
+    for (const Image& image : images)
+        this->*image.member = QPixmap(base + QLatin1String(image.file));
+}
+
+namespace {
+
+// Inclusive-corner rectangle, as the symbol geometry is written.
+QRect corners(int left, int top, int right, int bottom)
+{
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void drawTriangle(QPainter& painter, const QPoint& a, const QPoint& b, const QPoint& c)
+{
+    const QPoint points[3] = {a, b, c};
+    painter.drawPolygon(points, 3, Qt::OddEvenFill);
+}
+
+void drawBar(QPainter& painter, const QRect& bar)
+{
+    painter.drawRects(&bar, 1);
+}
+
+// A rectangle of the given size centred on the centre of @p on.
+QRect centred(int width, int height, const QRect& on)
+{
+    QRect r(0, 0, width, height);
+    r.moveCenter(on.center());
+    return r;
+}
+
+} // namespace
+
+void RibbonStyle::drawSymbol(QPainter& painter, const QRect& rect, eSymbolType type)
+{
+    const int L = rect.left();
+    const int T = rect.top();
+    const int R = rect.right();
+    const int B = rect.bottom();
+    const int W = rect.width();
+    const int H = rect.height();
+    const int cx = (L + R) / 2;
+    const int cy = (T + B) / 2;
+    const int s = qMin(W, H);
+
+    switch (type) {
+    case ArrowUp:
+        drawTriangle(painter, QPoint(R, B), QPoint(L, B), QPoint(cx, T));
+        break;
+    case ArrowDown:
+        drawTriangle(painter, QPoint(L, T), QPoint(R, T), QPoint(cx, B));
+        break;
+    case ArrowLeft:
+        drawTriangle(painter, QPoint(R, T), QPoint(R, B), QPoint(L, cy));
+        break;
+    case ArrowRight:
+        drawTriangle(painter, QPoint(L, T), QPoint(R, cy), QPoint(L, B));
+        break;
+    case MoreDown: {
+        drawBar(painter, corners(L, T, R - 1, T + H / 4 - 1));
+        const int M = T + H / 2;
+        drawTriangle(painter, QPoint(L, M), QPoint(R, M), QPoint(cx, B));
+        break;
+    }
+    case NavFirst: {
+        const QRect S = centred(s, s, rect);
+        const QRect Q = corners(S.left() + s / 2, S.top(), S.right(), S.bottom());
+        drawSymbol(painter, Q, ArrowLeft);
+        drawBar(painter, corners(Q.left() - s / 8, Q.top(), Q.left() - 1, Q.bottom() - 1));
+        break;
+    }
+    case NavPrev:
+        drawSymbol(painter, centred(s / 2, s, rect), ArrowLeft);
+        break;
+    case NavNext:
+        drawSymbol(painter, centred(s / 2, s, rect), ArrowRight);
+        break;
+    case NavLast: {
+        const QRect S = centred(s, s, rect);
+        const QRect Q = corners(S.left(), S.top(), S.right() - s / 2, S.bottom());
+        drawSymbol(painter, Q, ArrowRight);
+        drawBar(painter, corners(Q.right(), Q.top(), Q.right() + s / 8 - 1, Q.bottom() - 1));
+        break;
+    }
+    case SymbolNone:
+    default:
+        break;
+    }
+}
+
+} // namespace oru

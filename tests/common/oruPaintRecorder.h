@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QBrush>
+#include <QFont>
+#include <QLineF>
+#include <QPaintDevice>
+#include <QPen>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+#include <QVector>
+
+#include <memory>
+
+class QPixmap;
+
+namespace oru::test {
+
+/// One drawing call received by the recorder, in device coordinates.
+struct PaintOp
+{
+    enum Kind
+    {
+        Pixmap,
+        TiledPixmap,
+        Image,
+        Text,
+        Polygon,
+        Rects,
+        Lines,
+        Path,
+        Ellipse,
+        Points
+    };
+
+    Kind kind = Pixmap;
+    QRectF target;       ///< pixmap/image target, ellipse or path bounds, text item origin rect
+    QRectF source;       ///< pixmap/image source rectangle
+    qint64 pixmapKey = 0; ///< QPixmap::cacheKey() of the drawn pixmap
+    QString text;
+    QFont font;
+    QPointF position;    ///< text baseline origin
+    QPolygonF polygon;
+    int polygonMode = 0; ///< QPaintEngine::PolygonDrawMode
+    QVector<QRectF> rects;
+    QVector<QLineF> lines;
+    QPen pen;
+    QBrush brush;
+    qreal opacity = 1.0;
+};
+
+/// A paint device that keeps every drawing call instead of pixels, so that
+/// tests can compare what a widget paints with the geometry it must have.
+/// `widget->render(&recorder)` records a widget's paint event.
+class PaintRecorder : public QPaintDevice
+{
+public:
+    explicit PaintRecorder(const QSize& size = QSize(2000, 1500));
+    ~PaintRecorder() override;
+
+    QPaintEngine* paintEngine() const override;
+
+    const QVector<PaintOp>& ops() const;
+    QVector<PaintOp> ops(PaintOp::Kind kind) const;
+    /// Draws of exactly this pixmap (same cache key), in painting order.
+    QVector<PaintOp> pixmapDraws(const QPixmap& pixmap) const;
+    /// Every text drawn, in painting order.
+    QStringList texts() const;
+    void clear();
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    class Engine;
+    QSize m_size;
+    std::unique_ptr<Engine> m_engine;
+};
+
+} // namespace oru::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <oruRibbonApplication.h>
+
+#include <QtTest>
+
+namespace oru::test {
+
+/// The application object of every test: a RibbonApplication with the fixed
+/// test font (DejaVu Sans, 13 pixels) and the Fusion style, so that text
+/// metrics and base-style drawing are the same on every machine.
+class TestApplication : public RibbonApplication
+{
+    Q_OBJECT
+
+public:
+    TestApplication(int& argc, char** argv);
+    bool initInstance() override { return true; }
+
+    /// The font the tests measure text with.
+    static QFont testFont();
+};
+
+/// True when the suite runs on a real X server (the xcb platform).
+bool onX11();
+
+} // namespace oru::test
+
+/// Entry point of a test executable over oru::test::TestApplication.
+#define ORU_TEST_MAIN(TestObject)                                                                  \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        oru::test::TestApplication app(argc, argv);                                                \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
