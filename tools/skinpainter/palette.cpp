@@ -39,14 +39,14 @@ void setWarmStates(SkinPalette& s)
                    gloss("#FFFDE8", "#FFEDB3", "#FFD966", "#FFEBA6"));
     s.lightHover = look(rgb("#E6DAB0"), rgba("#FFFFFF", 200),
                         gloss("#FFFEF7", "#FFF8E0", "#FFF0C4", "#FFF6DC"));
-    s.checked = look(rgb("#D2B36C"), rgba("#FFF8E4", 170),
-                     gloss("#FEF0C8", "#FDE2A0", "#FCCB5E", "#FDE39C"));
-    s.checkedHover = look(rgb("#C29A56"), rgba("#FFF2D6", 160),
-                          gloss("#FDE3B0", "#FCCE83", "#F9B047", "#FBD384"));
-    s.pressed = look(rgb("#A47C4A"), rgba("#FFE2BC", 120),
-                     gloss("#F8D3A8", "#F5B675", "#F0922E", "#F7C062"));
-    s.open = look(rgb("#B08A55"), rgba("#FFE8C8", 130),
-                  gloss("#FADDBA", "#F7C68E", "#F4A445", "#F9CB7A"));
+    s.checked = look(rgb("#C9A25E"), rgba("#FFF3D8", 160),
+                     gloss("#FDE5B0", "#FCD391", "#F9B748", "#FCDD98"));
+    s.checkedHover = look(rgb("#B98F4E"), rgba("#FFEACC", 150),
+                          gloss("#FCD9A4", "#FAC27C", "#F5A13C", "#F9CD7E"));
+    s.pressed = look(rgb("#9C7544"), rgba("#FFDDB8", 110),
+                     gloss("#F6C898", "#F3A865", "#EE8424", "#F6BC5B"));
+    s.open = look(rgb("#A8804C"), rgba("#FFE4C4", 120),
+                  gloss("#F9D4AA", "#F6B876", "#F29A3A", "#F8C870"));
     s.disabledHover = look(rgb("#CACACA"), rgba("#FFFFFF", 200),
                            gloss("#FBFBFB", "#F2F2F2", "#E9E9E9", "#F1F1F1"));
     s.closeHover = look(rgb("#8F3125"), rgba("#FFC9BD", 150),
