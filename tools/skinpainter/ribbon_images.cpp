@@ -73,7 +73,9 @@ void sheetTab(QPainter& p, const QRect& r, const QColor& top, const QColor& bott
         }
         pixel(p, x0 + left, y, outline);
         pixel(p, x0 + right, y, outline);
-        if (row >= 1 && right - 1 > left + 1)
+        // The highlight stays inside the left end: column 4 is stretched and
+        // must hold nothing but the fill.
+        if (left + 1 < 4)
             pixel(p, x0 + left + 1, y, highlight);
     }
 }
