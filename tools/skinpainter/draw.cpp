@@ -156,10 +156,4 @@ void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src)
     p.setCompositionMode(old);
 }
 
-void gripDot(QPainter& p, int x, int y, const QColor& dark, const QColor& light)
-{
-    box(p, QRect(x + 1, y + 1, 2, 2), light);
-    box(p, QRect(x, y, 2, 2), dark);
-}
-
 } // namespace skinpainter

@@ -62,7 +62,4 @@ void box(QPainter& p, const QRect& r, const QColor& c);
 // Copies `src` part of `image` to `to` unscaled, replacing what is there.
 void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src);
 
-// A small square dot with a light emboss below-right, as used on grips.
-void gripDot(QPainter& p, int x, int y, const QColor& dark, const QColor& light);
-
 } // namespace skinpainter
