@@ -79,8 +79,12 @@ QStringList resourceFiles()
 QByteArray qrcText()
 {
     QByteArray text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/oru/ribbon\">\n";
-    for (const QString& file : resourceFiles())
-        text += "        <file>" + file.toUtf8() + "</file>\n";
+    // PNG data is already compressed and is stored as it is; the icon files
+    // (uncompressed bitmaps) are packed with zlib.
+    for (const QString& file : resourceFiles()) {
+        const QByteArray algorithm = file.endsWith(QLatin1String(".ico")) ? "zlib" : "none";
+        text += "        <file compression-algorithm=\"" + algorithm + "\">" + file.toUtf8() + "</file>\n";
+    }
     text += "    </qresource>\n</RCC>\n";
     return text;
 }
