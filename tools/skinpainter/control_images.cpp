@@ -6,11 +6,9 @@
 
 #include <vector>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 using Looks = std::vector<const StateLook*>;
 
@@ -18,13 +16,17 @@ using Looks = std::vector<const StateLook*>;
 void stateStrip(QPainter& p, const QSize& frame, const Looks& looks, int corners = AllCorners,
                 qreal radius = 2.0)
 {
-    forEachFrame(p, frame, int(looks.size()),
-                 [&](int i, const QRect& r) { drawStateFrame(p, r, *looks[size_t(i)], corners, radius); });
+    forEachFrame(p, frame, int(looks.size()), [&](int i, const QRect& r) {
+        drawStateFrame(p, r, *looks[size_t(i)], corners, radius);
+    });
 }
 
 // The line between the two parts of a split button: the state's outline,
 // softened a little towards the highlight so it reads as an inner divider.
-QColor dividerColor(const StateLook& look) { return mix(look.outline, look.highlight, 0.25); }
+QColor dividerColor(const StateLook& look)
+{
+    return mix(look.outline, look.highlight, 0.25);
+}
 
 // Split buttons are painted as one box and cut into their caption and menu
 // parts, so a part drawn next to the other (or stretched over it in the unsplit
@@ -50,7 +52,8 @@ QImage verticalSplitBox(const StateLook& look)
 
 // Segments of a button group: `first`/`last` say which outer ends are rounded;
 // inner ends get a divider on the right and an etched line on the left.
-void groupSegment(QPainter& p, const QRect& r, const StateLook& look, bool isNormal, bool first, bool last)
+void groupSegment(QPainter& p, const QRect& r, const StateLook& look, bool isNormal, bool first,
+                  bool last)
 {
     const int corners = (first ? LeftCorners : NoCorners) | (last ? RightCorners : NoCorners);
     const QRect box = r.adjusted(first ? 0 : -3, 0, last ? 0 : 3, 0);
@@ -58,7 +61,8 @@ void groupSegment(QPainter& p, const QRect& r, const StateLook& look, bool isNor
     if (!last)
         vline(p, r.right(), r.top() + 1, r.bottom() - 1, dividerColor(look));
     if (!first)
-        vline(p, r.left(), r.top() + 1, r.bottom() - 1, isNormal ? look.highlight : dividerColor(look));
+        vline(p, r.left(), r.top() + 1, r.bottom() - 1,
+              isNormal ? look.highlight : dividerColor(look));
 }
 
 void groupStrip(QPainter& p, const SkinPalette& s, bool first, bool last)
@@ -98,19 +102,22 @@ void uniformBand(QPainter& p, int y0, int y1, int width, const StateLook& look, 
 void paintPaletteItemSmall(QPainter& p, const SkinPalette& s)
 {
     // Hovered, pressed, checked, checked and hovered, hovered while disabled.
-    stateStrip(p, QSize(22, 22), {&s.hover, &s.pressed, &s.checked, &s.checkedHover, &s.disabledHover});
+    stateStrip(p, QSize(22, 22),
+               {&s.hover, &s.pressed, &s.checked, &s.checkedHover, &s.disabledHover});
 }
 
 void paintPaletteItemLarge(QPainter& p, const SkinPalette& s)
 {
-    stateStrip(p, QSize(43, 66), {&s.hover, &s.pressed, &s.checked, &s.checkedHover, &s.disabledHover});
+    stateStrip(p, QSize(43, 66),
+               {&s.hover, &s.pressed, &s.checked, &s.checkedHover, &s.disabledHover});
 }
 
 void paintNormalButtonSmall(QPainter& p, const SkinPalette& s)
 {
     // Idle (drawn by status-bar toggles and disabled checked buttons), hovered,
     // pressed, checked and hovered, checked.
-    stateStrip(p, QSize(22, 22), {&s.buttonNormal, &s.hover, &s.pressed, &s.checkedHover, &s.checked});
+    stateStrip(p, QSize(22, 22),
+               {&s.buttonNormal, &s.hover, &s.pressed, &s.checkedHover, &s.checked});
 }
 
 void paintMainPanelButton(QPainter& p, const SkinPalette& s)
@@ -119,9 +126,18 @@ void paintMainPanelButton(QPainter& p, const SkinPalette& s)
     stateStrip(p, QSize(54, 23), {&s.buttonNormal, &s.hover, &s.checked});
 }
 
-void paintBtnGroupFirst(QPainter& p, const SkinPalette& s) { groupStrip(p, s, true, false); }
-void paintBtnGroupMiddle(QPainter& p, const SkinPalette& s) { groupStrip(p, s, false, false); }
-void paintBtnGroupLast(QPainter& p, const SkinPalette& s) { groupStrip(p, s, false, true); }
+void paintBtnGroupFirst(QPainter& p, const SkinPalette& s)
+{
+    groupStrip(p, s, true, false);
+}
+void paintBtnGroupMiddle(QPainter& p, const SkinPalette& s)
+{
+    groupStrip(p, s, false, false);
+}
+void paintBtnGroupLast(QPainter& p, const SkinPalette& s)
+{
+    groupStrip(p, s, false, true);
+}
 
 // Caption frames of split buttons: hovered, pressed (also "toggled"), menu open,
 // toggled and hovered, default action disabled, the other part hovered.
@@ -179,7 +195,10 @@ void paintVMenuButtonMenu(QPainter& p, const SkinPalette& s)
     });
 }
 
-void paintPaletteButtonTop(QPainter& p, const SkinPalette& s) { paletteScrollStrip(p, s, 21, true, TopRight); }
+void paintPaletteButtonTop(QPainter& p, const SkinPalette& s)
+{
+    paletteScrollStrip(p, s, 21, true, TopRight);
+}
 void paintPaletteButtonMiddle(QPainter& p, const SkinPalette& s)
 {
     paletteScrollStrip(p, s, 19, false, NoCorners);

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
 QColor mix(const QColor& a, const QColor& b, qreal t)
 {
@@ -144,9 +143,15 @@ void vline(QPainter& p, int x, int y0, int y1, const QColor& c)
         p.fillRect(QRect(x, y0, 1, y1 - y0 + 1), c);
 }
 
-void pixel(QPainter& p, int x, int y, const QColor& c) { p.fillRect(QRect(x, y, 1, 1), c); }
+void pixel(QPainter& p, int x, int y, const QColor& c)
+{
+    p.fillRect(QRect(x, y, 1, 1), c);
+}
 
-void box(QPainter& p, const QRect& r, const QColor& c) { p.fillRect(r, c); }
+void box(QPainter& p, const QRect& r, const QColor& c)
+{
+    p.fillRect(r, c);
+}
 
 void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src)
 {

@@ -8,10 +8,10 @@
 #include <QPainterPath>
 #include <functional>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-enum Corner {
+enum Corner
+{
     NoCorners = 0,
     TopLeft = 1,
     TopRight = 2,
@@ -46,7 +46,8 @@ void drawStateFrame(QPainter& p, const QRect& r, const StateLook& look, int corn
                     qreal radius = 2.0);
 
 // drawStateFrame into a fresh image of the given size.
-QImage stateBox(const QSize& size, const StateLook& look, int corners = AllCorners, qreal radius = 2.0);
+QImage stateBox(const QSize& size, const StateLook& look, int corners = AllCorners,
+                qreal radius = 2.0);
 
 // Calls `paint` once per state frame of a vertical strip, with the painter
 // clipped to that frame and the frame rectangle as argument.

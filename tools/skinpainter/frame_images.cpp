@@ -5,16 +5,17 @@
 #include "draw.h"
 #include "images.h"
 
-namespace skinpainter
+namespace skinpainter {
+
+namespace {
+
+constexpr int kHalf = 35; // width of one activation half
+constexpr int kEdge = 7;  // unscaled end of a half
+
+const FrameLook& frameLook(const SkinPalette& s, int half)
 {
-
-namespace
-{
-
-constexpr int kHalf = 35;  // width of one activation half
-constexpr int kEdge = 7;   // unscaled end of a half
-
-const FrameLook& frameLook(const SkinPalette& s, int half) { return half == 0 ? s.active : s.inactive; }
+    return half == 0 ? s.active : s.inactive;
+}
 
 void clearPixel(QPainter& p, int x, int y)
 {
@@ -31,7 +32,8 @@ void clearPixel(QPainter& p, int x, int y)
 void steppedCorner(QPainter& p, int cx, int cy, int dx, int dy, const FrameLook& f)
 {
     const auto at = [&](int u, int v) { return QPoint(cx + u * dx, cy + v * dy); };
-    for (const QPoint& q : {at(0, 0), at(1, 0), at(2, 0), at(3, 0), at(0, 1), at(1, 1), at(0, 2), at(0, 3)})
+    for (const QPoint& q :
+         {at(0, 0), at(1, 0), at(2, 0), at(3, 0), at(0, 1), at(1, 1), at(0, 2), at(0, 3)})
         clearPixel(p, q.x(), q.y());
     for (const QPoint& q : {at(2, 1), at(3, 1), at(1, 2), at(1, 3)})
         pixel(p, q.x(), q.y(), f.outline);
@@ -142,7 +144,8 @@ void paintStatusBar(QPainter& p, const SkinPalette& s)
         hline(p, x0, x1, 0, f.statusLine);
         sideEdge(p, x0, 0, 15, 1, f);
         sideEdge(p, x1, 0, 15, -1, f);
-        bottomBand(p, x0, x1, 16, f.statusBottom, mix(f.statusBottom, f.outline, 0.18), true, true, f);
+        bottomBand(p, x0, x1, 16, f.statusBottom, mix(f.statusBottom, f.outline, 0.18), true, true,
+                   f);
     }
 }
 
@@ -162,7 +165,8 @@ void paintStatusBarExt(QPainter& p, const SkinPalette& s)
         // Rows 16-22: the border under both, with the bottom-right corner.
         bottomBand(p, x0, x0 + 2, 16, f.statusBottom, mix(f.statusBottom, f.outline, 0.18), false,
                    false, f);
-        bottomBand(p, x0 + 3, x1, 16, f.extBottom, mix(f.extBottom, f.outline, 0.18), false, true, f);
+        bottomBand(p, x0 + 3, x1, 16, f.extBottom, mix(f.extBottom, f.outline, 0.18), false, true,
+                   f);
     }
 }
 

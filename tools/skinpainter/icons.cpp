@@ -8,11 +8,9 @@
 
 #include <algorithm>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 // Icons are designed on a 48-unit grid and scaled to each size.
 QImage iconCanvas(int size, const std::function<void(QPainter&)>& paint)
@@ -215,7 +213,7 @@ QByteArray encodeDib(const QImage& source)
     for (int y = h - 1; y >= 0; --y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x)
-            put32(out, line[x]);  // 0xAARRGGBB stored little-endian is B, G, R, A
+            put32(out, line[x]); // 0xAARRGGBB stored little-endian is B, G, R, A
     }
     for (int y = h - 1; y >= 0; --y) {
         QByteArray row(maskStride, '\0');
@@ -228,8 +226,14 @@ QByteArray encodeDib(const QImage& source)
     return out;
 }
 
-quint16 get16(const QByteArray& d, int at) { return qFromLittleEndian<quint16>(d.constData() + at); }
-quint32 get32(const QByteArray& d, int at) { return qFromLittleEndian<quint32>(d.constData() + at); }
+quint16 get16(const QByteArray& d, int at)
+{
+    return qFromLittleEndian<quint16>(d.constData() + at);
+}
+quint32 get32(const QByteArray& d, int at)
+{
+    return qFromLittleEndian<quint32>(d.constData() + at);
+}
 
 } // namespace
 
@@ -301,18 +305,18 @@ QByteArray encodeIco(const std::vector<QImage>& images)
         bodies.push_back(encodeDib(image));
 
     QByteArray out;
-    put16(out, 0);  // reserved
-    put16(out, 1);  // type: icon
+    put16(out, 0); // reserved
+    put16(out, 1); // type: icon
     put16(out, quint16(images.size()));
     quint32 offset = quint32(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
         const int side = images[i].width();
         out.append(char(side >= 256 ? 0 : side));
         out.append(char(side >= 256 ? 0 : images[i].height()));
-        out.append(char(0));  // no palette
-        out.append(char(0));  // reserved
-        put16(out, 1);        // planes
-        put16(out, 32);       // bits per pixel
+        out.append(char(0)); // no palette
+        out.append(char(0)); // reserved
+        put16(out, 1);       // planes
+        put16(out, 32);      // bits per pixel
         put32(out, quint32(bodies[i].size()));
         put32(out, offset);
         offset += quint32(bodies[i].size());

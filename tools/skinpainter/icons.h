@@ -7,8 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
 // The sizes every .ico file carries, largest first.
 const std::vector<int>& iconSizes();
@@ -18,11 +17,11 @@ using IconPainter = std::function<QImage(int size)>;
 
 struct IconDef
 {
-    QString path;  // relative to the icons folder
+    QString path; // relative to the icons folder
     IconPainter paint;
 };
 
-QImage defaultAppIcon();  // 48x48, used by the application button when the host sets none
+QImage defaultAppIcon(); // 48x48, used by the application button when the host sets none
 
 const std::vector<IconDef>& icoFiles();
 

@@ -2,11 +2,9 @@
 
 #include "draw.h"
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 // Builds the table entries; the optional calls describe the slicing so that the
 // contact sheet can mark it.
@@ -63,7 +61,8 @@ struct Def
     }
 
 private:
-    static void repeat(std::vector<int>& out, std::initializer_list<int> values, int period, int extent)
+    static void repeat(std::vector<int>& out, std::initializer_list<int> values, int period,
+                       int extent)
     {
         const int step = period > 0 ? period : extent;
         for (int base = 0; base < extent; base += step)
@@ -77,15 +76,16 @@ std::vector<ImageDef> buildTable()
 {
     std::vector<Def> t;
     // Window frame images: active half in columns 0-34, inactive in 35-69.
-    t.push_back(Def("MainBorder.png", 70, 23, paintMainBorder)
-                    .halves().rows({15, 16}).sliceX({7, 28}, 35));
-    t.push_back(Def("MainBorderCaption.png", 70, 31, paintMainBorderCaption)
-                    .halves().sliceX({7, 28}, 35));
+    t.push_back(
+        Def("MainBorder.png", 70, 23, paintMainBorder).halves().rows({15, 16}).sliceX({7, 28}, 35));
+    t.push_back(
+        Def("MainBorderCaption.png", 70, 31, paintMainBorderCaption).halves().sliceX({7, 28}, 35));
     t.push_back(Def("ButtonMain.png", 38, 114, paintButtonMain).frames(38));
     t.push_back(Def("QuickAccessBar.png", 64, 26, paintQuickAccessBar).cols({32}).sliceX({15, 20}));
-    t.push_back(Def("StatusBar.png", 70, 23, paintStatusBar).halves().rows({16}).sliceX({7, 28}, 35));
-    t.push_back(Def("StatusBarExt.png", 70, 23, paintStatusBarExt)
-                    .halves().rows({16}).sliceX({3, 28}, 35));
+    t.push_back(
+        Def("StatusBar.png", 70, 23, paintStatusBar).halves().rows({16}).sliceX({7, 28}, 35));
+    t.push_back(
+        Def("StatusBarExt.png", 70, 23, paintStatusBarExt).halves().rows({16}).sliceX({3, 28}, 35));
     t.push_back(Def("SysBtnBack.png", 17, 32, paintSysBtnBack).frames(16));
     t.push_back(Def("ToolBoxBack.png", 9, 113, paintToolBoxBack).rows({23, 46, 68, 91}));
     t.push_back(Def("SysBtnClose.png", 17, 80, paintSysBtnClose).frames(16));
@@ -96,26 +96,40 @@ std::vector<ImageDef> buildTable()
     t.push_back(Def("SysBtnMinimizeSmall.png", 13, 60, paintSysBtnMinimizeSmall).frames(12));
     t.push_back(Def("SysBtnRestore.png", 17, 80, paintSysBtnRestore).frames(16));
     t.push_back(Def("SysBtnRestoreSmall.png", 13, 60, paintSysBtnRestoreSmall).frames(12));
-    t.push_back(Def("NormalButtonSmall.png", 22, 110, paintNormalButtonSmall).frames(22).nine(2, 22));
+    t.push_back(
+        Def("NormalButtonSmall.png", 22, 110, paintNormalButtonSmall).frames(22).nine(2, 22));
     t.push_back(Def("MenuBarButton.png", 57, 120, paintMenuBarButton).frames(24).sliceX({5, 52}));
     t.push_back(Def("Categories.png", 80, 92, paintCategories).sliceX({5, 75}));
     t.push_back(Def("CategoryTop.png", 100, 136, paintCategoryTop)
-                    .frames(68).sliceX({3, 97}).sliceY({3}, 68));
+                    .frames(68)
+                    .sliceX({3, 97})
+                    .sliceY({3}, 68));
     t.push_back(Def("CategoryBottom.png", 100, 34, paintCategoryBottom)
-                    .frames(17).sliceX({3, 97}).sliceY({14}, 17));
+                    .frames(17)
+                    .sliceX({3, 97})
+                    .sliceY({14}, 17));
     t.push_back(Def("CategoryWrapperBack.png", 52, 255, paintCategoryWrapperBack)
-                    .frames(85).sliceX({3, 49}));
+                    .frames(85)
+                    .sliceX({3, 49}));
     t.push_back(Def("CategoryWrapperIcon.png", 38, 38, paintCategoryWrapperIcon));
-    t.push_back(Def("MainPanelBack.png", 9, 38, paintMainPanelBack).sliceX({4, 5}).sliceY({10, 11}));
+    t.push_back(
+        Def("MainPanelBack.png", 9, 38, paintMainPanelBack).sliceX({4, 5}).sliceY({10, 11}));
     t.push_back(Def("HMenuButtonCaption.png", 22, 132, paintHMenuButtonCaption)
-                    .frames(22).sliceX({2, 21}).sliceY({2, 20}, 22));
+                    .frames(22)
+                    .sliceX({2, 21})
+                    .sliceY({2, 20}, 22));
     t.push_back(Def("HMenuButtonMenu.png", 11, 110, paintHMenuButtonMenu)
-                    .frames(22).sliceX({9}).sliceY({2, 20}, 22));
-    t.push_back(Def("VMenuButtonCaption.png", 43, 234, paintVMenuButtonCaption)
-                    .frames(39).sliceX({2, 41}));
+                    .frames(22)
+                    .sliceX({9})
+                    .sliceY({2, 20}, 22));
+    t.push_back(
+        Def("VMenuButtonCaption.png", 43, 234, paintVMenuButtonCaption).frames(39).sliceX({2, 41}));
     t.push_back(Def("VMenuButtonMenu.png", 43, 135, paintVMenuButtonMenu)
-                    .frames(27).sliceX({2, 41}).sliceY({25}, 27));
-    t.push_back(Def("MainPanelBorder.png", 5, 5, paintMainPanelBorder).sliceX({2, 3}).sliceY({2, 3}));
+                    .frames(27)
+                    .sliceX({2, 41})
+                    .sliceY({25}, 27));
+    t.push_back(
+        Def("MainPanelBorder.png", 5, 5, paintMainPanelBorder).sliceX({2, 3}).sliceY({2, 3}));
     t.push_back(Def("MainPanelSeparator.png", 2, 55, paintMainPanelSeparator).sliceY({2}));
     t.push_back(Def("MainPanelButton.png", 54, 69, paintMainPanelButton).frames(23).nine(2, 23));
     t.push_back(Def("PaletteButtonTop.png", 15, 84, paintPaletteButtonTop).frames(21));
@@ -129,7 +143,8 @@ std::vector<ImageDef> buildTable()
     t.push_back(Def("PopupResizeBarIconBR.png", 9, 8, paintPopupResizeBarIconBR));
     t.push_back(Def("PopupResizeBarIconTR.png", 9, 8, paintPopupResizeBarIconTR));
     t.push_back(Def("CheckableMenuItemBack.png", 20, 40, paintCheckableMenuItemBack)
-                    .frames(20).nine(2, 20));
+                    .frames(20)
+                    .nine(2, 20));
     t.push_back(Def("CheckableMenuItemCheck.png", 10, 28, paintCheckableMenuItemCheck).frames(14));
     t.push_back(Def("CheckableMenuItemRadio.png", 10, 28, paintCheckableMenuItemRadio).frames(14));
     t.push_back(Def("TabBarTabs.png", 21, 32, paintTabBarTabs).frames(16).sliceX({4, 5}));
@@ -139,8 +154,8 @@ std::vector<ImageDef> buildTable()
     t.push_back(Def("BtnGroupFirst.png", 22, 110, paintBtnGroupFirst).frames(22));
     t.push_back(Def("BtnGroupMidle.png", 22, 110, paintBtnGroupMiddle).frames(22));
     t.push_back(Def("BtnGroupLast.png", 22, 110, paintBtnGroupLast).frames(22));
-    t.push_back(Def("ComboBox.png", 72, 22, paintComboBox)
-                    .cols({11, 12, 24, 36, 48, 60}).sliceY({2, 20}));
+    t.push_back(
+        Def("ComboBox.png", 72, 22, paintComboBox).cols({11, 12, 24, 36, 48, 60}).sliceY({2, 20}));
     t.push_back(Def("TooltipBack.png", 15, 15, paintTooltipBack).sliceX({2, 13}).sliceY({2, 13}));
     t.push_back(Def("TerminateButton.png", 18, 54, paintTerminateButton).frames(18));
 

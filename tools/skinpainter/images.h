@@ -9,8 +9,7 @@
 #include <QString>
 #include <vector>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
 using PaintFunction = void (*)(QPainter& p, const SkinPalette& s);
 

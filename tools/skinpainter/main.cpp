@@ -22,8 +22,7 @@
 
 using namespace skinpainter;
 
-namespace
-{
+namespace {
 
 QTextStream& out()
 {
@@ -78,12 +77,14 @@ QStringList resourceFiles()
 
 QByteArray qrcText()
 {
-    QByteArray text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/oru/ribbon\">\n";
+    QByteArray text =
+        "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/oru/ribbon\">\n";
     // PNG data is already compressed and is stored as it is; the icon files
     // (uncompressed bitmaps) are packed with zlib.
     for (const QString& file : resourceFiles()) {
         const QByteArray algorithm = file.endsWith(QLatin1String(".ico")) ? "zlib" : "none";
-        text += "        <file compression-algorithm=\"" + algorithm + "\">" + file.toUtf8() + "</file>\n";
+        text += "        <file compression-algorithm=\"" + algorithm + "\">" + file.toUtf8() +
+                "</file>\n";
     }
     text += "    </qresource>\n</RCC>\n";
     return text;
@@ -113,7 +114,8 @@ int writeAll(const QString& dir)
     }
     if (!writeFile(dir + QStringLiteral("/oruResources.qrc"), qrcText()))
         return 1;
-    out() << "wrote " << resourceFiles().size() << " files and oruResources.qrc to " << dir << Qt::endl;
+    out() << "wrote " << resourceFiles().size() << " files and oruResources.qrc to " << dir
+          << Qt::endl;
     return 0;
 }
 
@@ -149,8 +151,8 @@ int verifyIco(const QString& path)
         reader.jumpToImage(i);
         const QImage image = reader.read();
         if (image.isNull() || image.width() != image.height() || !image.hasAlphaChannel()) {
-            err() << path << ": image " << i << " unreadable or without alpha (" << reader.errorString() << ")"
-                  << Qt::endl;
+            err() << path << ": image " << i << " unreadable or without alpha ("
+                  << reader.errorString() << ")" << Qt::endl;
             ++failures;
             continue;
         }
@@ -159,7 +161,8 @@ int verifyIco(const QString& path)
     std::sort(read.begin(), read.end());
     std::sort(expected.begin(), expected.end());
     if (read != expected) {
-        err() << path << ": Qt's reader returned other sizes than 128, 64, 48, 32, 24, 16" << Qt::endl;
+        err() << path << ": Qt's reader returned other sizes than 128, 64, 48, 32, 24, 16"
+              << Qt::endl;
         ++failures;
     }
     return failures;
@@ -170,7 +173,8 @@ int verifyAll(const QString& dir)
     int failures = 0, checked = 0;
     for (const SkinPalette& palette : allPalettes()) {
         for (const ImageDef& def : skinImages()) {
-            const QString path = dir + QLatin1Char('/') + palette.name + QLatin1Char('/') + def.file;
+            const QString path =
+                dir + QLatin1Char('/') + palette.name + QLatin1Char('/') + def.file;
             const QImage image(path);
             ++checked;
             if (image.isNull()) {
@@ -190,7 +194,8 @@ int verifyAll(const QString& dir)
         ++failures;
     }
     if (!QImageReader::supportedImageFormats().contains("ico")) {
-        err() << "Qt has no ico reader here; only the header parser checks the .ico files" << Qt::endl;
+        err() << "Qt has no ico reader here; only the header parser checks the .ico files"
+              << Qt::endl;
     }
     for (const IconDef& icon : icoFiles()) {
         ++checked;
@@ -206,7 +211,8 @@ int verifyAll(const QString& dir)
         err() << "oruResources.qrc is missing or out of date" << Qt::endl;
         ++failures;
     }
-    out() << "checked " << checked << " files: " << (failures == 0 ? "all correct" : "FAILURES") << Qt::endl;
+    out() << "checked " << checked << " files: " << (failures == 0 ? "all correct" : "FAILURES")
+          << Qt::endl;
     return failures == 0 ? 0 : 1;
 }
 
@@ -222,7 +228,8 @@ int writeSkinPicture(const QString& skin, const QString& file, bool preview)
 
 int usage()
 {
-    err() << "usage: skinpainter --out DIR | --verify DIR | --sheet SKIN FILE.png | --preview SKIN FILE.png"
+    err() << "usage: skinpainter --out DIR | --verify DIR | --sheet SKIN FILE.png | --preview SKIN "
+             "FILE.png"
           << Qt::endl;
     return 2;
 }

@@ -3,11 +3,9 @@
 #include "draw.h"
 #include "images.h"
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 // A flat look of one colour, for borders whose middle must be uniform.
 StateLook solid(const QColor& outline, const QColor& highlight, const QColor& fill)
@@ -86,15 +84,16 @@ void paintPopupBorder(QPainter& p, const SkinPalette& s)
 {
     // 3-pixel corners and edges; the centre pixel fills the popup (it shows as
     // the title band of sub-menus and the background of palette popups).
-    drawStateFrame(p, QRect(0, 0, 7, 7), solid(s.popupOutline, s.popupHighlight, s.popupFill), AllCorners,
-                   3.0);
+    drawStateFrame(p, QRect(0, 0, 7, 7), solid(s.popupOutline, s.popupHighlight, s.popupFill),
+                   AllCorners, 3.0);
 }
 
 void paintPopupResizeBarBack(QPainter& p, const SkinPalette& s)
 {
     // Stretched sideways between the popup's border columns: uniform columns,
     // a separator line on top and a soft gradient below it.
-    p.fillRect(QRect(0, 0, 3, 11), verticalGradient(mix(s.popupFill, Qt::white, 0.6), s.popupFill, 1, 10));
+    p.fillRect(QRect(0, 0, 3, 11),
+               verticalGradient(mix(s.popupFill, Qt::white, 0.6), s.popupFill, 1, 10));
     hline(p, 0, 2, 0, mix(s.popupOutline, s.popupFill, 0.35));
     hline(p, 0, 2, 1, withAlpha(Qt::white, 180));
 }
@@ -156,8 +155,14 @@ void paintCheckableMenuItemRadio(QPainter& p, const SkinPalette& s)
     }
 }
 
-void paintSliderPlus(QPainter& p, const SkinPalette& s) { sliderButtonStrip(p, s, true); }
-void paintSliderMinus(QPainter& p, const SkinPalette& s) { sliderButtonStrip(p, s, false); }
+void paintSliderPlus(QPainter& p, const SkinPalette& s)
+{
+    sliderButtonStrip(p, s, true);
+}
+void paintSliderMinus(QPainter& p, const SkinPalette& s)
+{
+    sliderButtonStrip(p, s, false);
+}
 
 void paintSliderThumb(QPainter& p, const SkinPalette& s)
 {

@@ -1,12 +1,13 @@
 #include "palette.h"
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
-QColor rgb(const char* hex) { return QColor(QString::fromLatin1(hex)); }
+QColor rgb(const char* hex)
+{
+    return QColor(QString::fromLatin1(hex));
+}
 
 QColor rgba(const char* hex, int alpha)
 {
@@ -24,12 +25,15 @@ Gloss gloss(const char* t0, const char* t1, const char* b0, const char* b1, qrea
 Gloss flat(const char* top, const char* bottom)
 {
     const QColor a = rgb(top), b = rgb(bottom);
-    const QColor m = QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2,
-                            (a.blue() + b.blue()) / 2);
+    const QColor m =
+        QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
     return Gloss{a, m, m, b, 0.5};
 }
 
-StateLook look(QColor outline, QColor highlight, Gloss fill) { return StateLook{outline, highlight, fill}; }
+StateLook look(QColor outline, QColor highlight, Gloss fill)
+{
+    return StateLook{outline, highlight, fill};
+}
 
 // Hover, pressed and checked are warm amber in every skin, as users expect
 // from this family of ribbons; only the idle looks follow the skin.
@@ -83,30 +87,45 @@ SkinPalette bluePalette()
 {
     SkinPalette s;
     s.name = QStringLiteral("blue");
-    static const char* const table[16] = {"#BFDBFF", "#FAFAFA", "#697079", "#A0A0A0",
-                                          "#3E6AAA", "#A0A0A0", "#15428B", "#15428B",
-                                          "#8D8D8D", "#3E6AAA", "#15428B", "#B9D0ED",
-                                          "#D4E6F8", "#ECF3FB", "#7496C2", "#DEE2EC"};
+    static const char* const table[16] = {
+        "#BFDBFF", "#FAFAFA", "#697079", "#A0A0A0", "#3E6AAA", "#A0A0A0", "#15428B", "#15428B",
+        "#8D8D8D", "#3E6AAA", "#15428B", "#B9D0ED", "#D4E6F8", "#ECF3FB", "#7496C2", "#DEE2EC"};
     setColourTable(s, table);
     setWarmStates(s);
 
-    s.active = FrameLook{rgb("#5A84BF"), rgba("#F4F8FE", 200),
+    s.active = FrameLook{rgb("#5A84BF"),
+                         rgba("#F4F8FE", 200),
                          gloss("#E6EFFB", "#D9E7F9", "#CDE0F8", "#C0DAFC", 0.45),
-                         rgb("#C2DBFB"), rgb("#9DBDE6"),
-                         rgb("#8EAFDC"), rgb("#DCE8F8"), rgb("#BCD3F1"),
-                         rgb("#C0D5F1"), rgb("#A3C0E6"),
-                         rgb("#8CADDB"), rgb("#EEF4FD"),
-                         rgb("#94B2DC"), rgb("#E9F1FC"), rgb("#CADDF6")};
-    s.inactive = FrameLook{rgb("#A9BEDC"), rgba("#FAFCFF", 200),
+                         rgb("#C2DBFB"),
+                         rgb("#9DBDE6"),
+                         rgb("#8EAFDC"),
+                         rgb("#DCE8F8"),
+                         rgb("#BCD3F1"),
+                         rgb("#C0D5F1"),
+                         rgb("#A3C0E6"),
+                         rgb("#8CADDB"),
+                         rgb("#EEF4FD"),
+                         rgb("#94B2DC"),
+                         rgb("#E9F1FC"),
+                         rgb("#CADDF6")};
+    s.inactive = FrameLook{rgb("#A9BEDC"),
+                           rgba("#FAFCFF", 200),
                            gloss("#EEF3FA", "#E6EEF8", "#E0EAF7", "#D8E6F8", 0.45),
-                           rgb("#D7E5F8"), rgb("#BCD0EC"),
-                           rgb("#B3C9E7"), rgb("#E7EFF9"), rgb("#D5E3F5"),
-                           rgb("#D6E3F5"), rgb("#C7D8EF"),
-                           rgb("#B6CBE7"), rgb("#F5F8FD"),
-                           rgb("#BACCE6"), rgb("#F2F6FC"), rgb("#DDE8F7")};
-    s.glyph = GlyphColors{rgb("#3D5F93"), rgb("#8FA6C6"), rgba("#FFFFFF", 170),
-                          rgb("#2D4E80"),   rgb("#1F3A63"), rgba("#FFFFFF", 110),
-                          rgb("#A9B8CC")};
+                           rgb("#D7E5F8"),
+                           rgb("#BCD0EC"),
+                           rgb("#B3C9E7"),
+                           rgb("#E7EFF9"),
+                           rgb("#D5E3F5"),
+                           rgb("#D6E3F5"),
+                           rgb("#C7D8EF"),
+                           rgb("#B6CBE7"),
+                           rgb("#F5F8FD"),
+                           rgb("#BACCE6"),
+                           rgb("#F2F6FC"),
+                           rgb("#DDE8F7")};
+    s.glyph =
+        GlyphColors{rgb("#3D5F93"), rgb("#8FA6C6"),       rgba("#FFFFFF", 170), rgb("#2D4E80"),
+                    rgb("#1F3A63"), rgba("#FFFFFF", 110), rgb("#A9B8CC")};
 
     s.pageOutline = rgb("#8DB2E3");
     s.pageHighlight = rgba("#FFFFFF", 150);
@@ -168,30 +187,45 @@ SkinPalette silverPalette()
 {
     SkinPalette s;
     s.name = QStringLiteral("silver");
-    static const char* const table[16] = {"#D0D4DD", "#FAFAFA", "#5C626A", "#8A8A8A",
-                                          "#356EAA", "#8A8A8A", "#4C535C", "#4C535C",
-                                          "#A7A7A7", "#535459", "#4C535C", "#A9B1B8",
-                                          "#E8EAEC", "#F0F1F2", "#252525", "#CCCCCC"};
+    static const char* const table[16] = {
+        "#D0D4DD", "#FAFAFA", "#5C626A", "#8A8A8A", "#356EAA", "#8A8A8A", "#4C535C", "#4C535C",
+        "#A7A7A7", "#535459", "#4C535C", "#A9B1B8", "#E8EAEC", "#F0F1F2", "#252525", "#CCCCCC"};
     setColourTable(s, table);
     setWarmStates(s);
 
-    s.active = FrameLook{rgb("#7A838F"), rgba("#FFFFFF", 200),
+    s.active = FrameLook{rgb("#7A838F"),
+                         rgba("#FFFFFF", 200),
                          gloss("#F2F3F6", "#E6E8EC", "#DCDFE5", "#D1D5DE", 0.45),
-                         rgb("#D2D6DF"), rgb("#AEB4BF"),
-                         rgb("#A3AAB5"), rgb("#EEF0F3"), rgb("#D3D7DE"),
-                         rgb("#D6DAE0"), rgb("#BCC2CB"),
-                         rgb("#A6ADB7"), rgb("#F8F9FA"),
-                         rgb("#A4ACB6"), rgb("#F6F7F9"), rgb("#DDE0E6")};
-    s.inactive = FrameLook{rgb("#AAB0B8"), rgba("#FFFFFF", 200),
+                         rgb("#D2D6DF"),
+                         rgb("#AEB4BF"),
+                         rgb("#A3AAB5"),
+                         rgb("#EEF0F3"),
+                         rgb("#D3D7DE"),
+                         rgb("#D6DAE0"),
+                         rgb("#BCC2CB"),
+                         rgb("#A6ADB7"),
+                         rgb("#F8F9FA"),
+                         rgb("#A4ACB6"),
+                         rgb("#F6F7F9"),
+                         rgb("#DDE0E6")};
+    s.inactive = FrameLook{rgb("#AAB0B8"),
+                           rgba("#FFFFFF", 200),
                            gloss("#F5F6F8", "#EEEFF2", "#E8EAEE", "#E1E4E9", 0.45),
-                           rgb("#E0E3E8"), rgb("#C6CBD2"),
-                           rgb("#C0C5CC"), rgb("#F3F4F6"), rgb("#E1E4E8"),
-                           rgb("#E2E5E9"), rgb("#D2D6DC"),
-                           rgb("#C3C8CF"), rgb("#FBFBFC"),
-                           rgb("#C2C7CE"), rgb("#F8F9FA"), rgb("#E8EAEE")};
-    s.glyph = GlyphColors{rgb("#4E555E"), rgb("#9DA3AB"), rgba("#FFFFFF", 180),
-                          rgb("#3F454D"),   rgb("#2B3036"), rgba("#FFFFFF", 110),
-                          rgb("#B5B9BF")};
+                           rgb("#E0E3E8"),
+                           rgb("#C6CBD2"),
+                           rgb("#C0C5CC"),
+                           rgb("#F3F4F6"),
+                           rgb("#E1E4E8"),
+                           rgb("#E2E5E9"),
+                           rgb("#D2D6DC"),
+                           rgb("#C3C8CF"),
+                           rgb("#FBFBFC"),
+                           rgb("#C2C7CE"),
+                           rgb("#F8F9FA"),
+                           rgb("#E8EAEE")};
+    s.glyph =
+        GlyphColors{rgb("#4E555E"), rgb("#9DA3AB"),       rgba("#FFFFFF", 180), rgb("#3F454D"),
+                    rgb("#2B3036"), rgba("#FFFFFF", 110), rgb("#B5B9BF")};
 
     s.pageOutline = rgb("#A9B1B8");
     s.pageHighlight = rgba("#FFFFFF", 170);
@@ -253,30 +287,45 @@ SkinPalette blackPalette()
 {
     SkinPalette s;
     s.name = QStringLiteral("black");
-    static const char* const table[16] = {"#535353", "#FAFAFA", "#FFFFFF", "#E1E1E1",
-                                          "#AED1FF", "#E1E1E1", "#FFFFFF", "#000000",
-                                          "#8D8D8D", "#FFFFFF", "#FFFFFF", "#ACACAC",
-                                          "#DAE2E2", "#F7F7F7", "#252525", "#CCCCCC"};
+    static const char* const table[16] = {
+        "#535353", "#FAFAFA", "#FFFFFF", "#E1E1E1", "#AED1FF", "#E1E1E1", "#FFFFFF", "#000000",
+        "#8D8D8D", "#FFFFFF", "#FFFFFF", "#ACACAC", "#DAE2E2", "#F7F7F7", "#252525", "#CCCCCC"};
     setColourTable(s, table);
     setWarmStates(s);
 
-    s.active = FrameLook{rgb("#0E0E0E"), rgba("#8A8A8A", 170),
+    s.active = FrameLook{rgb("#0E0E0E"),
+                         rgba("#8A8A8A", 170),
                          gloss("#5E5E5E", "#474747", "#3B3B3B", "#4F4F4F", 0.45),
-                         rgb("#545454"), rgb("#3A3A3A"),
-                         rgb("#2A2A2A"), rgb("#5C5C5C"), rgb("#3E3E3E"),
-                         rgb("#474747"), rgb("#2C2C2C"),
-                         rgb("#252525"), rgb("#6A6A6A"),
-                         rgb("#262626"), rgb("#6C6C6C"), rgb("#4A4A4A")};
-    s.inactive = FrameLook{rgb("#333333"), rgba("#8A8A8A", 120),
+                         rgb("#545454"),
+                         rgb("#3A3A3A"),
+                         rgb("#2A2A2A"),
+                         rgb("#5C5C5C"),
+                         rgb("#3E3E3E"),
+                         rgb("#474747"),
+                         rgb("#2C2C2C"),
+                         rgb("#252525"),
+                         rgb("#6A6A6A"),
+                         rgb("#262626"),
+                         rgb("#6C6C6C"),
+                         rgb("#4A4A4A")};
+    s.inactive = FrameLook{rgb("#333333"),
+                           rgba("#8A8A8A", 120),
                            gloss("#666666", "#5B5B5B", "#555555", "#5B5B5B", 0.45),
-                           rgb("#5E5E5E"), rgb("#4A4A4A"),
-                           rgb("#3F3F3F"), rgb("#666666"), rgb("#525252"),
-                           rgb("#575757"), rgb("#474747"),
-                           rgb("#3C3C3C"), rgb("#737373"),
-                           rgb("#3E3E3E"), rgb("#707070"), rgb("#5C5C5C")};
-    s.glyph = GlyphColors{rgb("#E8E8E8"), rgb("#A9A9A9"), rgba("#000000", 150),
-                          rgb("#1E1E1E"),   rgb("#1A1A1A"), rgba("#FFFFFF", 110),
-                          rgb("#7A7A7A")};
+                           rgb("#5E5E5E"),
+                           rgb("#4A4A4A"),
+                           rgb("#3F3F3F"),
+                           rgb("#666666"),
+                           rgb("#525252"),
+                           rgb("#575757"),
+                           rgb("#474747"),
+                           rgb("#3C3C3C"),
+                           rgb("#737373"),
+                           rgb("#3E3E3E"),
+                           rgb("#707070"),
+                           rgb("#5C5C5C")};
+    s.glyph =
+        GlyphColors{rgb("#E8E8E8"), rgb("#A9A9A9"),       rgba("#000000", 150), rgb("#1E1E1E"),
+                    rgb("#1A1A1A"), rgba("#FFFFFF", 110), rgb("#7A7A7A")};
 
     s.pageOutline = rgb("#2E2E2E");
     s.pageHighlight = rgba("#FFFFFF", 120);
@@ -334,7 +383,10 @@ SkinPalette blackPalette()
     return s;
 }
 
-std::vector<SkinPalette> allPalettes() { return {bluePalette(), silverPalette(), blackPalette()}; }
+std::vector<SkinPalette> allPalettes()
+{
+    return {bluePalette(), silverPalette(), blackPalette()};
+}
 
 bool paletteByName(const QString& name, SkinPalette& out)
 {

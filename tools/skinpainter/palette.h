@@ -5,8 +5,7 @@
 #include <QString>
 #include <vector>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
 // The classic glossy fill: an upper "shine" gradient (top0 -> top1) that meets a
 // lower "body" gradient (bottom0 -> bottom1) with a hard step at `split`
@@ -30,26 +29,26 @@ struct StateLook
 // and an inactive half).
 struct FrameLook
 {
-    QColor outline;       // outermost line, follows the window mask
-    QColor highlight;     // light line just inside it
-    Gloss caption;        // caption strip
-    QColor border;        // body of the 7-pixel side and bottom borders
-    QColor borderInner;   // line where the border meets the client area
-    QColor statusLine;    // top line of the status bar
+    QColor outline;     // outermost line, follows the window mask
+    QColor highlight;   // light line just inside it
+    Gloss caption;      // caption strip
+    QColor border;      // body of the 7-pixel side and bottom borders
+    QColor borderInner; // line where the border meets the client area
+    QColor statusLine;  // top line of the status bar
     QColor statusTop, statusBottom;
-    QColor extTop, extBottom;         // extension area at the right of the status bar
+    QColor extTop, extBottom; // extension area at the right of the status bar
     QColor separatorDark, separatorLight;
-    QColor qabOutline, qabTop, qabBottom;  // quick access bar
+    QColor qabOutline, qabTop, qabBottom; // quick access bar
 };
 
 // Glyph colours for the caption buttons.
 struct GlyphColors
 {
-    QColor caption;           // idle glyph on the active caption
-    QColor captionInactive;   // idle glyph on the inactive caption
-    QColor captionShadow;     // 1-pixel emboss under idle glyphs
-    QColor band;              // idle small glyph on a child window's title band
-    QColor hot;               // glyph over a hovered/pressed background
+    QColor caption;         // idle glyph on the active caption
+    QColor captionInactive; // idle glyph on the inactive caption
+    QColor captionShadow;   // 1-pixel emboss under idle glyphs
+    QColor band;            // idle small glyph on a child window's title band
+    QColor hot;             // glyph over a hovered/pressed background
     QColor hotShadow;
     QColor disabled;
 };
@@ -83,9 +82,9 @@ struct SkinPalette
     QColor pageOutline, pageHighlight;
     QColor pageTop, pageMiddle, pageBottom;
     StateLook group, groupHover;          // body of a group
-    QColor groupBandTop, groupBandBottom;  // caption band of a group
+    QColor groupBandTop, groupBandBottom; // caption band of a group
     QColor groupBandHoverTop, groupBandHoverBottom;
-    QColor groupBandLine;                 // line above the caption band
+    QColor groupBandLine; // line above the caption band
 
     // Collapsed group button.
     StateLook wrapperNormal, wrapperHover, wrapperOpen;
@@ -98,7 +97,7 @@ struct SkinPalette
 
     // The warm control states, shared by every skin.
     StateLook hover, pressed, checked, checkedHover, lightHover, disabledHover;
-    StateLook open;  // a button whose menu is open
+    StateLook open; // a button whose menu is open
     StateLook closeHover, closePressed;
 
     // Application button ("orb").
@@ -113,8 +112,8 @@ struct SkinPalette
     QColor popupOutline, popupHighlight, popupFill;
     QColor fieldOutline, field;
     StateLook tooltip;
-    QColor glyphDark;   // dark pixel glyphs inside controls (grips, plus/minus)
-    QColor glyphLight;  // their light emboss
+    QColor glyphDark;  // dark pixel glyphs inside controls (grips, plus/minus)
+    QColor glyphLight; // their light emboss
 };
 
 SkinPalette bluePalette();

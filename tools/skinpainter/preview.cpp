@@ -6,11 +6,9 @@
 #include <QFont>
 #include <QHash>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 // The skin's images by file name, rendered once.
 class SkinImages
@@ -51,7 +49,8 @@ void nine(QPainter& p, const QRect& t, const QImage& img, const QRect& s, int b)
     const int swid[3] = {b, sw, b}, shei[3] = {b, sh, b};
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
-            piece(p, QRect(tx[c], ty[r], twid[c], thei[r]), img, QRect(sx[c], sy[r], swid[c], shei[r]));
+            piece(p, QRect(tx[c], ty[r], twid[c], thei[r]), img,
+                  QRect(sx[c], sy[r], swid[c], shei[r]));
 }
 
 // Three pieces across: `l` and `r` source columns kept, the middle stretched.
@@ -90,8 +89,8 @@ QFont uiFont(int pixelSize, bool bold = false)
     return f;
 }
 
-void text(QPainter& p, const QRect& r, const QString& s, const QColor& c, int flags = Qt::AlignCenter,
-          int size = 11, bool bold = false)
+void text(QPainter& p, const QRect& r, const QString& s, const QColor& c,
+          int flags = Qt::AlignCenter, int size = 11, bool bold = false)
 {
     p.setFont(uiFont(size, bold));
     p.setPen(c);
@@ -112,7 +111,8 @@ void caption(QPainter& p, int x, int y, const QString& s)
 // --- Scenes --------------------------------------------------------------------
 
 // A main window: caption, tabs, page with groups, status bar, frame.
-void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinImages& img, bool active)
+void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinImages& img,
+                 bool active)
 {
     const int W = 760, H = 260, K = 40, a = active ? 0 : 35;
     p.save();
@@ -139,7 +139,8 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
     box(p, QRect(qx + 4, qy + 5, 16, 16), QColor(90, 140, 210));
     box(p, QRect(qx + 24, qy + 5, 16, 16), QColor(200, 90, 60));
     text(p, QRect(180, 7, 400, 26), QStringLiteral("Document1 - "),
-         active ? s.activeTitleTextColor : s.inactiveTitleTextColor, Qt::AlignRight | Qt::AlignVCenter, 13);
+         active ? s.activeTitleTextColor : s.inactiveTitleTextColor,
+         Qt::AlignRight | Qt::AlignVCenter, 13);
     text(p, QRect(580, 7, 120, 26), QStringLiteral("Tarnwick\u2122"),
          active ? s.activeTextColor : s.inactiveTextColor, Qt::AlignLeft | Qt::AlignVCenter, 13);
 
@@ -167,7 +168,8 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
         const QRect r(tx, K, w, 24);
         if (i < 2)
             threeH(p, r, tabs, QRect(0, i == 0 ? 72 : 48, 57, 24), 5, 5);
-        text(p, r, QString::fromLatin1(names[i]), i == 0 ? s.highlightedCategoryTextColor : s.normalCategoryTextColor);
+        text(p, r, QString::fromLatin1(names[i]),
+             i == 0 ? s.highlightedCategoryTextColor : s.normalCategoryTextColor);
         tx += w;
     }
 
@@ -183,7 +185,8 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
         threeH(p, QRect(gx, gy + 3, gw, 66), top, QRect(0, rowTop + 3, 100, 65), 3, 3);
         threeH(p, QRect(gx, gy + 69, gw, 13), bottom, QRect(0, rowBottom, 100, 14), 3, 3);
         threeH(p, QRect(gx, gy + 82, gw, 3), bottom, QRect(0, rowBottom + 14, 100, 3), 3, 3);
-        text(p, QRect(gx + 3, gy + 69, gw - 6, 13), title, s.categoryCaptionTextColor, Qt::AlignCenter, 10);
+        text(p, QRect(gx + 3, gy + 69, gw - 6, 13), title, s.categoryCaptionTextColor,
+             Qt::AlignCenter, 10);
     };
     group(10, 230, false, QStringLiteral("Clipboard"));
     group(242, 180, true, QStringLiteral("Font"));
@@ -194,7 +197,8 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
     nine(p, QRect(60, py + 5, 44, 66), large, QRect(0, 132, 43, 66), 2);
     for (int i = 0; i < 2; ++i) {
         box(p, QRect(20 + i * 46, py + 7, 32, 32), QColor(120, 160, 210));
-        text(p, QRect(16 + i * 46, py + 41, 40, 28), i == 0 ? QStringLiteral("Paste") : QStringLiteral("Bold"),
+        text(p, QRect(16 + i * 46, py + 41, 40, 28),
+             i == 0 ? QStringLiteral("Paste") : QStringLiteral("Bold"),
              s.highlightedCategoryTextColor, Qt::AlignHCenter | Qt::AlignTop, 11);
     }
     const char* labels[3] = {"Cut", "Copy", "Format"};
@@ -203,14 +207,16 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
         if (i == 1)
             nine(p, r, small, QRect(0, 22, 22, 22), 2);
         box(p, QRect(r.left() + 3, r.top() + 3, 16, 16), QColor(150, 170, 200));
-        text(p, r.adjusted(22, 0, 0, 0), QString::fromLatin1(labels[i]), s.highlightedCategoryTextColor,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(p, r.adjusted(22, 0, 0, 0), QString::fromLatin1(labels[i]),
+             s.highlightedCategoryTextColor, Qt::AlignLeft | Qt::AlignVCenter);
     }
     // Group 2: a button group and a combo box.
-    const char* segs[4] = {"BtnGroupFirst.png", "BtnGroupMidle.png", "BtnGroupMidle.png", "BtnGroupLast.png"};
+    const char* segs[4] = {"BtnGroupFirst.png", "BtnGroupMidle.png", "BtnGroupMidle.png",
+                           "BtnGroupLast.png"};
     const int segFrames[4] = {0, 1, 3, 0};
     for (int i = 0; i < 4; ++i)
-        piece(p, QRect(248 + i * 22, py + 32, 22, 22), img(segs[i]), QRect(0, segFrames[i] * 22, 22, 22));
+        piece(p, QRect(248 + i * 22, py + 32, 22, 22), img(segs[i]),
+              QRect(0, segFrames[i] * 22, 22, 22));
     const QImage& combo = img("ComboBox.png");
     const QRect cr(248, py + 7, 150, 22);
     piece(p, QRect(cr.left(), cr.top(), cr.width() - 1, 1), combo, QRect(0, 0, 11, 1));
@@ -219,14 +225,17 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
     piece(p, QRect(cr.left(), cr.top(), 1, 22), combo, QRect(11, 0, 1, 22));
     piece(p, QRect(cr.right(), cr.top(), 1, 22), combo, QRect(11, 0, 1, 22));
     nine(p, QRect(cr.right() - 15, cr.top(), 16, 22), combo, QRect(12, 0, 12, 22), 2);
-    text(p, cr.adjusted(4, 0, -18, 0), QStringLiteral("Calibri"), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, cr.adjusted(4, 0, -18, 0), QStringLiteral("Calibri"), Qt::black,
+         Qt::AlignLeft | Qt::AlignVCenter);
     arrowDown(p, cr.right() - 9, cr.top() + 9, s.highlightedCategoryTextColor);
 
     // Collapsed groups: idle, hovered, open.
     for (int i = 0; i < 3; ++i) {
         const int wx = 428 + i * 62, w = 58;
-        threeH(p, QRect(wx, py + 3, w, 85), img("CategoryWrapperBack.png"), QRect(0, i * 85, 52, 85), 3, 3);
-        piece(p, QRect(wx + w / 2 - 19, py + 3 + 6, 38, 38), img("CategoryWrapperIcon.png"), QRect(0, 0, 38, 38));
+        threeH(p, QRect(wx, py + 3, w, 85), img("CategoryWrapperBack.png"),
+               QRect(0, i * 85, 52, 85), 3, 3);
+        piece(p, QRect(wx + w / 2 - 19, py + 3 + 6, 38, 38), img("CategoryWrapperIcon.png"),
+              QRect(0, 0, 38, 38));
         text(p, QRect(wx + 6, py + 3 + 44, w - 12, 38), QStringLiteral("Para-\ngraph"),
              s.categoryWrapperCaptionTextColor, Qt::AlignHCenter | Qt::AlignTop, 11);
     }
@@ -249,9 +258,11 @@ void windowScene(QPainter& p, const QPoint& at, const SkinPalette& s, const Skin
          Qt::AlignLeft | Qt::AlignVCenter);
     // Status toggles (idle, hovered, checked) and the zoom control.
     for (int i = 0; i < 3; ++i)
-        piece(p, QRect(140 + i * 22, Y + 3, 18, 16), img("NormalButtonSmall.png"), QRect(0, i * 22, 22, 23));
+        piece(p, QRect(140 + i * 22, Y + 3, 18, 16), img("NormalButtonSmall.png"),
+              QRect(0, i * 22, 22, 23));
     const int zx = W - 7 - E + 6;
-    text(p, QRect(zx, Y, 40, S), QStringLiteral("100 %"), s.normalCategoryTextColor, Qt::AlignCenter, 10);
+    text(p, QRect(zx, Y, 40, S), QStringLiteral("100 %"), s.normalCategoryTextColor,
+         Qt::AlignCenter, 10);
     piece(p, QRect(zx + 50, Y + 2, 18, 18), img("SliderMinus.png"), QRect(0, 0, 18, 18));
     hline(p, zx + 70, zx + 160, Y + 11, s.frameSunkenColor);
     hline(p, zx + 70, zx + 160, Y + 12, s.frameRaiseColor);
@@ -266,25 +277,33 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
     p.save();
     p.translate(at);
     int y = 0;
-    caption(p, 0, y, QStringLiteral("PaletteItemLarge 80x66 / PaletteItemSmall 80x22 / NormalButtonSmall 60x22 / "
-                                    "MainPanelButton 110x23 - frames 0..n"));
+    caption(p, 0, y,
+            QStringLiteral(
+                "PaletteItemLarge 80x66 / PaletteItemSmall 80x22 / NormalButtonSmall 60x22 / "
+                "MainPanelButton 110x23 - frames 0..n"));
     y += 20;
     for (int f = 0; f < 5; ++f) {
         nine(p, QRect(f * 90, y, 80, 66), img("PaletteItemLarge.png"), QRect(0, f * 66, 43, 66), 2);
-        text(p, QRect(f * 90, y + 36, 80, 30), QStringLiteral("Large %1").arg(f), s.highlightedCategoryTextColor);
-        nine(p, QRect(f * 90, y + 72, 80, 22), img("PaletteItemSmall.png"), QRect(0, f * 22, 22, 22), 2);
-        nine(p, QRect(470 + f * 66, y, 60, 22), img("NormalButtonSmall.png"), QRect(0, f * 22, 22, 22), 2);
+        text(p, QRect(f * 90, y + 36, 80, 30), QStringLiteral("Large %1").arg(f),
+             s.highlightedCategoryTextColor);
+        nine(p, QRect(f * 90, y + 72, 80, 22), img("PaletteItemSmall.png"),
+             QRect(0, f * 22, 22, 22), 2);
+        nine(p, QRect(470 + f * 66, y, 60, 22), img("NormalButtonSmall.png"),
+             QRect(0, f * 22, 22, 22), 2);
         if (f < 3)
-            nine(p, QRect(470 + f * 116, y + 36, 110, 23), img("MainPanelButton.png"), QRect(0, f * 23, 54, 23), 2);
+            nine(p, QRect(470 + f * 116, y + 36, 110, 23), img("MainPanelButton.png"),
+                 QRect(0, f * 23, 54, 23), 2);
         if (f < 2)
-            nine(p, QRect(470 + f * 40, y + 70, 24, 22), img("CheckableMenuItemBack.png"), QRect(0, f * 20, 20, 20),
-                 2);
+            nine(p, QRect(470 + f * 40, y + 70, 24, 22), img("CheckableMenuItemBack.png"),
+                 QRect(0, f * 20, 20, 20), 2);
     }
     y += 104;
 
     // Split buttons: large (caption frame, menu frame) pairs and the unsplit form.
-    caption(p, 0, y, QStringLiteral("Split buttons: large 52 wide (caption/menu frames), unsplit, small 96x22, "
-                                    "main-menu item highlight"));
+    caption(
+        p, 0, y,
+        QStringLiteral("Split buttons: large 52 wide (caption/menu frames), unsplit, small 96x22, "
+                       "main-menu item highlight"));
     y += 20;
     const QImage& vc = img("VMenuButtonCaption.png");
     const QImage& vm = img("VMenuButtonMenu.png");
@@ -298,7 +317,7 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
         text(p, QRect(x, y + 38, w, 16), QStringLiteral("Paste"), s.highlightedCategoryTextColor);
         arrowDown(p, x + (w - 5) / 2, y + 56, s.highlightedCategoryTextColor);
     }
-    for (int i = 0; i < 2; ++i) {  // unsplit, hovered and open
+    for (int i = 0; i < 2; ++i) { // unsplit, hovered and open
         const int x = 370 + i * 60, w = 52, f = i == 0 ? 0 : 2;
         threeH(p, QRect(x, y, w, 39), vc, QRect(0, f * 39, 43, 39), 2, 2);
         threeH(p, QRect(x, y + 37, w, 27), vm, QRect(0, f * 27, 43, 25), 2, 2);
@@ -316,8 +335,8 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
         piece(p, QRect(x + w - 12, yy, 1, 22), hc, QRect(21, cf * 22, 1, 22));
         if (mf >= 0)
             piece(p, QRect(x + w - 11, yy, 11, 22), hm, QRect(0, mf * 22, 11, 22));
-        text(p, QRect(x + 20, yy, w - 34, 22), QStringLiteral("Styles"), s.highlightedCategoryTextColor,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(p, QRect(x + 20, yy, w - 34, 22), QStringLiteral("Styles"),
+             s.highlightedCategoryTextColor, Qt::AlignLeft | Qt::AlignVCenter);
         arrowDown(p, x + w - 9, yy + 11, s.highlightedCategoryTextColor);
     }
     // Main-menu item highlight (caption's left edge + menu part stretched).
@@ -331,19 +350,20 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
     y += 76;
 
     // Button groups: idle, hovered, pressed, checked, checked+hovered; a wide group.
-    caption(p, 0, y, QStringLiteral("Button group (frames 0-4 per member), wide group cells, combo box "
-                                    "(idle, arrow hovered, box hovered, open)"));
+    caption(p, 0, y,
+            QStringLiteral("Button group (frames 0-4 per member), wide group cells, combo box "
+                           "(idle, arrow hovered, box hovered, open)"));
     y += 20;
-    const char* segs[5] = {"BtnGroupFirst.png", "BtnGroupMidle.png", "BtnGroupMidle.png", "BtnGroupMidle.png",
-                           "BtnGroupLast.png"};
+    const char* segs[5] = {"BtnGroupFirst.png", "BtnGroupMidle.png", "BtnGroupMidle.png",
+                           "BtnGroupMidle.png", "BtnGroupLast.png"};
     for (int f = 0; f < 5; ++f) {
         piece(p, QRect(f * 22, y, 22, 22), img(segs[f]), QRect(0, f * 22, 22, 22));
         box(p, QRect(f * 22 + 3, y + 3, 16, 16), withAlpha(QColor(60, 90, 140), 60));
     }
     for (int f = 0; f < 5; ++f)
-        piece(p, QRect(130 + f * 22, y, 22, 22), img(f == 0 ? "BtnGroupFirst.png" : "BtnGroupLast.png"),
-              QRect(0, 0, 22, 22));
-    for (int c = 0; c < 3; ++c) {  // wide group: repeat the first cell's parts at each cell
+        piece(p, QRect(130 + f * 22, y, 22, 22),
+              img(f == 0 ? "BtnGroupFirst.png" : "BtnGroupLast.png"), QRect(0, 0, 22, 22));
+    for (int c = 0; c < 3; ++c) { // wide group: repeat the first cell's parts at each cell
         const int x = 250 + c * 30, f = c == 1 ? 1 : 0;
         piece(p, QRect(x, y, 20, 22), img("BtnGroupFirst.png"), QRect(0, f * 22, 20, 22));
         piece(p, QRect(x + 20, y, 8, 22), img("BtnGroupMidle.png"), QRect(2, f * 22, 10, 22));
@@ -360,15 +380,18 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
         piece(p, QRect(cr.left(), cr.top(), 1, 22), combo, QRect(11, 0, 1, 22));
         piece(p, QRect(cr.right(), cr.top(), 1, 22), combo, QRect(11, 0, 1, 22));
         if (columns[i] >= 0)
-            nine(p, QRect(cr.right() - 15, cr.top(), 16, 22), combo, QRect(columns[i], 0, 12, 22), 2);
-        text(p, cr.adjusted(4, 0, -18, 0), QStringLiteral("Arial"), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+            nine(p, QRect(cr.right() - 15, cr.top(), 16, 22), combo, QRect(columns[i], 0, 12, 22),
+                 2);
+        text(p, cr.adjusted(4, 0, -18, 0), QStringLiteral("Arial"), Qt::black,
+             Qt::AlignLeft | Qt::AlignVCenter);
         arrowDown(p, cr.right() - 9, cr.top() + 9, s.highlightedCategoryTextColor);
     }
     y += 34;
 
     // In-ribbon gallery with its scroll column, tool box tabs, tab bar.
-    caption(p, 0, y, QStringLiteral("Gallery scroll column (idle/hover/pressed/unavailable), tool box tabs, "
-                                    "tab bar, grips, slider, cancel"));
+    caption(p, 0, y,
+            QStringLiteral("Gallery scroll column (idle/hover/pressed/unavailable), tool box tabs, "
+                           "tab bar, grips, slider, cancel"));
     y += 20;
     for (int f = 0; f < 4; ++f) {
         const int gx = f * 120, w = 110;
@@ -376,17 +399,20 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
         p.setBrush(s.frameNormalFillColor);
         p.drawRect(QRect(gx, y, w - 16, 58));
         p.setBrush(Qt::NoBrush);
-        piece(p, QRect(gx + w - 15, y, 15, 21), img("PaletteButtonTop.png"), QRect(0, f * 21, 15, 21));
-        piece(p, QRect(gx + w - 15, y + 21, 15, 19), img("PaletteButtonMiddle.png"), QRect(0, f * 19, 15, 19));
-        piece(p, QRect(gx + w - 15, y + 40, 15, 20), img("PaletteButtonBottom.png"), QRect(0, f * 20, 15, 20));
+        piece(p, QRect(gx + w - 15, y, 15, 21), img("PaletteButtonTop.png"),
+              QRect(0, f * 21, 15, 21));
+        piece(p, QRect(gx + w - 15, y + 21, 15, 19), img("PaletteButtonMiddle.png"),
+              QRect(0, f * 19, 15, 19));
+        piece(p, QRect(gx + w - 15, y + 40, 15, 20), img("PaletteButtonBottom.png"),
+              QRect(0, f * 20, 15, 20));
         nine(p, QRect(gx + 2, y + 2, 40, 40), img("PaletteItemLarge.png"), QRect(0, 0, 43, 66), 2);
     }
     const int tabRows[4] = {0, 23, 46, 68};
     for (int i = 0; i < 4; ++i) {
         const QRect r(490, y + i * 26, 220, 25);
         piece(p, r, img("ToolBoxBack.png"), QRect(0, tabRows[i], 9, 23));
-        text(p, r.adjusted(10, 0, 0, 0), QStringLiteral("Tool box page %1").arg(i), s.highlightedCategoryTextColor,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(p, r.adjusted(10, 0, 0, 0), QStringLiteral("Tool box page %1").arg(i),
+             s.highlightedCategoryTextColor, Qt::AlignLeft | Qt::AlignVCenter);
     }
     // Tab bar: arrow area then three tabs, drawn right to left, the second selected.
     {
@@ -412,13 +438,18 @@ int stateRows(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinIma
     }
     // Slider buttons, thumbs, cancel buttons, grips, tool tip.
     for (int f = 0; f < 3; ++f) {
-        piece(p, QRect(300 + f * 24, y + 108, 18, 18), img("SliderMinus.png"), QRect(0, f * 18, 18, 18));
-        piece(p, QRect(300 + f * 24, y + 130, 18, 18), img("SliderPlus.png"), QRect(0, f * 18, 18, 18));
-        piece(p, QRect(380 + f * 16, y + 110, 11, 15), img("SliderThumb.png"), QRect(0, f * 15, 11, 15));
-        piece(p, QRect(380 + f * 24, y + 130, 18, 18), img("TerminateButton.png"), QRect(0, f * 18, 18, 18));
+        piece(p, QRect(300 + f * 24, y + 108, 18, 18), img("SliderMinus.png"),
+              QRect(0, f * 18, 18, 18));
+        piece(p, QRect(300 + f * 24, y + 130, 18, 18), img("SliderPlus.png"),
+              QRect(0, f * 18, 18, 18));
+        piece(p, QRect(380 + f * 16, y + 110, 11, 15), img("SliderThumb.png"),
+              QRect(0, f * 15, 11, 15));
+        piece(p, QRect(380 + f * 24, y + 130, 18, 18), img("TerminateButton.png"),
+              QRect(0, f * 18, 18, 18));
     }
     nine(p, QRect(740, y, 190, 44), img("TooltipBack.png"), QRect(0, 0, 15, 15), 2);
-    text(p, QRect(748, y, 180, 44), QStringLiteral("Paste (Ctrl+V)"), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRect(748, y, 180, 44), QStringLiteral("Paste (Ctrl+V)"), Qt::black,
+         Qt::AlignLeft | Qt::AlignVCenter);
     y += 160;
     p.restore();
     return y;
@@ -445,10 +476,12 @@ void popupScene(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinI
     p.fillRect(r, s.mainMenuBgColor);
     // Recent files column: popupBorder nine pieces, 3-pixel corners.
     const QRect rec(r.left() + 182, r.top() + 2, r.width() - 184, r.height() - 4);
-    piece(p, QRect(rec.left() - 2, r.top(), 2, r.height()), img("MainPanelSeparator.png"), QRect(0, 0, 2, 2));
+    piece(p, QRect(rec.left() - 2, r.top(), 2, r.height()), img("MainPanelSeparator.png"),
+          QRect(0, 0, 2, 2));
     nine(p, rec, img("PopupBorder.png"), QRect(0, 0, 7, 7), 3);
     hline(p, rec.left() + 1, rec.right() - 1, rec.top() + 23, s.mainMenuBgColor.darker(120));
-    text(p, rec.adjusted(5, 5, 0, 0), QStringLiteral("Recent Files"), Qt::black, Qt::AlignLeft | Qt::AlignTop, 11, true);
+    text(p, rec.adjusted(5, 5, 0, 0), QStringLiteral("Recent Files"), Qt::black,
+         Qt::AlignLeft | Qt::AlignTop, 11, true);
     const QImage& border = img("MainPanelBorder.png");
     piece(p, QRect(r.left(), r.top(), 2, 2), border, QRect(0, 0, 2, 2));
     piece(p, QRect(r.left() + 2, r.top(), r.width() - 4, 2), border, QRect(2, 0, 1, 2));
@@ -465,13 +498,14 @@ void popupScene(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinI
             menuItemHighlight(p, ir, img);
         }
         box(p, QRect(ir.left() + 5, ir.top() + 4, 32, 32), QColor(130, 160, 200));
-        text(p, ir.adjusted(48, 0, 0, 0), QString::fromLatin1(items[i]), s.highlightedCategoryTextColor,
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(p, ir.adjusted(48, 0, 0, 0), QString::fromLatin1(items[i]),
+             s.highlightedCategoryTextColor, Qt::AlignLeft | Qt::AlignVCenter);
     }
     for (int i = 0; i < 2; ++i) {
         const QRect br(w - 190 + i * 96, h - 28, 90, 23);
         nine(p, br, img("MainPanelButton.png"), QRect(0, i * 23, 54, 23), 2);
-        text(p, br, i == 0 ? QStringLiteral("Options") : QStringLiteral("Exit"), s.highlightedCategoryTextColor);
+        text(p, br, i == 0 ? QStringLiteral("Options") : QStringLiteral("Exit"),
+             s.highlightedCategoryTextColor);
     }
 
     // Palette popup with the resize bar at the bottom.
@@ -483,11 +517,19 @@ void popupScene(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinI
     piece(p, QRect(1, by, 1, 11), bar, QRect(0, 0, 1, 11));
     piece(p, QRect(2, by, pp.width() - 4, 11), bar, QRect(1, 0, 1, 11));
     piece(p, QRect(pp.width() - 2, by, 1, 11), bar, QRect(2, 0, 1, 11));
-    piece(p, QRect(pp.width() - 10, pp.height() - 9, 9, 8), img("PopupResizeBarIconBR.png"), QRect(0, 0, 9, 8));
+    piece(p, QRect(pp.width() - 10, pp.height() - 9, 9, 8), img("PopupResizeBarIconBR.png"),
+          QRect(0, 0, 9, 8));
     for (int i = 0; i < 8; ++i) {
         const QRect cell(3 + (i % 4) * 52, 3 + (i / 4) * 56, 52, 56);
         if (i == 1 || i == 2 || i == 5)
-            nine(p, cell, img("PaletteItemLarge.png"), QRect(0, (i == 1 ? 0 : i == 2 ? 2 : 3) * 66, 43, 66), 2);
+            nine(p, cell, img("PaletteItemLarge.png"),
+                 QRect(0,
+                       (i == 1   ? 0
+                        : i == 2 ? 2
+                                 : 3) *
+                           66,
+                       43, 66),
+                 2);
         box(p, cell.adjusted(8, 8, -8, -8), QColor(150, 170, 205));
     }
     // Sub-menu popup.
@@ -496,8 +538,8 @@ void popupScene(QPainter& p, const QPoint& at, const SkinPalette& s, const SkinI
     nine(p, sm, img("PopupBorder.png"), QRect(0, 0, 7, 7), 3);
     p.fillRect(QRect(2, 24, sm.width() - 4, sm.height() - 26), s.mainMenuBgColor);
     hline(p, 1, sm.width() - 2, 23, s.mainMenuBgColor.darker(120));
-    text(p, QRect(6, 6, 200, 12), QStringLiteral("Save a copy of the document"), s.highlightedCategoryTextColor,
-         Qt::AlignLeft | Qt::AlignVCenter, 11, true);
+    text(p, QRect(6, 6, 200, 12), QStringLiteral("Save a copy of the document"),
+         s.highlightedCategoryTextColor, Qt::AlignLeft | Qt::AlignVCenter, 11, true);
     p.restore();
 }
 

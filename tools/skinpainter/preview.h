@@ -6,8 +6,7 @@
 
 #include <QImage>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
 QImage slicingPreview(const SkinPalette& palette);
 

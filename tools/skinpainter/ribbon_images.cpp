@@ -3,11 +3,9 @@
 #include "draw.h"
 #include "images.h"
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 // A look that only strokes highlight and outline, to re-draw the edges of a
 // frame after something was painted over its fill.
@@ -59,12 +57,12 @@ void sheetTab(QPainter& p, const QRect& r, const QColor& top, const QColor& bott
     const int x0 = r.left(), y0 = r.top();
     for (int row = 0; row < 16; ++row) {
         const int y = y0 + row;
-        const int left = row / 4;        // left slant: 1 pixel per 4 rows
-        const int right = 5 + 15 - row;  // right slant: 1 pixel per row
+        const int left = row / 4;       // left slant: 1 pixel per 4 rows
+        const int right = 5 + 15 - row; // right slant: 1 pixel per row
         const QColor fill = mix(top, bottom, row / 15.0);
         hline(p, x0 + left, x0 + right, y, fill);
         if (row == 0 && !selected) {
-            hline(p, x0, x0 + right, y, outline);  // the edge of the sheet above
+            hline(p, x0, x0 + right, y, outline); // the edge of the sheet above
             continue;
         }
         if (row == 15) {
@@ -131,7 +129,8 @@ void paintCategoryWrapperIcon(QPainter& p, const SkinPalette& s)
     p.setPen(QPen(withAlpha(s.buttonNormal.outline, 110), 1.0));
     p.drawPath(roundedPath(well, 1.5, AllCorners));
     p.setPen(QPen(withAlpha(Qt::white, 160), 1.0));
-    p.drawLine(QPointF(well.left() + 1, well.bottom() + 1), QPointF(well.right() + 1, well.bottom() + 1));
+    p.drawLine(QPointF(well.left() + 1, well.bottom() + 1),
+               QPointF(well.right() + 1, well.bottom() + 1));
 }
 
 void paintMainPanelBack(QPainter& p, const SkinPalette& s)
@@ -139,8 +138,9 @@ void paintMainPanelBack(QPainter& p, const SkinPalette& s)
     // Nine pieces: 4-pixel sides, a 10-row top, one stretched row (10) and a
     // 27-row bottom band that holds the options and exit buttons.
     const QRect r(0, 0, 9, 38);
-    StateLook panel{s.panelOutline, s.panelHighlight,
-                    Gloss{s.panelTop, s.panelMiddle, s.panelBottomTop, s.panelBottomBottom, 10.5 / 38.0}};
+    StateLook panel{
+        s.panelOutline, s.panelHighlight,
+        Gloss{s.panelTop, s.panelMiddle, s.panelBottomTop, s.panelBottomBottom, 10.5 / 38.0}};
     drawStateFrame(p, r, panel, AllCorners, 3.0);
     // Row 10 must be one flat colour: it is stretched over the whole middle.
     p.fillRect(QRect(2, 10, 5, 1), s.panelMiddle);
@@ -149,8 +149,9 @@ void paintMainPanelBack(QPainter& p, const SkinPalette& s)
 
 void paintMainPanelBorder(QPainter& p, const SkinPalette& s)
 {
-    StateLook border{s.panelBorderOuter, s.panelBorderInner, Gloss{s.mainMenuBgColor, s.mainMenuBgColor,
-                                                                  s.mainMenuBgColor, s.mainMenuBgColor, 0.5}};
+    StateLook border{
+        s.panelBorderOuter, s.panelBorderInner,
+        Gloss{s.mainMenuBgColor, s.mainMenuBgColor, s.mainMenuBgColor, s.mainMenuBgColor, 0.5}};
     drawStateFrame(p, QRect(0, 0, 5, 5), border, AllCorners, 2.0);
 }
 
@@ -174,8 +175,9 @@ void paintTabBarTabs(QPainter& p, const SkinPalette& s)
 {
     // Normal tab (its column 4 is also the background of the arrow area), then
     // the selected tab, which joins the sheet above without a line.
-    sheetTab(p, QRect(0, 0, 21, 16), s.frameNormalFillColor, mix(s.frameNormalFillColor, s.pageOutline, 0.2),
-             s.pageOutline, withAlpha(Qt::white, 110), false);
+    sheetTab(p, QRect(0, 0, 21, 16), s.frameNormalFillColor,
+             mix(s.frameNormalFillColor, s.pageOutline, 0.2), s.pageOutline,
+             withAlpha(Qt::white, 110), false);
     sheetTab(p, QRect(0, 16, 21, 16), s.field, s.frameHighlightedFillColor, s.pageOutline,
              withAlpha(Qt::white, 0), true);
 }

@@ -8,18 +8,16 @@
 
 #include <algorithm>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
 constexpr int kZoom = 3;
 constexpr int kGap = 18;
 constexpr int kSheetWidth = 1900;
 const QColor kBackground(150, 150, 150);
-const QColor kFrameMark(255, 0, 200);   // where one state picture ends
-const QColor kSliceMark(0, 230, 255);   // where the library cuts a picture
+const QColor kFrameMark(255, 0, 200); // where one state picture ends
+const QColor kSliceMark(0, 230, 255); // where the library cuts a picture
 
 QFont labelFont()
 {
@@ -35,18 +33,21 @@ void checkerboard(QPainter& p, const QRect& r)
     for (int y = r.top(); y <= r.bottom(); y += cell)
         for (int x = r.left(); x <= r.right(); x += cell) {
             const bool odd = ((x - r.left()) / cell + (y - r.top()) / cell) % 2;
-            p.fillRect(QRect(x, y, cell, cell).intersected(r), odd ? QColor(178, 178, 178) : QColor(196, 196, 196));
+            p.fillRect(QRect(x, y, cell, cell).intersected(r),
+                       odd ? QColor(178, 178, 178) : QColor(196, 196, 196));
         }
 }
 
-void markLines(QPainter& p, const QRect& tile, const std::vector<int>& rows, const std::vector<int>& cols,
-               const QColor& colour, Qt::PenStyle style)
+void markLines(QPainter& p, const QRect& tile, const std::vector<int>& rows,
+               const std::vector<int>& cols, const QColor& colour, Qt::PenStyle style)
 {
     p.setPen(QPen(colour, 1, style));
     for (int y : rows)
-        p.drawLine(tile.left() - 4, tile.top() + y * kZoom, tile.right() + 4, tile.top() + y * kZoom);
+        p.drawLine(tile.left() - 4, tile.top() + y * kZoom, tile.right() + 4,
+                   tile.top() + y * kZoom);
     for (int x : cols)
-        p.drawLine(tile.left() + x * kZoom, tile.top() - 4, tile.left() + x * kZoom, tile.bottom() + 4);
+        p.drawLine(tile.left() + x * kZoom, tile.top() - 4, tile.left() + x * kZoom,
+                   tile.bottom() + 4);
 }
 
 QString label(const ImageDef& def)
@@ -58,7 +59,7 @@ struct Tile
 {
     const ImageDef* def;
     QImage image;
-    QRect rect;  // where the enlarged image goes
+    QRect rect; // where the enlarged image goes
 };
 
 } // namespace
@@ -93,18 +94,19 @@ QImage contactSheet(const SkinPalette& palette)
     QPainter p(&sheet);
     p.setFont(font);
     p.setPen(Qt::black);
-    p.drawText(QRect(kGap, 6, kSheetWidth, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Skin \"%1\": images at %2x; magenta = state frames / halves, dashed cyan = "
-                              "slice borders")
-                   .arg(palette.name)
-                   .arg(kZoom));
+    p.drawText(
+        QRect(kGap, 6, kSheetWidth, 24), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Skin \"%1\": images at %2x; magenta = state frames / halves, dashed cyan = "
+                       "slice borders")
+            .arg(palette.name)
+            .arg(kZoom));
     for (const Tile& t : tiles) {
         p.setPen(Qt::black);
         p.drawText(QRect(t.rect.left(), t.rect.top() - labelHeight, kSheetWidth, labelHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   label(*t.def));
+                   Qt::AlignLeft | Qt::AlignVCenter, label(*t.def));
         checkerboard(p, t.rect);
-        p.drawImage(t.rect, t.image.scaled(t.rect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        p.drawImage(t.rect,
+                    t.image.scaled(t.rect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
         markLines(p, t.rect, t.def->sliceRows, t.def->sliceCols, kSliceMark, Qt::DashLine);
         markLines(p, t.rect, t.def->frameRows, t.def->frameCols, kFrameMark, Qt::SolidLine);
     }

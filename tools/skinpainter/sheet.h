@@ -5,8 +5,7 @@
 
 #include <QImage>
 
-namespace skinpainter
-{
+namespace skinpainter {
 
 QImage contactSheet(const SkinPalette& palette);
 

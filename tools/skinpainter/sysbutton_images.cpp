@@ -8,13 +8,17 @@
 #include "draw.h"
 #include "images.h"
 
-namespace skinpainter
-{
+namespace skinpainter {
 
-namespace
-{
+namespace {
 
-enum class Glyph { Close, Maximize, Minimize, Restore };
+enum class Glyph
+{
+    Close,
+    Maximize,
+    Minimize,
+    Restore
+};
 
 void outlineBox(QPainter& p, const QRect& r, int topThickness, const QColor& c)
 {
@@ -36,7 +40,7 @@ void clearRect(QPainter& p, const QRect& r)
 // glyphs fit 9x9 pixels, small ones 7x6.
 void drawGlyphShape(QPainter& p, Glyph g, const QPoint& o, bool large, const QColor& c)
 {
-    const int n = large ? 8 : 6;  // diagonal length of the close cross
+    const int n = large ? 8 : 6; // diagonal length of the close cross
     switch (g) {
     case Glyph::Close:
         // Two-pixel-thick diagonals.
@@ -52,7 +56,8 @@ void drawGlyphShape(QPainter& p, Glyph g, const QPoint& o, bool large, const QCo
         box(p, large ? QRect(o.x(), o.y() + 6, 9, 2) : QRect(o.x(), o.y() + 4, 7, 2), c);
         break;
     case Glyph::Restore: {
-        const QRect back = large ? QRect(o.x() + 2, o.y() - 1, 7, 6) : QRect(o.x() + 2, o.y() - 1, 5, 5);
+        const QRect back =
+            large ? QRect(o.x() + 2, o.y() - 1, 7, 6) : QRect(o.x() + 2, o.y() - 1, 5, 5);
         const QRect front = large ? QRect(o.x(), o.y() + 3, 7, 6) : QRect(o.x(), o.y() + 2, 5, 5);
         outlineBox(p, back, 2, c);
         clearRect(p, front);
@@ -89,7 +94,7 @@ void paintLargeGlyphStrip(QPainter& p, const SkinPalette& s, Glyph g)
     forEachFrame(p, QSize(17, 16), 5, [&](int i, const QRect& r) {
         const bool close = g == Glyph::Close;
         switch (i) {
-        case 0:  // pressed
+        case 0: // pressed
             if (close) {
                 drawStateFrame(p, r, s.closePressed);
                 drawGlyph(p, g, r, true, Qt::white, QColor(80, 10, 0, 150));
@@ -97,7 +102,7 @@ void paintLargeGlyphStrip(QPainter& p, const SkinPalette& s, Glyph g)
                 drawGlyph(p, g, r, true, c.hot, c.hotShadow);
             }
             break;
-        case 1:  // hovered
+        case 1: // hovered
             if (close) {
                 drawStateFrame(p, r, s.closeHover);
                 drawGlyph(p, g, r, true, Qt::white, QColor(110, 20, 0, 150));
@@ -144,16 +149,32 @@ void paintSmallGlyphStrip(QPainter& p, const SkinPalette& s, Glyph g)
 
 void paintSysBtnBack(QPainter& p, const SkinPalette& s)
 {
-    forEachFrame(p, QSize(17, 16), 2,
-                 [&](int i, const QRect& r) { drawStateFrame(p, r, i == 0 ? s.hover : s.pressed); });
+    forEachFrame(p, QSize(17, 16), 2, [&](int i, const QRect& r) {
+        drawStateFrame(p, r, i == 0 ? s.hover : s.pressed);
+    });
 }
 
-void paintSysBtnClose(QPainter& p, const SkinPalette& s) { paintLargeGlyphStrip(p, s, Glyph::Close); }
-void paintSysBtnMaximize(QPainter& p, const SkinPalette& s) { paintLargeGlyphStrip(p, s, Glyph::Maximize); }
-void paintSysBtnMinimize(QPainter& p, const SkinPalette& s) { paintLargeGlyphStrip(p, s, Glyph::Minimize); }
-void paintSysBtnRestore(QPainter& p, const SkinPalette& s) { paintLargeGlyphStrip(p, s, Glyph::Restore); }
+void paintSysBtnClose(QPainter& p, const SkinPalette& s)
+{
+    paintLargeGlyphStrip(p, s, Glyph::Close);
+}
+void paintSysBtnMaximize(QPainter& p, const SkinPalette& s)
+{
+    paintLargeGlyphStrip(p, s, Glyph::Maximize);
+}
+void paintSysBtnMinimize(QPainter& p, const SkinPalette& s)
+{
+    paintLargeGlyphStrip(p, s, Glyph::Minimize);
+}
+void paintSysBtnRestore(QPainter& p, const SkinPalette& s)
+{
+    paintLargeGlyphStrip(p, s, Glyph::Restore);
+}
 
-void paintSysBtnCloseSmall(QPainter& p, const SkinPalette& s) { paintSmallGlyphStrip(p, s, Glyph::Close); }
+void paintSysBtnCloseSmall(QPainter& p, const SkinPalette& s)
+{
+    paintSmallGlyphStrip(p, s, Glyph::Close);
+}
 void paintSysBtnMaximizeSmall(QPainter& p, const SkinPalette& s)
 {
     paintSmallGlyphStrip(p, s, Glyph::Maximize);
@@ -162,6 +183,9 @@ void paintSysBtnMinimizeSmall(QPainter& p, const SkinPalette& s)
 {
     paintSmallGlyphStrip(p, s, Glyph::Minimize);
 }
-void paintSysBtnRestoreSmall(QPainter& p, const SkinPalette& s) { paintSmallGlyphStrip(p, s, Glyph::Restore); }
+void paintSysBtnRestoreSmall(QPainter& p, const SkinPalette& s)
+{
+    paintSmallGlyphStrip(p, s, Glyph::Restore);
+}
 
 } // namespace skinpainter
