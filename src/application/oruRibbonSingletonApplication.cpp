@@ -29,6 +29,35 @@ constexpr int kHandshakeTimeoutMs = 5000;
 constexpr int kDefaultTimeoutMs = 5000;
 constexpr int kPollMs = 2;
 
+// The start-up lock: the system semaphore of the shared memory key "idKey".
+//
+// Qt's System V semaphore is removed again by the process that happened to
+// create it, when its QSharedMemory goes away, and QSharedMemory::create()
+// resets its value to 1 whoever holds it. Either breaks the exclusion while
+// other instances start: a start that hands its message over and ends would
+// remove the semaphore under the feet of the ones still waiting. So the
+// object is made once per process, keyed once (attach() keys the semaphore
+// whether or not a segment exists; none is ever created), and never
+// destroyed: the semaphore then outlives every instance, and an instance
+// that dies while holding it gives it back through the kernel's undo.
+// Returns null when the semaphore cannot be set up.
+QSharedMemory* startupLock()
+{
+    static QSharedMemory* const memory = [] {
+        auto* shared = new QSharedMemory(QStringLiteral("idKey"));
+        shared->attach();
+        switch (shared->error()) {
+        case QSharedMemory::NoError:
+        case QSharedMemory::NotFound:
+            return shared;
+        default:
+            delete shared;
+            return static_cast<QSharedMemory*>(nullptr);
+        }
+    }();
+    return memory;
+}
+
 Display* dpyOf(const RibbonSingletonApplication::Priv& p)
 {
     return static_cast<Display*>(p.m_display);
@@ -76,7 +105,7 @@ RibbonSingletonApplication::Priv::Priv() : m_display(x11Display())
         if (!m_characterTable.contains(c))
             m_characterTable.append(c);
     }
-    m_lock.setKey(QStringLiteral("idKey"));
+    m_lock = startupLock();
 }
 
 RibbonSingletonApplication::Priv::~Priv() = default;
@@ -278,29 +307,23 @@ void RibbonSingletonApplication::lock()
 {
     if (!m_priv || m_priv->m_locked)
         return;
-    QSharedMemory& memory = m_priv->m_lock;
-    // The segment exists while some instance is starting; the first one
-    // creates it. Another start may create it between our attach and our
-    // create, so a lost race is answered by attaching once more.
-    if (!memory.isAttached() && !memory.attach()) {
-        const bool created = memory.create(1);
-        if (!created
-            && !(memory.error() == QSharedMemory::AlreadyExists && memory.attach())) {
-            std::fputs("Unable to create single initalizator.", stdout);
-            std::fflush(stdout);
-            return;
-        }
+    QSharedMemory* memory = m_priv->m_lock;
+    if (!memory) {
+        std::fputs("Unable to create single initalizator.", stdout);
+        std::fflush(stdout);
+        return;
     }
-    m_priv->m_locked = memory.lock();
+    m_priv->m_locked = memory->lock();
 }
 
 void RibbonSingletonApplication::unlock()
 {
     if (!m_priv || !m_priv->m_locked)
         return;
-    if (m_priv->m_lock.unlock()) {
+    if (m_priv->m_lock->unlock()) {
         m_priv->m_locked = false;
-        m_priv->m_lock.detach();
+        if (m_priv->m_lock->isAttached())
+            m_priv->m_lock->detach();
     }
 }
 

@@ -73,7 +73,7 @@ public:
     std::unique_ptr<X11SingletonListener> m_listener;
     QByteArray m_characterTable;
     bool m_ownsSelection = false;
-    QSharedMemory m_lock;
+    QSharedMemory* m_lock = nullptr; // process-wide, see startupLock()
     bool m_locked = false;
     std::unique_ptr<QAbstractNativeEventFilter> m_filter;
 };

@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -50,6 +51,11 @@ public:
         m_process.setProgram(QStringLiteral(SINGLETON_HELPER));
         m_process.setArguments(m_arguments);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // A private runtime directory keeps Qt from complaining about none.
+        static QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        m_process.setProcessEnvironment(environment);
     }
     ~Instance()
     {
