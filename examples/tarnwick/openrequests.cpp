@@ -22,5 +22,6 @@ void showRequestedFiles(QWidget* window, const QStringList& files)
     label->setProperty("files", shown);
     label->setText(QWidget::tr("Documents: %1").arg(shown.join(QStringLiteral(", "))));
     label->show();
-    window->setWindowTitle(QWidget::tr("Tarnwick - %1").arg(QFileInfo(files.constLast()).fileName()));
+    window->setWindowTitle(
+        QWidget::tr("Tarnwick - %1").arg(QFileInfo(files.constLast()).fileName()));
 }

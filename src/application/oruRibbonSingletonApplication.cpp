@@ -156,8 +156,7 @@ void RibbonSingletonApplication::Priv::sendMessageTo(XWindow window, XAtom selec
 }
 
 bool RibbonSingletonApplication::Priv::getProperty(unsigned char*& data, unsigned long& length,
-                                                   XWindow window, XAtom property,
-                                                   XAtom type) const
+                                                   XWindow window, XAtom property, XAtom type) const
 {
     Display* dpy = dpyOf(*this);
     if (!dpy)
@@ -169,9 +168,9 @@ bool RibbonSingletonApplication::Priv::getProperty(unsigned char*& data, unsigne
         unsigned long items = 0;
         unsigned long left = 0;
         unsigned char* got = nullptr;
-        const int status = XGetWindowProperty(dpy, window, property, 0, requested, False,
-                                              AnyPropertyType, &actualType, &format, &items,
-                                              &left, &got);
+        const int status =
+            XGetWindowProperty(dpy, window, property, 0, requested, False, AnyPropertyType,
+                               &actualType, &format, &items, &left, &got);
         if (status != Success || actualType != type) {
             if (got)
                 XFree(got);
@@ -256,9 +255,8 @@ void RibbonSingletonApplication::Priv::waitUntilTaken(XWindow window, XAtom prop
         unsigned long items = 0;
         unsigned long left = 0;
         unsigned char* got = nullptr;
-        const int status = XGetWindowProperty(dpy, window, property, 0, 0, False,
-                                              AnyPropertyType, &actualType, &format, &items,
-                                              &left, &got);
+        const int status = XGetWindowProperty(dpy, window, property, 0, 0, False, AnyPropertyType,
+                                              &actualType, &format, &items, &left, &got);
         if (got)
             XFree(got);
         // A failed request means the window is gone; no type means taken.
@@ -397,8 +395,7 @@ void RibbonSingletonApplication::initialize(bool activateOnMessage)
     const QByteArray name = p.rendezvousName(m_id);
     p.m_selectionAtom = XInternAtom(dpy, name.constData(), False);
     p.m_messageTypeAtom = XInternAtom(dpy, s_RSAPP.toLatin1().constData(), False);
-    p.m_listenerAtom =
-        XInternAtom(dpy, (name + s_LISTENER.toLatin1()).constData(), False);
+    p.m_listenerAtom = XInternAtom(dpy, (name + s_LISTENER.toLatin1()).constData(), False);
 
     if (p.m_selectionAtom != None) {
         p.m_listener = std::make_unique<X11SingletonListener>();
@@ -428,8 +425,8 @@ bool RibbonSingletonApplication::x11EventFilter(void* xcbEvent)
         // Only new values of the message property count: Qt sets other
         // properties on every native window, and our own removal of a taken
         // message comes back as a deletion.
-        if (notify->window != p.listenerWindow() || notify->atom != p.m_selectionAtom
-            || notify->state != XCB_PROPERTY_NEW_VALUE)
+        if (notify->window != p.listenerWindow() || notify->atom != p.m_selectionAtom ||
+            notify->state != XCB_PROPERTY_NEW_VALUE)
             return false;
         if (!p.m_ownsSelection) {
             // The previous owner handed the selection to us on its exit.
@@ -439,8 +436,7 @@ bool RibbonSingletonApplication::x11EventFilter(void* xcbEvent)
         }
         unsigned char* data = nullptr;
         unsigned long length = 0;
-        if (!p.getProperty(data, length, notify->window, p.m_selectionAtom,
-                           p.m_messageTypeAtom))
+        if (!p.getProperty(data, length, notify->window, p.m_selectionAtom, p.m_messageTypeAtom))
             return false;
         const QString text =
             QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(length));

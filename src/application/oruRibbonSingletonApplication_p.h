@@ -40,13 +40,12 @@ public:
 
     /// Replaces the property @p selection of type @p type on @p window with
     /// @p message in UTF-8 (no terminating zero).
-    void sendMessageTo(XWindow window, XAtom selection, XAtom type,
-                       const QString& message) const;
+    void sendMessageTo(XWindow window, XAtom selection, XAtom type, const QString& message) const;
 
     /// Reads @p property of @p type from @p window, growing the request until
     /// the whole value came. On success the caller frees @p data with XFree.
-    bool getProperty(unsigned char*& data, unsigned long& length, XWindow window,
-                     XAtom property, XAtom type) const;
+    bool getProperty(unsigned char*& data, unsigned long& length, XWindow window, XAtom property,
+                     XAtom type) const;
 
     /// The top-level windows, on every screen, that carry the listener marker.
     QList<XWindow> findWindows() const;

@@ -50,7 +50,8 @@ void TestSingleton::toXPCS_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("name");
-    QTest::newRow("two words and a login") << QStringLiteral("my appbob") << QByteArray("_my_appbob");
+    QTest::newRow("two words and a login")
+        << QStringLiteral("my appbob") << QByteArray("_my_appbob");
     QTest::newRow("leading underscore kept") << QStringLiteral("_tool") << QByteArray("_tool");
     QTest::newRow("two underscores kept") << QStringLiteral("__x") << QByteArray("__x");
     QTest::newRow("empty") << QString() << QByteArray("_");

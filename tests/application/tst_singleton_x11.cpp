@@ -25,7 +25,10 @@ constexpr int kWaitMs = 60000; // bounds every wait; a sanitizer build is slow
 QString uniqueId(const QString& stem)
 {
     static int serial = 0;
-    return QStringLiteral("%1 %2 %3").arg(stem).arg(QCoreApplication::applicationPid()).arg(++serial);
+    return QStringLiteral("%1 %2 %3")
+        .arg(stem)
+        .arg(QCoreApplication::applicationPid())
+        .arg(++serial);
 }
 
 // Runs the event loop until @p done or the deadline: this process must keep
@@ -91,8 +94,14 @@ public:
         }
         return result;
     }
-    bool waitForLine(const QString& line) { return spinUntil([&] { return lines().contains(line); }); }
-    bool waitForMessages(int count) { return spinUntil([&] { return messages().size() >= count; }); }
+    bool waitForLine(const QString& line)
+    {
+        return spinUntil([&] { return lines().contains(line); });
+    }
+    bool waitForMessages(int count)
+    {
+        return spinUntil([&] { return messages().size() >= count; });
+    }
     bool waitForExit()
     {
         return spinUntil([&] { return m_process.state() == QProcess::NotRunning; });
