@@ -3,6 +3,7 @@
 #include "oruRibbonCategory.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace oru {
@@ -41,7 +42,13 @@ public:
             m_total += width;
             widest = std::max(widest, width);
         }
-        m_best = m_total; // the single row
+        // The single row is the starting result. Splits that are not
+        // narrower than some known split can never be the final result
+        // (that split, or a narrower one, replaces them), so the search
+        // only looks for splits narrower than the widest row of a quick
+        // greedy split; the first one of the narrowest width in search
+        // order is still the one found.
+        m_best = std::min(m_total, greedyWidest() + 1);
         // No split can be narrower than these.
         m_floor2 = std::max(widest, (m_total + 1) / 2);
         m_floor3 = std::max(widest, (m_total + 2) / 3);
@@ -50,6 +57,29 @@ public:
             m_maxSuffix[i] = i == m_n - 1 ? m_w[i] : std::max(m_w[i], m_maxSuffix[i + 1]);
         }
         m_rem.reserve(m_w.size());
+        // Sums of the k narrowest controls: a row of k controls is never
+        // narrower, which rules out whole pairs of row sizes at once.
+        std::vector<int> sorted = m_w;
+        std::sort(sorted.begin(), sorted.end());
+        m_narrowest.assign(m_w.size() + 1, 0);
+        for (int k = 0; k < m_n; ++k)
+            m_narrowest[k + 1] = m_narrowest[k] + sorted[size_t(k)];
+        // For every start index, the sums of the k narrowest and the k widest
+        // controls from there on: tight bounds for completing row one.
+        const size_t stride = size_t(m_n) + 1;
+        m_leastFrom.assign(stride * stride, 0);
+        m_mostFrom.assign(stride * stride, 0);
+        for (int i = 0; i < m_n; ++i) {
+            std::vector<int> tail(m_w.begin() + i, m_w.end());
+            std::sort(tail.begin(), tail.end());
+            const int t = int(tail.size());
+            for (int k = 1; k <= t; ++k) {
+                m_leastFrom[size_t(i) * stride + size_t(k)] =
+                    m_leastFrom[size_t(i) * stride + size_t(k - 1)] + tail[size_t(k - 1)];
+                m_mostFrom[size_t(i) * stride + size_t(k)] =
+                    m_mostFrom[size_t(i) * stride + size_t(k - 1)] + tail[size_t(t - k)];
+            }
+        }
     }
 
     QVector<int> run()
@@ -57,11 +87,13 @@ public:
         m_inRowOne[0] = 1;
         for (int k1 = m_n - 1; k1 >= 1 && !finished(); --k1) {
             m_k1 = k1;
-            if (m_best > m_floor2) {
+            if (m_best > m_floor2 && canBeat(k1, m_n - k1, 0)) {
                 m_rows = 2;
                 pickRowOne(1, 1, m_w[0]);
             }
             for (int k2 = m_n - k1 - 1; k2 >= 1 && !finished(); --k2) {
+                if (!canBeat(k1, k2, m_n - k1 - k2))
+                    continue;
                 m_k2 = k2;
                 m_rows = 3;
                 pickRowOne(1, 1, m_w[0]);
@@ -72,6 +104,27 @@ public:
 
 private:
     bool finished() const { return m_best <= m_floor3; }
+
+    // Widest row when each control, widest first, goes to the narrowest of
+    // three rows: a split that exists, so its width bounds the result.
+    int greedyWidest() const
+    {
+        std::vector<int> sorted = m_w;
+        std::sort(sorted.begin(), sorted.end(), std::greater<int>());
+        int rows[3] = {0, 0, 0};
+        for (int width : sorted)
+            *std::min_element(rows, rows + 3) += width;
+        return *std::max_element(rows, rows + 3);
+    }
+
+    int least(int from, int k) const { return m_leastFrom[size_t(from) * size_t(m_n + 1) + size_t(k)]; }
+    int most(int from, int k) const { return m_mostFrom[size_t(from) * size_t(m_n + 1) + size_t(k)]; }
+
+    // Whether rows of these sizes could be narrower than the best at all.
+    bool canBeat(int k1, int k2, int k3) const
+    {
+        return m_narrowest[k1] < m_best && m_narrowest[k2] < m_best && m_narrowest[k3] < m_best;
+    }
 
     // Whether row one may be as wide as @p rowOne at most and still leave a
     // rest that fits into the other rows, each narrower than the best.
@@ -92,11 +145,10 @@ private:
         for (int i = start; i <= m_n - need && !finished(); ++i) {
             // Bounds over every choice from i on end the loop; bounds for i
             // alone skip it.
-            if (width + need * m_minSuffix[i] >= m_best || !restCanFit(width + need * m_maxSuffix[i]))
+            if (width + least(i, need) >= m_best || !restCanFit(width + most(i, need)))
                 return;
             const int with = width + m_w[i];
-            if (with + (need - 1) * m_minSuffix[i + 1] >= m_best ||
-                !restCanFit(with + (need - 1) * m_maxSuffix[i + 1]))
+            if (with + least(i + 1, need - 1) >= m_best || !restCanFit(with + most(i + 1, need - 1)))
                 continue;
             m_inRowOne[i] = 1;
             pickRowOne(count + 1, i + 1, with);
@@ -123,6 +175,25 @@ private:
             if (!m_inRowOne[i])
                 m_rem.push_back(i);
         const int m = int(m_rem.size());
+        // Rows two and three can be no narrower than their narrowest
+        // possible members; row two must take enough to leave row three
+        // narrower than the best.
+        m_sortedRem.resize(size_t(m));
+        for (int j = 0; j < m; ++j)
+            m_sortedRem[size_t(j)] = m_w[size_t(m_rem[size_t(j)])];
+        std::sort(m_sortedRem.begin(), m_sortedRem.end());
+        const int k3 = m - m_k2;
+        int leastTwo = 0;
+        int leastThree = 0;
+        int mostTwo = 0;
+        for (int j = 0; j < m_k2; ++j) {
+            leastTwo += m_sortedRem[size_t(j)];
+            mostTwo += m_sortedRem[size_t(m - 1 - j)];
+        }
+        for (int j = 0; j < k3; ++j)
+            leastThree += m_sortedRem[size_t(j)];
+        if (leastTwo >= m_best || leastThree >= m_best || mostTwo < rest - m_best + 1)
+            return;
         m_remMin[m] = 0;
         m_remMax[m] = 0;
         for (int j = m - 1; j >= 0; --j) {
@@ -185,6 +256,10 @@ private:
     std::vector<int> m_remMin;
     std::vector<int> m_remMax;
     std::vector<char> m_inRowTwo; // by position in m_rem
+    std::vector<int> m_narrowest; // sum of the k narrowest widths
+    std::vector<int> m_leastFrom; // [i][k]: sum of the k narrowest from index i on
+    std::vector<int> m_mostFrom;  // [i][k]: sum of the k widest from index i on
+    std::vector<int> m_sortedRem;
     int m_rowOneWidth = 0;
     int m_rest = 0;
 };
