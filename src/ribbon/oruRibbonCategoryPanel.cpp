@@ -14,21 +14,20 @@ namespace oru {
 
 namespace {
 
-// What collapsing a wrapper saves, or expanding it costs.
-int gain(const RibbonCategoryWrapper* wrapper)
+// A wrapper with its gain: what collapsing it saves, or expanding it costs,
+// taken once per pass.
+struct Gained
 {
-    return wrapper->sizeHint().width() - wrapper->minimumSizeHint().width();
-}
+    RibbonCategoryWrapper* wrapper;
+    int gain;
+};
 
 // Orders wrappers by decreasing gain; with a stable sort the page order stays
 // among equal gains, so walking from the end visits the smallest gain first
 // and, among equal ones, the rightmost first.
 struct cmpWrappers
 {
-    bool operator()(const RibbonCategoryWrapper* a, const RibbonCategoryWrapper* b) const
-    {
-        return gain(a) > gain(b);
-    }
+    bool operator()(const Gained& a, const Gained& b) const { return a.gain > b.gain; }
 };
 
 } // namespace
@@ -86,35 +85,36 @@ void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
     QLayout::setGeometry(rect);
     const int avail = rect.right() - rect.left();
 
-    QList<RibbonCategoryWrapper*> collapsedOnes;
-    QList<RibbonCategoryWrapper*> expandedOnes;
+    QVector<Gained> collapsedOnes;
+    QVector<Gained> expandedOnes;
     int total = 0;
     for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrapperList)) {
+        const int full = wrapper->sizeHint().width();
+        const int small = wrapper->minimumSizeHint().width();
         if (wrapper->isColapsed()) {
-            total += wrapper->minimumSizeHint().width();
-            collapsedOnes.append(wrapper);
+            total += small;
+            collapsedOnes.append({wrapper, full - small});
         } else {
-            total += wrapper->sizeHint().width();
-            expandedOnes.append(wrapper);
+            total += full;
+            expandedOnes.append({wrapper, full - small});
         }
     }
 
     if (avail < total) {
         std::stable_sort(expandedOnes.begin(), expandedOnes.end(), cmpWrappers());
         for (auto it = expandedOnes.crbegin(); it != expandedOnes.crend(); ++it) {
-            const int saved = gain(*it);
-            (*it)->setColapsed(true);
-            total -= saved;
+            it->wrapper->setColapsed(true);
+            total -= it->gain;
             if (total <= avail)
                 break;
         }
     } else {
         std::stable_sort(collapsedOnes.begin(), collapsedOnes.end(), cmpWrappers());
         for (auto it = collapsedOnes.crbegin(); it != collapsedOnes.crend(); ++it) {
-            total += gain(*it);
+            total += it->gain;
             if (total > avail)
                 break;
-            (*it)->setColapsed(false);
+            it->wrapper->setColapsed(false);
         }
     }
 

@@ -83,6 +83,7 @@ RibbonCategoryWrapper::RibbonCategoryWrapper(RibbonCategoryPanel& page,
     // The category has no layout around it: follow its size by hand.
     m_category->installEventFilter(this);
     setFocusPolicy(Qt::NoFocus);
+    connect(&action, &QAction::changed, this, [this]() { m_colapsedSizeCache = QSize(); });
     // Repaint on entering and leaving for the hover look of the button.
     setAttribute(Qt::WA_Hover);
 }
@@ -120,12 +121,16 @@ QSize RibbonCategoryWrapper::normalSize() const
 
 QSize RibbonCategoryWrapper::colapsedSize() const
 {
+    if (m_colapsedSizeCache.isValid())
+        return m_colapsedSizeCache;
     const QFontMetrics fm = fontMetrics();
     const QString caption = m_categoryAction ? m_categoryAction->text() : QString();
     const int tw = fm.horizontalAdvance(caption);
     const int fh = fm.height();
-    if (tw <= 30)
-        return QSize(50, 85);
+    if (tw <= 30) {
+        m_colapsedSizeCache = QSize(50, 85);
+        return m_colapsedSizeCache;
+    }
     int w = tw;
     int step = tw;
     int best = tw;
@@ -140,7 +145,15 @@ QSize RibbonCategoryWrapper::colapsedSize() const
             w += step;
         }
     } while (step != 0);
-    return QSize(best > 37 ? best + 12 : 50, 85);
+    m_colapsedSizeCache = QSize(best > 37 ? best + 12 : 50, 85);
+    return m_colapsedSizeCache;
+}
+
+void RibbonCategoryWrapper::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_colapsedSizeCache = QSize();
+    QAbstractButton::changeEvent(event);
 }
 
 QSize RibbonCategoryWrapper::sizeHint() const

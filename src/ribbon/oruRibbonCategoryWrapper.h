@@ -77,6 +77,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     RibbonCategoryPanel& m_page;
@@ -85,6 +86,10 @@ private:
     bool m_myChecked = false;
     RibbonCategory* m_category = nullptr;
     QPointer<RibbonCategoryWrapperPopup> m_popup;
+    // The caption wrap search lays out text several times; the page asks
+    // for the result on every resize, so it is kept until caption or font
+    // change.
+    mutable QSize m_colapsedSizeCache;
 };
 
 } // namespace oru

@@ -367,6 +367,9 @@ void TestPages::collapsedSize()
     QCOMPARE(wrapper->minimumSizeHint(), size);
     if (tw <= 30) {
         QCOMPARE(size.width(), 50);
+        // The kept size follows a new caption.
+        p.categories.front()->setText(QStringLiteral("A much longer caption than before"));
+        QVERIFY(wrapper->colapsedSize().width() > 50);
         return;
     }
     // The narrowest width at which the caption takes two lines at most.
