@@ -1,4 +1,5 @@
 #include "options.h"
+#include "ribbonpage.h"
 #include "skinview.h"
 #include "tarnwickapp.h"
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
     if (!app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
+    if (options.wantsShot() && isRibbonPageScene(options.shotScene))
+        return runRibbonPageScene(options);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);
