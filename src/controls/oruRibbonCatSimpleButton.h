@@ -1,0 +1,34 @@
+#pragma once
+
+#include "oruRibbonCatSimpleAction.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+
+namespace oru {
+
+/// The skinned, fixed-size button that shows a RibbonCatSimpleAction.
+class VAZAVE_EXPORT RibbonCatSimpleButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    RibbonCatSimpleButton(RibbonCatSimpleAction& action, QWidget* parent);
+    ~RibbonCatSimpleButton() override;
+
+    /// The action shown; null once the action was destroyed.
+    RibbonCatSimpleAction* action() const { return m_action.data(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+
+private:
+    QPointer<RibbonCatSimpleAction> m_action;
+    // The size class never changes, so it outlives the action.
+    const RibbonCatSimpleAction::eSize m_size;
+};
+
+} // namespace oru
