@@ -1,5 +1,6 @@
 #include "oruRibbonApplication.h"
 
+#include "oruRibbonQStyle.h"
 #include "oruRibbonStyle.h"
 
 namespace oru {
@@ -84,7 +85,9 @@ void RibbonApplication::setRibbonStyle(eRibbonStyle style)
 
 void RibbonApplication::setApplicationStyle(eAppStyle style)
 {
-    Q_UNUSED(style);
+    // Every call installs a fresh style object; Qt deletes the previous one.
+    if (style == SkinnedStyle || style == SkinnedStyleAlternate)
+        QApplication::setStyle(createStyle(RibbonSkinnedStyle));
 }
 
 } // namespace oru

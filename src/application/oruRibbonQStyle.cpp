@@ -1,0 +1,431 @@
+#include "oruRibbonQStyle.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonCatComboComboBox.h"
+#include "oruRibbonCatFontFamilyComboBox.h"
+#include "oruRibbonStyle.h"
+
+#include <QCursor>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressBar>
+#include <QRadialGradient>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+#include <algorithm>
+
+namespace oru {
+
+namespace {
+
+QStyle* fusion()
+{
+    return QStyleFactory::create(QStringLiteral("Fusion"));
+}
+
+const RibbonStyle* skin()
+{
+    RibbonApplication* app = RibbonApplication::theApp();
+    return app ? app->ribbonStyle() : nullptr;
+}
+
+/// Draws the @p source part of @p pixmap over @p target as a nine-piece
+/// image: corners and edges @p border pixels thick keep their size along one
+/// axis at least, the middle is stretched. Corners first, then the top and
+/// bottom edges, the left and right edges and the centre.
+void drawNinePiece(QPainter* painter, const QRect& target, const QPixmap& pixmap,
+                   const QRect& source, int border)
+{
+    const int b = border;
+    const int sx = source.x(), sy = source.y(), sw = source.width(), sh = source.height();
+    const int tx = target.x(), ty = target.y(), tw = target.width(), th = target.height();
+    const auto piece = [&](const QRect& to, const QRect& from) {
+        if (to.width() > 0 && to.height() > 0)
+            painter->drawPixmap(to, pixmap, from);
+    };
+    piece(QRect(tx, ty, b, b), QRect(sx, sy, b, b));
+    piece(QRect(tx + tw - b, ty, b, b), QRect(sx + sw - b, sy, b, b));
+    piece(QRect(tx, ty + th - b, b, b), QRect(sx, sy + sh - b, b, b));
+    piece(QRect(tx + tw - b, ty + th - b, b, b), QRect(sx + sw - b, sy + sh - b, b, b));
+    piece(QRect(tx + b, ty, tw - 2 * b, b), QRect(sx + b, sy, sw - 2 * b, b));
+    piece(QRect(tx + b, ty + th - b, tw - 2 * b, b), QRect(sx + b, sy + sh - b, sw - 2 * b, b));
+    piece(QRect(tx, ty + b, b, th - 2 * b), QRect(sx, sy + b, b, sh - 2 * b));
+    piece(QRect(tx + tw - b, ty + b, b, th - 2 * b), QRect(sx + sw - b, sy + b, b, sh - 2 * b));
+    piece(QRect(tx + b, ty + b, tw - 2 * b, th - 2 * b),
+          QRect(sx + b, sy + b, sw - 2 * b, sh - 2 * b));
+}
+
+bool isRibbonCombo(const QWidget* widget)
+{
+    return qobject_cast<const RibbonCatFontFamilyComboBox*>(widget)
+           || qobject_cast<const RibbonCatComboComboBox*>(widget);
+}
+
+// Large enough to ask an icon for the largest size it has.
+constexpr int unboundedIconSize = 16777215;
+
+} // namespace
+
+RibbonQStyle::RibbonQStyle()
+    : QProxyStyle(fusion())
+    , m_plainStyle(fusion())
+{
+}
+
+RibbonQStyle::~RibbonQStyle() = default;
+
+void RibbonQStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const
+{
+    const RibbonStyle* ribbon = skin();
+    if (element == PE_PanelTipLabel && ribbon && option) {
+        drawNinePiece(painter, option->rect, ribbon->tooltipBack(), QRect(0, 0, 15, 15), 2);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void RibbonQStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const
+{
+    const RibbonStyle* ribbon = skin();
+    if (!ribbon || !option) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    switch (element) {
+    case CE_ToolBoxTab:
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionToolBox*>(option)) {
+            painter->save();
+            // Selection wins over press, press over hover.
+            int y = 0;
+            if (tab->state & State_Selected)
+                y = 68;
+            else if (tab->state & State_Sunken)
+                y = 46;
+            else if (tab->state & State_MouseOver)
+                y = 23;
+            painter->drawPixmap(tab->rect, ribbon->toolBoxTabBack(), QRect(0, y, 9, 23));
+            const QRect textRect(10, tab->rect.top(), tab->rect.right() - 9, tab->rect.height());
+            painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                              tab->text);
+            painter->restore();
+            return;
+        }
+        break;
+    case CE_ProgressBarContents:
+        if (qobject_cast<const QProgressBar*>(widget)) {
+            const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
+            // A bar without range is a busy indicator, which Fusion animates.
+            if (bar && bar->minimum != bar->maximum) {
+                drawProgressChunk(option, painter, widget);
+                return;
+            }
+        }
+        break;
+    case CE_ToolBar:
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option)) {
+            painter->save();
+            const QColor& fill = ribbon->frameNormalFillColor();
+            const QRect& r = bar->rect;
+            QLinearGradient gradient = (bar->state & State_Horizontal)
+                                           ? QLinearGradient(r.bottomLeft(), r.topLeft())
+                                           : QLinearGradient(r.topLeft(), r.topRight());
+            gradient.setColorAt(0, fill.darker(110));
+            gradient.setColorAt(1, fill.lighter(110));
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(gradient);
+            painter->drawRoundedRect(r, 2, 2);
+            painter->restore();
+            return;
+        }
+        break;
+    case CE_MenuItem:
+        if (qstyleoption_cast<const QStyleOptionMenuItem*>(option)
+            && (qobject_cast<const QMenu*>(widget) || isRibbonCombo(widget))) {
+            drawMenuItem(option, painter, widget);
+            return;
+        }
+        break;
+    case CE_Splitter:
+        m_plainStyle->drawControl(element, option, painter, widget);
+        return;
+    default:
+        break;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void RibbonQStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const
+{
+    if (control == CC_ComboBox && skin() && isRibbonCombo(widget)
+        && qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
+        drawRibbonComboBox(option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QSize RibbonQStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                     const QSize& size, const QWidget* widget) const
+{
+    if (type == CT_MenuItem && qobject_cast<const QMenu*>(widget)) {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            if (item->menuItemType == QStyleOptionMenuItem::Separator && !item->text.isEmpty()) {
+                // A titled separator takes the room of an item with its text.
+                QStyleOptionMenuItem normal(*item);
+                normal.menuItemType = QStyleOptionMenuItem::Normal;
+                return QProxyStyle::sizeFromContents(type, &normal, size, widget);
+            }
+            if (item->menuItemType == QStyleOptionMenuItem::Normal && item->text.isEmpty()
+                && !item->icon.isNull()) {
+                const QSize icon = item->icon.actualSize(
+                    QSize(unboundedIconSize, unboundedIconSize), QIcon::Normal, QIcon::Off);
+                const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
+                return QSize(std::max(std::max(item->maxIconWidth, 20) + icon.width() + 4,
+                                      base.width()),
+                             std::max(icon.height() + 4, base.height()));
+            }
+        }
+    }
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void RibbonQStyle::drawCheckableBack(QPainter* painter, const QRect& rect, bool enabled) const
+{
+    const RibbonStyle* ribbon = skin();
+    if (!ribbon || !painter)
+        return;
+    drawNinePiece(painter, rect, ribbon->checkableMenuItemBack(),
+                  QRect(0, enabled ? 0 : 20, 20, 20), 2);
+}
+
+void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
+                                const QWidget* widget) const
+{
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    const RibbonStyle* ribbon = skin();
+    const bool isMenu = qobject_cast<const QMenu*>(widget) != nullptr;
+
+    const QRect& r = item->rect;
+    const int L = r.left(), T = r.top(), R = r.right(), B = r.bottom();
+    const int H = B - T + 1;
+    const int cw = std::max(item->maxIconWidth, 20) + (isMenu ? 6 : 3);
+    const int K = L + cw - 1;
+    const bool enabled = item->state & State_Enabled;
+    const bool selected = item->state & State_Selected;
+    const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
+    const bool iconOnly = item->menuItemType == QStyleOptionMenuItem::Normal
+                          && item->text.isEmpty() && !item->icon.isNull();
+    const QColor window = item->palette.color(QPalette::Window);
+    const QColor light = window.lighter(150);
+    const QPen linePen(window.darker(120));
+    const int cy = r.center().y();
+
+    painter->save();
+
+    // Background.
+    if (selected && enabled) {
+        drawNinePiece(painter, r, ribbon->paletteItemSmall(), QRect(0, 0, 22, 22), 2);
+    } else if (!isMenu) {
+        painter->fillRect(r, light);
+        if (separator && item->text.isEmpty()) {
+            painter->setPen(linePen);
+            painter->drawLine(L, cy, R, cy);
+        }
+    } else if (separator && !item->text.isEmpty()) {
+        painter->fillRect(r, window);
+        painter->setPen(linePen);
+        painter->drawLine(K, T, R, T);
+        painter->drawLine(K, B, R, B);
+    } else {
+        painter->fillRect(QRect(QPoint(L, T), QPoint(K, B)), window);
+        painter->fillRect(QRect(QPoint(K + 1, T), QPoint(R, B)), light);
+        painter->setPen(linePen);
+        painter->drawLine(K, B, K, T);
+        if (separator)
+            painter->drawLine(K, cy, R, cy);
+    }
+    if (separator && item->text.isEmpty()) {
+        painter->restore();
+        return;
+    }
+
+    // The box that marks a checked item, behind its icon.
+    if (isMenu && item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
+        const QRect box = iconOnly ? QRect(QPoint(L + K, T), QPoint(R, B - 1))
+                                   : QRect(QPoint(L + 1, T), QPoint(K - 3, B - 1));
+        drawCheckableBack(painter, box, enabled);
+    }
+
+    const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
+    const qreal dpr = widget ? widget->devicePixelRatio() : painter->device()->devicePixelRatio();
+    if (iconOnly) {
+        const QSize size = item->icon.actualSize(QSize(unboundedIconSize, unboundedIconSize),
+                                                 QIcon::Normal, QIcon::Off);
+        const QPixmap pixmap = item->icon.pixmap(size, dpr, mode, QIcon::Off);
+        QRect iconRect(QPoint(0, 0), size);
+        iconRect.moveCenter(QRect(QPoint(L + K, T), QPoint(R, B)).center());
+        iconRect.moveLeft(K + 2);
+        painter->drawPixmap(iconRect, pixmap);
+    } else if (!item->icon.isNull()) {
+        const int extent = QProxyStyle::pixelMetric(PM_SmallIconSize, option, widget);
+        const QPixmap pixmap = item->icon.pixmap(QSize(extent, extent), dpr, mode, QIcon::Off);
+        QRect iconRect(0, 0, extent, extent);
+        iconRect.moveCenter(QRect(QPoint(L, T), QPoint(K - 3, B - 1)).center());
+        painter->drawPixmap(iconRect.topLeft(), pixmap);
+    }
+
+    const QColor& textColor =
+        enabled ? ribbon->highlightedCategoryTextColor() : ribbon->disabledCategoryTextColor();
+    if (!item->text.isEmpty()) {
+        painter->save();
+        painter->setPen(textColor);
+        QFont font = item->font;
+        if (item->menuItemType == QStyleOptionMenuItem::DefaultItem)
+            font.setWeight(QFont::Bold);
+        painter->setFont(font);
+        const int flags =
+            Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip | Qt::TextShowMnemonic;
+        QRect textRect(QPoint(L + cw, T), QPoint(R - item->reservedShortcutWidth - 6, B));
+        const QRect shortcutRect(QPoint(R - item->reservedShortcutWidth - 5, T),
+                                 QPoint(R - 6, B));
+        const qsizetype tab = item->text.indexOf(QLatin1Char('\t'));
+        if (tab >= 0)
+            painter->drawText(shortcutRect, flags, item->text.mid(tab + 1));
+        textRect.adjust(3, 3, -3, -3);
+        painter->drawText(textRect, flags, tab >= 0 ? item->text.left(tab) : item->text);
+        painter->restore();
+    }
+
+    if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
+        const int d = (H - 4) / 3;
+        const QRect arrow(R - 2 - d, T + H / 2 - d / 2, static_cast<int>(0.6 * d + 0.5), d);
+        painter->setPen(textColor);
+        painter->setBrush(textColor);
+        RibbonStyle::drawSymbol(*painter, arrow, ArrowRight);
+    }
+    painter->restore();
+}
+
+void RibbonQStyle::drawRibbonComboBox(const QStyleOptionComplex* option, QPainter* painter,
+                                      const QWidget* widget) const
+{
+    const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    const RibbonStyle* ribbon = skin();
+    const QPixmap& pixmap = ribbon->comboBox();
+    const int W = combo->rect.width();
+    const int H = combo->rect.height();
+    const int R = W - 1;
+    const QRect arrowRect =
+        QProxyStyle::subControlRect(CC_ComboBox, combo, SC_ComboBoxArrow, widget);
+    const int A = arrowRect.left();
+    const int AH = arrowRect.height();
+
+    painter->save();
+    // The field: rows stretched over the width, the border column at both ends.
+    painter->drawPixmap(QRect(0, 0, W - 1, 1), pixmap, QRect(0, 0, 11, 1));
+    painter->drawPixmap(QRect(0, 1, W - 1, H - 2), pixmap, QRect(0, 1, 11, 20));
+    painter->drawPixmap(QRect(0, H - 1, W - 1, 1), pixmap, QRect(0, 21, 11, 1));
+    painter->drawPixmap(QRect(0, 0, 1, H), pixmap, QRect(11, 0, 1, 22));
+    painter->drawPixmap(QRect(R, 0, 1, H), pixmap, QRect(11, 0, 1, 22));
+
+    const bool enabled = combo->state & State_Enabled;
+    if (enabled) {
+        int column = -1;
+        if (combo->state & State_On) {
+            column = 24;
+        } else if (widget) {
+            const QPoint cursor = widget->mapFromGlobal(QCursor::pos());
+            if (combo->rect.contains(cursor))
+                column = arrowRect.contains(cursor) ? 12 : 48;
+        }
+        if (column >= 0)
+            drawNinePiece(painter, QRect(A, 0, R - A + 1, AH), pixmap, QRect(column, 0, 12, 22),
+                          2);
+    }
+
+    const QColor& color =
+        enabled ? ribbon->highlightedCategoryTextColor() : ribbon->disabledCategoryTextColor();
+    painter->setPen(color);
+    painter->setBrush(color);
+    const QPoint centre = arrowRect.center();
+    RibbonStyle::drawSymbol(*painter, QRect(centre.x() - 2, centre.y() - 1, 5, 3), ArrowDown);
+    painter->restore();
+}
+
+void RibbonQStyle::drawProgressChunk(const QStyleOption* option, QPainter* painter,
+                                     const QWidget* widget) const
+{
+    Q_UNUSED(widget);
+    const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
+    const QRect& r = bar->rect;
+    const bool horizontal = bar->state & State_Horizontal;
+    const qint64 range = qint64(bar->maximum) - bar->minimum;
+    const qint64 done = std::clamp<qint64>(qint64(bar->progress) - bar->minimum, 0, range);
+    const int length = horizontal ? r.width() : r.height();
+    const int filled = static_cast<int>(done * length / range);
+    if (filled <= 0)
+        return;
+
+    // The chunk grows from the start edge: left (right in right-to-left or
+    // inverted bars), bottom for vertical bars (top when inverted).
+    QRect chunk;
+    QPoint lead;
+    if (horizontal) {
+        const bool reverse = (bar->direction == Qt::RightToLeft) != bar->invertedAppearance;
+        chunk = reverse ? QRect(r.right() - filled + 1, r.top(), filled, r.height())
+                        : QRect(r.left(), r.top(), filled, r.height());
+        lead = QPoint(reverse ? chunk.left() : chunk.right(), chunk.center().y());
+    } else {
+        const bool fromTop = bar->invertedAppearance;
+        chunk = fromTop ? QRect(r.left(), r.top(), r.width(), filled)
+                        : QRect(r.left(), r.bottom() - filled + 1, r.width(), filled);
+        lead = QPoint(chunk.center().x(), fromTop ? chunk.bottom() : chunk.top());
+    }
+
+    painter->save();
+    QLinearGradient gradient = horizontal ? QLinearGradient(chunk.topLeft(), chunk.bottomLeft())
+                                          : QLinearGradient(chunk.topLeft(), chunk.topRight());
+    gradient.setColorAt(0, QColor(45, 107, 135));
+    gradient.setColorAt(0.3, QColor(44, 103, 130));
+    gradient.setColorAt(0.5, QColor(50, 125, 158));
+    gradient.setColorAt(0.5, QColor(65, 152, 191));
+    gradient.setColorAt(1, Qt::white);
+    painter->setPen(Qt::darkGray);
+    painter->setBrush(gradient);
+    painter->drawRect(chunk.adjusted(0, 0, -1, -1));
+
+    // A glow over the leading end, as thick as the bar.
+    const int thickness = horizontal ? chunk.height() : chunk.width();
+    QRadialGradient glow(lead, thickness / 2.0);
+    glow.setColorAt(0, Qt::white);
+    glow.setColorAt(0.2, Qt::transparent);
+    glow.setColorAt(0.9, QColor(45, 107, 135));
+    QRect glowRect(0, 0, thickness, thickness);
+    glowRect.moveCenter(lead);
+    painter->setClipRect(chunk.adjusted(1, 1, -1, -1));
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(glow);
+    painter->drawEllipse(glowRect);
+    painter->restore();
+}
+
+QStyle* createStyle(Style kind)
+{
+    if (kind == RibbonSkinnedStyle)
+        return new RibbonQStyle;
+    return nullptr;
+}
+
+Style currentStyle()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return OtherStyle;
+    return qobject_cast<RibbonQStyle*>(QApplication::style()) ? RibbonSkinnedStyle : OtherStyle;
+}
+
+} // namespace oru

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QProxyStyle>
+
+#include <memory>
+
+namespace oru {
+
+/// The widget styles the application can tell apart.
+enum Style : int
+{
+    RibbonSkinnedStyle = 2, ///< RibbonQStyle, standard widgets painted from the skin
+    OtherStyle = 3          ///< any other style
+};
+
+/// The widget style that paints standard Qt widgets in the look of the
+/// current skin: pop-up menus, tool tips, tool boxes, tool bars, progress
+/// bars and the ribbon's own combo boxes. Everything else is drawn by Fusion,
+/// which this style wraps.
+class VAZAVE_EXPORT RibbonQStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    RibbonQStyle();
+    ~RibbonQStyle() override;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+
+    /// The box behind the check mark or icon of a checked menu item.
+    void drawCheckableBack(QPainter* painter, const QRect& rect, bool enabled) const;
+
+private:
+    void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    void drawRibbonComboBox(const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const;
+    void drawProgressChunk(const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const;
+
+    // Splitter handles keep the undecorated look of a style of their own.
+    std::unique_ptr<QStyle> m_plainStyle;
+};
+
+/// A new widget style owned by the caller: a RibbonQStyle for
+/// RibbonSkinnedStyle, null for every other value.
+VAZAVE_EXPORT QStyle* createStyle(Style kind);
+
+/// RibbonSkinnedStyle while the application's style is a RibbonQStyle, else
+/// OtherStyle (also without application or style).
+VAZAVE_EXPORT Style currentStyle();
+
+} // namespace oru
