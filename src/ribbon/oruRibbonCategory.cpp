@@ -1,6 +1,10 @@
 #include "oruRibbonCategory.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatComboAction.h"
+#include "oruRibbonCatComboComboBox.h"
+#include "oruRibbonCatFontFamilyAction.h"
+#include "oruRibbonCatFontFamilyComboBox.h"
 #include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryLayout.h"
@@ -130,6 +134,10 @@ void RibbonCategory::actionEvent(QActionEvent* event)
             // The first matching class wins: more specific actions first.
             if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
                 control = new RibbonCatSimpleButton(*simple, this);
+            else if (auto* font = qobject_cast<RibbonCatFontFamilyAction*>(action))
+                control = new RibbonCatFontFamilyComboBox(*font, this);
+            else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action))
+                control = new RibbonCatComboComboBox(*combo, this);
         }
         if (control) {
             m_widgets.insert(action, control);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "oruRibbonAction.h"
+
+#include <QFont>
+
+namespace oru {
+
+/// The current font family, shown and picked in font combo boxes.
+class VAZAVE_EXPORT RibbonCatFontFamilyAction : public RibbonAction
+{
+    Q_OBJECT
+
+public:
+    RibbonCatFontFamilyAction(const QFont& font, QObject* parent);
+    ~RibbonCatFontFamilyAction() override;
+
+    const QFont& fontFamily() const { return m_fontFamily; }
+
+public slots:
+    /// Stores a font that differs from the current one, refreshes the combo
+    /// boxes and announces it (fontFamilyChanged, changed, activated).
+    void setFontFamily(const QFont& ff);
+
+signals:
+    void fontFamilyChanged(const QFont& ff);
+
+protected:
+    /// A font combo box for toolbars; other containers build their own.
+    QWidget* createWidget(QWidget* parent) override;
+
+private:
+    QFont m_fontFamily;
+};
+
+} // namespace oru

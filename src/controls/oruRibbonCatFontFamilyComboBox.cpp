@@ -1,0 +1,46 @@
+#include "oruRibbonCatFontFamilyComboBox.h"
+
+#include "oruRibbonCatFontFamilyAction.h"
+
+#include <QActionEvent>
+#include <QSignalBlocker>
+
+namespace oru {
+
+RibbonCatFontFamilyComboBox::RibbonCatFontFamilyComboBox(RibbonCatFontFamilyAction& action,
+                                                         QWidget* parent)
+    : QFontComboBox(parent)
+    , m_action(&action)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFixedSize(140, 22);
+    connect(this, &QFontComboBox::currentFontChanged, &action,
+            &RibbonCatFontFamilyAction::setFontFamily);
+    addAction(&action);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+RibbonCatFontFamilyComboBox::~RibbonCatFontFamilyComboBox() = default;
+
+RibbonCatFontFamilyAction* RibbonCatFontFamilyComboBox::action() const
+{
+    return qobject_cast<RibbonCatFontFamilyAction*>(m_action.data());
+}
+
+void RibbonCatFontFamilyComboBox::actionEvent(QActionEvent* event)
+{
+    QFontComboBox::actionEvent(event);
+    if (!m_action || event->action() != m_action.data())
+        return;
+    if (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged)
+        return;
+    RibbonCatFontFamilyAction* own = action();
+    if (!own)
+        return;
+    // Showing the action's font must not travel back into the action.
+    const QSignalBlocker blocker(this);
+    setEnabled(own->isEnabled());
+    setCurrentFont(own->fontFamily());
+}
+
+} // namespace oru

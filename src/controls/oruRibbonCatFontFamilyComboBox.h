@@ -1,0 +1,34 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QFontComboBox>
+#include <QPointer>
+
+namespace oru {
+
+class RibbonCatFontFamilyAction;
+
+/// The font combo box of a RibbonCatFontFamilyAction. It shows the action's
+/// font without echoing it back and hands the user's choice to the action.
+class VAZAVE_EXPORT RibbonCatFontFamilyComboBox : public QFontComboBox
+{
+    Q_OBJECT
+
+public:
+    RibbonCatFontFamilyComboBox(RibbonCatFontFamilyAction& action, QWidget* parent);
+    ~RibbonCatFontFamilyComboBox() override;
+
+    /// The action shown; null once the action was destroyed.
+    RibbonCatFontFamilyAction* action() const;
+
+protected:
+    void actionEvent(QActionEvent* event) override;
+
+private:
+    // Held by its QAction face, as the action may be mid-destruction when
+    // Qt reports its removal.
+    QPointer<QAction> m_action;
+};
+
+} // namespace oru
