@@ -1,0 +1,602 @@
+#include <oruPaintRecorder.h>
+#include <oruRibbonApplication.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatComboComboBox.h>
+#include <oruRibbonQStyle.h>
+#include <oruRibbonStyle.h>
+#include <oruTestApp.h>
+#include <oruTestInput.h>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+using namespace oru;
+using oru::test::PaintOp;
+using oru::test::PaintRecorder;
+
+namespace {
+
+const RibbonStyle* skin()
+{
+    return RibbonApplication::theApp()->ribbonStyle();
+}
+
+struct Piece
+{
+    QRect target;
+    QRect source;
+};
+
+/// The nine pieces, in painting order, of @p source drawn over @p target with
+/// 2-pixel borders, written out by hand from the corner/edge/centre rules.
+QVector<Piece> ninePieces(const QRect& target, const QRect& source)
+{
+    const int L = target.left(), T = target.top(), R = target.right(), B = target.bottom();
+    const int W = target.width(), H = target.height();
+    const int sx = source.x(), sy = source.y(), sw = source.width(), sh = source.height();
+    return {
+        {QRect(L, T, 2, 2), QRect(sx, sy, 2, 2)},
+        {QRect(R - 1, T, 2, 2), QRect(sx + sw - 2, sy, 2, 2)},
+        {QRect(L, B - 1, 2, 2), QRect(sx, sy + sh - 2, 2, 2)},
+        {QRect(R - 1, B - 1, 2, 2), QRect(sx + sw - 2, sy + sh - 2, 2, 2)},
+        {QRect(L + 2, T, W - 4, 2), QRect(sx + 2, sy, sw - 4, 2)},
+        {QRect(L + 2, B - 1, W - 4, 2), QRect(sx + 2, sy + sh - 2, sw - 4, 2)},
+        {QRect(L, T + 2, 2, H - 4), QRect(sx, sy + 2, 2, sh - 4)},
+        {QRect(R - 1, T + 2, 2, H - 4), QRect(sx + sw - 2, sy + 2, 2, sh - 4)},
+        {QRect(L + 2, T + 2, W - 4, H - 4), QRect(sx + 2, sy + 2, sw - 4, sh - 4)},
+    };
+}
+
+void comparePieces(const QVector<PaintOp>& draws, const QVector<Piece>& expected)
+{
+    QCOMPARE(draws.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(draws.at(i).target, QRectF(expected.at(i).target));
+        QCOMPARE(draws.at(i).source, QRectF(expected.at(i).source));
+    }
+}
+
+QPixmap solidPixmap(int w, int h)
+{
+    QPixmap pixmap(w, h);
+    pixmap.fill(Qt::red);
+    return pixmap;
+}
+
+} // namespace
+
+class TestRibbonQStyle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanupTestCase();
+    void styleSwitch();
+    void tooltipNineSlice_data();
+    void tooltipNineSlice();
+    void toolBoxTabRows_data();
+    void toolBoxTabRows();
+    void menuItemGeometry();
+    void menuItemIconOnly();
+    void menuItemSeparators();
+    void menuItemInRealMenu();
+    void menuItemSizes();
+    void comboArrowColumns_data();
+    void comboArrowColumns();
+    void progressChunk();
+    void otherWidgetsLookLikeFusion();
+
+private:
+    RibbonQStyle m_style;
+};
+
+void TestRibbonQStyle::init()
+{
+    oru::test::parkCursor();
+}
+
+void TestRibbonQStyle::cleanupTestCase()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void TestRibbonQStyle::styleSwitch()
+{
+    RibbonApplication* app = RibbonApplication::theApp();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QCOMPARE(currentStyle(), OtherStyle);
+
+    QPointer<QStyle> before = QApplication::style();
+    app->setApplicationStyle(RibbonApplication::SystemStyle);
+    app->setApplicationStyle(RibbonApplication::UnchangedStyle);
+    QCOMPARE(QApplication::style(), before.data());
+    QCOMPARE(currentStyle(), OtherStyle);
+
+    app->setApplicationStyle(RibbonApplication::SkinnedStyle);
+    QCOMPARE(currentStyle(), RibbonSkinnedStyle);
+    QVERIFY(qobject_cast<RibbonQStyle*>(QApplication::style()));
+    QVERIFY(before.isNull()); // the application deleted the style it replaced
+
+    // Every call installs a new object, also for the second skinned value.
+    QPointer<QStyle> first = QApplication::style();
+    app->setApplicationStyle(RibbonApplication::SkinnedStyleAlternate);
+    QVERIFY(first.isNull());
+    QCOMPARE(currentStyle(), RibbonSkinnedStyle);
+
+    for (int kind : {-1, 0, 1, 3, 4, 99}) {
+        QCOMPARE(createStyle(static_cast<Style>(kind)), static_cast<QStyle*>(nullptr));
+    }
+    std::unique_ptr<QStyle> created(createStyle(RibbonSkinnedStyle));
+    QVERIFY(qobject_cast<RibbonQStyle*>(created.get()));
+    QVERIFY(created.get() != QApplication::style());
+}
+
+void TestRibbonQStyle::tooltipNineSlice_data()
+{
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("100x30") << QRect(0, 0, 100, 30);
+    QTest::newRow("offset") << QRect(7, 5, 41, 17);
+    QTest::newRow("smallest") << QRect(0, 0, 5, 5);
+}
+
+void TestRibbonQStyle::tooltipNineSlice()
+{
+    QFETCH(QRect, rect);
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    QStyleOption option;
+    option.rect = rect;
+    m_style.drawPrimitive(QStyle::PE_PanelTipLabel, &option, &painter);
+    painter.end();
+    const QVector<PaintOp> draws = recorder.pixmapDraws(skin()->tooltipBack());
+    comparePieces(draws, ninePieces(rect, QRect(0, 0, 15, 15)));
+    QCOMPARE(recorder.ops(PaintOp::Pixmap).size(), draws.size());
+    if (rect == QRect(0, 0, 100, 30)) {
+        QCOMPARE(draws.at(1).target.topLeft(), QPointF(98, 0));
+        QCOMPARE(draws.at(2).target.topLeft(), QPointF(0, 28));
+        QCOMPARE(draws.at(3).target.topLeft(), QPointF(98, 28));
+    }
+}
+
+void TestRibbonQStyle::toolBoxTabRows_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("sourceY");
+    const int sel = QStyle::State_Selected, sunk = QStyle::State_Sunken,
+              over = QStyle::State_MouseOver;
+    QTest::newRow("normal") << 0 << 0;
+    QTest::newRow("hover") << over << 23;
+    QTest::newRow("pressed") << sunk << 46;
+    QTest::newRow("pressed+hover") << (sunk | over) << 46;
+    QTest::newRow("selected") << sel << 68;
+    QTest::newRow("selected+hover") << (sel | over) << 68;
+    QTest::newRow("selected+pressed+hover") << (sel | sunk | over) << 68;
+}
+
+void TestRibbonQStyle::toolBoxTabRows()
+{
+    QFETCH(int, state);
+    QFETCH(int, sourceY);
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    painter.setPen(Qt::blue);
+    QStyleOptionToolBox option;
+    option.rect = QRect(4, 30, 150, 25);
+    option.state = QStyle::State_Enabled | QStyle::State(state);
+    option.text = QStringLiteral("Page");
+    const QPen penBefore = painter.pen();
+    m_style.drawControl(QStyle::CE_ToolBoxTab, &option, &painter);
+    // Painted inside save/restore.
+    QCOMPARE(painter.pen(), penBefore);
+    painter.end();
+
+    const QVector<PaintOp> draws = recorder.pixmapDraws(skin()->toolBoxTabBack());
+    QCOMPARE(draws.size(), 1);
+    QCOMPARE(draws.at(0).target, QRectF(4, 30, 150, 25));
+    QCOMPARE(draws.at(0).source, QRectF(0, sourceY, 9, 23));
+
+    const QVector<PaintOp> texts = recorder.ops(PaintOp::Text);
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(texts.at(0).text, QStringLiteral("Page"));
+    QCOMPARE(texts.at(0).position.x(), 10.0);
+    QCOMPARE(texts.at(0).pen.color(), QColor(Qt::blue));
+}
+
+void TestRibbonQStyle::menuItemGeometry()
+{
+    QMenu menu;
+    QStyleOptionMenuItem option;
+    option.initFrom(&menu);
+    option.rect = QRect(0, 24, 200, 24);
+    option.state = QStyle::State_Enabled;
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.checkType = QStyleOptionMenuItem::NonExclusive;
+    option.checked = true;
+    option.maxIconWidth = 16;
+    option.reservedShortcutWidth = 40;
+    option.text = QStringLiteral("Open\tCtrl+O\tx");
+    option.icon = QIcon(solidPixmap(16, 16));
+
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+    painter.end();
+
+    // Check column: 16 is raised to 20, plus 6 in a menu → K = 25.
+    const int K = 25;
+    comparePieces(recorder.pixmapDraws(skin()->checkableMenuItemBack()),
+                  ninePieces(QRect(QPoint(1, 24), QPoint(K - 3, 46)), QRect(0, 0, 20, 20)));
+
+    // Fills: the check column in the window colour, the rest lighter, and
+    // the column's edge line.
+    const QColor window = option.palette.color(QPalette::Window);
+    QVector<QRectF> fills;
+    for (const PaintOp& op : recorder.ops(PaintOp::Rects))
+        fills += op.rects;
+    QVERIFY(fills.contains(QRectF(0, 24, 26, 24)));
+    QVERIFY(fills.contains(QRectF(26, 24, 174, 24)));
+    bool edge = false;
+    for (const PaintOp& op : recorder.ops(PaintOp::Lines))
+        edge = edge
+               || (op.lines.contains(QLineF(K, 47, K, 24))
+                   && op.pen.color() == window.darker(120));
+    QVERIFY(edge);
+
+    // The shortcut (everything after the first tab) first, then the label.
+    const QVector<PaintOp> texts = recorder.ops(PaintOp::Text);
+    QCOMPARE(texts.size(), 2);
+    // Split at the first tab only: the second stays in the shortcut part.
+    QVERIFY(texts.at(0).text.startsWith(QStringLiteral("Ctrl+O")));
+    QVERIFY(texts.at(0).text.endsWith(QLatin1Char('x')));
+    QVERIFY(!texts.at(0).text.contains(QStringLiteral("Open")));
+    QCOMPARE(texts.at(0).position.x(), 199.0 - 40 - 5);
+    QCOMPARE(texts.at(1).text, QStringLiteral("Open"));
+    QCOMPARE(texts.at(1).position.x(), 26.0 + 3);
+    QCOMPARE(texts.at(1).pen.color(), skin()->highlightedCategoryTextColor());
+
+    // The 16x16 icon is centred in the column less 3 pixels right and 1 below:
+    // rectangle (0,24)-(22,46), centre (11,35) → top-left (4,28).
+    bool iconAt = false;
+    for (const PaintOp& op : recorder.ops(PaintOp::Pixmap))
+        iconAt = iconAt || op.target == QRectF(4, 28, 16, 16);
+    QVERIFY(iconAt);
+
+    // A disabled sub-menu item: no check box when unchecked, disabled text
+    // colour and the arrow d = (24-4)/3 = 6 at (191, 24+12-3, 4, 6).
+    option.state = QStyle::State_None;
+    option.checked = false;
+    option.menuItemType = QStyleOptionMenuItem::SubMenu;
+    option.text = QStringLiteral("More");
+    recorder.clear();
+    painter.begin(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+    painter.end();
+    QVERIFY(recorder.pixmapDraws(skin()->checkableMenuItemBack()).isEmpty());
+    QCOMPARE(recorder.ops(PaintOp::Text).at(0).pen.color(), skin()->disabledCategoryTextColor());
+    const QVector<PaintOp> polygons = recorder.ops(PaintOp::Polygon);
+    QCOMPARE(polygons.size(), 1);
+    QCOMPARE(polygons.at(0).polygon,
+             QPolygonF({QPointF(191, 33), QPointF(194, 35), QPointF(191, 38)}));
+    QCOMPARE(polygons.at(0).brush.color(), skin()->disabledCategoryTextColor());
+
+    // Selected and enabled: the first frame of paletteItemSmall over the item.
+    option.state = QStyle::State_Enabled | QStyle::State_Selected;
+    option.menuItemType = QStyleOptionMenuItem::DefaultItem;
+    recorder.clear();
+    painter.begin(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+    painter.end();
+    comparePieces(recorder.pixmapDraws(skin()->paletteItemSmall()),
+                  ninePieces(option.rect, QRect(0, 0, 22, 22)));
+    QCOMPARE(recorder.ops(PaintOp::Text).at(0).font.weight(), QFont::Bold);
+}
+
+void TestRibbonQStyle::menuItemIconOnly()
+{
+    QMenu menu;
+    QStyleOptionMenuItem option;
+    option.initFrom(&menu);
+    option.rect = QRect(0, 0, 120, 40);
+    option.state = QStyle::State_Enabled;
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.checkType = QStyleOptionMenuItem::NonExclusive;
+    option.checked = true;
+    option.maxIconWidth = 24;
+    option.icon = QIcon(solidPixmap(32, 30));
+
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+    painter.end();
+
+    const int K = 24 + 6 - 1;
+    comparePieces(recorder.pixmapDraws(skin()->checkableMenuItemBack()),
+                  ninePieces(QRect(QPoint(K, 0), QPoint(119, 38)), QRect(0, 0, 20, 20)));
+    // The icon at its own size, left edge K + 2, centred vertically.
+    bool iconAt = false;
+    for (const PaintOp& op : recorder.ops(PaintOp::Pixmap))
+        iconAt = iconAt || op.target == QRectF(K + 2, 5, 32, 30);
+    QVERIFY(iconAt);
+    QVERIFY(recorder.ops(PaintOp::Text).isEmpty());
+
+    // The same item in a ribbon combo list: no check box, narrower column.
+    RibbonCatComboAction action(nullptr);
+    RibbonCatComboComboBox combo(action, nullptr);
+    option.maxIconWidth = 10;
+    option.text = QStringLiteral("Entry");
+    recorder.clear();
+    painter.begin(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &combo);
+    painter.end();
+    QVERIFY(recorder.pixmapDraws(skin()->checkableMenuItemBack()).isEmpty());
+    QCOMPARE(recorder.ops(PaintOp::Text).at(0).position.x(), 23.0 + 3);
+    const QVector<PaintOp> rects = recorder.ops(PaintOp::Rects);
+    QVERIFY(!rects.isEmpty());
+    QCOMPARE(rects.at(0).rects.at(0), QRectF(0, 0, 120, 40));
+    QCOMPARE(rects.at(0).brush.color(), option.palette.color(QPalette::Window).lighter(150));
+}
+
+void TestRibbonQStyle::menuItemSeparators()
+{
+    QMenu menu;
+    QStyleOptionMenuItem option;
+    option.initFrom(&menu);
+    option.rect = QRect(0, 10, 100, 9);
+    option.state = QStyle::State_Enabled;
+    option.menuItemType = QStyleOptionMenuItem::Separator;
+    option.maxIconWidth = 16;
+    const QColor line = option.palette.color(QPalette::Window).darker(120);
+
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+    painter.end();
+    QVector<QLineF> lines;
+    for (const PaintOp& op : recorder.ops(PaintOp::Lines)) {
+        QCOMPARE(op.pen.color(), line);
+        lines += op.lines;
+    }
+    QCOMPARE(lines, QVector<QLineF>({QLineF(25, 18, 25, 10), QLineF(25, 14, 99, 14)}));
+    QVERIFY(recorder.ops(PaintOp::Text).isEmpty());
+
+    option.text = QStringLiteral("Group");
+    option.rect = QRect(0, 10, 100, 20);
+    recorder.clear();
+    painter.begin(&recorder);
+    m_style.drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+    painter.end();
+    lines.clear();
+    for (const PaintOp& op : recorder.ops(PaintOp::Lines))
+        lines += op.lines;
+    QCOMPARE(lines, QVector<QLineF>({QLineF(25, 10, 99, 10), QLineF(25, 29, 99, 29)}));
+    QCOMPARE(recorder.texts(), QStringList{QStringLiteral("Group")});
+}
+
+void TestRibbonQStyle::menuItemInRealMenu()
+{
+    // A real menu passes its own option: the shortcut sits at the right,
+    // separated at the tab, and everything goes through the skin.
+    QApplication::setStyle(createStyle(RibbonSkinnedStyle));
+    QMenu menu;
+    QAction* open = menu.addAction(QStringLiteral("Open"));
+    open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Quit"));
+    menu.resize(menu.sizeHint());
+    PaintRecorder recorder;
+    menu.render(&recorder);
+    const QStringList texts = recorder.texts();
+    QVERIFY2(texts.contains(QStringLiteral("Ctrl+O")), qPrintable(texts.join(',')));
+    QVERIFY(texts.contains(QStringLiteral("Open")));
+    QVERIFY(texts.contains(QStringLiteral("Quit")));
+    QVERIFY(texts.indexOf(QStringLiteral("Ctrl+O")) < texts.indexOf(QStringLiteral("Open")));
+    for (const PaintOp& op : recorder.ops(PaintOp::Text))
+        QCOMPARE(op.pen.color(), skin()->highlightedCategoryTextColor());
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void TestRibbonQStyle::menuItemSizes()
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QMenu menu;
+    QStyleOptionMenuItem option;
+    option.initFrom(&menu);
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.maxIconWidth = 16;
+    option.icon = QIcon(solidPixmap(48, 48));
+    const QSize contents(20, 10);
+
+    const QSize base = fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu);
+    const QSize size = m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu);
+    QCOMPARE(size, QSize(std::max(72, base.width()), std::max(52, base.height())));
+    QVERIFY(size.width() >= 72);
+    QVERIFY(size.height() >= 52);
+
+    // A wide column: max(maxIconWidth, 20) + icon + 4.
+    option.maxIconWidth = 100;
+    QCOMPARE(m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu).width(),
+             std::max(152, fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents,
+                                                    &menu).width()));
+
+    // Not a menu: the base size.
+    QListWidget other;
+    QCOMPARE(m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &other),
+             fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &other));
+
+    // With text the item is measured by the base.
+    option.text = QStringLiteral("Label");
+    QCOMPARE(m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu),
+             fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu));
+
+    // A titled separator is measured like a normal item with its text.
+    option.icon = QIcon();
+    option.menuItemType = QStyleOptionMenuItem::Separator;
+    QStyleOptionMenuItem normal(option);
+    normal.menuItemType = QStyleOptionMenuItem::Normal;
+    const QSize asNormal = fusion->sizeFromContents(QStyle::CT_MenuItem, &normal, contents, &menu);
+    QCOMPARE(m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu), asNormal);
+    QVERIFY(fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu) != asNormal);
+}
+
+void TestRibbonQStyle::comboArrowColumns_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("cursorX"); // -1: cursor away
+    QTest::addColumn<int>("column");  // -1: none
+
+    QTest::newRow("idle") << true << false << -1 << -1;
+    QTest::newRow("over arrow") << true << false << 80 << 12;
+    QTest::newRow("over field") << true << false << 10 << 48;
+    QTest::newRow("open") << true << true << -1 << 24;
+    QTest::newRow("open, over field") << true << true << 10 << 24;
+    QTest::newRow("disabled, over arrow") << false << false << 80 << -1;
+    QTest::newRow("disabled, open") << false << true << -1 << -1;
+}
+
+void TestRibbonQStyle::comboArrowColumns()
+{
+    QFETCH(bool, enabled);
+    QFETCH(bool, open);
+    QFETCH(int, cursorX);
+    QFETCH(int, column);
+
+    RibbonCatComboAction action(nullptr);
+    action.setWidth(90);
+    RibbonCatComboComboBox combo(action, nullptr);
+    QCOMPARE(combo.size(), QSize(90, 22));
+
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.rect = combo.rect();
+    option.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
+    if (open)
+        option.state |= QStyle::State_On;
+    option.subControls = QStyle::SC_All;
+
+    if (cursorX >= 0)
+        oru::test::placeCursor(&combo, QPoint(cursorX, 11));
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QRect arrow =
+        fusion->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo);
+    QVERIFY(cursorX < 0 || arrow.contains(QPoint(80, 11)));
+    QVERIFY(!arrow.contains(QPoint(10, 11)));
+
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    m_style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter, &combo);
+    painter.end();
+
+    const QVector<PaintOp> draws = recorder.pixmapDraws(skin()->comboBox());
+    QVERIFY(draws.size() >= 5);
+    const QVector<Piece> field = {
+        {QRect(0, 0, 89, 1), QRect(0, 0, 11, 1)},
+        {QRect(0, 1, 89, 20), QRect(0, 1, 11, 20)},
+        {QRect(0, 21, 89, 1), QRect(0, 21, 11, 1)},
+        {QRect(0, 0, 1, 22), QRect(11, 0, 1, 22)},
+        {QRect(89, 0, 1, 22), QRect(11, 0, 1, 22)},
+    };
+    comparePieces(draws.mid(0, 5), field);
+    if (column < 0) {
+        QCOMPARE(draws.size(), 5);
+    } else {
+        const int A = arrow.left();
+        const int AH = arrow.height();
+        comparePieces(draws.mid(5), ninePieces(QRect(A, 0, 89 - A + 1, AH),
+                                              QRect(column, 0, 12, 22)));
+        QCOMPARE(draws.at(6).target.topLeft(), QPointF(88, 0));
+        QCOMPARE(draws.at(8).target.topLeft(), QPointF(88, AH - 2));
+    }
+
+    // The arrow: a 5x3 down triangle centred on the arrow sub-control.
+    const QVector<PaintOp> polygons = recorder.ops(PaintOp::Polygon);
+    QCOMPARE(polygons.size(), 1);
+    const QPoint c = arrow.center();
+    QCOMPARE(polygons.at(0).polygon,
+             QPolygonF({QPointF(c.x() - 2, c.y() - 1), QPointF(c.x() + 2, c.y() - 1),
+                        QPointF(c.x(), c.y() + 1)}));
+    QCOMPARE(polygons.at(0).brush.color(), enabled ? skin()->highlightedCategoryTextColor()
+                                                   : skin()->disabledCategoryTextColor());
+
+    // A plain combo box is left to Fusion.
+    QComboBox plain;
+    option.initFrom(&plain);
+    recorder.clear();
+    painter.begin(&recorder);
+    m_style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter, &plain);
+    painter.end();
+    QVERIFY(recorder.pixmapDraws(skin()->comboBox()).isEmpty());
+}
+
+void TestRibbonQStyle::progressChunk()
+{
+    QProgressBar bar;
+    bar.setRange(0, 200);
+    bar.setValue(50);
+    bar.resize(120, 20);
+    QStyleOptionProgressBar option;
+    option.initFrom(&bar);
+    option.rect = QRect(0, 0, 120, 20);
+    option.minimum = 0;
+    option.maximum = 200;
+    option.progress = 50;
+    option.state |= QStyle::State_Horizontal;
+
+    PaintRecorder recorder;
+    QPainter painter(&recorder);
+    m_style.drawControl(QStyle::CE_ProgressBarContents, &option, &painter, &bar);
+    painter.end();
+    // A quarter of the bar, outlined in dark grey over the blue gradient.
+    bool chunk = false;
+    for (const PaintOp& op : recorder.ops(PaintOp::Rects)) {
+        if (op.rects.contains(QRectF(0, 0, 29, 19)) && op.pen.color() == QColor(Qt::darkGray)
+            && op.brush.gradient()) {
+            const QGradientStops stops = op.brush.gradient()->stops();
+            chunk = stops.first().second == QColor(45, 107, 135)
+                    && stops.last().second == QColor(Qt::white);
+        }
+    }
+    QVERIFY(chunk);
+
+    // Nothing done: no chunk at all.
+    option.progress = 0;
+    recorder.clear();
+    painter.begin(&recorder);
+    m_style.drawControl(QStyle::CE_ProgressBarContents, &option, &painter, &bar);
+    painter.end();
+    QVERIFY(recorder.ops().isEmpty());
+}
+
+void TestRibbonQStyle::otherWidgetsLookLikeFusion()
+{
+    // Widgets the style does not handle must be pixel for pixel Fusion's.
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const auto compare = [&](QWidget& widget) {
+        widget.resize(widget.sizeHint().expandedTo(QSize(120, 60)));
+        widget.setStyle(fusion.get());
+        const QImage reference = widget.grab().toImage();
+        widget.setStyle(&m_style);
+        const QImage ours = widget.grab().toImage();
+        widget.setStyle(nullptr);
+        QCOMPARE(ours, reference);
+    };
+    QComboBox plain;
+    plain.addItems({QStringLiteral("one"), QStringLiteral("two")});
+    compare(plain);
+    QListWidget list;
+    list.addItems({QStringLiteral("alpha"), QStringLiteral("beta")});
+    compare(list);
+    QPushButton button(QStringLiteral("Push"));
+    compare(button);
+}
+
+ORU_TEST_MAIN(TestRibbonQStyle)
+#include "tst_qstyle.moc"
