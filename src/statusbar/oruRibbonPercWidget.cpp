@@ -41,6 +41,8 @@ RibbonPercWidget::RibbonPercWidget(RibbonPercAction& action, QWidget* parent)
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     addAction(&action);
+    // Coarse timers may fire 5 % early; the repeat delays are exact.
+    m_repeatTimer->setTimerType(Qt::PreciseTimer);
     m_repeatTimer->setSingleShot(false);
     connect(m_repeatTimer, &QTimer::timeout, this,
             static_cast<void (RibbonPercWidget::*)()>(&RibbonPercWidget::timerEvent));
