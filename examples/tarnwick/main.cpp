@@ -1,5 +1,6 @@
 #include "openrequests.h"
 #include "options.h"
+#include "ribbonpage.h"
 #include "skinview.h"
 #include "tarnwickapp.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     if (!options.wantsShot() && !app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
+    if (options.wantsShot() && isRibbonPageScene(options.shotScene))
+        return runRibbonPageScene(options);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <QString>
+#include <QWidgetAction>
+
+namespace oru {
+
+/// Base of every action of the ribbon.
+///
+/// A ribbon action may stand for another action (its alias): a plain QAction
+/// the host already uses in menus, or another RibbonAction. Use of the ribbon
+/// action is forwarded to the alias, and the ribbon action follows the alias's
+/// enabled and checked state (and its text and icon unless it has its own).
+/// Subclasses with state of their own call sendActionChangedEvt() so that
+/// every widget built for them refreshes.
+class VAZAVE_EXPORT RibbonAction : public QWidgetAction
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonAction(QObject* parent);
+    RibbonAction(const QString& text, QObject* parent);
+    RibbonAction(const QIcon& icon, const QString& text, QObject* parent);
+    /// Copies text, icon, tool tip and separator flag from @p alias, which
+    /// must be alive.
+    RibbonAction(QPointer<QAction> alias, QObject* parent);
+    /// Keeps its own text and icon; only enabled and checked state follow.
+    RibbonAction(QPointer<QAction> alias, const QIcon& icon, const QString& text,
+                 QObject* parent);
+    /// Copies nothing now; text and icon arrive with the first change.
+    RibbonAction(QPointer<RibbonAction> alias, QObject* parent);
+    /// Keeps its own text; icon, enabled and checked state follow.
+    RibbonAction(QPointer<RibbonAction> alias, const QString& text, QObject* parent);
+    ~RibbonAction() override;
+
+    /// The aliased action; null without alias or once it was destroyed.
+    QAction* alias() const { return m_alias.data(); }
+
+    /// Enables or disables the action; an alias keeps the last word, so the
+    /// action is enabled only while its alias is enabled, and vice versa.
+    void enableAction(bool enable);
+
+    /// Sends QEvent::ActionChanged synchronously to every widget showing the
+    /// action, in list order, and finally to the action itself.
+    void sendActionChangedEvt();
+
+signals:
+    /// The action was used; containers forward it and popups close on it.
+    void activated();
+
+protected slots:
+    void aliasChanged();
+
+protected:
+    void connectWithAlieas();
+    bool event(QEvent* event) override;
+
+private:
+    QPointer<QAction> m_alias;
+    bool m_inAliasUpdate = false;
+    bool m_requestedEnabled = false;
+    bool m_keepOwnText = false;
+    bool m_keepOwnIcon = false;
+    bool m_sendingChangedEvt = false;
+};
+
+} // namespace oru

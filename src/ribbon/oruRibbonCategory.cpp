@@ -1,0 +1,157 @@
+#include "oruRibbonCategory.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonCatSimpleAction.h"
+#include "oruRibbonCatSimpleButton.h"
+#include "oruRibbonCategoryLayout.h"
+#include "oruRibbonStyle.h"
+
+#include <QActionEvent>
+#include <QCursor>
+#include <QPainter>
+
+namespace oru {
+
+RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
+    : QWidget(parent)
+    , m_categoryAction(&action)
+{
+    connect(&action, &RibbonCategoryAction::actionAdded, this, &RibbonCategory::addRibbonAction);
+    connect(&action, &RibbonCategoryAction::actionRemoved, this,
+            &RibbonCategory::removeRibbonAction);
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    m_layout = new RibbonCategoryLayout(*this);
+    setLayout(m_layout);
+    const QList<RibbonAction*> existing = action.actions();
+    for (RibbonAction* control : existing)
+        addRibbonAction(control);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+}
+
+RibbonCategory::~RibbonCategory()
+{
+    // The controls go first, while the layout can still let go of them.
+    const auto widgets = m_widgets;
+    m_widgets.clear();
+    for (const QPointer<QWidget>& widget : widgets)
+        delete widget.data();
+}
+
+RibbonAction* RibbonCategory::action(QWidget* widget) const
+{
+    if (!widget)
+        return nullptr;
+    for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it)
+        if (it.value() == widget)
+            return qobject_cast<RibbonAction*>(it.key());
+    return nullptr;
+}
+
+QWidget* RibbonCategory::widget(RibbonAction* action) const
+{
+    return m_widgets.value(action).data();
+}
+
+int RibbonCategory::actionRow(RibbonAction* action) const
+{
+    return m_categoryAction ? m_categoryAction->actionRow(action) : -1;
+}
+
+void RibbonCategory::addRibbonAction(RibbonAction* action)
+{
+    addAction(action);
+}
+
+void RibbonCategory::removeRibbonAction(RibbonAction* action)
+{
+    removeAction(action);
+}
+
+QSize RibbonCategory::sizeHint() const
+{
+    const QSize layoutHint = m_layout->sizeHint();
+    const QString caption = m_categoryAction ? m_categoryAction->text() : QString();
+    const int captionWidth = fontMetrics().horizontalAdvance(caption) + 6;
+    return QSize(std::max({layoutHint.width(), 50, captionWidth}), layoutHint.height());
+}
+
+void RibbonCategory::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    update();
+}
+
+void RibbonCategory::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    update();
+}
+
+void RibbonCategory::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    update();
+}
+
+void RibbonCategory::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& top = skin->categoryTop();
+    const QPixmap& bottom = skin->categoryBottom();
+    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const int w = width();
+
+    QPainter painter(this);
+    // One band: three pieces, fixed 3-pixel ends and a stretched middle.
+    const auto band = [&](const QPixmap& pixmap, int sourceY, int sourceH, int y, int h) {
+        painter.drawPixmap(QRect(0, y, 3, h), pixmap, QRect(0, sourceY, 3, sourceH));
+        painter.drawPixmap(QRect(3, y, w - 6, h), pixmap, QRect(3, sourceY, 94, sourceH));
+        painter.drawPixmap(QRect(w - 3, y, 3, h), pixmap, QRect(97, sourceY, 3, sourceH));
+    };
+    band(top, hovered ? 68 : 0, 3, 0, 3);
+    band(top, hovered ? 71 : 3, 65, 3, 66);
+    band(bottom, hovered ? 17 : 0, 14, 69, 13);
+    band(bottom, hovered ? 31 : 14, 3, 82, 3);
+
+    if (m_categoryAction) {
+        painter.setPen(skin->categoryCaptionTextColor());
+        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)), Qt::AlignHCenter | Qt::AlignVCenter,
+                         m_categoryAction->text());
+    }
+}
+
+void RibbonCategory::actionEvent(QActionEvent* event)
+{
+    if (event->type() == QEvent::ActionAdded) {
+        auto* action = qobject_cast<RibbonAction*>(event->action());
+        QWidget* control = nullptr;
+        if (action && !m_widgets.contains(action)) {
+            // The first matching class wins: more specific actions first.
+            if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
+                control = new RibbonCatSimpleButton(*simple, this);
+        }
+        if (control) {
+            m_widgets.insert(action, control);
+            m_layout->addWidget(control);
+            updateGeometry();
+            update();
+        }
+    } else if (event->type() == QEvent::ActionRemoved) {
+        // The action may be in its destructor already: find it by address.
+        const auto it = m_widgets.find(event->action());
+        if (it != m_widgets.end()) {
+            QWidget* control = it.value().data();
+            m_widgets.erase(it);
+            if (control) {
+                m_layout->removeWidget(control);
+                delete control;
+            }
+            updateGeometry();
+            update();
+        }
+    }
+    QWidget::actionEvent(event);
+}
+
+} // namespace oru

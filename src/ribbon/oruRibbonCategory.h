@@ -1,0 +1,57 @@
+#pragma once
+
+#include "oruRibbonCategoryAction.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QWidget>
+
+namespace oru {
+
+class RibbonCategoryLayout;
+
+/// One captioned group of controls on a ribbon page: builds a control for
+/// every action of its category action, lays them out and paints the group
+/// frame with the caption along the bottom. It mirrors the category action
+/// and never owns the actions.
+class VAZAVE_EXPORT RibbonCategory : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RibbonCategory(QWidget* parent, RibbonCategoryAction& action);
+    ~RibbonCategory() override;
+
+    /// The category action; null once it was destroyed.
+    RibbonCategoryAction* categoryAction() const { return m_categoryAction.data(); }
+    RibbonCategoryLayout* categoryLayout() const { return m_layout; }
+
+    /// The action whose control is @p widget, or null.
+    RibbonAction* action(QWidget* widget) const;
+    /// The control built for @p action, or null.
+    QWidget* widget(RibbonAction* action) const;
+    /// The row the category action gives @p action (see RibbonCategoryAction).
+    int actionRow(RibbonAction* action) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+
+private slots:
+    void addRibbonAction(oru::RibbonAction* action);
+    void removeRibbonAction(oru::RibbonAction* action);
+
+private:
+    QPointer<RibbonCategoryAction> m_categoryAction;
+    RibbonCategoryLayout* m_layout = nullptr;
+    // Keyed by the QAction face so that an action in its destructor can be
+    // found without a cast.
+    QMap<QAction*, QPointer<QWidget>> m_widgets;
+};
+
+} // namespace oru

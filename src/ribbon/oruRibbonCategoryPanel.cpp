@@ -1,0 +1,205 @@
+#include "oruRibbonCategoryPanel.h"
+
+#include "oruRibbonCategoriesPanelAction.h"
+#include "oruRibbonCategoryAction.h"
+#include "oruRibbonCategoryPanels.h"
+#include "oruRibbonCategory.h"
+#include "oruRibbonCategoryWrapper.h"
+
+#include <QActionEvent>
+
+#include <algorithm>
+
+namespace oru {
+
+namespace {
+
+// A wrapper with its gain: what collapsing it saves, or expanding it costs,
+// taken once per pass.
+struct Gained
+{
+    RibbonCategoryWrapper* wrapper;
+    int gain;
+};
+
+// Orders wrappers by decreasing gain; with a stable sort the page order stays
+// among equal gains, so walking from the end visits the smallest gain first
+// and, among equal ones, the rightmost first.
+struct cmpWrappers
+{
+    bool operator()(const Gained& a, const Gained& b) const { return a.gain > b.gain; }
+};
+
+} // namespace
+
+RibbonCategoryPanelLayout::RibbonCategoryPanelLayout(RibbonCategoryPanel& page)
+    : m_page(page)
+{
+    setContentsMargins(0, 0, 0, 0);
+    setSpacing(2);
+}
+
+RibbonCategoryPanelLayout::~RibbonCategoryPanelLayout() = default;
+
+Qt::Orientations RibbonCategoryPanelLayout::expandingDirections() const
+{
+    return Qt::Horizontal;
+}
+
+bool RibbonCategoryPanelLayout::hasHeightForWidth() const
+{
+    return false;
+}
+
+void RibbonCategoryPanelLayout::addCategory(RibbonCategoryWrapper* wrapper)
+{
+    if (wrapper && !m_wrapperList.contains(wrapper)) {
+        m_wrapperList.append(wrapper);
+        invalidate();
+    }
+}
+
+void RibbonCategoryPanelLayout::removeCategory(RibbonCategoryWrapper* wrapper)
+{
+    if (m_wrapperList.removeAll(wrapper) > 0)
+        invalidate();
+}
+
+QSize RibbonCategoryPanelLayout::sizeHint() const
+{
+    int width = 0;
+    for (const RibbonCategoryWrapper* wrapper : m_wrapperList)
+        width += wrapper->minimumSizeHint().width();
+    if (m_wrapperList.size() >= 2)
+        width += 2 * int(m_wrapperList.size() - 1);
+    return QSize(width, 85);
+}
+
+QSize RibbonCategoryPanelLayout::minimumSize() const
+{
+    return sizeHint();
+}
+
+void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
+{
+    QLayout::setGeometry(rect);
+    const int avail = rect.right() - rect.left();
+
+    QVector<Gained> collapsedOnes;
+    QVector<Gained> expandedOnes;
+    int total = 0;
+    for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrapperList)) {
+        const int full = wrapper->sizeHint().width();
+        const int small = wrapper->minimumSizeHint().width();
+        if (wrapper->isColapsed()) {
+            total += small;
+            collapsedOnes.append({wrapper, full - small});
+        } else {
+            total += full;
+            expandedOnes.append({wrapper, full - small});
+        }
+    }
+
+    if (avail < total) {
+        std::stable_sort(expandedOnes.begin(), expandedOnes.end(), cmpWrappers());
+        for (auto it = expandedOnes.crbegin(); it != expandedOnes.crend(); ++it) {
+            it->wrapper->setColapsed(true);
+            total -= it->gain;
+            if (total <= avail)
+                break;
+        }
+    } else {
+        std::stable_sort(collapsedOnes.begin(), collapsedOnes.end(), cmpWrappers());
+        for (auto it = collapsedOnes.crbegin(); it != collapsedOnes.crend(); ++it) {
+            total += it->gain;
+            if (total > avail)
+                break;
+            it->wrapper->setColapsed(false);
+        }
+    }
+
+    int x = 0;
+    for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrapperList)) {
+        const QSize size = wrapper->isColapsed() ? wrapper->minimumSizeHint() : wrapper->sizeHint();
+        wrapper->setGeometry(x, 0, size.width(), size.height());
+        // The category has no layout around it inside the wrapper.
+        if (!wrapper->isColapsed() && wrapper->category()->size() != size)
+            wrapper->category()->resize(size);
+        x += size.width() + 2;
+    }
+}
+
+RibbonCategoryPanel::RibbonCategoryPanel(RibbonCategoryPanels& stack,
+                                         RibbonCategoriesPanelAction& action)
+    : QWidget(&stack)
+    , m_stack(stack)
+    , m_pageAction(&action)
+{
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    m_pageLayout = new RibbonCategoryPanelLayout(*this);
+    setLayout(m_pageLayout);
+    const QList<RibbonCategoryAction*> existing = action.categories();
+    for (RibbonCategoryAction* category : existing)
+        addCategory(category);
+    connect(&action, &RibbonCategoriesPanelAction::categoryAdded, this,
+            &RibbonCategoryPanel::addCategory);
+    connect(&action, &RibbonCategoriesPanelAction::categoryRemoved, this,
+            &RibbonCategoryPanel::removeCategory);
+}
+
+RibbonCategoryPanel::~RibbonCategoryPanel()
+{
+    // The wrappers are children; let the layout forget them first.
+    const auto wrappers = m_wrappers;
+    m_wrappers.clear();
+    for (RibbonCategoryWrapper* wrapper : wrappers) {
+        m_pageLayout->removeCategory(wrapper);
+        delete wrapper;
+    }
+}
+
+RibbonCategoryWrapper* RibbonCategoryPanel::wrapper(RibbonCategoryAction* category) const
+{
+    return m_wrappers.value(category, nullptr);
+}
+
+void RibbonCategoryPanel::addCategory(RibbonCategoryAction* category)
+{
+    addAction(category);
+}
+
+void RibbonCategoryPanel::removeCategory(RibbonCategoryAction* category)
+{
+    removeAction(category);
+}
+
+void RibbonCategoryPanel::actionEvent(QActionEvent* event)
+{
+    QWidget::actionEvent(event);
+    QAction* action = event->action();
+    if (event->type() == QEvent::ActionAdded) {
+        auto* category = qobject_cast<RibbonCategoryAction*>(action);
+        if (category && !m_wrappers.contains(action)) {
+            auto* wrapper = new RibbonCategoryWrapper(*this, *category);
+            m_wrappers.insert(action, wrapper);
+            m_pageLayout->addCategory(wrapper);
+            if (isVisible())
+                wrapper->show();
+            updateGeometry();
+        }
+    } else if (event->type() == QEvent::ActionRemoved) {
+        if (RibbonCategoryWrapper* wrapper = m_wrappers.take(action)) {
+            m_pageLayout->removeCategory(wrapper);
+            delete wrapper;
+            updateGeometry();
+        }
+    }
+}
+
+void RibbonCategoryPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    updateGeometry();
+}
+
+} // namespace oru

@@ -1,0 +1,224 @@
+#include "oruRibbonCategoryWrapper.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonCategory.h"
+#include "oruRibbonCategoryAction.h"
+#include "oruRibbonCategoryPanel.h"
+#include "oruRibbonStyle.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleOption>
+
+namespace oru {
+
+RibbonCategoryWrapperPopup::RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wrapper)
+    : QWidget(nullptr, Qt::Popup)
+    , m_wrapper(wrapper)
+{
+    m_popupLayout = new QHBoxLayout(this);
+    m_popupLayout->setContentsMargins(0, 0, 0, 0);
+    m_popupLayout->setSpacing(0);
+    if (RibbonCategoryAction* action = wrapper.categoryAction()) {
+        m_popupCategory = new RibbonCategory(this, *action);
+        m_popupLayout->addWidget(m_popupCategory);
+        connect(action, &RibbonAction::activated, this, &QWidget::close);
+    }
+    setVisible(true);
+}
+
+RibbonCategoryWrapperPopup::~RibbonCategoryWrapperPopup() = default;
+
+void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+
+    // Just below the page, at the wrapper's left edge.
+    const int y0 = m_wrapper.page().geometry().bottom() - m_wrapper.y();
+    const QPoint anchor = m_wrapper.mapToGlobal(QPoint(0, y0));
+    QScreen* screen = QGuiApplication::screenAt(anchor);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    QPoint target = anchor;
+    if (screen) {
+        const QRect avail = screen->availableGeometry();
+        if (anchor.y() + h - 1 > avail.bottom())
+            target.setY(anchor.y() - h - 91); // above the page stack
+        if (anchor.x() + w - 1 > avail.right())
+            target.setX(avail.right() - w + 1);
+    }
+    move(target);
+
+    // One pixel off each corner.
+    const QPolygon outline({QPoint(1, 0), QPoint(w - 2, 0), QPoint(w - 2, 1), QPoint(w - 1, 1),
+                            QPoint(w - 1, h - 2), QPoint(w - 2, h - 2), QPoint(w - 2, h - 1),
+                            QPoint(1, h - 1), QPoint(1, h - 2), QPoint(0, h - 2), QPoint(0, 1),
+                            QPoint(1, 1), QPoint(1, 0)});
+    setMask(QRegion(outline, Qt::OddEvenFill));
+}
+
+void RibbonCategoryWrapperPopup::closeEvent(QCloseEvent* event)
+{
+    m_wrapper.setMyChecked(false);
+    event->accept();
+    deleteLater();
+}
+
+RibbonCategoryWrapper::RibbonCategoryWrapper(RibbonCategoryPanel& page,
+                                             RibbonCategoryAction& action)
+    : QAbstractButton(&page)
+    , m_page(page)
+    , m_categoryAction(&action)
+{
+    m_category = new RibbonCategory(this, action);
+    setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
+    m_category->move(0, 0);
+    m_category->resize(m_category->sizeHint());
+    // The category has no layout around it: follow its size by hand.
+    m_category->installEventFilter(this);
+    setFocusPolicy(Qt::NoFocus);
+    connect(&action, &QAction::changed, this, [this]() { m_colapsedSizeCache = QSize(); });
+    // Repaint on entering and leaving for the hover look of the button.
+    setAttribute(Qt::WA_Hover);
+}
+
+RibbonCategoryWrapper::~RibbonCategoryWrapper()
+{
+    // The popup is a window of its own and refers to this wrapper.
+    delete m_popup.data();
+}
+
+void RibbonCategoryWrapper::setColapsed(bool colapsed)
+{
+    if (colapsed == m_colapsed)
+        return;
+    m_colapsed = colapsed;
+    m_category->setVisible(!colapsed);
+    updateGeometry();
+    update();
+}
+
+void RibbonCategoryWrapper::setMyChecked(bool checked)
+{
+    if (checked == m_myChecked)
+        return;
+    m_myChecked = checked;
+    if (checked && !m_popup)
+        m_popup = new RibbonCategoryWrapperPopup(*this);
+    update();
+}
+
+QSize RibbonCategoryWrapper::normalSize() const
+{
+    return m_category->sizeHint();
+}
+
+QSize RibbonCategoryWrapper::colapsedSize() const
+{
+    if (m_colapsedSizeCache.isValid())
+        return m_colapsedSizeCache;
+    const QFontMetrics fm = fontMetrics();
+    const QString caption = m_categoryAction ? m_categoryAction->text() : QString();
+    const int tw = fm.horizontalAdvance(caption);
+    const int fh = fm.height();
+    if (tw <= 30) {
+        m_colapsedSizeCache = QSize(50, 85);
+        return m_colapsedSizeCache;
+    }
+    int w = tw;
+    int step = tw;
+    int best = tw;
+    do {
+        step = step / 2;
+        const QRect bounds = fm.boundingRect(
+            QRect(0, 0, w, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+        if (bounds.height() <= 2 * fh) {
+            best = bounds.width();
+            w -= step;
+        } else {
+            w += step;
+        }
+    } while (step != 0);
+    m_colapsedSizeCache = QSize(best > 37 ? best + 12 : 50, 85);
+    return m_colapsedSizeCache;
+}
+
+void RibbonCategoryWrapper::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_colapsedSizeCache = QSize();
+    QAbstractButton::changeEvent(event);
+}
+
+QSize RibbonCategoryWrapper::sizeHint() const
+{
+    return normalSize();
+}
+
+QSize RibbonCategoryWrapper::minimumSizeHint() const
+{
+    return colapsedSize();
+}
+
+void RibbonCategoryWrapper::mousePressEvent(QMouseEvent* event)
+{
+    // No base call: the wrapper is no clickable button of its own.
+    if (event->button() == Qt::LeftButton && !m_popup && m_colapsed)
+        setMyChecked(true);
+}
+
+bool RibbonCategoryWrapper::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_category && event->type() == QEvent::LayoutRequest) {
+        // Controls came or went: the category takes its new size, and the
+        // page decides again what to collapse.
+        m_category->resize(m_category->sizeHint());
+        updateGeometry();
+    }
+    return QAbstractButton::eventFilter(watched, event);
+}
+
+void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
+{
+    if (!m_colapsed)
+        return;
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const int w = width();
+    QStyleOption option;
+    option.initFrom(this);
+    const int row = m_myChecked ? 170 : (option.state & QStyle::State_MouseOver) ? 85 : 0;
+
+    QPainter painter(this);
+    const QPixmap& back = skin->categoryWrapperBack();
+    painter.drawPixmap(QRect(0, 0, 3, 85), back, QRect(0, row, 3, 85));
+    painter.drawPixmap(QRect(3, 0, w - 6, 85), back, QRect(3, row, 46, 85));
+    painter.drawPixmap(QRect(w - 3, 0, 3, 85), back, QRect(49, row, 3, 85));
+
+    painter.drawPixmap(QRect(w / 2 - 19, 6, 38, 38), skin->categoryWrapperIcon(),
+                       QRect(0, 0, 38, 38));
+
+    if (!m_categoryAction)
+        return;
+    const QIcon icon = m_categoryAction->icon();
+    if (!icon.isNull()) {
+        const QSize actual = icon.actualSize(size(), QIcon::Normal, QIcon::Off)
+                                 .boundedTo(QSize(32, 32));
+        icon.paint(&painter,
+                   QRect(w / 2 - actual.width() / 2, 21 - actual.height() / 2, actual.width(),
+                         actual.height()),
+                   Qt::AlignHCenter | Qt::AlignVCenter);
+    }
+    painter.setPen(skin->categoryWrapperCaptionTextColor());
+    painter.setFont(font());
+    painter.drawText(QRect(QPoint(6, 44), QPoint(w - 7, 81)),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     m_categoryAction->text());
+}
+
+} // namespace oru

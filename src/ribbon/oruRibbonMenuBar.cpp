@@ -1,0 +1,12 @@
+#include "oruRibbonMenuBar.h"
+
+namespace oru {
+
+RibbonMenuBar::RibbonMenuBar(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+RibbonMenuBar::~RibbonMenuBar() = default;
+
+} // namespace oru
