@@ -64,11 +64,13 @@ void RibbonChildWindow::resizeEvent(QResizeEvent* event)
     const int h = height();
     if (m_closeButton)
         m_closeButton->move(w - 18, 1);
+    // Region polygons are filled by pixel centres, so the outline runs along
+    // pixel edges: (1, 0) .. (W - 1, 0) covers pixels 1 .. W - 2 of the top
+    // row. That takes exactly one pixel off each corner.
     QPolygon outline;
-    outline << QPoint(1, 0) << QPoint(w - 2, 0) << QPoint(w - 2, 1) << QPoint(w - 1, 1)
-            << QPoint(w - 1, h - 2) << QPoint(w - 2, h - 2) << QPoint(w - 2, h - 1)
-            << QPoint(1, h - 1) << QPoint(1, h - 2) << QPoint(0, h - 2) << QPoint(0, 1)
-            << QPoint(1, 1) << QPoint(1, 0);
+    outline << QPoint(1, 0) << QPoint(w - 1, 0) << QPoint(w - 1, 1) << QPoint(w, 1)
+            << QPoint(w, h - 1) << QPoint(w - 1, h - 1) << QPoint(w - 1, h) << QPoint(1, h)
+            << QPoint(1, h - 1) << QPoint(0, h - 1) << QPoint(0, 1) << QPoint(1, 1) << QPoint(1, 0);
     setMask(QRegion(outline, Qt::OddEvenFill));
 }
 
