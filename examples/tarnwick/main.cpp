@@ -1,3 +1,4 @@
+#include "framedemo.h"
 #include "options.h"
 #include "skinview.h"
 #include "tarnwickapp.h"
@@ -24,8 +25,10 @@ int main(int argc, char** argv)
     window.show();
 
     if (options.wantsShot()) {
+        if (options.shotScene == QLatin1String("window"))
+            return takeShot(openFrameDemo(&window), options.shotFile);
         if (options.shotScene != QLatin1String("main")) {
-            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main)\n",
+            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main, window)\n",
                          qPrintable(options.shotScene));
             return 2;
         }
