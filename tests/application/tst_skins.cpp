@@ -175,19 +175,20 @@ void TestSkins::stateFramesDiffer()
 {
     struct Strip
     {
+        const char* name;
         PixmapGetter getter;
         int frameHeight;
         QVector<int> frames;
     };
     const Strip strips[] = {
-        {&RibbonStyle::mainButton, 38, {0, 1, 2}},
-        {&RibbonStyle::sysBtnBack, 16, {0, 1}},
-        {&RibbonStyle::sysBtnClose, 16, {0, 1, 2, 4}},
-        {&RibbonStyle::sysBtnMaximize, 16, {0, 1, 2, 4}},
-        {&RibbonStyle::sysBtnMinimize, 16, {0, 1, 2, 4}},
-        {&RibbonStyle::sysBtnRestore, 16, {0, 1, 2}},
-        {&RibbonStyle::sysBtnCloseSmall, 12, {0, 1, 2}},
-        {&RibbonStyle::checkableMenuItemBack, 20, {0, 1}},
+        {"mainButton", &RibbonStyle::mainButton, 38, {0, 1, 2}},
+        {"sysBtnBack", &RibbonStyle::sysBtnBack, 16, {0, 1}},
+        {"sysBtnClose", &RibbonStyle::sysBtnClose, 16, {0, 1, 2, 4}},
+        {"sysBtnMaximize", &RibbonStyle::sysBtnMaximize, 16, {2, 4}},
+        {"sysBtnMinimize", &RibbonStyle::sysBtnMinimize, 16, {2, 4}},
+        {"sysBtnRestore", &RibbonStyle::sysBtnRestore, 16, {2, 4}},
+        {"sysBtnCloseSmall", &RibbonStyle::sysBtnCloseSmall, 12, {1, 2}},
+        {"checkableMenuItemBack", &RibbonStyle::checkableMenuItemBack, 20, {0, 1}},
     };
     for (auto which : {RibbonApplication::Blue, RibbonApplication::Silver, RibbonApplication::Black}) {
         const RibbonStyle* style = skin(which);
@@ -200,8 +201,9 @@ void TestSkins::stateFramesDiffer()
                                                 strip.frameHeight);
                     const QImage b = image.copy(0, strip.frames[j] * strip.frameHeight, w,
                                                 strip.frameHeight);
-                    QVERIFY2(a != b, qPrintable(QStringLiteral("skin %1 frames %2/%3")
+                    QVERIFY2(a != b, qPrintable(QStringLiteral("skin %1 %2 frames %3/%4")
                                                     .arg(which)
+                                                    .arg(QLatin1String(strip.name))
                                                     .arg(strip.frames[i])
                                                     .arg(strip.frames[j])));
                 }
