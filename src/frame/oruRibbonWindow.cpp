@@ -4,6 +4,7 @@
 #include "oruRibbonStyle.h"
 #include "oruRibbonWindowEvents_p.h"
 
+#include <QChildEvent>
 #include <QCursor>
 #include <QIcon>
 #include <QMouseEvent>
@@ -125,6 +126,37 @@ void RibbonWindow::mouseMoveEvent(QMouseEvent* event)
 {
     m_events->process(Events::EvtMouseMove(event));
     updateSysButtons();
+}
+
+bool RibbonWindow::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Leave:
+        // A button hovered last must lose its hover look.
+        updateSysButtons();
+        break;
+    case QEvent::ChildPolished:
+        if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+            child->installEventFilter(this);
+        break;
+    case QEvent::ChildRemoved:
+        static_cast<QChildEvent*>(event)->child()->removeEventFilter(this);
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool RibbonWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Children inherit the window's cursor, so a resize shape set at a border
+    // would stick when the mouse goes straight from the border into a child:
+    // the window sees no move there. Reset it when a child is entered.
+    if (event->type() == QEvent::Enter && watched->parent() == this && m_events->inIdle() &&
+        testAttribute(Qt::WA_SetCursor) && cursor().shape() != Qt::ArrowCursor)
+        setCursor(Qt::ArrowCursor);
+    return QWidget::eventFilter(watched, event);
 }
 
 void RibbonWindow::changeEvent(QEvent* event)

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QVBoxLayout>
 
 using namespace oru;
 using namespace frametest;
@@ -64,6 +65,7 @@ private slots:
     void gripRect();
     void hoverCursor_data();
     void hoverCursor();
+    void cursorLeavesWithTheFrame();
     void captionDrag();
     void resizeGrips_data();
     void resizeGrips();
@@ -246,6 +248,40 @@ void TestRibbonWindow::hoverCursor()
     QCOMPARE(int(w.cursor().shape()), shape);
     QCOMPARE(stateOf(w), QStringLiteral("Idle"));
     QCOMPARE(w.geometry(), kStart);
+}
+
+void TestRibbonWindow::cursorLeavesWithTheFrame()
+{
+    RibbonWindow w;
+    auto* layout = new QVBoxLayout(&w);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* child = new QWidget;
+    layout->addWidget(child);
+    w.setGeometry(kStart);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(child->geometry(), QRect(7, 33, 386, 260));
+
+    // From the left border straight into the child.
+    move(w, at(w, QPoint(3, 150)));
+    QCOMPARE(w.cursor().shape(), Qt::SizeHorCursor);
+    oru::test::mouseEnter(child, QPoint(1, 100));
+    QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(child->cursor().shape(), Qt::ArrowCursor);
+
+    // During a resize the shape stays while the mouse crosses children.
+    const QPoint start = at(w, QPoint(3, 150));
+    move(w, start);
+    press(w, start);
+    oru::test::mouseEnter(child, QPoint(1, 100));
+    QCOMPARE(w.cursor().shape(), Qt::SizeHorCursor);
+    release(w, start);
+
+    // A widget taken out of the window no longer resets it.
+    QWidget elsewhere;
+    child->setParent(&elsewhere);
+    oru::test::mouseEnter(child, QPoint(1, 1));
+    QCOMPARE(w.cursor().shape(), Qt::SizeHorCursor);
 }
 
 void TestRibbonWindow::captionDrag()
