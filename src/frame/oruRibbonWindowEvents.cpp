@@ -327,6 +327,17 @@ Qt::Alignment RibbonWindow::Events::gripAt(const QRect& rect, const QPoint& glob
 
 void RibbonWindow::Events::process(const sc::event_base& event)
 {
+    // A reaction (moving, closing) may make Qt deliver another mouse event
+    // synchronously. The machine must not be entered twice, and the Qt event
+    // would be gone before a queued copy ran, so such an event is dropped.
+    if (m_processing)
+        return;
+    struct Reset
+    {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_processing};
+    m_processing = true;
     m_machine.process_event(event);
 }
 

@@ -108,6 +108,7 @@ private:
     RibbonWindow& m_window;
     StateMachine m_machine;
     QRect m_normalGeometry;
+    bool m_processing = false;
 };
 
 } // namespace oru

@@ -67,6 +67,7 @@ private slots:
     void hoverCursor();
     void cursorLeavesWithTheFrame();
     void captionDrag();
+    void nestedEventsAreDropped();
     void resizeGrips_data();
     void resizeGrips();
     void resizeLimits_data();
@@ -312,6 +313,43 @@ void TestRibbonWindow::captionDrag()
     const QRect dropped = w.geometry();
     move(w, regrab + QPoint(90, 90));
     QCOMPARE(w.geometry(), dropped);
+}
+
+namespace {
+// Sends itself a mouse press from inside every move, as a window system may
+// deliver events while a reaction moves the window.
+class ReentrantWindow : public RibbonWindow
+{
+public:
+    int moves = 0;
+
+protected:
+    void moveEvent(QMoveEvent*) override
+    {
+        ++moves;
+        press(*this, geometry().topLeft() + QPoint(300, 200), Qt::RightButton);
+    }
+};
+} // namespace
+
+void TestRibbonWindow::nestedEventsAreDropped()
+{
+    ReentrantWindow w;
+    w.setGeometry(kStart);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint grab = at(w, QPoint(150, 20));
+    press(w, grab);
+    const int before = w.moves;
+    move(w, grab + QPoint(20, 10), Qt::LeftButton);
+    move(w, grab + QPoint(40, 30), Qt::LeftButton);
+    QVERIFY(w.moves > before);
+    // Had the nested presses re-anchored the drag, the second step would be
+    // off by the distance to their point.
+    QCOMPARE(w.geometry(), kStart.translated(40, 30));
+    QCOMPARE(stateOf(w), QStringLiteral("MoveWindow"));
+    release(w, grab + QPoint(40, 30));
+    QCOMPARE(stateOf(w), QStringLiteral("Idle"));
 }
 
 void TestRibbonWindow::resizeGrips_data()
