@@ -1,4 +1,5 @@
 #include "framedemo.h"
+#include "openrequests.h"
 #include "options.h"
 #include "skinview.h"
 #include "tarnwickapp.h"
@@ -16,13 +17,20 @@ int main(int argc, char** argv)
                      qPrintable(options.error));
         return 2;
     }
-    if (!app.initInstance())
+    // A start while Tarnwick runs hands its files over and ends. Screenshots
+    // always run on their own.
+    if (!options.wantsShot() && !app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);
     window.show();
+    app.setActivationWindow(&window);
+    showRequestedFiles(&window, options.files);
+    QObject::connect(&app, &TarnwickApp::openRequested, &window,
+                     [&window](const QStringList& files) { showRequestedFiles(&window, files); });
+    app.endInit();
 
     if (options.wantsShot()) {
         if (options.shotScene == QLatin1String("window"))

@@ -226,13 +226,22 @@ QByteArray encodeDib(const QImage& source)
     return out;
 }
 
+// Little-endian reads byte by byte: the callers check the length first, and
+// this form keeps g++ from misreading the bounds under sanitizer builds.
+quint32 getLittleEndian(const QByteArray& d, int at, int bytes)
+{
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | quint8(d.at(at + i));
+    return value;
+}
 quint16 get16(const QByteArray& d, int at)
 {
-    return qFromLittleEndian<quint16>(d.constData() + at);
+    return quint16(getLittleEndian(d, at, 2));
 }
 quint32 get32(const QByteArray& d, int at)
 {
-    return qFromLittleEndian<quint32>(d.constData() + at);
+    return getLittleEndian(d, at, 4);
 }
 
 } // namespace

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "oruGlobal.h"
+#include "oruRibbonApplication.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace oru {
+
+/// An application object that lets only one instance of a program run per
+/// user and program identifier on an X11 display.
+///
+/// A second start hands its command line ("path;arg;...") to the running
+/// instance and initInstance() returns false; the running instance emits
+/// messageReceived() and brings its activation window to the front. The
+/// rendezvous is an X selection named after the identifier and the login
+/// name. On platforms without an X11 display the class behaves as a plain
+/// RibbonApplication: initInstance() returns true and nothing is sent.
+///
+/// Call endInit() once the running instance has finished its start-up; a
+/// process whose initInstance() returned false should simply end (it keeps
+/// the start-up lock until it has handed the selection back).
+class VAZAVE_EXPORT RibbonSingletonApplication : public RibbonApplication
+{
+    Q_OBJECT
+
+public:
+    class Priv;
+    class X11SingletonListener;
+
+    RibbonSingletonApplication(const QString& id, int& argc, char** argv);
+    ~RibbonSingletonApplication() override;
+
+    /// Takes the start-up lock and hands the command line to a running
+    /// instance. True when this process should go on and build its user
+    /// interface, false when a running instance took the message.
+    bool initInstance() override;
+
+    /// Releases the start-up lock; true when initInstance() delivered nothing.
+    bool endInit();
+
+    /// True when an instance with this identifier owns the rendezvous.
+    bool isRunning() const;
+
+    QString id() const { return m_id; }
+
+    /// The window that activateWindow() brings to the front; null at first.
+    void setActivationWindow(QWidget* window) { m_activationWindow = window; }
+    QWidget* activationWindow() const { return m_activationWindow; }
+
+    static const QString s_RSAPP;
+    static const QString s_LISTENER;
+
+public slots:
+    /// Writes @p message to the running instance. The timeout is accepted for
+    /// interface compatibility; delivery itself never waits.
+    bool sendMessage(const QString& message, int timeout);
+    bool sendMessage(const QString& message);
+    virtual void activateWindow();
+
+signals:
+    void messageReceived(const QString& message);
+
+protected:
+    /// Creates the listener window and takes the rendezvous selection.
+    void initialize(bool activateOnMessage);
+
+private:
+    class NativeFilter;
+    friend class NativeFilter;
+
+    void sysInit();
+    void sysCleanup();
+    void lock();
+    void unlock();
+    bool x11EventFilter(void* xcbEvent);
+
+    bool m_delivered = false;
+    QString m_id;
+    std::unique_ptr<Priv> m_priv;
+    QPointer<QWidget> m_activationWindow;
+};
+
+/// The hidden widget whose native window owns the rendezvous selection and
+/// receives messages as a window property. It is never shown.
+class VAZAVE_EXPORT RibbonSingletonApplication::X11SingletonListener : public QWidget
+{
+    Q_OBJECT
+
+public:
+    X11SingletonListener();
+    ~X11SingletonListener() override;
+};
+
+} // namespace oru

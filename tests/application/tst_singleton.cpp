@@ -1,0 +1,136 @@
+// Single-instance application without an X server: rendezvous names, and the
+// plain-application behaviour on platforms other than X11 (offscreen here).
+
+#include <oruRibbonSingletonApplication.h>
+#include <oruRibbonSingletonApplication_p.h>
+#include <oruTestApp.h>
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace oru;
+
+namespace {
+
+class SingletonTestApp : public RibbonSingletonApplication
+{
+public:
+    SingletonTestApp(int& argc, char** argv)
+        : RibbonSingletonApplication(QStringLiteral("tst singleton offscreen"), argc, argv)
+    {
+        setFont(test::TestApplication::testFont());
+    }
+};
+
+} // namespace
+
+class TestSingleton : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void characterTableIsThePortableSet();
+    void toXPCS_data();
+    void toXPCS();
+    void rendezvousNameAppendsTheLogin();
+    void offscreenIsAPlainApplication();
+    void activationWindowIsGuarded();
+};
+
+void TestSingleton::characterTableIsThePortableSet()
+{
+    const RibbonSingletonApplication::Priv priv;
+    QCOMPARE(priv.m_characterTable,
+             QByteArray("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
+                        "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"));
+    QCOMPARE(priv.m_characterTable.size(), 94);
+}
+
+void TestSingleton::toXPCS_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("two words and a login")
+        << QStringLiteral("my appbob") << QByteArray("_my_appbob");
+    QTest::newRow("leading underscore kept") << QStringLiteral("_tool") << QByteArray("_tool");
+    QTest::newRow("two underscores kept") << QStringLiteral("__x") << QByteArray("__x");
+    QTest::newRow("empty") << QString() << QByteArray("_");
+    QTest::newRow("only underscore") << QStringLiteral("_") << QByteArray("_");
+    // Every byte of a multi-byte character becomes one "_".
+    QTest::newRow("non-ASCII") << QStringLiteral("tärnwïck") << QByteArray("_t__rnw__ck");
+    QTest::newRow("CJK") << QStringLiteral("日本") << QByteArray("_______");
+    QTest::newRow("controls and DEL") << QStringLiteral("a\tb\x7F~") << QByteArray("_a_b_~");
+    QTest::newRow("punctuation kept") << QStringLiteral("x!\"#{|}~") << QByteArray("_x!\"#{|}~");
+}
+
+void TestSingleton::toXPCS()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, name);
+    const RibbonSingletonApplication::Priv priv;
+    QCOMPARE(priv.toXPCS(text), name);
+}
+
+void TestSingleton::rendezvousNameAppendsTheLogin()
+{
+    QProcess whoami;
+    whoami.start(QStringLiteral("id"), {QStringLiteral("-un")});
+    QVERIFY(whoami.waitForFinished(10000));
+    const QByteArray login = whoami.readAllStandardOutput().trimmed();
+    QVERIFY(!login.isEmpty());
+    QCOMPARE(RibbonSingletonApplication::Priv::login(), QString::fromLocal8Bit(login));
+
+    const RibbonSingletonApplication::Priv priv;
+    if (priv.toXPCS(QString::fromLocal8Bit(login)) != "_" + login)
+        QSKIP("the login name is not in the portable character set");
+    QCOMPARE(priv.rendezvousName(QStringLiteral("my app")), "_my_app" + login);
+    QCOMPARE(priv.rendezvousName(QStringLiteral("_my app")), "_my_app" + login);
+}
+
+void TestSingleton::offscreenIsAPlainApplication()
+{
+    if (test::onX11())
+        QSKIP("checks the platforms without X11");
+    auto* app = static_cast<SingletonTestApp*>(qApp);
+    QCOMPARE(app->id(), QStringLiteral("tst singleton offscreen"));
+    QSignalSpy spy(app, &RibbonSingletonApplication::messageReceived);
+    QVERIFY(!app->isRunning());
+    QVERIFY(app->initInstance());
+    QVERIFY(!app->sendMessage(QStringLiteral("x")));
+    QVERIFY(!app->sendMessage(QString(), 10));
+    QVERIFY(!app->isRunning());
+    QVERIFY(app->endInit());
+    // No listener window: nothing to hand over, nothing was created.
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    // The lock can be taken and given back again.
+    QVERIFY(app->initInstance());
+    QVERIFY(app->endInit());
+    QCOMPARE(spy.size(), 0);
+}
+
+void TestSingleton::activationWindowIsGuarded()
+{
+    auto* app = static_cast<SingletonTestApp*>(qApp);
+    QCOMPARE(app->activationWindow(), nullptr);
+    app->activateWindow(); // nothing set: nothing happens
+
+    auto* window = new QWidget;
+    app->setActivationWindow(window);
+    QCOMPARE(app->activationWindow(), window);
+    app->activateWindow();
+    QVERIFY(window->isVisible());
+
+    delete window;
+    QCOMPARE(app->activationWindow(), nullptr);
+    app->activateWindow();
+}
+
+int main(int argc, char** argv)
+{
+    SingletonTestApp app(argc, argv);
+    TestSingleton tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_singleton.moc"

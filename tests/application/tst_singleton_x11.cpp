@@ -1,0 +1,321 @@
+// Single-instance start-up between real processes on a real X server. This
+// test process is itself an instance; the other instances are processes of
+// singleton_helper (see there for its protocol).
+
+#include <oruRibbonSingletonApplication.h>
+#include <oruTestApp.h>
+
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace oru;
+
+namespace {
+
+constexpr int kWaitMs = 60000; // bounds every wait; a sanitizer build is slow
+
+// A unique identifier per test run, so that runs and tests never meet.
+QString uniqueId(const QString& stem)
+{
+    static int serial = 0;
+    return QStringLiteral("%1 %2 %3")
+        .arg(stem)
+        .arg(QCoreApplication::applicationPid())
+        .arg(++serial);
+}
+
+// Runs the event loop until @p done or the deadline: this process must keep
+// handling X events while it waits, since it may be the running instance.
+bool spinUntil(const std::function<bool()>& done, int timeoutMs = kWaitMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+// One helper process and the lines it printed.
+class Instance
+{
+public:
+    Instance(const QString& id, const QString& mode, const QStringList& extra = {})
+    {
+        m_arguments << QStringLiteral("--id") << id << QStringLiteral("--mode") << mode << extra;
+        m_process.setProgram(QStringLiteral(SINGLETON_HELPER));
+        m_process.setArguments(m_arguments);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // A private runtime directory keeps Qt from complaining about none.
+        static QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        m_process.setProcessEnvironment(environment);
+    }
+    ~Instance()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    void start() { m_process.start(); }
+
+    // The message this instance's start hands to a running one.
+    QString commandLine() const
+    {
+        return (QStringList(m_process.program()) + m_arguments).join(QLatin1Char(';'));
+    }
+
+    QStringList lines()
+    {
+        m_buffer += m_process.readAllStandardOutput();
+        QStringList result;
+        for (const QByteArray& line : m_buffer.split('\n'))
+            result << QString::fromUtf8(line);
+        result.removeLast(); // the unfinished rest
+        return result;
+    }
+    QStringList messages()
+    {
+        QStringList result;
+        for (const QString& line : lines()) {
+            if (line.startsWith(QLatin1String("message ")))
+                result << line.mid(8);
+        }
+        return result;
+    }
+    bool waitForLine(const QString& line)
+    {
+        return spinUntil([&] { return lines().contains(line); });
+    }
+    bool waitForMessages(int count)
+    {
+        return spinUntil([&] { return messages().size() >= count; });
+    }
+    bool waitForExit()
+    {
+        return spinUntil([&] { return m_process.state() == QProcess::NotRunning; });
+    }
+    bool quit()
+    {
+        m_process.write("quit\n");
+        return waitForExit();
+    }
+    bool exitedCleanly() const
+    {
+        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    }
+
+private:
+    QProcess m_process;
+    QStringList m_arguments;
+    QByteArray m_buffer;
+};
+
+// What a probe process says about isRunning() for @p id.
+QString probe(const QString& id)
+{
+    Instance probe(id, QStringLiteral("probe"));
+    probe.start();
+    if (!probe.waitForExit() || probe.lines().isEmpty())
+        return QStringLiteral("no answer");
+    return probe.lines().constLast();
+}
+
+class SingletonTestApp : public RibbonSingletonApplication
+{
+public:
+    SingletonTestApp(int& argc, char** argv)
+        : RibbonSingletonApplication(uniqueId(QStringLiteral("tst singleton")), argc, argv)
+    {
+        setFont(test::TestApplication::testFont());
+    }
+};
+
+} // namespace
+
+class TestSingletonX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void secondStartHandsItsCommandLineOver();
+    void ownerExitLeavesNothingRunning();
+    void exitingOwnerHandsSelectionToAnotherListener();
+    void simultaneousStartsKeepOneOwnerAndEveryMessage();
+
+private:
+    SingletonTestApp* app() { return static_cast<SingletonTestApp*>(qApp); }
+};
+
+void TestSingletonX11::initTestCase()
+{
+    if (!test::onX11())
+        QSKIP("needs an X server (xcb platform)");
+    QVERIFY(!app()->isRunning());
+    QVERIFY(app()->initInstance());
+    QVERIFY(app()->endInit());
+    QVERIFY(app()->isRunning());
+}
+
+void TestSingletonX11::secondStartHandsItsCommandLineOver()
+{
+    // This process is the running instance (its identifier has blanks).
+    QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
+    QWidget window;
+    app()->setActivationWindow(&window);
+    QVERIFY(!window.isVisible());
+
+    Instance second(app()->id(), QStringLiteral("run"), {QStringLiteral("one.txt")});
+    second.start();
+    QVERIFY(second.waitForExit());
+    QVERIFY(second.exitedCleanly());
+    QCOMPARE(second.lines(), QStringList{QStringLiteral("init false")});
+    QVERIFY(spinUntil([&] { return spy.size() >= 1; }));
+    QCOMPARE(spy.at(0).at(0).toString(), second.commandLine());
+    QVERIFY(window.isVisible()); // messages activate the activation window
+
+    // The second start took the selection for its lifetime and handed it
+    // back on exit: the next message reaches this process again, and the
+    // first one was not delivered twice. Empty messages travel too.
+    Instance sender(app()->id(), QStringLiteral("send"), {QStringLiteral("--text"), QString()});
+    sender.start();
+    QVERIFY(sender.waitForExit());
+    QCOMPARE(sender.lines(), QStringList{QStringLiteral("sent true")});
+    QVERIFY(spinUntil([&] { return spy.size() >= 2; }));
+    QCOMPARE(spy.at(1).at(0).toString(), QString());
+    QTest::qWait(200);
+    QCOMPARE(spy.size(), 2);
+    QVERIFY(app()->isRunning());
+    app()->setActivationWindow(nullptr);
+}
+
+void TestSingletonX11::ownerExitLeavesNothingRunning()
+{
+    // An identifier that already starts with "_".
+    const QString id = uniqueId(QStringLiteral("_lone"));
+    QCOMPARE(probe(id), QStringLiteral("running false"));
+    Instance owner(id, QStringLiteral("run"));
+    owner.start();
+    QVERIFY(owner.waitForLine(QStringLiteral("ready")));
+    QCOMPARE(owner.lines().constFirst(), QStringLiteral("init true"));
+    QCOMPARE(probe(id), QStringLiteral("running true"));
+    QVERIFY(owner.quit());
+    QVERIFY(owner.exitedCleanly());
+    QCOMPARE(probe(id), QStringLiteral("running false"));
+    QVERIFY(owner.messages().isEmpty());
+}
+
+void TestSingletonX11::exitingOwnerHandsSelectionToAnotherListener()
+{
+    // Non-ASCII characters end up as "_" in the rendezvous name.
+    const QString id = uniqueId(QStringLiteral("tärnwïck"));
+    Instance a(id, QStringLiteral("run"), {QStringLiteral("a")});
+    a.start();
+    QVERIFY(a.waitForLine(QStringLiteral("ready")));
+    QCOMPARE(a.lines().constFirst(), QStringLiteral("init true"));
+
+    // B and C stay although their message was delivered; each start took
+    // the selection, so the newest listener owns it.
+    Instance b(id, QStringLiteral("stay"), {QStringLiteral("b")});
+    b.start();
+    QVERIFY(b.waitForLine(QStringLiteral("ready")));
+    QCOMPARE(b.lines().constFirst(), QStringLiteral("init false"));
+    QVERIFY(a.waitForMessages(1));
+
+    Instance c(id, QStringLiteral("stay"), {QStringLiteral("c")});
+    c.start();
+    QVERIFY(c.waitForLine(QStringLiteral("ready")));
+    QCOMPARE(c.lines().constFirst(), QStringLiteral("init false"));
+    QVERIFY(b.waitForMessages(1));
+    QCOMPARE(b.messages(), QStringList{c.commandLine()});
+
+    // The owner leaves: the selection goes to the newest other listener, B.
+    QVERIFY(c.quit());
+    QVERIFY(c.exitedCleanly());
+    QCOMPARE(probe(id), QStringLiteral("running true"));
+
+    Instance d(id, QStringLiteral("run"), {QStringLiteral("d")});
+    d.start();
+    QVERIFY(d.waitForExit());
+    QVERIFY(d.exitedCleanly());
+    QCOMPARE(d.lines(), QStringList{QStringLiteral("init false")});
+    QVERIFY(b.waitForMessages(2));
+    QCOMPARE(b.messages(), (QStringList{c.commandLine(), d.commandLine()}));
+    QCOMPARE(a.messages(), QStringList{b.commandLine()});
+    QVERIFY(c.messages().isEmpty());
+
+    QVERIFY(b.quit());
+    QVERIFY(a.quit());
+    QVERIFY(a.exitedCleanly() && b.exitedCleanly());
+    QCOMPARE(probe(id), QStringLiteral("running false"));
+}
+
+void TestSingletonX11::simultaneousStartsKeepOneOwnerAndEveryMessage()
+{
+    const QString id = uniqueId(QStringLiteral("crowd"));
+    constexpr int count = 10;
+    std::vector<std::unique_ptr<Instance>> instances;
+    for (int i = 0; i < count; ++i)
+        instances.push_back(std::make_unique<Instance>(id, QStringLiteral("run"),
+                                                       QStringList{QStringLiteral("f%1").arg(i)}));
+    for (auto& instance : instances)
+        instance->start();
+
+    // Every start answers; all but one end at once with exit code 0.
+    QVERIFY(spinUntil([&] {
+        for (auto& instance : instances) {
+            if (instance->lines().isEmpty())
+                return false;
+        }
+        return true;
+    }));
+    Instance* owner = nullptr;
+    QStringList expected;
+    for (auto& instance : instances) {
+        const QString first = instance->lines().constFirst();
+        if (first == QLatin1String("init true")) {
+            QVERIFY2(!owner, "two instances think they are the first");
+            owner = instance.get();
+        } else {
+            QCOMPARE(first, QStringLiteral("init false"));
+            QVERIFY(instance->waitForExit());
+            QVERIFY(instance->exitedCleanly());
+            expected << instance->commandLine();
+        }
+    }
+    QVERIFY(owner);
+    QCOMPARE(expected.size(), count - 1);
+
+    // The owner got every other start's command line, each exactly once.
+    QVERIFY2(owner->waitForMessages(count - 1), qPrintable(owner->lines().join(QLatin1Char('|'))));
+    QTest::qWait(200);
+    QStringList received = owner->messages();
+    received.sort();
+    expected.sort();
+    QCOMPARE(received, expected);
+    QCOMPARE(probe(id), QStringLiteral("running true"));
+    QVERIFY(owner->quit());
+    QCOMPARE(probe(id), QStringLiteral("running false"));
+}
+
+int main(int argc, char** argv)
+{
+    SingletonTestApp app(argc, argv);
+    TestSingletonX11 tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_singleton_x11.moc"
