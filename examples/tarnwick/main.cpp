@@ -1,3 +1,4 @@
+#include "framedemo.h"
 #include "openrequests.h"
 #include "options.h"
 #include "ribbonpage.h"
@@ -35,8 +36,10 @@ int main(int argc, char** argv)
     app.endInit();
 
     if (options.wantsShot()) {
+        if (options.shotScene == QLatin1String("window"))
+            return takeShot(openFrameDemo(&window), options.shotFile);
         if (options.shotScene != QLatin1String("main")) {
-            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main)\n",
+            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main, window)\n",
                          qPrintable(options.shotScene));
             return 2;
         }

@@ -1,5 +1,7 @@
 #include "skinview.h"
 
+#include "framedemo.h"
+
 #include <oruRibbonApplication.h>
 #include <oruRibbonStyle.h>
 
@@ -68,6 +70,7 @@ SkinView::SkinView(QWidget* parent) : QWidget(parent)
         bar->addWidget(button);
     }
     bar->addStretch();
+    bar->addWidget(createFrameDemoButton(this));
     layout->addLayout(bar);
 
     auto* scroll = new QScrollArea(this);

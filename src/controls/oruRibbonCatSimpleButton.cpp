@@ -153,7 +153,7 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
 void RibbonCatSimpleButton::actionEvent(QActionEvent* event)
 {
     QAbstractButton::actionEvent(event);
-    RibbonCatSimpleAction* own = m_action.data();
+    QAction* own = m_action.data();
     if (own && event->action() == own) {
         if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged) {
             setEnabled(own->isEnabled());

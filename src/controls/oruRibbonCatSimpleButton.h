@@ -17,7 +17,10 @@ public:
     ~RibbonCatSimpleButton() override;
 
     /// The action shown; null once the action was destroyed.
-    RibbonCatSimpleAction* action() const { return m_action.data(); }
+    RibbonCatSimpleAction* action() const
+    {
+        return qobject_cast<RibbonCatSimpleAction*>(m_action.data());
+    }
 
     QSize sizeHint() const override;
 
@@ -26,7 +29,9 @@ protected:
     void actionEvent(QActionEvent* event) override;
 
 private:
-    QPointer<RibbonCatSimpleAction> m_action;
+    // Held by its QAction face: while the action is being destroyed it is no
+    // RibbonCatSimpleAction any more, but still has to be recognised.
+    QPointer<QAction> m_action;
     // The size class never changes, so it outlives the action.
     const RibbonCatSimpleAction::eSize m_size;
 };

@@ -1,0 +1,250 @@
+#include "oruRibbonWindow.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonStyle.h"
+#include "oruRibbonWindowEvents_p.h"
+
+#include <QChildEvent>
+#include <QCursor>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+#include <QRegion>
+
+namespace oru {
+
+namespace {
+
+// Columns of the frame images: the active look left, the inactive look right.
+constexpr int kInactiveColumn = 35;
+
+// The 29 points of the window outline, cutting stepped corners of 4 pixels.
+QPolygon roundedOutline(int w, int h)
+{
+    QPolygon polygon;
+    polygon << QPoint(4, 0) << QPoint(w - 4, 0) << QPoint(w - 4, 1) << QPoint(w - 2, 1)
+            << QPoint(w - 2, 2) << QPoint(w - 1, 2) << QPoint(w - 1, 4) << QPoint(w, 4)
+            << QPoint(w, h - 4) << QPoint(w - 1, h - 4) << QPoint(w - 1, h - 2)
+            << QPoint(w - 2, h - 2) << QPoint(w - 2, h - 1) << QPoint(w - 4, h - 1)
+            << QPoint(w - 4, h) << QPoint(4, h) << QPoint(4, h - 1) << QPoint(2, h - 1)
+            << QPoint(2, h - 2) << QPoint(1, h - 2) << QPoint(1, h - 4) << QPoint(0, h - 4)
+            << QPoint(0, 4) << QPoint(1, 4) << QPoint(1, 2) << QPoint(2, 2) << QPoint(2, 1)
+            << QPoint(4, 1) << QPoint(4, 0);
+    return polygon;
+}
+
+} // namespace
+
+RibbonWindow::RibbonWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint)
+{
+    init();
+}
+
+RibbonWindow::RibbonWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags)
+{
+    init();
+}
+
+RibbonWindow::~RibbonWindow() = default;
+
+void RibbonWindow::init()
+{
+    m_events = std::make_unique<Events>(*this);
+    setMouseTracking(true);
+    connect(RibbonApplication::theApp(), &RibbonApplication::ribbonStyleChanged, this,
+            &RibbonWindow::ribbonStyleChanged);
+    ribbonStyleChanged();
+    setContentsMargins(7, captionHeight(), 7, 7);
+}
+
+RibbonWindow::Events& RibbonWindow::events() const
+{
+    return *m_events;
+}
+
+int RibbonWindow::captionHeight() const
+{
+    return qMax(fontMetrics().height(), 16) + 17;
+}
+
+QRect RibbonWindow::captionRect() const
+{
+    return QRect(29, 10, width() - 96, captionHeight() - 17);
+}
+
+QRect RibbonWindow::sysMinimizeRect() const
+{
+    return QRect(width() - 67, 10, 16, 16);
+}
+
+QRect RibbonWindow::sysMaximizeRestoreRect() const
+{
+    return QRect(width() - 45, 10, 16, 16);
+}
+
+QRect RibbonWindow::sysCloseRect() const
+{
+    return QRect(width() - 23, 10, 16, 16);
+}
+
+void RibbonWindow::ribbonStyleChanged()
+{
+    QPalette pal = palette();
+    pal.setBrush(QPalette::Window,
+                 QBrush(RibbonApplication::theApp()->ribbonStyle()->mainClientColor()));
+    setPalette(pal);
+    update();
+}
+
+void RibbonWindow::updateSysButtons()
+{
+    // Only the caption buttons change their look with the mouse; moves and
+    // resizes repaint through their own events.
+    update(sysMinimizeRect().united(sysCloseRect()));
+}
+
+void RibbonWindow::mousePressEvent(QMouseEvent* event)
+{
+    m_events->process(Events::EvtMousePress(event));
+    updateSysButtons();
+}
+
+void RibbonWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_events->process(Events::EvtMouseRelease(event));
+    updateSysButtons();
+}
+
+void RibbonWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_events->process(Events::EvtMouseDoubleClick(event));
+    updateSysButtons();
+}
+
+void RibbonWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    m_events->process(Events::EvtMouseMove(event));
+    updateSysButtons();
+}
+
+bool RibbonWindow::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Leave:
+        // A button hovered last must lose its hover look.
+        updateSysButtons();
+        break;
+    case QEvent::ChildPolished:
+        if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+            child->installEventFilter(this);
+        break;
+    case QEvent::ChildRemoved:
+        static_cast<QChildEvent*>(event)->child()->removeEventFilter(this);
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool RibbonWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Children inherit the window's cursor, so a resize shape set at a border
+    // would stick when the mouse goes straight from the border into a child:
+    // the window sees no move there. Reset it when a child is entered.
+    if (event->type() == QEvent::Enter && watched->parent() == this && m_events->inIdle() &&
+        testAttribute(Qt::WA_SetCursor) && cursor().shape() != Qt::ArrowCursor)
+        setCursor(Qt::ArrowCursor);
+    return QWidget::eventFilter(watched, event);
+}
+
+void RibbonWindow::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+    case QEvent::EnabledChange:
+        // The whole frame switches between its active and inactive looks.
+        update();
+        break;
+    case QEvent::WindowTitleChange:
+    case QEvent::WindowIconChange:
+    case QEvent::FontChange:
+        update(0, 0, width(), captionHeight());
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void RibbonWindow::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const int w = width();
+    const int h = height();
+    const int k = captionHeight();
+    const bool active = isActiveWindow();
+    const int a = active ? 0 : kInactiveColumn;
+
+    QPainter painter(this);
+    const QPixmap& caption = skin->mainBorderCaption();
+    const QPixmap& border = skin->mainBorder();
+    painter.drawPixmap(QRect(0, 0, 7, k), caption, QRect(a, 0, 7, 31));
+    // The middle runs to the right edge; the right corner covers its end.
+    painter.drawPixmap(QRect(7, 0, w - 7, k), caption, QRect(a + 7, 0, 21, 31));
+    painter.drawPixmap(QRect(w - 7, 0, 7, k), caption, QRect(a + 28, 0, 7, 31));
+    painter.drawPixmap(QRect(0, k, 7, h - 7 - k), border, QRect(a, 15, 7, 1));
+    painter.drawPixmap(QRect(w - 7, k, 7, h - 7 - k), border, QRect(a + 28, 15, 7, 1));
+    painter.drawPixmap(QRect(0, h - 7, 7, 7), border, QRect(a, 16, 7, 7));
+    painter.drawPixmap(QRect(7, h - 7, w - 14, 7), border, QRect(a + 7, 16, 21, 7));
+    painter.drawPixmap(QRect(w - 7, h - 7, 7, 7), border, QRect(a + 28, 16, 7, 7));
+
+    const QIcon icon = windowIcon();
+    if (!icon.isNull()) {
+        const QPixmap pixmap =
+            icon.pixmap(QSize(16, 16), isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        QRect target(0, 0, 16, 16);
+        target.moveCenter(QPoint(14, (k + 2) / 2));
+        painter.drawPixmap(target, pixmap);
+    }
+
+    const QRect titleRect = captionRect();
+    const QString title =
+        fontMetrics().elidedText(windowTitle(), Qt::ElideRight, titleRect.width());
+    if (!title.isEmpty()) {
+        painter.setPen(active ? skin->activeTitleTextColor() : skin->inactiveTitleTextColor());
+        painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, title);
+    }
+
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const struct
+    {
+        QRect rect;
+        bool pressed;
+        const QPixmap& glyph;
+    } buttons[] = {
+        {sysMinimizeRect(), m_events->inSysMinimize(), skin->sysBtnMinimizeSmall()},
+        {sysMaximizeRestoreRect(), m_events->inSysMaximizeRestore(),
+         m_events->isMaximized() ? skin->sysBtnRestoreSmall() : skin->sysBtnMaximizeSmall()},
+        {sysCloseRect(), m_events->inSysClose(), skin->sysBtnCloseSmall()},
+    };
+    for (const auto& button : buttons) {
+        if (!button.rect.contains(cursor)) {
+            painter.drawPixmap(button.rect, button.glyph, QRect(0, 36, 13, 12));
+        } else if (button.pressed) {
+            painter.drawPixmap(button.rect, skin->sysBtnBack(), QRect(0, 16, 17, 16));
+            painter.drawPixmap(button.rect, button.glyph, QRect(0, 0, 13, 12));
+        } else {
+            painter.drawPixmap(button.rect, skin->sysBtnBack(), QRect(0, 0, 17, 16));
+            painter.drawPixmap(button.rect, button.glyph, QRect(0, 12, 13, 12));
+        }
+    }
+}
+
+void RibbonWindow::resizeEvent(QResizeEvent*)
+{
+    setMask(QRegion(roundedOutline(width(), height()), Qt::OddEvenFill));
+}
+
+} // namespace oru
