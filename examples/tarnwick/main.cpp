@@ -3,6 +3,7 @@
 #include "options.h"
 #include "ribbonpage.h"
 #include "skinview.h"
+#include "styledemo.h"
 #include "tarnwickapp.h"
 
 #include <cstdio>
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     app.setRibbonStyle(options.skin);
     if (options.wantsShot() && isRibbonPageScene(options.shotScene))
         return runRibbonPageScene(options);
+    if (options.wantsShot() && isStyleScene(options.shotScene))
+        return runStyleScene(options);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);

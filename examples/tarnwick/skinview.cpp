@@ -1,6 +1,7 @@
 #include "skinview.h"
 
 #include "framedemo.h"
+#include "styledemo.h"
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonStyle.h>
@@ -71,6 +72,7 @@ SkinView::SkinView(QWidget* parent) : QWidget(parent)
     }
     bar->addStretch();
     bar->addWidget(createFrameDemoButton(this));
+    bar->addWidget(createStyleDemoButton(this));
     layout->addLayout(bar);
 
     auto* scroll = new QScrollArea(this);
