@@ -177,8 +177,8 @@ QMenu* StyleDemoWindow::createDemoMenu(QWidget* parent)
     cut->setShortcut(QKeySequence::Cut);
     QAction* copy = menu->addAction(tr("&Copy"), m_editor, &QTextEdit::copy);
     copy->setShortcut(QKeySequence::Copy);
-    QAction* paste = menu->addAction(style->standardIcon(QStyle::SP_DialogSaveButton),
-                                     tr("&Paste"), m_editor, &QTextEdit::paste);
+    QAction* paste = menu->addAction(style->standardIcon(QStyle::SP_DialogSaveButton), tr("&Paste"),
+                                     m_editor, &QTextEdit::paste);
     paste->setShortcut(QKeySequence::Paste);
     menu->setDefaultAction(paste);
     menu->addSection(tr("View"));
@@ -188,8 +188,8 @@ QMenu* StyleDemoWindow::createDemoMenu(QWidget* parent)
     connect(wrap, &QAction::toggled, m_editor, [this](bool on) {
         m_editor->setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     });
-    QAction* readOnly = menu->addAction(style->standardIcon(QStyle::SP_FileDialogDetailedView),
-                                        tr("&Read only"));
+    QAction* readOnly =
+        menu->addAction(style->standardIcon(QStyle::SP_FileDialogDetailedView), tr("&Read only"));
     readOnly->setCheckable(true);
     readOnly->setChecked(m_editor->isReadOnly());
     connect(readOnly, &QAction::toggled, m_editor, &QTextEdit::setReadOnly);
@@ -236,16 +236,16 @@ void StyleDemoWindow::finishExport()
 
 bool isStyleScene(const QString& scene)
 {
-    return scene == QLatin1String("menustyle") || scene == QLatin1String("fonts")
-           || scene == QLatin1String("statusbar");
+    return scene == QLatin1String("menustyle") || scene == QLatin1String("fonts") ||
+           scene == QLatin1String("statusbar");
 }
 
 int runStyleScene(const DemoOptions& options)
 {
     RibbonApplication::theApp()->setApplicationStyle(RibbonApplication::SkinnedStyle);
     StyleDemoWindow window;
-    window.setGeometry(QRect(QPoint(40, 40),
-                             options.size.isEmpty() ? QSize(900, 560) : options.size));
+    window.setGeometry(
+        QRect(QPoint(40, 40), options.size.isEmpty() ? QSize(900, 560) : options.size));
     window.show();
 
     if (options.shotScene == QLatin1String("menustyle")) {
@@ -257,8 +257,8 @@ int runStyleScene(const DemoOptions& options)
             for (QAction* action : menu->actions()) {
                 if (action->menu()) {
                     menu->setActiveAction(action);
-                    action->menu()->popup(menu->mapToGlobal(
-                        menu->actionGeometry(action).topRight()));
+                    action->menu()->popup(
+                        menu->mapToGlobal(menu->actionGeometry(action).topRight()));
                 }
             }
         });

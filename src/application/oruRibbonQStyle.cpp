@@ -59,8 +59,8 @@ void drawNinePiece(QPainter* painter, const QRect& target, const QPixmap& pixmap
 
 bool isRibbonCombo(const QWidget* widget)
 {
-    return qobject_cast<const RibbonCatFontFamilyComboBox*>(widget)
-           || qobject_cast<const RibbonCatComboComboBox*>(widget);
+    return qobject_cast<const RibbonCatFontFamilyComboBox*>(widget) ||
+           qobject_cast<const RibbonCatComboComboBox*>(widget);
 }
 
 // Large enough to ask an icon for the largest size it has.
@@ -68,11 +68,7 @@ constexpr int unboundedIconSize = 16777215;
 
 } // namespace
 
-RibbonQStyle::RibbonQStyle()
-    : QProxyStyle(fusion())
-    , m_plainStyle(fusion())
-{
-}
+RibbonQStyle::RibbonQStyle() : QProxyStyle(fusion()), m_plainStyle(fusion()) {}
 
 RibbonQStyle::~RibbonQStyle() = default;
 
@@ -143,8 +139,8 @@ void RibbonQStyle::drawControl(ControlElement element, const QStyleOption* optio
         }
         break;
     case CE_MenuItem:
-        if (qstyleoption_cast<const QStyleOptionMenuItem*>(option)
-            && (qobject_cast<const QMenu*>(widget) || isRibbonCombo(widget))) {
+        if (qstyleoption_cast<const QStyleOptionMenuItem*>(option) &&
+            (qobject_cast<const QMenu*>(widget) || isRibbonCombo(widget))) {
             drawMenuItem(option, painter, widget);
             return;
         }
@@ -161,8 +157,8 @@ void RibbonQStyle::drawControl(ControlElement element, const QStyleOption* optio
 void RibbonQStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                       QPainter* painter, const QWidget* widget) const
 {
-    if (control == CC_ComboBox && skin() && isRibbonCombo(widget)
-        && qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
+    if (control == CC_ComboBox && skin() && isRibbonCombo(widget) &&
+        qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
         drawRibbonComboBox(option, painter, widget);
         return;
     }
@@ -180,14 +176,14 @@ QSize RibbonQStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
                 normal.menuItemType = QStyleOptionMenuItem::Normal;
                 return QProxyStyle::sizeFromContents(type, &normal, size, widget);
             }
-            if (item->menuItemType == QStyleOptionMenuItem::Normal && item->text.isEmpty()
-                && !item->icon.isNull()) {
+            if (item->menuItemType == QStyleOptionMenuItem::Normal && item->text.isEmpty() &&
+                !item->icon.isNull()) {
                 const QSize icon = item->icon.actualSize(
                     QSize(unboundedIconSize, unboundedIconSize), QIcon::Normal, QIcon::Off);
                 const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
-                return QSize(std::max(std::max(item->maxIconWidth, 20) + icon.width() + 4,
-                                      base.width()),
-                             std::max(icon.height() + 4, base.height()));
+                return QSize(
+                    std::max(std::max(item->maxIconWidth, 20) + icon.width() + 4, base.width()),
+                    std::max(icon.height() + 4, base.height()));
             }
         }
     }
@@ -218,8 +214,8 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
     const bool enabled = item->state & State_Enabled;
     const bool selected = item->state & State_Selected;
     const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
-    const bool iconOnly = item->menuItemType == QStyleOptionMenuItem::Normal
-                          && item->text.isEmpty() && !item->icon.isNull();
+    const bool iconOnly = item->menuItemType == QStyleOptionMenuItem::Normal &&
+                          item->text.isEmpty() && !item->icon.isNull();
     const QColor window = item->palette.color(QPalette::Window);
     const QColor light = window.lighter(150);
     const QPen linePen(window.darker(120));
@@ -291,8 +287,7 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         const int flags =
             Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip | Qt::TextShowMnemonic;
         QRect textRect(QPoint(L + cw, T), QPoint(R - item->reservedShortcutWidth - 6, B));
-        const QRect shortcutRect(QPoint(R - item->reservedShortcutWidth - 5, T),
-                                 QPoint(R - 6, B));
+        const QRect shortcutRect(QPoint(R - item->reservedShortcutWidth - 5, T), QPoint(R - 6, B));
         const qsizetype tab = item->text.indexOf(QLatin1Char('\t'));
         if (tab >= 0)
             painter->drawText(shortcutRect, flags, item->text.mid(tab + 1));
@@ -344,8 +339,7 @@ void RibbonQStyle::drawRibbonComboBox(const QStyleOptionComplex* option, QPainte
                 column = arrowRect.contains(cursor) ? 12 : 48;
         }
         if (column >= 0)
-            drawNinePiece(painter, QRect(A, 0, R - A + 1, AH), pixmap, QRect(column, 0, 12, 22),
-                          2);
+            drawNinePiece(painter, QRect(A, 0, R - A + 1, AH), pixmap, QRect(column, 0, 12, 22), 2);
     }
 
     const QColor& color =

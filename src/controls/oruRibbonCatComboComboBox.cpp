@@ -10,8 +10,7 @@
 namespace oru {
 
 RibbonCatComboComboBox::RibbonCatComboComboBox(RibbonCatComboAction& action, QWidget* parent)
-    : QComboBox(parent)
-    , m_action(&action)
+    : QComboBox(parent), m_action(&action)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFixedWidth(action.width());

@@ -7,8 +7,7 @@
 namespace oru {
 
 RibbonCatFontFamilyAction::RibbonCatFontFamilyAction(const QFont& font, QObject* parent)
-    : RibbonAction(parent)
-    , m_fontFamily(font)
+    : RibbonAction(parent), m_fontFamily(font)
 {
 }
 

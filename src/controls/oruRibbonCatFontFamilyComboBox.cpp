@@ -9,8 +9,7 @@ namespace oru {
 
 RibbonCatFontFamilyComboBox::RibbonCatFontFamilyComboBox(RibbonCatFontFamilyAction& action,
                                                          QWidget* parent)
-    : QFontComboBox(parent)
-    , m_action(&action)
+    : QFontComboBox(parent), m_action(&action)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFixedSize(140, 22);

@@ -6,8 +6,7 @@
 namespace oru {
 
 RibbonCatFontSizeAction::RibbonCatFontSizeAction(int fontSize, QObject* parent)
-    : RibbonAction(parent)
-    , m_fontSize(fontSize)
+    : RibbonAction(parent), m_fontSize(fontSize)
 {
 }
 

@@ -5,10 +5,7 @@
 namespace oru {
 
 RibbonPercAction::RibbonPercAction(int minimum, int maximum, int percentage, QObject* parent)
-    : RibbonAction(parent)
-    , m_minimum(minimum)
-    , m_maximum(maximum)
-    , m_percentage(percentage)
+    : RibbonAction(parent), m_minimum(minimum), m_maximum(maximum), m_percentage(percentage)
 {
 }
 

@@ -30,13 +30,10 @@ QRect centred(int cx, int cy, int w, int h)
 } // namespace
 
 RibbonPercWidget::RibbonPercWidget(RibbonPercAction& action, QWidget* parent)
-    : QWidget(parent)
-    , m_action(&action)
-    , m_repeatTimer(new QTimer(this))
-    , m_percentage(action.percentage())
-    , m_text(QString::number(action.percentage()) + QStringLiteral(" %"))
-    , m_minimum(action.minimum())
-    , m_maximum(action.maximum())
+    : QWidget(parent), m_action(&action), m_repeatTimer(new QTimer(this)),
+      m_percentage(action.percentage()),
+      m_text(QString::number(action.percentage()) + QStringLiteral(" %")),
+      m_minimum(action.minimum()), m_maximum(action.maximum())
 {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

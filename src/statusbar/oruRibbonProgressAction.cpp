@@ -2,13 +2,10 @@
 
 namespace oru {
 
-RibbonProgressAction::RibbonProgressAction(int minimum, int maximum, int value,
-                                           const QString& text, QObject* parent)
-    : RibbonAction(parent)
-    , m_progressText(text)
-    , m_value(value)
-    , m_minimum(minimum)
-    , m_maximum(maximum)
+RibbonProgressAction::RibbonProgressAction(int minimum, int maximum, int value, const QString& text,
+                                           QObject* parent)
+    : RibbonAction(parent), m_progressText(text), m_value(value), m_minimum(minimum),
+      m_maximum(maximum)
 {
 }
 

@@ -12,8 +12,7 @@ class VAZAVE_EXPORT RibbonProgressAction : public RibbonAction
     Q_OBJECT
 
 public:
-    RibbonProgressAction(int minimum, int maximum, int value, const QString& text,
-                         QObject* parent);
+    RibbonProgressAction(int minimum, int maximum, int value, const QString& text, QObject* parent);
     /// Value 0 in the range 0…1.
     RibbonProgressAction(const QString& text, QObject* parent);
     ~RibbonProgressAction() override;

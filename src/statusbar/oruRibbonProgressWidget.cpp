@@ -15,11 +15,8 @@
 namespace oru {
 
 RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget* parent)
-    : QWidget(parent)
-    , m_action(&action)
-    , m_layout(new QHBoxLayout)
-    , m_label(new QLabel(action.text(), this))
-    , m_progressBar(new QProgressBar(this))
+    : QWidget(parent), m_action(&action), m_layout(new QHBoxLayout),
+      m_label(new QLabel(action.text(), this)), m_progressBar(new QProgressBar(this))
 {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -245,9 +245,8 @@ void TestRibbonQStyle::menuItemGeometry()
     QVERIFY(fills.contains(QRectF(26, 24, 174, 24)));
     bool edge = false;
     for (const PaintOp& op : recorder.ops(PaintOp::Lines))
-        edge = edge
-               || (op.lines.contains(QLineF(K, 47, K, 24))
-                   && op.pen.color() == window.darker(120));
+        edge = edge ||
+               (op.lines.contains(QLineF(K, 47, K, 24)) && op.pen.color() == window.darker(120));
     QVERIFY(edge);
 
     // The shortcut (everything after the first tab) first, then the label.
@@ -422,9 +421,10 @@ void TestRibbonQStyle::menuItemSizes()
 
     // A wide column: max(maxIconWidth, 20) + icon + 4.
     option.maxIconWidth = 100;
-    QCOMPARE(m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu).width(),
-             std::max(152, fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents,
-                                                    &menu).width()));
+    QCOMPARE(
+        m_style.sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu).width(),
+        std::max(152,
+                 fusion->sizeFromContents(QStyle::CT_MenuItem, &option, contents, &menu).width()));
 
     // Not a menu: the base size.
     QListWidget other;
@@ -498,10 +498,8 @@ void TestRibbonQStyle::comboArrowColumns()
     const QVector<PaintOp> draws = recorder.pixmapDraws(skin()->comboBox());
     QVERIFY(draws.size() >= 5);
     const QVector<Piece> field = {
-        {QRect(0, 0, 89, 1), QRect(0, 0, 11, 1)},
-        {QRect(0, 1, 89, 20), QRect(0, 1, 11, 20)},
-        {QRect(0, 21, 89, 1), QRect(0, 21, 11, 1)},
-        {QRect(0, 0, 1, 22), QRect(11, 0, 1, 22)},
+        {QRect(0, 0, 89, 1), QRect(0, 0, 11, 1)},   {QRect(0, 1, 89, 20), QRect(0, 1, 11, 20)},
+        {QRect(0, 21, 89, 1), QRect(0, 21, 11, 1)}, {QRect(0, 0, 1, 22), QRect(11, 0, 1, 22)},
         {QRect(89, 0, 1, 22), QRect(11, 0, 1, 22)},
     };
     comparePieces(draws.mid(0, 5), field);
@@ -510,8 +508,8 @@ void TestRibbonQStyle::comboArrowColumns()
     } else {
         const int A = arrow.left();
         const int AH = arrow.height();
-        comparePieces(draws.mid(5), ninePieces(QRect(A, 0, 89 - A + 1, AH),
-                                              QRect(column, 0, 12, 22)));
+        comparePieces(draws.mid(5),
+                      ninePieces(QRect(A, 0, 89 - A + 1, AH), QRect(column, 0, 12, 22)));
         QCOMPARE(draws.at(6).target.topLeft(), QPointF(88, 0));
         QCOMPARE(draws.at(8).target.topLeft(), QPointF(88, AH - 2));
     }
@@ -557,11 +555,11 @@ void TestRibbonQStyle::progressChunk()
     // A quarter of the bar, outlined in dark grey over the blue gradient.
     bool chunk = false;
     for (const PaintOp& op : recorder.ops(PaintOp::Rects)) {
-        if (op.rects.contains(QRectF(0, 0, 29, 19)) && op.pen.color() == QColor(Qt::darkGray)
-            && op.brush.gradient()) {
+        if (op.rects.contains(QRectF(0, 0, 29, 19)) && op.pen.color() == QColor(Qt::darkGray) &&
+            op.brush.gradient()) {
             const QGradientStops stops = op.brush.gradient()->stops();
-            chunk = stops.first().second == QColor(45, 107, 135)
-                    && stops.last().second == QColor(Qt::white);
+            chunk = stops.first().second == QColor(45, 107, 135) &&
+                    stops.last().second == QColor(Qt::white);
         }
     }
     QVERIFY(chunk);

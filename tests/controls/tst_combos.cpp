@@ -322,7 +322,8 @@ void TestCombos::fontFamilyRoundTrip()
     connect(&action, &RibbonCatFontFamilyAction::fontFamilyChanged, &combo,
             [&](const QFont& f) { order << QStringLiteral("family:") + f.family(); });
     connect(&action, &QAction::changed, &combo, [&] { order << QStringLiteral("changed"); });
-    connect(&action, &RibbonAction::activated, &combo, [&] { order << QStringLiteral("activated"); });
+    connect(&action, &RibbonAction::activated, &combo,
+            [&] { order << QStringLiteral("activated"); });
     QSignalSpy widgetFont(&combo, &QFontComboBox::currentFontChanged);
 
     // The user picks a family: each signal exactly once, in this order.
@@ -342,8 +343,8 @@ void TestCombos::fontFamilyRoundTrip()
 
     // The host sets another font: the widget shows it without echoing.
     action.setFontFamily(QFont(firstFamily));
-    QCOMPARE(order, QStringList({QStringLiteral("family:") + firstFamily,
-                                 QStringLiteral("changed"), QStringLiteral("activated")}));
+    QCOMPARE(order, QStringList({QStringLiteral("family:") + firstFamily, QStringLiteral("changed"),
+                                 QStringLiteral("activated")}));
     QCOMPARE(combo.currentFont().family(), firstFamily);
     QCOMPARE(widgetFont.count(), 1);
     QVERIFY(!combo.signalsBlocked());
