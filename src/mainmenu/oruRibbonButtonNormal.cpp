@@ -26,6 +26,9 @@ void RibbonButtonNormal::actionEvent(QActionEvent* event)
     if (!action || actions().value(0) != action)
         return;
     setCheckable(action->isCheckable());
+    // Also the checked state: an action checked before it was added must
+    // not show unchecked until its next toggle.
+    setChecked(action->isChecked());
     setIcon(action->icon());
     setText(action->text());
     setToolTip(action->toolTip());
