@@ -1,3 +1,4 @@
+#include "editorwindow.h"
 #include "framedemo.h"
 #include "openrequests.h"
 #include "options.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     app.setRibbonStyle(options.skin);
     if (options.wantsShot() && isRibbonPageScene(options.shotScene))
         return runRibbonPageScene(options);
+    if (isEditorScene(options.shotScene))
+        return runEditor(options);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);
@@ -38,8 +41,10 @@ int main(int argc, char** argv)
     if (options.wantsShot()) {
         if (options.shotScene == QLatin1String("window"))
             return takeShot(openFrameDemo(&window), options.shotFile);
-        if (options.shotScene != QLatin1String("main")) {
-            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main, window)\n",
+        if (options.shotScene != QLatin1String("skins")) {
+            std::fprintf(stderr,
+                         "tarnwick: unknown scene '%s' (main, collapsed, collapsedpopup, "
+                         "window, page, skins)\n",
                          qPrintable(options.shotScene));
             return 2;
         }

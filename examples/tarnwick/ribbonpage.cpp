@@ -160,8 +160,8 @@ bool RibbonPageWindow::openCollapsedPopup()
 
 bool isRibbonPageScene(const QString& scene)
 {
-    return scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
-           scene == QLatin1String("page");
+    // The collapsed scenes moved to the editor window.
+    return scene == QLatin1String("page");
 }
 
 int runRibbonPageScene(const DemoOptions& options)
