@@ -498,7 +498,7 @@ int runEditor(const DemoOptions& options)
         scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup");
     QSize size = options.size;
     if (size.isEmpty())
-        size = narrow ? QSize(560, 460) : QSize(1100, 720);
+        size = narrow ? QSize(400, 440) : QSize(1100, 720);
     window.setGeometry(QRect(QPoint(20, 20), size));
     window.show();
     app->setActivationWindow(&window);
