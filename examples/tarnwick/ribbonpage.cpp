@@ -135,7 +135,11 @@ RibbonPageWindow::RibbonPageWindow()
     m_stack->addAction(m_home);
 }
 
-RibbonPageWindow::~RibbonPageWindow() = default;
+RibbonPageWindow::~RibbonPageWindow()
+{
+    // The page stack refers to the bar of m_owner, which goes first.
+    delete m_stack;
+}
 
 RibbonCategoryAction* RibbonPageWindow::group(const QString& caption)
 {
