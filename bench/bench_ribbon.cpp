@@ -5,7 +5,7 @@
 #include <oruRibbonCategoryPanel.h>
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonCategoryWrapper.h>
-#include <oruRibbonMenuBar.h>
+#include <oruRibbonMainWindow.h>
 #include <oruTestApp.h>
 
 #include <memory>
@@ -48,8 +48,8 @@ private slots:
 
     void pageRelayoutSweep()
     {
-        RibbonMenuBar bar;
-        RibbonCategoryPanels stack(bar);
+        RibbonMainWindow owner;
+        RibbonCategoryPanels stack(*owner.ribbonMenuBar());
         RibbonCategoriesPanelAction tab(QStringLiteral("Home"), nullptr);
         std::vector<std::unique_ptr<RibbonCategoryAction>> categories;
         std::vector<std::unique_ptr<RibbonCatSimpleAction>> actions;

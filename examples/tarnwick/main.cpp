@@ -1,3 +1,4 @@
+#include "editorwindow.h"
 #include "framedemo.h"
 #include "openrequests.h"
 #include "options.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
         return runRibbonPageScene(options);
     if (options.wantsShot() && isStyleScene(options.shotScene))
         return runStyleScene(options);
+    if (isEditorScene(options.shotScene))
+        return runEditor(options);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);
@@ -41,8 +44,10 @@ int main(int argc, char** argv)
     if (options.wantsShot()) {
         if (options.shotScene == QLatin1String("window"))
             return takeShot(openFrameDemo(&window), options.shotFile);
-        if (options.shotScene != QLatin1String("main")) {
-            std::fprintf(stderr, "tarnwick: unknown scene '%s' (main, window)\n",
+        if (options.shotScene != QLatin1String("skins")) {
+            std::fprintf(stderr,
+                         "tarnwick: unknown scene '%s' (main, collapsed, collapsedpopup, "
+                         "window, page, skins)\n",
                          qPrintable(options.shotScene));
             return 2;
         }

@@ -8,7 +8,7 @@
 #include <oruRibbonCategoryPanel.h>
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonCategoryWrapper.h>
-#include <oruRibbonMenuBar.h>
+#include <oruRibbonMainWindow.h>
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -57,9 +57,10 @@ RibbonPageWindow::RibbonPageWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_bar = new RibbonMenuBar(this);
-    m_bar->hide(); // the page stack's bar; only the page is shown here
-    m_stack = new RibbonCategoryPanels(*m_bar);
+    // The page stack's bar lives in a main window that is never shown; only
+    // the page is shown here.
+    m_owner = std::make_unique<RibbonMainWindow>();
+    m_stack = new RibbonCategoryPanels(*m_owner->ribbonMenuBar());
     layout->addWidget(m_stack);
     auto* text = new QTextEdit(this);
     text->setPlainText(tr("Narrow the window: the groups collapse into buttons, the one that "
@@ -134,7 +135,11 @@ RibbonPageWindow::RibbonPageWindow()
     m_stack->addAction(m_home);
 }
 
-RibbonPageWindow::~RibbonPageWindow() = default;
+RibbonPageWindow::~RibbonPageWindow()
+{
+    // The page stack refers to the bar of m_owner, which goes first.
+    delete m_stack;
+}
 
 RibbonCategoryAction* RibbonPageWindow::group(const QString& caption)
 {
@@ -159,8 +164,8 @@ bool RibbonPageWindow::openCollapsedPopup()
 
 bool isRibbonPageScene(const QString& scene)
 {
-    return scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
-           scene == QLatin1String("page");
+    // The collapsed scenes moved to the editor window.
+    return scene == QLatin1String("page");
 }
 
 int runRibbonPageScene(const DemoOptions& options)

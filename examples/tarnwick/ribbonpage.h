@@ -9,7 +9,7 @@
 struct DemoOptions;
 
 namespace oru {
-class RibbonMenuBar;
+class RibbonMainWindow;
 class RibbonCategoryPanels;
 class RibbonCategoriesPanelAction;
 class RibbonCategoryAction;
@@ -34,7 +34,7 @@ private:
     oru::RibbonCategoryAction* group(const QString& caption);
 
     // Actions belong to the window (Qt parent); widgets only show them.
-    oru::RibbonMenuBar* m_bar = nullptr;
+    std::unique_ptr<oru::RibbonMainWindow> m_owner;
     oru::RibbonCategoryPanels* m_stack = nullptr;
     oru::RibbonCategoriesPanelAction* m_home = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "oruRibbonWindow.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonFrame_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonWindowEvents_p.h"
 
@@ -9,32 +10,11 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygon>
 #include <QRegion>
 
 namespace oru {
 
-namespace {
-
-// Columns of the frame images: the active look left, the inactive look right.
-constexpr int kInactiveColumn = 35;
-
-// The 29 points of the window outline, cutting stepped corners of 4 pixels.
-QPolygon roundedOutline(int w, int h)
-{
-    QPolygon polygon;
-    polygon << QPoint(4, 0) << QPoint(w - 4, 0) << QPoint(w - 4, 1) << QPoint(w - 2, 1)
-            << QPoint(w - 2, 2) << QPoint(w - 1, 2) << QPoint(w - 1, 4) << QPoint(w, 4)
-            << QPoint(w, h - 4) << QPoint(w - 1, h - 4) << QPoint(w - 1, h - 2)
-            << QPoint(w - 2, h - 2) << QPoint(w - 2, h - 1) << QPoint(w - 4, h - 1)
-            << QPoint(w - 4, h) << QPoint(4, h) << QPoint(4, h - 1) << QPoint(2, h - 1)
-            << QPoint(2, h - 2) << QPoint(1, h - 2) << QPoint(1, h - 4) << QPoint(0, h - 4)
-            << QPoint(0, 4) << QPoint(1, 4) << QPoint(1, 2) << QPoint(2, 2) << QPoint(2, 1)
-            << QPoint(4, 1) << QPoint(4, 0);
-    return polygon;
-}
-
-} // namespace
+using frame::kInactiveColumn;
 
 RibbonWindow::RibbonWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint)
 {
@@ -188,17 +168,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     const int a = active ? 0 : kInactiveColumn;
 
     QPainter painter(this);
-    const QPixmap& caption = skin->mainBorderCaption();
-    const QPixmap& border = skin->mainBorder();
-    painter.drawPixmap(QRect(0, 0, 7, k), caption, QRect(a, 0, 7, 31));
-    // The middle runs to the right edge; the right corner covers its end.
-    painter.drawPixmap(QRect(7, 0, w - 7, k), caption, QRect(a + 7, 0, 21, 31));
-    painter.drawPixmap(QRect(w - 7, 0, 7, k), caption, QRect(a + 28, 0, 7, 31));
-    painter.drawPixmap(QRect(0, k, 7, h - 7 - k), border, QRect(a, 15, 7, 1));
-    painter.drawPixmap(QRect(w - 7, k, 7, h - 7 - k), border, QRect(a + 28, 15, 7, 1));
-    painter.drawPixmap(QRect(0, h - 7, 7, 7), border, QRect(a, 16, 7, 7));
-    painter.drawPixmap(QRect(7, h - 7, w - 14, 7), border, QRect(a + 7, 16, 21, 7));
-    painter.drawPixmap(QRect(w - 7, h - 7, 7, 7), border, QRect(a + 28, 16, 7, 7));
+    frame::drawFramePieces(painter, *skin, w, h, k, a);
 
     const QIcon icon = windowIcon();
     if (!icon.isNull()) {
@@ -244,7 +214,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
 
 void RibbonWindow::resizeEvent(QResizeEvent*)
 {
-    setMask(QRegion(roundedOutline(width(), height()), Qt::OddEvenFill));
+    setMask(QRegion(frame::roundedOutline(width(), height()), Qt::OddEvenFill));
 }
 
 } // namespace oru

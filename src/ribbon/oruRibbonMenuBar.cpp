@@ -1,12 +1,370 @@
 #include "oruRibbonMenuBar.h"
 
+#include "oruRibbonApplication.h"
+#include "oruRibbonButtonNormal.h"
+#include "oruRibbonCategoriesPanelAction.h"
+#include "oruRibbonCategoryPanels.h"
+#include "oruRibbonMainWindow.h"
+#include "oruRibbonMenuBarButton.h"
+#include "oruRibbonQuickAccessBar.h"
+#include "oruRibbonStyle.h"
+#include "oruRibbonSysButton.h"
+
+#include <QActionEvent>
+#include <QActionGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+
 namespace oru {
 
-RibbonMenuBar::RibbonMenuBar(QWidget* parent)
-    : QWidget(parent)
+namespace {
+
+QFont captionFontOf(const QFont& font)
 {
+    QFont caption = font;
+    caption.setPointSize(10);
+    return caption;
 }
 
-RibbonMenuBar::~RibbonMenuBar() = default;
+QString productName()
+{
+    return QStringLiteral("Tarnwick") + QChar(0x2122);
+}
+
+} // namespace
+
+RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
+    : QWidget(&mainWindow)
+    , m_mainWindow(mainWindow)
+    , m_captionSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored)
+    , m_tabRowSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored)
+    , m_captionFont(captionFontOf(font()))
+    , m_captionMetrics(m_captionFont)
+{
+    m_gridLayout = new QGridLayout;
+    m_gridLayout->setContentsMargins(0, 0, 0, 0);
+    m_gridLayout->setHorizontalSpacing(0);
+    m_gridLayout->setVerticalSpacing(0);
+
+    m_quickAccessBar = new RibbonQuickAccessBar(*this);
+    m_gridLayout->addWidget(m_quickAccessBar, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    m_gridLayout->addItem(&m_captionSpacer, 0, 2);
+
+    m_sysButtonsLayout = new QHBoxLayout;
+    m_sysButtonsLayout->setContentsMargins(0, 0, 0, 0);
+    m_sysButtonsLayout->setSpacing(3);
+    for (int type = RibbonSysButton::BtnMinimize; type <= RibbonSysButton::BtnClose; ++type) {
+        m_sysButtons[type] = new RibbonSysButton(*this, RibbonSysButton::eType(type));
+        m_sysButtonsLayout->addWidget(m_sysButtons[type]);
+    }
+    connect(m_sysButtons[0], &QAbstractButton::clicked, &m_mainWindow,
+            &QWidget::showMinimized);
+    connect(m_sysButtons[1], &QAbstractButton::clicked, &m_mainWindow,
+            qOverload<>(&RibbonMainWindow::showMaximizedRestored));
+    connect(m_sysButtons[2], &QAbstractButton::clicked, &m_mainWindow, &QWidget::close);
+    m_gridLayout->addLayout(m_sysButtonsLayout, 0, 3);
+
+    m_tabRowLayout = new QHBoxLayout;
+    m_tabRowLayout->setContentsMargins(0, 0, 0, 0);
+    m_tabRowLayout->setSpacing(0);
+    m_gridLayout->addLayout(m_tabRowLayout, 1, 1, 1, 3);
+    m_tabsLayout = new QHBoxLayout;
+    m_tabsLayout->setContentsMargins(0, 0, 0, 0);
+    m_tabsLayout->setSpacing(0);
+    m_tabRowLayout->addLayout(m_tabsLayout);
+    m_tabRowLayout->addItem(&m_tabRowSpacer);
+
+    m_categoryGroup = new QActionGroup(this);
+    m_categoryGroup->setExclusive(true);
+
+    m_panels = new RibbonCategoryPanels(*this);
+    m_panels->setParent(this);
+    m_gridLayout->addWidget(m_panels, 2, 0, 1, 4);
+
+    setLayout(m_gridLayout);
+    setCursor(Qt::ArrowCursor);
+}
+
+RibbonMenuBar::~RibbonMenuBar()
+{
+    // The spacers are members: their layouts must not delete them.
+    m_gridLayout->removeItem(&m_captionSpacer);
+    m_tabRowLayout->removeItem(&m_tabRowSpacer);
+}
+
+RibbonAction* RibbonMenuBar::exitAction() const
+{
+    return m_exitAction.data();
+}
+
+RibbonAction* RibbonMenuBar::helpAction() const
+{
+    return m_helpAction.data();
+}
+
+RibbonAction* RibbonMenuBar::optionsAction() const
+{
+    return m_optionsAction.data();
+}
+
+RibbonAction* RibbonMenuBar::findComboAction() const
+{
+    return m_findComboAction.data();
+}
+
+RibbonAction* RibbonMenuBar::findAction() const
+{
+    return m_findAction.data();
+}
+
+void RibbonMenuBar::setExitAction(RibbonAction* action)
+{
+    m_exitAction = action;
+}
+
+void RibbonMenuBar::setOptionsAction(RibbonAction* action)
+{
+    m_optionsAction = action;
+}
+
+void RibbonMenuBar::setHelpAction(RibbonAction* action)
+{
+    setSpecialAction(m_helpAction, action);
+}
+
+void RibbonMenuBar::setFindComboAction(RibbonAction* action)
+{
+    setSpecialAction(m_findComboAction, action);
+}
+
+void RibbonMenuBar::setFindAction(RibbonAction* action)
+{
+    setSpecialAction(m_findAction, action);
+}
+
+void RibbonMenuBar::setSpecialAction(QPointer<RibbonAction>& field, RibbonAction* action)
+{
+    if (action && action != field.data() && field)
+        removeAction(field);
+    field = action;
+    if (field)
+        addAction(field);
+}
+
+QRect RibbonMenuBar::captionGeometry() const
+{
+    return m_captionSpacer.geometry();
+}
+
+int RibbonMenuBar::captionHeight() const
+{
+    return captionGeometry().height();
+}
+
+bool RibbonMenuBar::isMWMaximized() const
+{
+    return m_mainWindow.isMaximized();
+}
+
+void RibbonMenuBar::updateSysButtons()
+{
+    for (RibbonSysButton* button : m_sysButtons)
+        button->update();
+}
+
+void RibbonMenuBar::actionEvent(QActionEvent* event)
+{
+    QWidget::actionEvent(event);
+    QAction* action = event->action();
+    switch (event->type()) {
+    case QEvent::ActionAdded:
+        if (!qobject_cast<RibbonAction*>(action))
+            return;
+        if (m_helpAction && action == m_helpAction.data()) {
+            auto* button = new RibbonButtonNormal(this);
+            button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            button->setFixedSize(20, 20);
+            button->addAction(action);
+            addExtraWidget(action, button);
+        } else if (qobject_cast<RibbonCategoriesPanelAction*>(action)) {
+            addTab(action);
+        }
+        // Combo boxes and menu buttons join the tab row here once their
+        // widget classes exist.
+        break;
+    case QEvent::ActionRemoved:
+        // An action in its destructor is a plain QAction by now: look it up
+        // by address.
+        if (m_extraWidgets.contains(action)) {
+            delete m_extraWidgets.take(action).data();
+            updateGeometry();
+        } else if (m_tabButtons.contains(action)) {
+            removeTab(action);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void RibbonMenuBar::addExtraWidget(QAction* action, QWidget* widget)
+{
+    if (QWidget* old = m_extraWidgets.value(action))
+        delete old;
+    m_extraWidgets.insert(action, widget);
+    m_tabRowLayout->addWidget(widget);
+    updateGeometry();
+    update();
+}
+
+void RibbonMenuBar::addTab(QAction* tab)
+{
+    const bool checked = tab->isChecked();
+    tab->setChecked(false);
+    m_mainWindow.addAction(tab);
+    m_categoryGroup->addAction(tab);
+    m_panels->addAction(tab);
+
+    auto* button = new RibbonMenuBarButton(*this);
+    button->addAction(tab);
+    m_tabsLayout->addWidget(button);
+    m_tabs.append(tab);
+    m_tabButtons.insert(tab, button);
+
+    if (checked)
+        tab->setChecked(true);
+}
+
+void RibbonMenuBar::removeTab(QAction* tab)
+{
+    m_mainWindow.removeAction(tab);
+    int index = m_categoryGroup->actions().indexOf(tab);
+    if (index < 0)
+        index = m_tabs.indexOf(tab);
+    const bool wasChecked = tab->isChecked();
+    m_categoryGroup->removeAction(tab);
+    m_panels->removeAction(tab);
+    m_tabs.removeAll(tab);
+
+    if (RibbonMenuBarButton* button = m_tabButtons.take(tab)) {
+        m_tabsLayout->removeWidget(button);
+        button->removeAction(tab);
+        delete button;
+    }
+
+    const QList<QAction*> remaining = m_categoryGroup->actions();
+    if (wasChecked && !remaining.isEmpty())
+        remaining.at(qMin(index, int(remaining.size()) - 1))->setChecked(true);
+}
+
+void RibbonMenuBar::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    if ((event->buttons() & Qt::LeftButton) && !isMWMaximized() &&
+        m_captionSpacer.geometry().contains(event->position().toPoint())) {
+        m_pressGlobalPos = event->globalPosition().toPoint();
+        m_pressWindowPos = m_mainWindow.pos();
+        m_dragging = true;
+    }
+}
+
+void RibbonMenuBar::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    if ((event->buttons() & Qt::LeftButton) && !isMWMaximized() && m_dragging)
+        m_mainWindow.move(m_pressWindowPos +
+                          (event->globalPosition().toPoint() - m_pressGlobalPos));
+}
+
+void RibbonMenuBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    QWidget::mouseReleaseEvent(event);
+    m_dragging = false;
+}
+
+void RibbonMenuBar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    if ((event->buttons() & Qt::LeftButton) &&
+        m_captionSpacer.geometry().contains(event->position().toPoint())) {
+        m_dragging = false;
+        m_mainWindow.showMaximizedRestored(true);
+        updateSysButtons();
+    }
+}
+
+void RibbonMenuBar::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+        m_captionFont = captionFontOf(font());
+        m_captionMetrics = QFontMetrics(m_captionFont);
+        update();
+        break;
+    case QEvent::ActivationChange:
+        update(captionGeometry());
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void RibbonMenuBar::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    QPainter painter(this);
+
+    const QRect q = m_quickAccessBar->qabGeometry();
+    const int x = m_quickAccessBar->x() + q.left();
+    const int w = q.width();
+    const int y = m_quickAccessBar->y();
+    const QPixmap& qab = skin->quickAccessBar();
+    painter.drawPixmap(QRect(x - 15, y, 15, 26), qab, QRect(0, 0, 15, 26));
+    painter.drawPixmap(QRect(x, y, w, 26), qab, QRect(15, 0, 5, 26));
+    painter.drawPixmap(QRect(x + w, y, 12, 26), qab, QRect(20, 0, 12, 26));
+
+    const QString& docTitle = m_mainWindow.title();
+    const QString title = docTitle.isEmpty() ? QString() : docTitle + QStringLiteral(" - ");
+    const QString product = productName();
+    const bool active = m_mainWindow.isActiveWindow();
+    const QColor& titleColor =
+        active ? skin->activeTitleTextColor() : skin->inactiveTitleTextColor();
+    const QColor& productColor = active ? skin->activeTextColor() : skin->inactiveTextColor();
+
+    painter.setFont(m_captionFont);
+    QRect g = m_captionSpacer.geometry();
+    QRect r = g;
+    // The right edge is set to this value, not moved left by it.
+    r.setRight(g.width() - m_productTextRect.width() / 4);
+    QRect bounds;
+    if (m_captionMetrics.horizontalAdvance(title + product) <=
+        r.width() + m_productTextRect.width()) {
+        if (!title.isEmpty()) {
+            painter.setPen(titleColor);
+            painter.drawText(r, Qt::AlignHCenter | Qt::AlignVCenter, title, &bounds);
+            g.setLeft(bounds.right());
+        }
+        painter.setPen(productColor);
+        painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, product, &m_productTextRect);
+        return;
+    }
+
+    const QString elided =
+        m_captionMetrics.elidedText(title + product, Qt::ElideMiddle, g.width());
+    painter.setPen(titleColor);
+    if (elided.length() - 1 <= title.length()) {
+        painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, elided);
+        return;
+    }
+    if (!title.isEmpty()) {
+        painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, title, &bounds);
+        g.setLeft(bounds.right());
+    }
+    painter.setPen(productColor);
+    painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, elided.mid(title.length()));
+}
 
 } // namespace oru

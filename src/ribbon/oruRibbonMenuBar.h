@@ -2,19 +2,120 @@
 
 #include "oruGlobal.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QMap>
+#include <QPointer>
+#include <QSpacerItem>
 #include <QWidget>
+
+class QActionGroup;
+class QGridLayout;
+class QHBoxLayout;
 
 namespace oru {
 
-/// The top band of the ribbon main window. The page stack of the ribbon
-/// (RibbonCategoryPanels) belongs to it.
+class RibbonAction;
+class RibbonCategoryPanels;
+class RibbonMainWindow;
+class RibbonMenuBarButton;
+class RibbonQuickAccessBar;
+class RibbonSysButton;
+
+/// The whole top band of the main window: application button, quick access
+/// bar, caption, system buttons, the row of tabs with a few extra controls at
+/// its right end, and the page of the selected tab.
+///
+/// Fill it with addAction(): every RibbonCategoriesPanelAction becomes a tab
+/// (a button in the tab row and a page in the page stack), exactly one tab
+/// being checked at a time; the help action becomes a small button at the
+/// right end of the tab row. Dragging the caption moves the main window,
+/// double-clicking it maximizes or restores the window.
 class VAZAVE_EXPORT RibbonMenuBar : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit RibbonMenuBar(QWidget* parent = nullptr);
+    explicit RibbonMenuBar(RibbonMainWindow& mainWindow);
     ~RibbonMenuBar() override;
+
+    RibbonMainWindow& ribbonMainWindow() const { return m_mainWindow; }
+    RibbonQuickAccessBar* quickAccessBar() const { return m_quickAccessBar; }
+    /// The page stack below the tab row.
+    RibbonCategoryPanels* panels() const { return m_panels; }
+    /// The exclusive group of all tab actions.
+    QActionGroup* categoryGroup() const { return m_categoryGroup; }
+
+    RibbonAction* exitAction() const;
+    RibbonAction* helpAction() const;
+    RibbonAction* optionsAction() const;
+    RibbonAction* findComboAction() const;
+    RibbonAction* findAction() const;
+
+    /// Only stored; the application menu reads them.
+    void setExitAction(RibbonAction* action);
+    void setOptionsAction(RibbonAction* action);
+    /// Stored and added to the bar, which builds its widget in the tab row;
+    /// a different earlier action is removed first.
+    void setHelpAction(RibbonAction* action);
+    void setFindComboAction(RibbonAction* action);
+    void setFindAction(RibbonAction* action);
+
+    /// The caption area (between the quick access bar and the system
+    /// buttons), in bar coordinates.
+    QRect captionGeometry() const;
+    int captionHeight() const;
+    bool isMWMaximized() const;
+
+    /// Bounding rectangle of the product name as painted last.
+    QRect productTextRect() const { return m_productTextRect; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setSpecialAction(QPointer<RibbonAction>& field, RibbonAction* action);
+    void addTab(QAction* tab);
+    void removeTab(QAction* tab);
+    void addExtraWidget(QAction* action, QWidget* widget);
+    void updateSysButtons();
+
+    RibbonMainWindow& m_mainWindow;
+    QGridLayout* m_gridLayout = nullptr;
+    RibbonQuickAccessBar* m_quickAccessBar = nullptr;
+    QSpacerItem m_captionSpacer;
+    QHBoxLayout* m_sysButtonsLayout = nullptr;
+    RibbonSysButton* m_sysButtons[3] = {nullptr, nullptr, nullptr};
+    bool m_dragging = false;
+    QPoint m_pressGlobalPos;
+    QPoint m_pressWindowPos;
+    QHBoxLayout* m_tabRowLayout = nullptr;
+    QHBoxLayout* m_tabsLayout = nullptr;
+    QActionGroup* m_categoryGroup = nullptr;
+    QSpacerItem m_tabRowSpacer;
+    RibbonCategoryPanels* m_panels = nullptr;
+    QPointer<RibbonAction> m_exitAction;
+    QPointer<RibbonAction> m_helpAction;
+    QPointer<RibbonAction> m_optionsAction;
+    QPointer<RibbonAction> m_findComboAction;
+    QPointer<RibbonAction> m_findAction;
+    QRect m_productTextRect;
+
+    // Tabs in the order they were added, with their buttons; keyed by the
+    // QAction face so that an action in its destructor is still found.
+    QList<QAction*> m_tabs;
+    QMap<QAction*, QPointer<RibbonMenuBarButton>> m_tabButtons;
+    // Widgets of the help, combo and menu actions in the tab row.
+    QMap<QAction*, QPointer<QWidget>> m_extraWidgets;
+    // The caption font (10 points) and its metrics, kept per bar.
+    QFont m_captionFont;
+    QFontMetrics m_captionMetrics;
 };
 
 } // namespace oru

@@ -10,6 +10,7 @@
 #include <oruRibbonCategoryPanel.h>
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonCategoryWrapper.h>
+#include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonStyle.h>
 
@@ -44,7 +45,8 @@ void flushDeletes()
 struct Page
 {
     QWidget window;
-    RibbonMenuBar bar{&window};
+    RibbonMainWindow owner;
+    RibbonMenuBar& bar = *owner.ribbonMenuBar();
     RibbonCategoryPanels* stack = nullptr;
     RibbonCategoriesPanelAction tab{QStringLiteral("Home"), nullptr};
     std::vector<std::unique_ptr<RibbonCategoryAction>> categories;
@@ -157,7 +159,8 @@ void TestPages::tabActionModel()
 
 void TestPages::stackFollowsTabs()
 {
-    RibbonMenuBar bar;
+    RibbonMainWindow owner;
+    RibbonMenuBar& bar = *owner.ribbonMenuBar();
     RibbonCategoryPanels stack(bar);
     QVERIFY(stack.parent() == nullptr);
     QCOMPARE(&stack.menuBar(), &bar);
@@ -199,7 +202,8 @@ void TestPages::stackFollowsTabs()
 
 void TestPages::stackPaints()
 {
-    RibbonMenuBar bar;
+    RibbonMainWindow owner;
+    RibbonMenuBar& bar = *owner.ribbonMenuBar();
     RibbonCategoryPanels stack(bar);
     stack.resize(300, 92);
     PaintRecorder recorder;

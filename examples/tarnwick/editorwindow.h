@@ -1,0 +1,79 @@
+#pragma once
+
+#include <oruRibbonMainWindow.h>
+
+#include <QString>
+
+class QTextEdit;
+class QTextCharFormat;
+
+namespace oru {
+class RibbonAction;
+class RibbonCatSimpleAction;
+class RibbonCategoriesPanelAction;
+class RibbonCategoryAction;
+class RibbonSimpleAction;
+} // namespace oru
+
+struct DemoOptions;
+
+// Tarnwick's editor: a rich-text area under a ribbon whose commands work on
+// it, a quick access bar, status-bar toggles and skin switching.
+class EditorWindow : public oru::RibbonMainWindow
+{
+    Q_OBJECT
+
+public:
+    EditorWindow();
+    ~EditorWindow() override;
+
+    QTextEdit* editor() const { return m_editor; }
+    // Loads a text or HTML file; false (and a message) when it cannot be read.
+    bool openFile(const QString& path);
+    // Opens every file of a hand-over from a later start.
+    void openFiles(const QStringList& files);
+    // Opens the popup of the first collapsed group; false when none is.
+    bool openCollapsedPopup();
+
+public slots:
+    void newDocument();
+    void openDocument();
+    bool saveDocument();
+    bool saveDocumentAs();
+
+private:
+    oru::RibbonCategoriesPanelAction* addTab(const QString& text);
+    oru::RibbonCategoryAction* addGroup(oru::RibbonCategoriesPanelAction* tab,
+                                        const QString& caption);
+    oru::RibbonCatSimpleAction* addCommand(oru::RibbonCategoryAction* group, const QIcon& icon,
+                                           const QString& text, int size, bool checkable = false);
+    void buildHome();
+    void buildInsert();
+    void buildView();
+    void buildQuickAccessAndStatus();
+    void formatChanged(const QTextCharFormat& format);
+    void cursorMoved();
+    void mergeFormat(const QTextCharFormat& format);
+    bool writeTo(const QString& path);
+
+    QTextEdit* m_editor = nullptr;
+    QString m_path;
+    oru::RibbonCategoriesPanelAction* m_home = nullptr;
+    oru::RibbonCatSimpleAction* m_bold = nullptr;
+    oru::RibbonCatSimpleAction* m_italic = nullptr;
+    oru::RibbonCatSimpleAction* m_underline = nullptr;
+    oru::RibbonCatSimpleAction* m_strike = nullptr;
+    oru::RibbonCatSimpleAction* m_align[4] = {};
+    oru::RibbonCatSimpleAction* m_undo = nullptr;
+    oru::RibbonCatSimpleAction* m_redo = nullptr;
+    oru::RibbonCatSimpleAction* m_cut = nullptr;
+    oru::RibbonCatSimpleAction* m_copy = nullptr;
+    oru::RibbonCatSimpleAction* m_skins[3] = {};
+    oru::RibbonSimpleAction* m_help = nullptr;
+};
+
+// True for the scenes the editor shows.
+bool isEditorScene(const QString& scene);
+// Builds the editor for @p options, brings it into the scene and takes the
+// shot; without a scene it runs the program.
+int runEditor(const DemoOptions& options);

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QEvent>
+#include <QSpacerItem>
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace oru {
+
+class RibbonMenuBar;
+class RibbonStatusBar;
+
+/// The application's main window: the ribbon bar on top, the host's central
+/// widget in the middle and the status bar below, inside a skinned frame
+/// with rounded corners. The window resizes itself when its outer border is
+/// dragged; the ribbon bar moves it by its caption. Maximize, restore and
+/// minimize go through the window manager's window states.
+class VAZAVE_EXPORT RibbonMainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// An event the window accepts and ignores.
+    class WindowStateEvent : public QEvent
+    {
+    public:
+        static QEvent::Type eventType();
+        WindowStateEvent() : QEvent(eventType()) {}
+    };
+
+    RibbonMainWindow();
+    ~RibbonMainWindow() override;
+
+    RibbonMenuBar* ribbonMenuBar() const { return m_menuBar; }
+    RibbonStatusBar* ribbonStatusBar() const { return m_statusBar; }
+
+    /// Puts @p widget into the central area (null: the empty placeholder).
+    /// The previous central widget is neither hidden nor deleted.
+    void setCentralWidget(QWidget* widget);
+    /// The first widget of the central area, or null.
+    QWidget* centralWidget() const;
+
+    /// The window title becomes the product name, followed by " - " and
+    /// @p title when that is not empty.
+    void setTitle(const QString& title);
+    const QString& title() const { return m_title; }
+
+    int captionHeight() const;
+    void changeWindowState(Qt::WindowStates states);
+
+    /// The saved placement: the geometry given to setRestoreGeom(), else
+    /// normalGeometry().
+    QRect restoreGeom();
+    void setRestoreGeom(QPoint position, QSize size);
+
+public slots:
+    /// Maximizes a normal window, restores a maximized or minimized one.
+    void showMaximizedRestored(bool updateState);
+    void showMaximizedRestored();
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void ribbonStyleChanged();
+    void updateMask();
+
+private:
+    enum Flag : unsigned
+    {
+        EdgeBottom = 1,
+        EdgeRight = 2,
+        EdgeTop = 4,
+        EdgeLeft = 8,
+        Edges = EdgeBottom | EdgeRight | EdgeTop | EdgeLeft,
+        Maximized = 16
+    };
+    unsigned edgesAt(const QPoint& pos) const;
+    void paintStatusBarFrame(QPainter& painter, int a);
+
+    unsigned m_flags = 0;
+    QPoint m_pressPosition;
+    QRect m_pressGeometry;
+    QRect m_normalGeometry;
+    QRect m_restoreGeometry;
+    QRect m_previousGeometry;
+    QVBoxLayout* m_outerLayout = nullptr;
+    QVBoxLayout* m_centralLayout = nullptr;
+    RibbonMenuBar* m_menuBar = nullptr;
+    QSpacerItem m_placeholder;
+    RibbonStatusBar* m_statusBar = nullptr;
+    QString m_title;
+};
+
+} // namespace oru

@@ -1,0 +1,109 @@
+#include "oruRibbonMenuBarButton.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonCategoriesPanelAction.h"
+#include "oruRibbonMenuBar.h"
+#include "oruRibbonStyle.h"
+
+#include <QActionEvent>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace oru {
+
+RibbonMenuBarButton::RibbonMenuBarButton(RibbonMenuBar& menuBar)
+    : QAbstractButton(&menuBar)
+    , m_menuBar(menuBar)
+{
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    setFixedHeight(24);
+    setCheckable(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+RibbonMenuBarButton::~RibbonMenuBarButton() = default;
+
+QSize RibbonMenuBarButton::sizeHint() const
+{
+    return QSize(fontMetrics().horizontalAdvance(text()) + 20, 0);
+}
+
+void RibbonMenuBarButton::actionEvent(QActionEvent* event)
+{
+    QAbstractButton::actionEvent(event);
+    if (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged)
+        return;
+    auto* tab = qobject_cast<RibbonCategoriesPanelAction*>(actions().value(0));
+    if (!tab)
+        return;
+    if (event->type() == QEvent::ActionAdded && event->action() == tab)
+        connect(this, &QAbstractButton::clicked, tab, &QAction::trigger);
+    if (text() != tab->text()) {
+        setText(tab->text());
+        updateGeometry();
+    }
+    setChecked(tab->isChecked());
+    update();
+}
+
+void RibbonMenuBarButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractButton::mousePressEvent(event);
+        return;
+    }
+    if (isChecked())
+        return;
+    click();
+    // A tab whose action refused the trigger (disabled) must not look
+    // selected.
+    if (QAction* tab = actions().value(0))
+        setChecked(tab->isChecked());
+}
+
+void RibbonMenuBarButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        QAbstractButton::mouseReleaseEvent(event);
+}
+
+void RibbonMenuBarButton::enterEvent(QEnterEvent* event)
+{
+    QAbstractButton::enterEvent(event);
+    update();
+}
+
+void RibbonMenuBarButton::leaveEvent(QEvent* event)
+{
+    QAbstractButton::leaveEvent(event);
+    update();
+}
+
+void RibbonMenuBarButton::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool checked = isChecked();
+    const int w = width();
+    const int h = height();
+
+    QPainter painter(this);
+    int f = -1;
+    if (checked)
+        f = hovered ? 96 : 72;
+    else if (hovered)
+        f = 48;
+    if (f >= 0) {
+        const QPixmap& back = skin->menuBarButton();
+        painter.drawPixmap(QRect(0, 0, 5, 24), back, QRect(0, f, 5, 24));
+        painter.drawPixmap(QRect(5, 0, w - 10, 24), back, QRect(5, f, 47, 24));
+        painter.drawPixmap(QRect(w - 5, 0, 5, 24), back, QRect(52, f, 5, 24));
+    }
+    painter.setPen(checked ? skin->highlightedCategoryTextColor()
+                           : skin->normalCategoryTextColor());
+    painter.drawText(QRect(QPoint(6, 0), QPoint(w - 7, h - 1)),
+                     Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic, text());
+}
+
+} // namespace oru

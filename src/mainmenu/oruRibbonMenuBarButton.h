@@ -1,0 +1,38 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QAbstractButton>
+
+namespace oru {
+
+class RibbonMenuBar;
+
+/// The tab button of the ribbon bar, one per RibbonCategoriesPanelAction.
+/// Its checked state follows its action; clicking an unchecked tab triggers
+/// the action, clicking the checked one does nothing.
+class VAZAVE_EXPORT RibbonMenuBarButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonMenuBarButton(RibbonMenuBar& menuBar);
+    ~RibbonMenuBarButton() override;
+
+    RibbonMenuBar& menuBar() const { return m_menuBar; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    RibbonMenuBar& m_menuBar;
+};
+
+} // namespace oru

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QWidget>
+
+class QHBoxLayout;
+
+namespace oru {
+
+class RibbonMainWindow;
+
+/// The 20-pixel strip at the bottom of the main window, filled with actions:
+/// each RibbonSimpleAction becomes a small icon toggle in the extensions
+/// area at the right (later ones left of earlier ones). Login icons and menu
+/// buttons stand at the left. The main window paints its background from the
+/// area widths reported here.
+class VAZAVE_EXPORT RibbonStatusBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonStatusBar(RibbonMainWindow& mainWindow);
+    ~RibbonStatusBar() override;
+
+    RibbonMainWindow& mainWindow() const { return m_mainWindow; }
+
+    /// Width of the right-hand area.
+    int extensionsWidth() const;
+    /// Width of the leftmost area of login icons.
+    int loginLayoutWidth() const;
+    /// Width of the left area, the login area and the gap between them.
+    int popupLayoutWidth() const;
+
+    /// Appends @p widget to the login area.
+    void addLoginStatusIcon(QWidget* widget);
+    /// Takes @p widget out of the login area and deletes it (null: nothing).
+    void removeLoginStatusIcon(QWidget* widget);
+
+    /// The widget built for @p action, or null.
+    QWidget* widgetFor(QAction* action) const { return m_widgets.value(action).data(); }
+
+signals:
+    void statusBarChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+
+private:
+    RibbonMainWindow& m_mainWindow;
+    QHBoxLayout* m_mainLayout = nullptr;
+    QHBoxLayout* m_middleLayout = nullptr;
+    QHBoxLayout* m_extensionsLayout = nullptr;
+    QHBoxLayout* m_popupLayout = nullptr;
+    QHBoxLayout* m_loginLayout = nullptr;
+    // Keyed by the QAction face: an action in its destructor is no
+    // RibbonAction any more but must still find its widget.
+    QMap<QAction*, QPointer<QWidget>> m_widgets;
+};
+
+} // namespace oru

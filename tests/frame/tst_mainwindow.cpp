@@ -1,0 +1,368 @@
+// RibbonMainWindow and RibbonSysButton: frame and status-bar painting, the
+// border drag with minimum sizes, the central widget, title and placement.
+#include <oruRibbonApplication.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStatusBar.h>
+#include <oruRibbonStyle.h>
+#include <oruRibbonSysButton.h>
+
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QMouseEvent>
+
+using namespace oru;
+using oru::test::PaintOp;
+using oru::test::PaintRecorder;
+
+namespace {
+
+const RibbonStyle& skin()
+{
+    return *RibbonApplication::theApp()->ribbonStyle();
+}
+
+// Mouse events at a global position with the local one derived from the
+// window's current place, as the window system sends them during a drag.
+void send(QWidget& w, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons)
+{
+    const QPointF local(global - w.geometry().topLeft());
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, local, QPointF(global), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&w, &event);
+}
+
+QVector<QRect> targets(const PaintRecorder& recorder, const QPixmap& pixmap)
+{
+    QVector<QRect> rects;
+    for (const PaintOp& op : recorder.pixmapDraws(pixmap))
+        rects << op.target.toRect();
+    return rects;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { oru::test::parkCursor(); }
+    void construction();
+    void sysButtonLooks_data();
+    void sysButtonLooks();
+    void framePainting();
+    void borderDrag_data();
+    void borderDrag();
+    void cursorByZone_data();
+    void cursorByZone();
+    void centralWidget();
+    void placement();
+};
+
+void TestMainWindow::construction()
+{
+    RibbonMainWindow w;
+    const Qt::WindowFlags flags = w.windowFlags();
+    QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.hasMouseTracking());
+    QCOMPARE(w.layout()->contentsMargins(), QMargins(7, 7, 7, 7));
+    QCOMPARE(w.ribbonMenuBar()->parentWidget(), &w);
+    QCOMPARE(w.ribbonStatusBar()->parentWidget(), &w);
+    QCOMPARE(w.ribbonStatusBar()->height(), 20);
+    QCOMPARE(w.palette().color(QPalette::Inactive, QPalette::Window), skin().mainClientColor());
+
+    // The title: the product name, then the document title.
+    const QString product = QStringLiteral("Tarnwick") + QChar(0x2122);
+    QVERIFY(w.title().isEmpty());
+    w.setTitle(QStringLiteral("Letter.txt"));
+    QCOMPARE(w.windowTitle(), product + QStringLiteral(" - Letter.txt"));
+    QCOMPARE(w.title(), QStringLiteral("Letter.txt"));
+    w.setTitle(QString());
+    QCOMPARE(w.windowTitle(), product);
+
+    // A skin switch repaints with the new client colour.
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Black);
+    QCOMPARE(w.palette().color(QPalette::Active, QPalette::Window), skin().mainClientColor());
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
+
+    // The window's private event is swallowed.
+    RibbonMainWindow::WindowStateEvent event;
+    QVERIFY(QApplication::sendEvent(&w, &event));
+}
+
+void TestMainWindow::sysButtonLooks_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<bool>("maximized");
+    QTest::addColumn<int>("backY");  // -1: no background
+    QTest::addColumn<int>("glyphY"); // -1: idle, by activation
+
+    QTest::newRow("min idle") << 0 << false << false << false << -1 << -1;
+    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 16;
+    QTest::newRow("min pressed") << 0 << true << true << false << 16 << 0;
+    QTest::newRow("pressed, mouse gone") << 2 << false << true << false << 16 << 0;
+    QTest::newRow("max idle") << 1 << false << false << false << -1 << -1;
+    QTest::newRow("restore idle") << 1 << false << false << true << -1 << -1;
+    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 16;
+    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 16;
+}
+
+void TestMainWindow::sysButtonLooks()
+{
+    QFETCH(int, type);
+    QFETCH(bool, hovered);
+    QFETCH(bool, pressed);
+    QFETCH(bool, maximized);
+    QFETCH(int, backY);
+    QFETCH(int, glyphY);
+    RibbonMainWindow w;
+    w.resize(800, 400);
+    if (maximized)
+        w.showMaximized();
+    else
+        w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RibbonSysButton* button = w.ribbonMenuBar()->findChildren<RibbonSysButton*>().at(type);
+    QCOMPARE(button->size(), QSize(20, 20));
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    button->setAttribute(Qt::WA_UnderMouse, hovered);
+    button->setDown(pressed);
+
+    const QPixmap* glyphs[] = {&skin().sysBtnMinimize(),
+                               maximized ? &skin().sysBtnRestore() : &skin().sysBtnMaximize(),
+                               &skin().sysBtnClose()};
+    const QPixmap& glyph = *glyphs[type];
+    if (glyphY < 0)
+        glyphY = w.isActiveWindow() ? 32 : 64;
+    PaintRecorder recorder;
+    button->render(&recorder);
+    const auto backs = recorder.pixmapDraws(skin().sysBtnBack());
+    QCOMPARE(backs.size(), backY < 0 ? 0 : 1);
+    if (backY >= 0) {
+        QCOMPARE(backs.first().source.toRect(), QRect(0, backY, 17, 16));
+        QCOMPARE(backs.first().target.toRect(), QRect(0, 0, 20, 20));
+    }
+    const auto draws = recorder.pixmapDraws(glyph);
+    QCOMPARE(draws.size(), 1);
+    QCOMPARE(draws.first().source.toRect(), QRect(0, glyphY, 17, 16));
+    QCOMPARE(draws.first().target.toRect(), QRect(0, 0, 20, 20));
+}
+
+void TestMainWindow::framePainting()
+{
+    RibbonMainWindow w;
+    w.resize(800, 500);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RibbonSimpleAction toggle(QStringLiteral("t"), nullptr);
+    QSignalSpy changed(w.ribbonStatusBar(), &RibbonStatusBar::statusBarChanged);
+    w.ribbonStatusBar()->addAction(&toggle);
+    QCOMPARE(changed.count(), 1);
+    QCoreApplication::processEvents();
+
+    const int a = w.isActiveWindow() ? 0 : 35;
+    const int k = w.captionHeight();
+    QCOMPARE(k, 33);
+    PaintRecorder recorder;
+    w.render(&recorder);
+    QCOMPARE(targets(recorder, skin().mainBorderCaption()),
+             QVector<QRect>({QRect(0, 0, 7, k), QRect(7, 0, 793, k), QRect(793, 0, 7, k)}));
+    const auto border = recorder.pixmapDraws(skin().mainBorder());
+    QCOMPARE(border.size(), 5);
+    QCOMPARE(border.at(0).source.toRect(), QRect(a, 15, 7, 1));
+    QCOMPARE(border.at(0).target.toRect(), QRect(0, k, 7, 500 - 7 - k));
+    QCOMPARE(border.at(3).target.toRect(), QRect(7, 493, 786, 7));
+
+    // Around the status bar: its left edge and corner, the middle up to the
+    // extensions, the separator, the extension area and the right end.
+    const QRect sb = w.ribbonStatusBar()->geometry();
+    QCOMPARE(sb, QRect(7, 500 - 7 - 20, 786, 20));
+    const int e = w.ribbonStatusBar()->extensionsWidth();
+    QVERIFY(e > 10);
+    const int y = sb.top();
+    QCOMPARE(targets(recorder, skin().statusBar()),
+             QVector<QRect>({QRect(0, y, 7, 20), QRect(0, y + 20, 7, 7), QRect(7, y, 786 - e, 20),
+                             QRect(7, y + 20, 786 - e, 7)}));
+    const auto ext = recorder.pixmapDraws(skin().statusBarExt());
+    QCOMPARE(ext.size(), 6);
+    QCOMPARE(ext.at(0).target.toRect(), QRect(800 - 7 - e, y, 3, 20));
+    QCOMPARE(ext.at(2).source.toRect(), QRect(a + 3, 0, 25, 16));
+    QCOMPARE(ext.at(2).target.toRect(), QRect(800 - 4 - e, y, e - 3, 20));
+    QCOMPARE(ext.at(5).target.toRect(), QRect(793, y + 20, 7, 7));
+
+    // Mask: the rounded outline.
+    QVERIFY(!w.mask().contains(QPoint(0, 0)));
+    QVERIFY(w.mask().contains(QPoint(4, 0)));
+    QVERIFY(w.mask().contains(QPoint(400, 250)));
+    QVERIFY(!w.mask().contains(QPoint(799, 499)));
+
+    // Removing the action announces the change once; removing it again,
+    // or an action that never had a widget, does not.
+    w.ribbonStatusBar()->removeAction(&toggle);
+    QCOMPARE(changed.count(), 2);
+    RibbonAction plain(QStringLiteral("p"), nullptr);
+    w.ribbonStatusBar()->addAction(&plain); // no widget, still announced
+    QCOMPARE(changed.count(), 3);
+    w.ribbonStatusBar()->removeAction(&plain);
+    QCOMPARE(changed.count(), 3);
+}
+
+// Dragging the outer border: each edge and corner, with the minimum size
+// 500x300 stopping the shrink.
+void TestMainWindow::borderDrag_data()
+{
+    QTest::addColumn<QPoint>("press"); // window coordinates of 800x600
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<QRect>("expected");
+
+    const QRect start(100, 100, 800, 600);
+    QTest::newRow("left in") << QPoint(2, 300) << QPoint(100, 0) << QRect(200, 100, 700, 600);
+    QTest::newRow("left past min") << QPoint(2, 300) << QPoint(700, 0)
+                                   << QRect(400, 100, 500, 600);
+    QTest::newRow("left out") << QPoint(5, 300) << QPoint(-50, 9) << QRect(50, 100, 850, 600);
+    QTest::newRow("right") << QPoint(797, 300) << QPoint(40, 30) << QRect(100, 100, 840, 600);
+    QTest::newRow("right past min") << QPoint(795, 300) << QPoint(-600, 0)
+                                    << QRect(100, 100, 500, 600);
+    QTest::newRow("top") << QPoint(400, 0) << QPoint(0, -60) << QRect(100, 40, 800, 660);
+    QTest::newRow("top past min") << QPoint(400, 5) << QPoint(0, 500)
+                                  << QRect(100, 400, 800, 300);
+    QTest::newRow("bottom") << QPoint(400, 599) << QPoint(0, 25) << QRect(100, 100, 800, 625);
+    QTest::newRow("top-left") << QPoint(3, 3) << QPoint(50, 40) << QRect(150, 140, 750, 560);
+    QTest::newRow("bottom-right") << QPoint(798, 598) << QPoint(-500, -500)
+                                  << QRect(100, 100, 500, 300);
+    QTest::newRow("inside") << QPoint(6, 300) << QPoint(100, 100) << start;
+}
+
+void TestMainWindow::borderDrag()
+{
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, delta);
+    QFETCH(QRect, expected);
+    RibbonMainWindow w;
+    w.setMinimumSize(500, 300);
+    w.setGeometry(100, 100, 800, 600);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.minimumSize(), QSize(500, 300));
+    QCOMPARE(w.geometry(), QRect(100, 100, 800, 600));
+    const QPoint global = w.geometry().topLeft() + press;
+    send(w, QEvent::MouseButtonPress, global, Qt::LeftButton);
+    send(w, QEvent::MouseMove, global + delta / 2, Qt::LeftButton);
+    send(w, QEvent::MouseMove, global + delta, Qt::LeftButton);
+    QCOMPARE(w.geometry(), expected);
+    send(w, QEvent::MouseButtonRelease, global + delta, Qt::NoButton);
+    send(w, QEvent::MouseMove, global + delta * 2, Qt::NoButton); // released
+    QCOMPARE(w.geometry(), expected);
+
+    // Maximized, no border drag starts.
+    w.showMaximized();
+    QVERIFY(w.isMaximized());
+    const QRect maximized = w.geometry();
+    const QPoint corner = maximized.topLeft() + QPoint(3, 3);
+    send(w, QEvent::MouseButtonPress, corner, Qt::LeftButton);
+    send(w, QEvent::MouseMove, corner + QPoint(80, 80), Qt::LeftButton);
+    QCOMPARE(w.geometry(), maximized);
+    send(w, QEvent::MouseButtonRelease, corner, Qt::NoButton);
+    send(w, QEvent::MouseMove, corner, Qt::NoButton);
+    QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestMainWindow::cursorByZone_data()
+{
+    QTest::addColumn<QPoint>("pos");
+    QTest::addColumn<int>("shape");
+    QTest::newRow("top-left") << QPoint(2, 2) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-right") << QPoint(397, 297) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top-right") << QPoint(396, 4) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("bottom-left") << QPoint(5, 295) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("top") << QPoint(200, 0) << int(Qt::SizeVerCursor);
+    QTest::newRow("bottom") << QPoint(200, 299) << int(Qt::SizeVerCursor);
+    QTest::newRow("left") << QPoint(0, 150) << int(Qt::SizeHorCursor);
+    QTest::newRow("right") << QPoint(395, 150) << int(Qt::SizeHorCursor);
+    QTest::newRow("inside") << QPoint(6, 150) << int(Qt::ArrowCursor);
+}
+
+void TestMainWindow::cursorByZone()
+{
+    QFETCH(QPoint, pos);
+    QFETCH(int, shape);
+    RibbonMainWindow w;
+    w.setMinimumSize(100, 100);
+    w.setGeometry(50, 50, 400, 300);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    send(w, QEvent::MouseMove, w.geometry().topLeft() + pos, Qt::NoButton);
+    QCOMPARE(int(w.cursor().shape()), shape);
+}
+
+void TestMainWindow::centralWidget()
+{
+    RibbonMainWindow w;
+    w.resize(600, 400);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.centralWidget(), nullptr);
+    auto* label = new QLabel(QStringLiteral("text"));
+    w.setCentralWidget(label);
+    QCOMPARE(w.centralWidget(), label);
+    QCOMPARE(label->parentWidget(), &w);
+    QCOMPARE(label->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    QCoreApplication::processEvents();
+    // Between the ribbon bar and the status bar.
+    QCOMPARE(label->y(), w.ribbonMenuBar()->geometry().bottom() + 1);
+    QCOMPARE(label->geometry().bottom() + 1, w.ribbonStatusBar()->y());
+
+    auto* other = new QLabel(QStringLiteral("other"));
+    w.setCentralWidget(other);
+    QCOMPARE(w.centralWidget(), other);
+    QCoreApplication::processEvents(); // the layout shows new widgets later
+    w.setCentralWidget(nullptr);
+    QCOMPARE(w.centralWidget(), nullptr);
+    // The earlier widgets stay children, visible, outside the layout.
+    QCOMPARE(label->parentWidget(), &w);
+    QVERIFY(label->isVisible() && other->isVisible());
+    QCOMPARE(w.layout()->indexOf(label), -1);
+    // Deleting a central widget in place leaves an empty central area.
+    w.setCentralWidget(label);
+    delete label;
+    QCOMPARE(w.centralWidget(), nullptr);
+    w.setCentralWidget(other);
+    QCOMPARE(w.centralWidget(), other);
+}
+
+void TestMainWindow::placement()
+{
+    RibbonMainWindow w;
+    w.setGeometry(30, 40, 700, 500);
+    QCOMPARE(w.restoreGeom(), w.normalGeometry());
+    w.setRestoreGeom(QPoint(10, 20), QSize(640, 480));
+    QCOMPARE(w.geometry(), QRect(10, 20, 640, 480));
+    w.move(200, 200);
+    QCOMPARE(w.restoreGeom(), QRect(10, 20, 640, 480));
+
+    // Maximize and restore through the window states.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.showMaximizedRestored();
+    QVERIFY(w.isMaximized());
+    QVERIFY(w.ribbonMenuBar()->isMWMaximized());
+    w.showMaximizedRestored(false);
+    QVERIFY(!w.isMaximized());
+    w.changeWindowState(Qt::WindowMinimized);
+    QVERIFY(w.isMinimized());
+    w.showMaximizedRestored();
+    QVERIFY(!w.isMinimized() && !w.isMaximized());
+}
+
+ORU_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

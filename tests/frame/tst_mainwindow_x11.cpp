@@ -1,0 +1,85 @@
+// RibbonMainWindow on a real X server: window-state changes keep the
+// maximized bookkeeping, the system button glyph and the mask in step.
+#include <oruRibbonApplication.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonStyle.h>
+#include <oruRibbonSysButton.h>
+
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+
+using namespace oru;
+using oru::test::PaintRecorder;
+
+class TestMainWindowX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!oru::test::onX11())
+            QSKIP("needs an X server");
+    }
+    void windowStates();
+};
+
+void TestMainWindowX11::windowStates()
+{
+    const RibbonStyle& skin = *RibbonApplication::theApp()->ribbonStyle();
+    RibbonMainWindow w;
+    w.setGeometry(60, 70, 640, 420);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RibbonSysButton* maxButton = w.ribbonMenuBar()->findChildren<RibbonSysButton*>().at(1);
+    const auto glyphDrawn = [&](const QPixmap& glyph) {
+        PaintRecorder recorder;
+        maxButton->render(&recorder);
+        return recorder.pixmapDraws(glyph).size() == 1;
+    };
+    QVERIFY(glyphDrawn(skin.sysBtnMaximize()));
+    QVERIFY(!w.mask().isEmpty());
+    QVERIFY(!w.mask().contains(QPoint(0, 0)));
+    const QRect normal = w.geometry();
+
+    // Maximize with the caption button; the glyph becomes restore.
+    maxButton->click();
+    QTRY_VERIFY(w.isMaximized());
+    QVERIFY(w.ribbonMenuBar()->isMWMaximized());
+    QVERIFY(glyphDrawn(skin.sysBtnRestore()));
+    // Xvfb has no window manager to enlarge the window; the outline stays.
+    QVERIFY(!w.mask().isEmpty());
+
+    // Restore by the caption double-click in the ribbon bar.
+    QTest::mouseDClick(w.ribbonMenuBar(), Qt::LeftButton, Qt::NoModifier,
+                       w.ribbonMenuBar()->captionGeometry().center());
+    QTRY_VERIFY(!w.isMaximized());
+    QTRY_COMPARE(w.size(), normal.size());
+    QVERIFY(glyphDrawn(skin.sysBtnMaximize()));
+
+    // Full screen: no frame and no mask.
+    w.showFullScreen();
+    QTRY_VERIFY(w.isFullScreen());
+    QTRY_VERIFY(w.mask().isEmpty());
+    PaintRecorder recorder;
+    w.render(&recorder);
+    QVERIFY(recorder.pixmapDraws(skin.mainBorderCaption()).isEmpty());
+    QVERIFY(recorder.pixmapDraws(skin.mainBorder()).isEmpty());
+    w.showNormal();
+    QTRY_VERIFY(!w.isFullScreen());
+    QTRY_VERIFY(!w.mask().isEmpty());
+    recorder.clear();
+    w.render(&recorder);
+    QCOMPARE(recorder.pixmapDraws(skin.mainBorderCaption()).size(), 3);
+
+    // Minimize and bring back with the same slot.
+    w.showMinimized();
+    QTRY_VERIFY(w.isMinimized());
+    w.showMaximizedRestored();
+    QTRY_VERIFY(!w.isMinimized());
+    QVERIFY(!w.isMaximized());
+}
+
+ORU_TEST_MAIN(TestMainWindowX11)
+#include "tst_mainwindow_x11.moc"

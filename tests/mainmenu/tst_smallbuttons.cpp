@@ -1,0 +1,271 @@
+// The quick access bar and the small buttons of the ribbon bar.
+#include <oruRibbonApplication.h>
+#include <oruRibbonButtonNormal.h>
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonMenuBarButton.h>
+#include <oruRibbonQuickAccessBar.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStyle.h>
+#include <oruRibbonSymbolButton.h>
+#include <oruRibbonToolBar.h>
+
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <QLayout>
+
+using namespace oru;
+using oru::test::PaintOp;
+using oru::test::PaintRecorder;
+
+namespace {
+
+const RibbonStyle& skin()
+{
+    return *RibbonApplication::theApp()->ribbonStyle();
+}
+
+QIcon solidIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+class TestSmallButtons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { oru::test::parkCursor(); }
+    void quickAccessBar();
+    void buttonNormalFrames_data();
+    void buttonNormalFrames();
+    void menuBarButtonLooks_data();
+    void menuBarButtonLooks();
+    void symbolButton();
+    void toolBar();
+};
+
+void TestSmallButtons::quickAccessBar()
+{
+    RibbonMainWindow window;
+    RibbonQuickAccessBar* qab = window.ribbonMenuBar()->quickAccessBar();
+    QCOMPARE(qab->height(), 26);
+    QCOMPARE(qab->sizePolicy().horizontalPolicy(), QSizePolicy::Maximum);
+    QCOMPARE(qab->layout()->contentsMargins(), QMargins(10, 3, 3, 3));
+    // The customize action comes first, with a 10-pixel button without icon.
+    QCOMPARE(qab->actions().value(0), qab->customizeAction());
+    QCOMPARE(qab->customizeAction()->text(), QStringLiteral("Customize Quick Access Toolbar"));
+    auto buttons = qab->findChildren<RibbonButtonNormal*>();
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons.first()->minimumWidth(), 10);
+    QCOMPARE(buttons.first()->maximumWidth(), 10);
+    QVERIFY(buttons.first()->icon().isNull());
+
+    auto save = std::make_unique<RibbonSimpleAction>(solidIcon(), QStringLiteral("Save"), nullptr);
+    RibbonAction plain(QStringLiteral("plain"), nullptr);
+    qab->addAction(save.get());
+    qab->addAction(&plain); // no button for a plain ribbon action
+    RibbonSimpleAction undo(QStringLiteral("Undo"), nullptr);
+    qab->addAction(&undo);
+    QCOMPARE(qab->findChildren<RibbonButtonNormal*>().size(), 3);
+    qab->removeAction(&undo); // the button stays
+    QCOMPARE(qab->findChildren<RibbonButtonNormal*>().size(), 3);
+    qab->addAction(&undo); // a second button for the same action
+    QCOMPARE(qab->findChildren<RibbonButtonNormal*>().size(), 4);
+
+    window.resize(800, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    buttons = qab->findChildren<RibbonButtonNormal*>();
+    QCOMPARE(buttons.at(1)->geometry(), QRect(10, 3, 20, 20));
+    QCOMPARE(buttons.at(2)->geometry(), QRect(33, 3, 20, 20));
+    QCOMPARE(qab->qabGeometry(), QRect(10, 3, 20 + 3 + 20 + 3 + 20, 20));
+    // The customize button after the 15-pixel end spacer.
+    QCOMPARE(buttons.at(0)->x(), 10 + 66 + 15);
+
+    // The button follows and triggers its action.
+    RibbonButtonNormal* saveButton = buttons.at(1);
+    QCOMPARE(saveButton->toolTip(), QStringLiteral("Save"));
+    QSignalSpy triggered(save.get(), &QAction::triggered);
+    saveButton->click();
+    QCOMPARE(triggered.count(), 1);
+    save->setCheckable(true);
+    QVERIFY(saveButton->isCheckable());
+    save->setChecked(true);
+    QVERIFY(saveButton->isChecked());
+    save->setEnabled(false);
+    QVERIFY(!saveButton->isEnabled());
+    // The action deleted while the button exists: nothing dangles.
+    save.reset();
+    saveButton->setEnabled(true);
+    saveButton->click();
+    PaintRecorder recorder;
+    saveButton->render(&recorder);
+}
+
+void TestSmallButtons::buttonNormalFrames_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<int>("frame"); // -1: none
+
+    QTest::newRow("disabled checked") << false << true << true << false << true << 0;
+    QTest::newRow("disabled") << false << true << false << false << true << -1;
+    QTest::newRow("checked pressed") << true << true << true << true << true << 2;
+    QTest::newRow("checked hovered") << true << true << true << false << true << 3;
+    QTest::newRow("checked") << true << true << true << false << false << 4;
+    QTest::newRow("pressed") << true << false << false << true << false << 2;
+    QTest::newRow("hovered") << true << false << false << false << true << 1;
+    QTest::newRow("plain") << true << false << false << false << false << -1;
+}
+
+void TestSmallButtons::buttonNormalFrames()
+{
+    QFETCH(bool, enabled);
+    QFETCH(bool, checkable);
+    QFETCH(bool, checked);
+    QFETCH(bool, pressed);
+    QFETCH(bool, hovered);
+    QFETCH(int, frame);
+    QWidget host;
+    host.resize(100, 100);
+    RibbonSimpleAction action(solidIcon(), QStringLiteral("a"), nullptr);
+    action.setCheckable(checkable);
+    action.setChecked(checked);
+    action.setEnabled(enabled);
+    auto* button = new RibbonButtonNormal(&host);
+    button->setGeometry(10, 10, 30, 24);
+    button->addAction(&action);
+    button->setDown(pressed);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    if (hovered)
+        oru::test::placeCursor(button, QPoint(5, 5));
+
+    PaintRecorder recorder;
+    button->render(&recorder);
+    const auto draws = recorder.pixmapDraws(skin().normalButtonSmall());
+    QCOMPARE(draws.size(), frame < 0 ? 0 : 9);
+    if (frame >= 0) {
+        const int f = 22 * frame;
+        QCOMPARE(draws.at(0).source.toRect(), QRect(0, f, 2, 2));
+        QCOMPARE(draws.at(1).target.toRect(), QRect(2, 0, 26, 2));
+        QCOMPARE(draws.at(1).source.toRect(), QRect(2, f, 18, 2));
+        QCOMPARE(draws.at(4).target.toRect(), QRect(2, 2, 26, 20));
+        QCOMPARE(draws.at(4).source.toRect(), QRect(2, f + 2, 18, 18));
+        QCOMPARE(draws.at(8).target.toRect(), QRect(28, 22, 2, 2));
+        QCOMPARE(draws.at(8).source.toRect(), QRect(20, f + 20, 2, 2));
+    }
+    // The icon, at most 20x20 here, centred in the square of side 20.
+    const auto icons = recorder.ops(PaintOp::Pixmap);
+    QCOMPARE(icons.last().target.toRect(), QRect(4, 4, 16, 16));
+}
+
+void TestSmallButtons::menuBarButtonLooks_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<int>("row"); // -1: none
+    QTest::newRow("plain") << false << false << -1;
+    QTest::newRow("hovered") << false << true << 48;
+    QTest::newRow("checked") << true << false << 72;
+    QTest::newRow("checked hovered") << true << true << 96;
+}
+
+void TestSmallButtons::menuBarButtonLooks()
+{
+    QFETCH(bool, checked);
+    QFETCH(bool, hovered);
+    QFETCH(int, row);
+    RibbonMainWindow window;
+    window.resize(600, 300);
+    RibbonCategoriesPanelAction tab(QStringLiteral("Home"), nullptr);
+    tab.setChecked(checked);
+    window.ribbonMenuBar()->addAction(&tab);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* button = window.ribbonMenuBar()->findChild<RibbonMenuBarButton*>();
+    QVERIFY(button);
+    QCOMPARE(button->isChecked(), checked);
+    if (hovered)
+        oru::test::placeCursor(button, QPoint(3, 3));
+    const int w = button->width();
+
+    PaintRecorder recorder;
+    button->render(&recorder);
+    const auto draws = recorder.pixmapDraws(skin().menuBarButton());
+    QCOMPARE(draws.size(), row < 0 ? 0 : 3);
+    if (row >= 0) {
+        QCOMPARE(draws.at(0).source.toRect(), QRect(0, row, 5, 24));
+        QCOMPARE(draws.at(1).target.toRect(), QRect(5, 0, w - 10, 24));
+        QCOMPARE(draws.at(1).source.toRect(), QRect(5, row, 47, 24));
+        QCOMPARE(draws.at(2).target.toRect(), QRect(w - 5, 0, 5, 24));
+        QCOMPARE(draws.at(2).source.toRect(), QRect(52, row, 5, 24));
+    }
+    const auto texts = recorder.ops(PaintOp::Text);
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(texts.first().text, QStringLiteral("Home"));
+    QCOMPARE(texts.first().pen.color(), checked ? skin().highlightedCategoryTextColor()
+                                                : skin().normalCategoryTextColor());
+}
+
+void TestSmallButtons::symbolButton()
+{
+    QWidget host;
+    host.resize(60, 40);
+    auto* button = new RibbonSymbolButton(NavNext, &host);
+    QVERIFY(!button->sizeHint().isValid());
+    QVERIFY(button->hasMouseTracking());
+    button->setGeometry(0, 0, 16, 16);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+    const auto paint = [&]() {
+        PaintRecorder recorder;
+        button->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+        return recorder.ops();
+    };
+    // Idle: only the symbol, in the text colour.
+    QVector<PaintOp> ops = paint();
+    QCOMPARE(ops.size(), 1);
+    QCOMPARE(ops.first().kind, PaintOp::Polygon);
+    QCOMPARE(ops.first().brush.color(), skin().highlightedCategoryTextColor());
+    // Hovered: a half-transparent box first.
+    oru::test::placeCursor(button, QPoint(8, 8));
+    ops = paint();
+    QCOMPARE(ops.size(), 2);
+    QCOMPARE(ops.first().rects.value(0).toRect(), QRect(1, 1, 13, 13));
+    QCOMPARE(ops.first().pen.color(), skin().frameSunkenColor());
+    QCOMPARE(ops.first().brush.color().alpha(), 128);
+    button->setDown(true);
+    QCOMPARE(paint().first().brush.color().alpha(), 255);
+    button->setDown(false);
+    // Disabled: no box, the disabled colour.
+    button->setEnabled(false);
+    ops = paint();
+    QCOMPARE(ops.size(), 1);
+    QCOMPARE(ops.first().brush.color(), skin().disabledCategoryTextColor());
+}
+
+void TestSmallButtons::toolBar()
+{
+    RibbonToolBar bar(nullptr);
+    QHoverEvent hover(QEvent::HoverMove, QPointF(3, 3), QPointF(3, 3), QPointF(2, 2));
+    QVERIFY(!QApplication::sendEvent(&bar, &hover)); // swallowed
+    bar.resize(100, 30);
+    PaintRecorder recorder;
+    bar.render(&recorder); // the panel only, no crash without a parent
+}
+
+ORU_TEST_MAIN(TestSmallButtons)
+#include "tst_smallbuttons.moc"

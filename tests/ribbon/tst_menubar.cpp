@@ -1,0 +1,479 @@
+// RibbonMenuBar: its grid, tab selection through add/remove sequences, the
+// special actions, caption dragging and the caption text.
+#include <oruRibbonApplication.h>
+#include <oruRibbonButtonNormal.h>
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategoryPanel.h>
+#include <oruRibbonCategoryPanels.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonMenuBarButton.h>
+#include <oruRibbonQuickAccessBar.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStyle.h>
+#include <oruRibbonSysButton.h>
+
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <QActionGroup>
+#include <QLayout>
+#include <QMouseEvent>
+
+using namespace oru;
+using oru::test::PaintOp;
+using oru::test::PaintRecorder;
+
+namespace {
+
+const RibbonStyle& skin()
+{
+    return *RibbonApplication::theApp()->ribbonStyle();
+}
+
+const QString kProduct = QStringLiteral("Tarnwick") + QChar(0x2122);
+
+struct Window
+{
+    RibbonMainWindow window;
+    RibbonMenuBar& bar = *window.ribbonMenuBar();
+    Window(int w = 900)
+    {
+        window.setGeometry(100, 100, w, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
+QList<RibbonMenuBarButton*> tabButtons(const RibbonMenuBar& bar)
+{
+    return bar.findChildren<RibbonMenuBarButton*>(Qt::FindDirectChildrenOnly);
+}
+
+QList<RibbonButtonNormal*> tabRowButtons(const RibbonMenuBar& bar)
+{
+    return bar.findChildren<RibbonButtonNormal*>(Qt::FindDirectChildrenOnly);
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons,
+               Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF local = widget->mapFromGlobal(QPointF(global));
+    QMouseEvent event(type, local, local, QPointF(global), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+QVector<PaintOp> textOps(RibbonMenuBar& bar)
+{
+    PaintRecorder recorder;
+    bar.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    QVector<PaintOp> texts;
+    // Only the bar's own text: the tab buttons draw theirs further down.
+    for (const PaintOp& op : recorder.ops(PaintOp::Text))
+        if (op.position.y() < bar.captionGeometry().bottom())
+            texts << op;
+    return texts;
+}
+
+} // namespace
+
+class TestMenuBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { oru::test::parkCursor(); }
+    void grid();
+    void tabSequences_data();
+    void tabSequences();
+    void tabButtonsSelect();
+    void specialActions();
+    void captionDrag();
+    void quickAccessBackground();
+    void captionText_data();
+    void captionText();
+};
+
+void TestMenuBar::grid()
+{
+    Window w;
+    RibbonMenuBar& bar = w.bar;
+    QCOMPARE(bar.parentWidget(), &w.window);
+    QCOMPARE(&bar.ribbonMainWindow(), &w.window);
+    QCOMPARE(bar.quickAccessBar()->parentWidget(), &bar);
+    QCOMPARE(bar.panels()->parentWidget(), &bar);
+    QVERIFY(bar.categoryGroup()->isExclusive());
+    QCOMPARE(bar.cursor().shape(), Qt::ArrowCursor);
+
+    // Caption between the quick access bar and the system buttons, as high
+    // as the quick access bar; the page stack fills the last row.
+    const QRect caption = bar.captionGeometry();
+    const QRect qab = bar.quickAccessBar()->geometry();
+    QCOMPARE(caption.height(), 26);
+    QCOMPARE(bar.captionHeight(), 26);
+    QCOMPARE(w.window.captionHeight(), 33);
+    QCOMPARE(caption.left(), qab.right() + 1);
+    QCOMPARE(qab.top(), 0);
+    const auto sys = bar.findChildren<RibbonSysButton*>();
+    QCOMPARE(sys.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(int(sys.at(i)->type()), i);
+        QCOMPARE(sys.at(i)->size(), QSize(20, 20));
+    }
+    QCOMPARE(sys.at(0)->x(), caption.right() + 1);
+    QCOMPARE(sys.at(1)->x(), sys.at(0)->x() + 23);
+    QCOMPARE(sys.at(2)->geometry().right(), bar.width() - 1);
+    QCOMPARE(bar.panels()->geometry(), QRect(0, 26, bar.width(), 92)); // no tab row yet
+    RibbonCategoriesPanelAction tab(QStringLiteral("Home"), nullptr);
+    bar.addAction(&tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(bar.panels()->geometry(), QRect(0, 26 + 24, bar.width(), 92));
+    QCOMPARE(tabButtons(bar).first()->geometry().topLeft(), QPoint(qab.left(), 26));
+    QCOMPARE(bar.exitAction(), nullptr);
+    QCOMPARE(bar.helpAction(), nullptr);
+
+    // The minimize button goes to the window.
+    sys.at(0)->click();
+    QVERIFY(w.window.isMinimized());
+}
+
+// Sequences of tab operations: "+X" adds tab X unchecked, "+X*" adds it
+// checked, "-X" removes it from the bar, "~X" deletes the action, ">X"
+// checks it. After each step the checked tab is compared ("" = none).
+void TestMenuBar::tabSequences_data()
+{
+    QTest::addColumn<QStringList>("ops");
+    QTest::addColumn<QStringList>("checked");
+    const auto row = [](const char* name, const char* ops, const char* checked) {
+        QTest::newRow(name) << QString::fromLatin1(ops).split(QLatin1Char(' '))
+                            << QString::fromLatin1(checked).split(QLatin1Char(','));
+    };
+    row("unchecked adds select nothing", "+A +B", ",");
+    row("checked add selects", "+A +B* +C", ",B,B");
+    row("later checked add wins", "+A* +B*", "A,B");
+    row("remove selected takes its index", "+A +B* +C -B", ",B,B,C");
+    row("remove selected last takes new last", "+A +B +C* -C", ",,C,B");
+    row("remove unselected keeps", "+A* +B +C -B -C", "A,A,A,A,A");
+    row("remove first selected", "+A* +B -A", "A,A,B");
+    row("remove the only tab", "+A* -A", "A,");
+    row("remove all", "+A* +B -A -B", "A,A,B,");
+    row("delete selected", "+A +B* +C ~B", ",B,B,C");
+    row("delete last selected", "+A +B* ~B", ",B,A");
+    row("check then remove", "+A* +B +C >C -C -A", "A,A,A,C,B,B");
+    row("re-add after removal", "+A* -A +A", "A,,");
+}
+
+void TestMenuBar::tabSequences()
+{
+    QFETCH(QStringList, ops);
+    QFETCH(QStringList, checked);
+    QCOMPARE(ops.size(), checked.size());
+    Window w;
+    RibbonMenuBar& bar = w.bar;
+    std::map<QString, std::unique_ptr<RibbonCategoriesPanelAction>> tabs;
+    QStringList order;
+
+    for (int step = 0; step < ops.size(); ++step) {
+        const QString op = ops.at(step);
+        const QString name = op.mid(1, 1);
+        if (op.startsWith(QLatin1Char('+'))) {
+            if (!tabs.count(name))
+                tabs[name] = std::make_unique<RibbonCategoriesPanelAction>(name, nullptr);
+            tabs[name]->setChecked(op.endsWith(QLatin1Char('*')));
+            bar.addAction(tabs[name].get());
+            order << name;
+        } else if (op.startsWith(QLatin1Char('-'))) {
+            bar.removeAction(tabs[name].get());
+            order.removeAll(name);
+        } else if (op.startsWith(QLatin1Char('~'))) {
+            tabs.erase(name);
+            order.removeAll(name);
+        } else {
+            tabs[name]->trigger();
+        }
+
+        // Invariants: one button, page, group entry and window action per
+        // tab in order; buttons and the page follow the checked action.
+        const QString where = QStringLiteral("step %1 (%2)").arg(step).arg(op);
+        QStringList buttonTexts;
+        for (RibbonMenuBarButton* button : tabButtons(bar)) {
+            buttonTexts << button->text();
+            QVERIFY2(button->isChecked() == button->actions().value(0)->isChecked(),
+                     qPrintable(where));
+        }
+        QCOMPARE(buttonTexts, order);
+        QStringList groupTexts;
+        for (QAction* a : bar.categoryGroup()->actions())
+            groupTexts << a->text();
+        QCOMPARE(groupTexts, order);
+        QCOMPARE(bar.panels()->count(), order.size());
+        QString selected;
+        for (const QString& n : order) {
+            RibbonCategoriesPanelAction* tab = tabs[n].get();
+            QVERIFY(w.window.actions().contains(tab));
+            if (tab->isChecked()) {
+                QVERIFY2(selected.isEmpty(), qPrintable(where + QStringLiteral(": two checked")));
+                selected = n;
+                QCOMPARE(bar.panels()->currentWidget(),
+                         static_cast<QWidget*>(bar.panels()->page(tab)));
+            }
+        }
+        QVERIFY2(selected == checked.at(step),
+                 qPrintable(where + QStringLiteral(": ") + selected));
+    }
+    for (auto& entry : tabs)
+        if (!order.contains(entry.first))
+            QVERIFY(!w.window.actions().contains(entry.second.get()));
+}
+
+void TestMenuBar::tabButtonsSelect()
+{
+    Window w;
+    RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+    RibbonCategoriesPanelAction view(QStringLiteral("View"), nullptr);
+    home.setChecked(true);
+    w.bar.addAction(&home);
+    w.bar.addAction(&view);
+    QSignalSpy homeTriggered(&home, &QAction::triggered);
+    QSignalSpy viewTriggered(&view, &QAction::triggered);
+    const auto buttons = tabButtons(w.bar);
+    QCOMPARE(buttons.size(), 2);
+    QCOMPARE(buttons.at(0)->sizeHint(),
+             QSize(buttons.at(0)->fontMetrics().horizontalAdvance(QStringLiteral("Home")) + 20, 0));
+    QCOMPARE(buttons.at(0)->height(), 24);
+
+    oru::test::mouseClick(buttons.at(0), QPoint(5, 5)); // already checked: nothing
+    QCOMPARE(homeTriggered.count(), 0);
+    QVERIFY(home.isChecked());
+    oru::test::mouseClick(buttons.at(1), QPoint(5, 5));
+    QCOMPARE(viewTriggered.count(), 1);
+    QVERIFY(view.isChecked() && buttons.at(1)->isChecked());
+    QVERIFY(!home.isChecked() && !buttons.at(0)->isChecked());
+    QCOMPARE(w.bar.panels()->currentWidget(), static_cast<QWidget*>(w.bar.panels()->page(&view)));
+    oru::test::mouseClick(buttons.at(0), QPoint(5, 5), Qt::RightButton);
+    QVERIFY(view.isChecked());
+
+    // A disabled tab refuses the click and does not look selected.
+    home.setEnabled(false);
+    oru::test::mousePress(buttons.at(0), QPoint(5, 5));
+    QVERIFY(!buttons.at(0)->isChecked());
+    QVERIFY(view.isChecked());
+
+    // Renaming a tab renames its button.
+    view.setText(QStringLiteral("Ansicht"));
+    QCOMPARE(buttons.at(1)->text(), QStringLiteral("Ansicht"));
+}
+
+void TestMenuBar::specialActions()
+{
+    Window w;
+    RibbonMenuBar& bar = w.bar;
+    auto help = std::make_unique<RibbonSimpleAction>(QStringLiteral("Help"), nullptr);
+    RibbonSimpleAction help2(QStringLiteral("Help 2"), nullptr);
+    RibbonSimpleAction exit(QStringLiteral("Exit"), nullptr);
+    RibbonSimpleAction options(QStringLiteral("Options"), nullptr);
+
+    bar.setExitAction(&exit);
+    bar.setOptionsAction(&options);
+    QCOMPARE(bar.exitAction(), &exit);
+    QCOMPARE(bar.optionsAction(), &options);
+    QVERIFY(tabRowButtons(bar).isEmpty());
+    QVERIFY(!bar.actions().contains(&exit));
+
+    bar.setHelpAction(help.get());
+    bar.setHelpAction(help.get());
+    QCOMPARE(tabRowButtons(bar).size(), 1);
+    RibbonButtonNormal* button = tabRowButtons(bar).first();
+    QCOMPARE(button->size(), QSize(20, 20));
+    QCOMPARE(button->text(), QStringLiteral("Help"));
+    QSignalSpy helpTriggered(help.get(), &QAction::triggered);
+    button->click();
+    QCOMPARE(helpTriggered.count(), 1);
+    // The button stands at the right end of the tab row.
+    QCoreApplication::processEvents();
+    QCOMPARE(button->geometry().right(), bar.width() - 1);
+    QCOMPARE(button->y(), 26);
+
+    bar.setHelpAction(&help2); // replaces the first
+    QCOMPARE(tabRowButtons(bar).size(), 1);
+    QCOMPARE(tabRowButtons(bar).first()->text(), QStringLiteral("Help 2"));
+    QVERIFY(!bar.actions().contains(help.get()));
+
+    bar.setHelpAction(nullptr); // forgets, removes nothing
+    QCOMPARE(bar.helpAction(), nullptr);
+    QCOMPARE(tabRowButtons(bar).size(), 1);
+
+    // A help action deleted while its button exists takes the button along.
+    bar.setHelpAction(help.get());
+    QCOMPARE(tabRowButtons(bar).size(), 2);
+    help.reset();
+    QCOMPARE(bar.helpAction(), nullptr);
+    QCOMPARE(tabRowButtons(bar).size(), 1);
+
+    // Other actions get no widget.
+    RibbonAction plain(QStringLiteral("plain"), nullptr);
+    bar.addAction(&plain);
+    bar.setFindAction(&plain);
+    QCOMPARE(bar.findAction(), &plain);
+    QCOMPARE(bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 6);
+}
+
+void TestMenuBar::captionDrag()
+{
+    Window w;
+    RibbonMenuBar& bar = w.bar;
+    const QPoint start = w.window.pos();
+    const QPoint inCaption = bar.mapToGlobal(bar.captionGeometry().center());
+    sendMouse(&bar, QEvent::MouseButtonPress, inCaption, Qt::LeftButton);
+    sendMouse(&bar, QEvent::MouseMove, inCaption + QPoint(30, 20), Qt::LeftButton);
+    QCOMPARE(w.window.pos(), start + QPoint(30, 20));
+    sendMouse(&bar, QEvent::MouseMove, inCaption + QPoint(-5, 7), Qt::LeftButton);
+    QCOMPARE(w.window.pos(), start + QPoint(-5, 7));
+    sendMouse(&bar, QEvent::MouseButtonRelease, inCaption, Qt::NoButton);
+    sendMouse(&bar, QEvent::MouseMove, inCaption + QPoint(50, 50), Qt::LeftButton);
+    QCOMPARE(w.window.pos(), start + QPoint(-5, 7)); // released: no drag
+
+    // Outside the caption (on the page stack) nothing moves.
+    const QPoint onPage = bar.mapToGlobal(bar.panels()->geometry().center());
+    const QPoint before = w.window.pos();
+    sendMouse(&bar, QEvent::MouseButtonPress, onPage, Qt::LeftButton);
+    sendMouse(&bar, QEvent::MouseMove, onPage + QPoint(40, 0), Qt::LeftButton);
+    QCOMPARE(w.window.pos(), before);
+    sendMouse(&bar, QEvent::MouseButtonRelease, onPage, Qt::NoButton);
+
+    // The double-click maximizes; maximized, a press starts no drag; the
+    // next double-click restores.
+    const QPoint local = bar.captionGeometry().center();
+    oru::test::mouseDoubleClick(&bar, local);
+    QVERIFY(w.window.isMaximized());
+    QVERIFY(bar.isMWMaximized());
+    const QPoint maxPos = w.window.pos();
+    const QPoint global = bar.mapToGlobal(local);
+    sendMouse(&bar, QEvent::MouseButtonPress, global, Qt::LeftButton);
+    sendMouse(&bar, QEvent::MouseMove, global + QPoint(30, 30), Qt::LeftButton);
+    QCOMPARE(w.window.pos(), maxPos);
+    sendMouse(&bar, QEvent::MouseButtonRelease, global, Qt::NoButton);
+    oru::test::mouseDoubleClick(&bar, bar.captionGeometry().center());
+    QVERIFY(!w.window.isMaximized());
+    // A double-click with the right button or off the caption does nothing.
+    oru::test::mouseDoubleClick(&bar, bar.captionGeometry().center(), Qt::RightButton);
+    oru::test::mouseDoubleClick(&bar, bar.panels()->geometry().center());
+    QVERIFY(!w.window.isMaximized());
+}
+
+void TestMenuBar::quickAccessBackground()
+{
+    Window w;
+    RibbonSimpleAction save(QStringLiteral("Save"), nullptr);
+    RibbonSimpleAction undo(QStringLiteral("Undo"), nullptr);
+    w.bar.quickAccessBar()->addAction(&save);
+    w.bar.quickAccessBar()->addAction(&undo);
+    QCoreApplication::sendPostedEvents();
+    w.window.layout()->activate();
+    w.bar.layout()->activate();
+    w.bar.quickAccessBar()->layout()->activate();
+
+    RibbonQuickAccessBar* qab = w.bar.quickAccessBar();
+    const QRect q = qab->qabGeometry();
+    QCOMPARE(q, QRect(10, 3, 20 + 3 + 20, 20));
+    PaintRecorder recorder;
+    w.bar.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+    const auto draws = recorder.pixmapDraws(skin().quickAccessBar());
+    QCOMPARE(draws.size(), 3);
+    const int x = qab->x() + 10;
+    const int y = qab->y();
+    QCOMPARE(draws.at(0).source.toRect(), QRect(0, 0, 15, 26));
+    QCOMPARE(draws.at(0).target.toRect(), QRect(x - 15, y, 15, 26));
+    QCOMPARE(draws.at(1).source.toRect(), QRect(15, 0, 5, 26));
+    QCOMPARE(draws.at(1).target.toRect(), QRect(x, y, 43, 26));
+    QCOMPARE(draws.at(2).source.toRect(), QRect(20, 0, 12, 26));
+    QCOMPARE(draws.at(2).target.toRect(), QRect(x + 43, y, 12, 26));
+}
+
+// The caption text: title and product name when they fit, the middle cut
+// out when they do not.
+void TestMenuBar::captionText_data()
+{
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<int>("titleLength"); // -1: as long as still fits plus 3
+    QTest::addColumn<int>("path");        // 0 fits, 1 one elided text, 2 title + rest
+
+    QTest::newRow("empty title") << 900 << 0 << 0;
+    QTest::newRow("short title") << 900 << 8 << 0;
+    QTest::newRow("very long title") << 600 << 400 << 1;
+    QTest::newRow("just too long") << 600 << -1 << 2;
+}
+
+void TestMenuBar::captionText()
+{
+    QFETCH(int, windowWidth);
+    QFETCH(int, titleLength);
+    QFETCH(int, path);
+    Window w(windowWidth);
+    RibbonMenuBar& bar = w.bar;
+    textOps(bar); // the first paint measures the product name
+    const QRect productRect = bar.productTextRect();
+    QVERIFY(productRect.width() > 0);
+
+    QFont font = bar.font();
+    font.setPointSize(10);
+    const QFontMetrics fm(font);
+    const QRect g = bar.captionGeometry();
+    QString doc = QString(titleLength < 0 ? 0 : titleLength, QLatin1Char('x'));
+    if (titleLength < 0) {
+        // Grow the title until the text no longer fits, then a little more.
+        while (fm.horizontalAdvance(doc + QStringLiteral(" - ") + kProduct) <=
+               g.width() - productRect.width() / 4 - g.left() + 1 + productRect.width())
+            doc += QLatin1Char('x');
+        doc += QStringLiteral("xx");
+    }
+    w.window.setTitle(doc);
+    const QString title = doc.isEmpty() ? QString() : doc + QStringLiteral(" - ");
+    const QVector<PaintOp> texts = textOps(bar);
+    const bool active = w.window.isActiveWindow();
+    const QColor titleColor =
+        active ? skin().activeTitleTextColor() : skin().inactiveTitleTextColor();
+    const QColor productColor = active ? skin().activeTextColor() : skin().inactiveTextColor();
+
+    if (path == 0) {
+        QCOMPARE(texts.size(), doc.isEmpty() ? 1 : 2);
+        const PaintOp& product = texts.last();
+        QCOMPARE(product.text, kProduct);
+        QCOMPARE(product.pen.color(), productColor);
+        QCOMPARE(product.font.pointSize(), 10);
+        if (doc.isEmpty()) {
+            QCOMPARE(int(product.position.x()), g.left());
+        } else {
+            QCOMPARE(texts.first().text, title);
+            QCOMPARE(texts.first().pen.color(), titleColor);
+            // The product follows right after the title (its bounding
+            // rectangle rounds to whole pixels).
+            const qreal titleEnd = texts.first().position.x() + fm.horizontalAdvance(title);
+            QVERIFY(qAbs(product.position.x() - titleEnd) < 2);
+            QCOMPARE(bar.productTextRect().left(), int(product.position.x()));
+        }
+        QCOMPARE(bar.productTextRect().width(), fm.horizontalAdvance(kProduct));
+        return;
+    }
+    const QString elided = fm.elidedText(title + kProduct, Qt::ElideMiddle, g.width());
+    QVERIFY(elided.contains(QChar(0x2026)));
+    QVERIFY(fm.horizontalAdvance(elided) <= g.width());
+    if (path == 1) {
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.first().text, elided);
+        QCOMPARE(texts.first().pen.color(), titleColor);
+        QCOMPARE(int(texts.first().position.x()), g.left());
+    } else {
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(texts.at(0).text, title);
+        QCOMPARE(texts.at(0).pen.color(), titleColor);
+        QCOMPARE(texts.at(1).text, elided.mid(title.length()));
+        QCOMPARE(texts.at(1).pen.color(), productColor);
+    }
+    // The elided paths leave the product rectangle alone.
+    QCOMPARE(bar.productTextRect(), productRect);
+}
+
+ORU_TEST_MAIN(TestMenuBar)
+#include "tst_menubar.moc"

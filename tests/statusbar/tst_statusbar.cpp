@@ -1,0 +1,148 @@
+// RibbonStatusBar and RibbonStatusBarWidget: areas, ordering of the status
+// widgets, statusBarChanged(), triggering and painting of a toggle.
+#include <oruRibbonApplication.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStatusBar.h>
+#include <oruRibbonStatusBarWidget.h>
+#include <oruRibbonStyle.h>
+
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <QLabel>
+#include <QLayout>
+
+using namespace oru;
+using oru::test::PaintOp;
+using oru::test::PaintRecorder;
+
+class TestStatusBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { oru::test::parkCursor(); }
+    void areasAndOrder();
+    void toggle_data();
+    void toggle();
+    void loginIcons();
+};
+
+void TestStatusBar::areasAndOrder()
+{
+    RibbonMainWindow window;
+    window.resize(700, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    RibbonStatusBar* bar = window.ribbonStatusBar();
+    QCOMPARE(&bar->mainWindow(), &window);
+    QCOMPARE(bar->sizePolicy().horizontalPolicy(), QSizePolicy::MinimumExpanding);
+    QSignalSpy changed(bar, &RibbonStatusBar::statusBarChanged);
+
+    auto first = std::make_unique<RibbonSimpleAction>(QStringLiteral("first"), nullptr);
+    RibbonSimpleAction second(QStringLiteral("second"), nullptr);
+    RibbonAction other(QStringLiteral("other"), nullptr);
+    bar->addAction(first.get());
+    bar->addAction(&second);
+    bar->addAction(&other);
+    QCOMPARE(changed.count(), 3); // also for the action without a widget
+    QVERIFY(!bar->widgetFor(&other));
+    QWidget* w1 = bar->widgetFor(first.get());
+    QWidget* w2 = bar->widgetFor(&second);
+    QVERIFY(w1 && w2);
+    QCOMPARE(w1->parentWidget(), bar);
+    QCoreApplication::processEvents();
+    // Later toggles stand left of earlier ones, all in the right-hand area.
+    QVERIFY(w2->x() < w1->x());
+    QVERIFY(w1->geometry().right() < bar->width() - 5);
+    QVERIFY(w2->x() > bar->width() - bar->extensionsWidth());
+    QCOMPARE(bar->popupLayoutWidth(), 10 + 5 + bar->loginLayoutWidth());
+
+    bar->removeAction(&other); // never had a widget: no announcement
+    QCOMPARE(changed.count(), 3);
+    QPointer<QWidget> gone = w2;
+    bar->removeAction(&second);
+    QVERIFY(gone.isNull());
+    QCOMPARE(changed.count(), 4);
+    // Deleting an action takes its widget along.
+    gone = w1;
+    first.reset();
+    QVERIFY(gone.isNull());
+    QCOMPARE(changed.count(), 5);
+    QVERIFY(bar->findChildren<RibbonStatusBarWidget*>().isEmpty());
+}
+
+void TestStatusBar::toggle_data()
+{
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<int>("rowAfterClick");
+    QTest::addColumn<int>("triggered");
+    QTest::newRow("checkable") << true << false << 44 << 1;
+    QTest::newRow("plain") << false << false << 0 << 1;
+    QTest::newRow("plain hovered") << false << true << 22 << 1;
+}
+
+void TestStatusBar::toggle()
+{
+    QFETCH(bool, checkable);
+    QFETCH(bool, hovered);
+    QFETCH(int, rowAfterClick);
+    QFETCH(int, triggered);
+    const RibbonStyle& skin = *RibbonApplication::theApp()->ribbonStyle();
+    RibbonMainWindow window;
+    window.resize(500, 200);
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::blue);
+    RibbonSimpleAction action(QIcon(pixmap), QStringLiteral("Ruler"), nullptr);
+    action.setToolTip(QStringLiteral("Show the ruler"));
+    action.setCheckable(checkable);
+    window.ribbonStatusBar()->addAction(&action);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* widget = qobject_cast<RibbonStatusBarWidget*>(
+        window.ribbonStatusBar()->widgetFor(&action));
+    QVERIFY(widget);
+    QCOMPARE(widget->toolTip(), QStringLiteral("Show the ruler"));
+    QCOMPARE(widget->sizeHint(), QSize(16, 16));
+    QCOMPARE(widget->maximumSize(), QSize(22, 22));
+
+    QSignalSpy spy(&action, &QAction::triggered);
+    oru::test::mousePress(widget, QPoint(5, 5));
+    QVERIFY(widget->isDown());
+    // The release triggers wherever it happens.
+    oru::test::mouseRelease(widget, QPoint(200, 200));
+    QCOMPARE(spy.count(), triggered);
+    QCOMPARE(widget->isDown(), checkable);
+    QCOMPARE(action.isChecked(), checkable);
+
+    if (hovered)
+        oru::test::placeCursor(widget, QPoint(5, 5));
+    PaintRecorder recorder;
+    widget->render(&recorder);
+    const auto back = recorder.pixmapDraws(skin.normalButtonSmall());
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back.first().source.toRect(), QRect(0, rowAfterClick, 22, 23));
+    QCOMPARE(back.first().target.toRect(), QRect(1, 1, 18, 16));
+    const auto pixmaps = recorder.ops(PaintOp::Pixmap);
+    QCOMPARE(pixmaps.last().target.toRect(), QRect(4, 3, 12, 12));
+}
+
+void TestStatusBar::loginIcons()
+{
+    RibbonMainWindow window;
+    RibbonStatusBar* bar = window.ribbonStatusBar();
+    auto* label = new QLabel(QStringLiteral("user"));
+    bar->addLoginStatusIcon(label);
+    QCOMPARE(label->parentWidget(), bar);
+    QPointer<QLabel> guard = label;
+    bar->removeLoginStatusIcon(nullptr);
+    QVERIFY(guard);
+    bar->removeLoginStatusIcon(label);
+    QVERIFY(guard.isNull());
+}
+
+ORU_TEST_MAIN(TestStatusBar)
+#include "tst_statusbar.moc"
