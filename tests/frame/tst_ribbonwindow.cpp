@@ -17,8 +17,7 @@ using oru::test::PaintOp;
 using oru::test::PaintRecorder;
 
 using Events = RibbonWindow::Events;
-using Draw = QPair<QRectF, QRectF>; // target, source
-using DrawList = QList<Draw>;
+using DrawList = QList<QPair<QRect, QRect>>; // target, source
 Q_DECLARE_METATYPE(Qt::Alignment)
 
 namespace {
@@ -29,14 +28,6 @@ const QRect kNormalGlyph(0, 36, 13, 12);
 RibbonStyle* skin()
 {
     return RibbonApplication::theApp()->ribbonStyle();
-}
-
-DrawList drawsOf(const PaintRecorder& recorder, const QPixmap& pixmap)
-{
-    DrawList list;
-    for (const PaintOp& op : recorder.pixmapDraws(pixmap))
-        list.append({op.target, op.source});
-    return list;
 }
 
 QRect maximizedGeometry(const QWidget& w)
@@ -532,16 +523,16 @@ private slots:
         PaintRecorder recorder;
         w.render(&recorder);
         const int a = active ? 0 : 35;
-        QCOMPARE(drawsOf(recorder, skin()->mainBorderCaption()),
-                 DrawList({{{0, 0, 7, 33}, {a + 0., 0, 7, 31}},
-                           {{7, 0, 393, 33}, {a + 7., 0, 21, 31}},
-                           {{393, 0, 7, 33}, {a + 28., 0, 7, 31}}}));
-        QCOMPARE(drawsOf(recorder, skin()->mainBorder()),
-                 DrawList({{{0, 33, 7, 260}, {a + 0., 15, 7, 1}},
-                           {{393, 33, 7, 260}, {a + 28., 15, 7, 1}},
-                           {{0, 293, 7, 7}, {a + 0., 16, 7, 7}},
-                           {{7, 293, 386, 7}, {a + 7., 16, 21, 7}},
-                           {{393, 293, 7, 7}, {a + 28., 16, 7, 7}}}));
+        QCOMPARE(recorder.pixmapRects(skin()->mainBorderCaption()),
+                 DrawList({{{0, 0, 7, 33}, {a, 0, 7, 31}},
+                           {{7, 0, 393, 33}, {a + 7, 0, 21, 31}},
+                           {{393, 0, 7, 33}, {a + 28, 0, 7, 31}}}));
+        QCOMPARE(recorder.pixmapRects(skin()->mainBorder()),
+                 DrawList({{{0, 33, 7, 260}, {a, 15, 7, 1}},
+                           {{393, 33, 7, 260}, {a + 28, 15, 7, 1}},
+                           {{0, 293, 7, 7}, {a, 16, 7, 7}},
+                           {{7, 293, 386, 7}, {a + 7, 16, 21, 7}},
+                           {{393, 293, 7, 7}, {a + 28, 16, 7, 7}}}));
         // The caption strip comes first, then the borders, then the rest.
         const QVector<PaintOp> pixmaps = recorder.ops(PaintOp::Pixmap);
         QVERIFY(pixmaps.size() >= 8);
@@ -555,8 +546,8 @@ private slots:
         QCOMPARE(texts.first().text, QStringLiteral("Frame"));
         QCOMPARE(texts.first().pen.color(),
                  active ? skin()->activeTitleTextColor() : skin()->inactiveTitleTextColor());
-        QCOMPARE(drawsOf(recorder, skin()->sysBtnCloseSmall()),
-                 DrawList({{QRectF(w.sysCloseRect()), QRectF(kNormalGlyph)}}));
+        QCOMPARE(recorder.pixmapRects(skin()->sysBtnCloseSmall()),
+                 DrawList({{w.sysCloseRect(), kNormalGlyph}}));
     }
 
     void sysButtonLooks_data()
@@ -596,12 +587,12 @@ private slots:
         PaintRecorder recorder;
         w.render(&recorder);
         for (int b = 0; b < 3; ++b) {
-            QCOMPARE(drawsOf(recorder, *glyphs[b]),
-                     DrawList({{QRectF(rects[b]), QRectF(b == button ? glyph : kNormalGlyph)}}));
+            QCOMPARE(recorder.pixmapRects(*glyphs[b]),
+                     DrawList({{rects[b], b == button ? glyph : kNormalGlyph}}));
         }
-        QCOMPARE(drawsOf(recorder, skin()->sysBtnBack()),
-                 back.isNull() ? DrawList() : DrawList({{QRectF(rect), QRectF(back)}}));
-        QVERIFY(drawsOf(recorder, skin()->sysBtnRestoreSmall()).isEmpty());
+        QCOMPARE(recorder.pixmapRects(skin()->sysBtnBack()),
+                 back.isNull() ? DrawList() : DrawList({{rect, back}}));
+        QVERIFY(recorder.pixmapRects(skin()->sysBtnRestoreSmall()).isEmpty());
         if (back.isValid()) { // the background goes under the glyph
             const QVector<PaintOp> ops = recorder.ops(PaintOp::Pixmap);
             int backIndex = -1, glyphIndex = -1;

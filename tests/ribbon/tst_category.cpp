@@ -59,15 +59,6 @@ QString rowsText(const QVector<int>& rows)
     return parts.join(QLatin1Char(','));
 }
 
-// Source and target of each draw of a pixmap.
-QList<QPair<QRect, QRect>> slicesOf(const PaintRecorder& recorder, const QPixmap& pixmap)
-{
-    QList<QPair<QRect, QRect>> list;
-    for (const PaintOp& op : recorder.pixmapDraws(pixmap))
-        list.append({op.source.toRect(), op.target.toRect()});
-    return list;
-}
-
 } // namespace
 
 class TestCategory : public QObject
@@ -423,13 +414,13 @@ private slots:
             // Per band: source y and height in the skin, target y and height;
             // each as left edge, stretched middle, right edge.
             const auto band = [](int sy, int sh, int y, int h) {
-                return QList<QPair<QRect, QRect>>{{{0, sy, 3, sh}, {0, y, 3, h}},
-                                                  {{3, sy, 94, sh}, {3, y, 114, h}},
-                                                  {{97, sy, 3, sh}, {117, y, 3, h}}};
+                return QList<QPair<QRect, QRect>>{{{0, y, 3, h}, {0, sy, 3, sh}},
+                                                  {{3, y, 114, h}, {3, sy, 94, sh}},
+                                                  {{117, y, 3, h}, {97, sy, 3, sh}}};
             };
-            QCOMPARE(slicesOf(recorder, skin.categoryTop()),
+            QCOMPARE(recorder.pixmapRects(skin.categoryTop()),
                      band(hovered ? 68 : 0, 3, 0, 3) + band(hovered ? 71 : 3, 65, 3, 66));
-            QCOMPARE(slicesOf(recorder, skin.categoryBottom()),
+            QCOMPARE(recorder.pixmapRects(skin.categoryBottom()),
                      band(hovered ? 17 : 0, 14, 69, 13) + band(hovered ? 31 : 14, 3, 82, 3));
             const QVector<PaintOp> texts = recorder.ops(PaintOp::Text);
             QCOMPARE(texts.size(), 1);
