@@ -342,7 +342,9 @@ private slots:
         const bool leave = gesture > 0;
         const bool comeBack = gesture == 2;
         const QString state = QStringList{"SysMinimize", "SysMaximizeRestore", "SysClose"}[button];
-        CountingWindow w;
+        QPointer<CountingWindow> window = new CountingWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        CountingWindow& w = *window;
         QVERIFY(showAt(w));
         const QRect rects[] = {w.sysMinimizeRect(), w.sysMaximizeRestoreRect(), w.sysCloseRect()};
         const QPoint on = at(w, rects[button].center());
@@ -359,6 +361,7 @@ private slots:
         if (comeBack)
             move(w, where, Qt::LeftButton);
         release(w, where);
+        QVERIFY(window); // a close request deletes the window only later
         QCOMPARE(stateOf(w), QStringLiteral("Idle"));
         const bool acts = !leave || comeBack;
         QCOMPARE(w.isMinimized(), acts && button == 0);
@@ -366,6 +369,9 @@ private slots:
         QCOMPARE(w.closeRequests, acts && button == 2 ? 1 : 0);
         QCOMPARE(w.isVisible(), !(acts && button == 2));
         QCOMPARE(w.geometry(), acts && button == 1 ? maximizedGeometry(w) : kStart);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window.isNull(), acts && button == 2);
+        delete window.data();
     }
 
     void rightButton_data()
@@ -435,6 +441,8 @@ private slots:
         doubleClick(w, at(w, w.sysMinimizeRect().center() + QPoint(0, 30)));
         QCOMPARE(w.geometry(), normal);
         QVERIFY(!w.events().isMaximized());
+        move(w, at(w, QPoint(200, 2))); // a grip shape that the maximized window must keep
+        QCOMPARE(w.cursor().shape(), Qt::SizeVerCursor);
 
         doubleClick(w, at(w, QPoint(40, 15)));
         QCOMPARE(stateOf(w), QStringLiteral("Idle"));
@@ -442,6 +450,18 @@ private slots:
         QCOMPARE(w.geometry(), maximized);
         QCOMPARE(w.events().normalGeometry(), normal);
         QVERIFY(!w.isMaximized()); // the window-manager state is left alone
+        // Maximized, the frame is frozen: hovers keep the cursor, drags of
+        // the caption or a border start nothing.
+        for (const QPoint& p : {QPoint(w.width() - 2, w.height() - 2), QPoint(1, 150),
+                                QPoint(150, 20), QPoint(200, 3)}) {
+            move(w, at(w, p));
+            QCOMPARE(w.cursor().shape(), Qt::SizeVerCursor);
+            press(w, at(w, p));
+            QCOMPARE(stateOf(w), QStringLiteral("Idle"));
+            move(w, at(w, p) + QPoint(-60, -40), Qt::LeftButton);
+            release(w, at(w, p) + QPoint(-60, -40));
+            QCOMPARE(w.geometry(), maximized);
+        }
         doubleClick(w, at(w, w.captionRect().center()));
         QVERIFY(!w.events().isMaximized());
         QVERIFY(w.events().normalGeometry().isNull());
@@ -457,36 +477,6 @@ private slots:
         QCOMPARE(w.geometry(), normal);
         QVERIFY(!w.events().isMaximized());
         QCOMPARE(w.closeRequests, 0);
-    }
-
-    void frozenWhileMaximized()
-    {
-        RibbonWindow w;
-        QVERIFY(showAt(w));
-        move(w, at(w, QPoint(200, 2))); // a grip shape that the maximized window must keep
-        QCOMPARE(w.cursor().shape(), Qt::SizeVerCursor);
-        doubleClick(w, at(w, QPoint(150, 20)));
-        QVERIFY(w.events().isMaximized());
-        const QRect maximized = w.geometry();
-        for (const QPoint& p : {QPoint(w.width() - 2, w.height() - 2), QPoint(1, 150), QPoint(150, 20)}) {
-            move(w, at(w, p));
-            QCOMPARE(w.cursor().shape(), Qt::SizeVerCursor);
-        }
-        // Caption drags and border drags start nothing.
-        const QPoint presses[] = {{150, 20}, {2, 150}, {w.width() - 3, w.height() - 3}, {200, 3}};
-        for (const QPoint& p : presses) {
-            const QPoint global = at(w, p);
-            press(w, global);
-            QCOMPARE(stateOf(w), QStringLiteral("Idle"));
-            move(w, global + QPoint(-60, -40), Qt::LeftButton);
-            release(w, global + QPoint(-60, -40));
-            QCOMPARE(w.geometry(), maximized);
-            QCOMPARE(stateOf(w), QStringLiteral("Idle"));
-        }
-        press(w, at(w, w.sysMaximizeRestoreRect().center()));
-        QCOMPARE(stateOf(w), QStringLiteral("SysMaximizeRestore"));
-        release(w, at(w, w.sysMaximizeRestoreRect().center()));
-        QCOMPARE(w.geometry(), kStart);
     }
 
     void frameSlices_data()
@@ -624,12 +614,6 @@ private slots:
         const QVector<PaintOp> pixmaps = iconRecorder.ops(PaintOp::Pixmap);
         QCOMPARE(pixmaps.size(), 8 + 1 + 3);
         QCOMPARE(pixmaps.at(8).target, QRectF(7, 10, 16, 16));
-        QImage image(w.size(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        w.render(&image);
-        QCOMPARE(QColor(image.pixel(7, 10)), QColor(Qt::red));
-        QCOMPARE(QColor(image.pixel(22, 25)), QColor(Qt::red));
-        QVERIFY(QColor(image.pixel(23, 17)) != QColor(Qt::red));
     }
 
     void mask()
@@ -669,19 +653,6 @@ private slots:
             w.render(&recorder);
             QCOMPARE(recorder.pixmapDraws(skin()->mainBorderCaption()).size(), 3);
         }
-    }
-
-    void closeDeletesWindow()
-    {
-        QPointer<CountingWindow> w = new CountingWindow;
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        QVERIFY(showAt(*w));
-        mouseClickAt(*w, w->sysCloseRect().center());
-        QVERIFY(w);
-        QCOMPARE(w->closeRequests, 1);
-        QCOMPARE(stateOf(*w), QStringLiteral("Idle"));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
     }
 };
 
