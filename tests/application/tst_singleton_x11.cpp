@@ -1,7 +1,5 @@
-// Single-instance start-up between real processes on a real X server. This
-// test process is itself an instance; the other instances are processes of
+// This test process is itself an instance; the others are processes of
 // singleton_helper (see there for its protocol).
-
 #include <oruRibbonSingletonApplication.h>
 #include <oruTestApp.h>
 
@@ -68,20 +66,15 @@ public:
         }
     }
 
-    void start() { m_process.start(); }
-
     // The message this instance's start hands to a running one.
     QString commandLine() const
     {
         return (QStringList(m_process.program()) + m_arguments).join(QLatin1Char(';'));
     }
-
     QStringList lines()
     {
         m_buffer += m_process.readAllStandardOutput();
-        QStringList result;
-        for (const QByteArray& line : m_buffer.split('\n'))
-            result << QString::fromUtf8(line);
+        QStringList result = QString::fromUtf8(m_buffer).split('\n');
         result.removeLast(); // the unfinished rest
         return result;
     }
@@ -94,10 +87,6 @@ public:
         }
         return result;
     }
-    bool waitForLine(const QString& line)
-    {
-        return spinUntil([&] { return lines().contains(line); });
-    }
     bool waitForMessages(int count)
     {
         return spinUntil([&] { return messages().size() >= count; });
@@ -106,14 +95,29 @@ public:
     {
         return spinUntil([&] { return m_process.state() == QProcess::NotRunning; });
     }
-    bool quit()
-    {
-        m_process.write("quit\n");
-        return waitForExit();
-    }
     bool exitedCleanly() const
     {
         return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    }
+    void start() { m_process.start(); }
+    // Starts an instance that stays; true once it is ready after this first line.
+    bool startReady(const char* firstLine)
+    {
+        start();
+        return spinUntil([&] { return lines().contains(QLatin1String("ready")); }) &&
+               lines().constFirst() == QLatin1String(firstLine);
+    }
+    // Starts an instance that ends at once; true if it ended cleanly after
+    // printing exactly this line.
+    bool startToEnd(const char* line)
+    {
+        start();
+        return waitForExit() && exitedCleanly() && lines() == QStringList{QLatin1String(line)};
+    }
+    bool quit()
+    {
+        m_process.write("quit\n");
+        return waitForExit() && exitedCleanly();
     }
 
 private:
@@ -142,6 +146,11 @@ public:
     }
 };
 
+SingletonTestApp* app()
+{
+    return static_cast<SingletonTestApp*>(qApp);
+}
+
 } // namespace
 
 class TestSingletonX11 : public QObject
@@ -149,166 +158,127 @@ class TestSingletonX11 : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void secondStartHandsItsCommandLineOver();
-    void ownerExitLeavesNothingRunning();
-    void exitingOwnerHandsSelectionToAnotherListener();
-    void simultaneousStartsKeepOneOwnerAndEveryMessage();
-
-private:
-    SingletonTestApp* app() { return static_cast<SingletonTestApp*>(qApp); }
-};
-
-void TestSingletonX11::initTestCase()
-{
-    if (!test::onX11())
-        QSKIP("needs an X server (xcb platform)");
-    QVERIFY(!app()->isRunning());
-    QVERIFY(app()->initInstance());
-    QVERIFY(app()->endInit());
-    QVERIFY(app()->isRunning());
-}
-
-void TestSingletonX11::secondStartHandsItsCommandLineOver()
-{
-    // This process is the running instance (its identifier has blanks).
-    QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
-    QWidget window;
-    app()->setActivationWindow(&window);
-    QVERIFY(!window.isVisible());
-
-    Instance second(app()->id(), QStringLiteral("run"), {QStringLiteral("one.txt")});
-    second.start();
-    QVERIFY(second.waitForExit());
-    QVERIFY(second.exitedCleanly());
-    QCOMPARE(second.lines(), QStringList{QStringLiteral("init false")});
-    QVERIFY(spinUntil([&] { return spy.size() >= 1; }));
-    QCOMPARE(spy.at(0).at(0).toString(), second.commandLine());
-    QVERIFY(window.isVisible()); // messages activate the activation window
-
-    // The second start took the selection for its lifetime and handed it
-    // back on exit: the next message reaches this process again, and the
-    // first one was not delivered twice. Empty messages travel too.
-    Instance sender(app()->id(), QStringLiteral("send"), {QStringLiteral("--text"), QString()});
-    sender.start();
-    QVERIFY(sender.waitForExit());
-    QCOMPARE(sender.lines(), QStringList{QStringLiteral("sent true")});
-    QVERIFY(spinUntil([&] { return spy.size() >= 2; }));
-    QCOMPARE(spy.at(1).at(0).toString(), QString());
-    QTest::qWait(200);
-    QCOMPARE(spy.size(), 2);
-    QVERIFY(app()->isRunning());
-    app()->setActivationWindow(nullptr);
-}
-
-void TestSingletonX11::ownerExitLeavesNothingRunning()
-{
-    // An identifier that already starts with "_".
-    const QString id = uniqueId(QStringLiteral("_lone"));
-    QCOMPARE(probe(id), QStringLiteral("running false"));
-    Instance owner(id, QStringLiteral("run"));
-    owner.start();
-    QVERIFY(owner.waitForLine(QStringLiteral("ready")));
-    QCOMPARE(owner.lines().constFirst(), QStringLiteral("init true"));
-    QCOMPARE(probe(id), QStringLiteral("running true"));
-    QVERIFY(owner.quit());
-    QVERIFY(owner.exitedCleanly());
-    QCOMPARE(probe(id), QStringLiteral("running false"));
-    QVERIFY(owner.messages().isEmpty());
-}
-
-void TestSingletonX11::exitingOwnerHandsSelectionToAnotherListener()
-{
-    // Non-ASCII characters end up as "_" in the rendezvous name.
-    const QString id = uniqueId(QStringLiteral("tärnwïck"));
-    Instance a(id, QStringLiteral("run"), {QStringLiteral("a")});
-    a.start();
-    QVERIFY(a.waitForLine(QStringLiteral("ready")));
-    QCOMPARE(a.lines().constFirst(), QStringLiteral("init true"));
-
-    // B and C stay although their message was delivered; each start took
-    // the selection, so the newest listener owns it.
-    Instance b(id, QStringLiteral("stay"), {QStringLiteral("b")});
-    b.start();
-    QVERIFY(b.waitForLine(QStringLiteral("ready")));
-    QCOMPARE(b.lines().constFirst(), QStringLiteral("init false"));
-    QVERIFY(a.waitForMessages(1));
-
-    Instance c(id, QStringLiteral("stay"), {QStringLiteral("c")});
-    c.start();
-    QVERIFY(c.waitForLine(QStringLiteral("ready")));
-    QCOMPARE(c.lines().constFirst(), QStringLiteral("init false"));
-    QVERIFY(b.waitForMessages(1));
-    QCOMPARE(b.messages(), QStringList{c.commandLine()});
-
-    // The owner leaves: the selection goes to the newest other listener, B.
-    QVERIFY(c.quit());
-    QVERIFY(c.exitedCleanly());
-    QCOMPARE(probe(id), QStringLiteral("running true"));
-
-    Instance d(id, QStringLiteral("run"), {QStringLiteral("d")});
-    d.start();
-    QVERIFY(d.waitForExit());
-    QVERIFY(d.exitedCleanly());
-    QCOMPARE(d.lines(), QStringList{QStringLiteral("init false")});
-    QVERIFY(b.waitForMessages(2));
-    QCOMPARE(b.messages(), (QStringList{c.commandLine(), d.commandLine()}));
-    QCOMPARE(a.messages(), QStringList{b.commandLine()});
-    QVERIFY(c.messages().isEmpty());
-
-    QVERIFY(b.quit());
-    QVERIFY(a.quit());
-    QVERIFY(a.exitedCleanly() && b.exitedCleanly());
-    QCOMPARE(probe(id), QStringLiteral("running false"));
-}
-
-void TestSingletonX11::simultaneousStartsKeepOneOwnerAndEveryMessage()
-{
-    const QString id = uniqueId(QStringLiteral("crowd"));
-    constexpr int count = 10;
-    std::vector<std::unique_ptr<Instance>> instances;
-    for (int i = 0; i < count; ++i)
-        instances.push_back(std::make_unique<Instance>(id, QStringLiteral("run"),
-                                                       QStringList{QStringLiteral("f%1").arg(i)}));
-    for (auto& instance : instances)
-        instance->start();
-
-    // Every start answers; all but one end at once with exit code 0.
-    QVERIFY(spinUntil([&] {
-        for (auto& instance : instances) {
-            if (instance->lines().isEmpty())
-                return false;
-        }
-        return true;
-    }));
-    Instance* owner = nullptr;
-    QStringList expected;
-    for (auto& instance : instances) {
-        const QString first = instance->lines().constFirst();
-        if (first == QLatin1String("init true")) {
-            QVERIFY2(!owner, "two instances think they are the first");
-            owner = instance.get();
-        } else {
-            QCOMPARE(first, QStringLiteral("init false"));
-            QVERIFY(instance->waitForExit());
-            QVERIFY(instance->exitedCleanly());
-            expected << instance->commandLine();
-        }
+    void initTestCase()
+    {
+        if (!test::onX11())
+            QSKIP("needs an X server (xcb platform)");
+        QVERIFY(!app()->isRunning());
+        QVERIFY(app()->initInstance());
+        QVERIFY(app()->endInit());
+        QVERIFY(app()->isRunning());
     }
-    QVERIFY(owner);
-    QCOMPARE(expected.size(), count - 1);
 
-    // The owner got every other start's command line, each exactly once.
-    QVERIFY2(owner->waitForMessages(count - 1), qPrintable(owner->lines().join(QLatin1Char('|'))));
-    QTest::qWait(200);
-    QStringList received = owner->messages();
-    received.sort();
-    expected.sort();
-    QCOMPARE(received, expected);
-    QCOMPARE(probe(id), QStringLiteral("running true"));
-    QVERIFY(owner->quit());
-    QCOMPARE(probe(id), QStringLiteral("running false"));
-}
+    void secondStartHandsItsCommandLineOver()
+    {
+        // This process is the running instance (its identifier has blanks).
+        QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
+        QWidget window;
+        app()->setActivationWindow(&window);
+        QVERIFY(!window.isVisible());
+        Instance second(app()->id(), QStringLiteral("run"), {QStringLiteral("one.txt")});
+        QVERIFY(second.startToEnd("init false"));
+        QVERIFY(spinUntil([&] { return spy.size() >= 1; }));
+        QCOMPARE(spy.at(0).at(0).toString(), second.commandLine());
+        QVERIFY(window.isVisible()); // messages activate the activation window
+
+        // The second start took the selection for its lifetime and handed it
+        // back on exit: the next message reaches this process again, and the
+        // first one was not delivered twice. Empty messages travel too.
+        Instance sender(app()->id(), QStringLiteral("send"), {QStringLiteral("--text"), QString()});
+        QVERIFY(sender.startToEnd("sent true"));
+        QVERIFY(spinUntil([&] { return spy.size() >= 2; }));
+        QCOMPARE(spy.at(1).at(0).toString(), QString());
+        QTest::qWait(200);
+        QCOMPARE(spy.size(), 2);
+        QVERIFY(app()->isRunning());
+        app()->setActivationWindow(nullptr);
+    }
+
+    void ownerExitLeavesNothingRunning()
+    {
+        const QString id = uniqueId(QStringLiteral("_lone")); // already starts with "_"
+        QCOMPARE(probe(id), QStringLiteral("running false"));
+        Instance owner(id, QStringLiteral("run"));
+        QVERIFY(owner.startReady("init true"));
+        QCOMPARE(probe(id), QStringLiteral("running true"));
+        QVERIFY(owner.quit());
+        QCOMPARE(probe(id), QStringLiteral("running false"));
+        QVERIFY(owner.messages().isEmpty());
+    }
+
+    void exitingOwnerHandsSelectionToAnotherListener()
+    {
+        // Non-ASCII characters end up as "_" in the rendezvous name.
+        const QString id = uniqueId(QStringLiteral("tärnwïck"));
+        Instance a(id, QStringLiteral("run"), {QStringLiteral("a")});
+        QVERIFY(a.startReady("init true"));
+        // B and C stay although their message was delivered; each start took
+        // the selection, so the newest listener owns it.
+        Instance b(id, QStringLiteral("stay"), {QStringLiteral("b")});
+        QVERIFY(b.startReady("init false"));
+        QVERIFY(a.waitForMessages(1));
+        Instance c(id, QStringLiteral("stay"), {QStringLiteral("c")});
+        QVERIFY(c.startReady("init false"));
+        QVERIFY(b.waitForMessages(1));
+        QCOMPARE(b.messages(), QStringList{c.commandLine()});
+
+        // The owner leaves: the selection goes to the newest other listener, B.
+        QVERIFY(c.quit());
+        QCOMPARE(probe(id), QStringLiteral("running true"));
+        Instance d(id, QStringLiteral("run"), {QStringLiteral("d")});
+        QVERIFY(d.startToEnd("init false"));
+        QVERIFY(b.waitForMessages(2));
+        QCOMPARE(b.messages(), (QStringList{c.commandLine(), d.commandLine()}));
+        QCOMPARE(a.messages(), QStringList{b.commandLine()});
+        QVERIFY(c.messages().isEmpty());
+        QVERIFY(b.quit());
+        QVERIFY(a.quit());
+        QCOMPARE(probe(id), QStringLiteral("running false"));
+    }
+
+    void simultaneousStartsKeepOneOwnerAndEveryMessage()
+    {
+        const QString id = uniqueId(QStringLiteral("crowd"));
+        constexpr int count = 10;
+        std::vector<std::unique_ptr<Instance>> instances;
+        for (int i = 0; i < count; ++i) {
+            instances.push_back(std::make_unique<Instance>(
+                id, QStringLiteral("run"), QStringList{QStringLiteral("f%1").arg(i)}));
+        }
+        for (auto& instance : instances)
+            instance->start();
+        // Every start answers; all but one end at once with exit code 0.
+        QVERIFY(spinUntil([&] {
+            return std::all_of(instances.begin(), instances.end(),
+                               [](auto& instance) { return !instance->lines().isEmpty(); });
+        }));
+        Instance* owner = nullptr;
+        QStringList expected;
+        for (auto& instance : instances) {
+            const QString first = instance->lines().constFirst();
+            if (first == QLatin1String("init true")) {
+                QVERIFY2(!owner, "two instances think they are the first");
+                owner = instance.get();
+            } else {
+                QCOMPARE(first, QStringLiteral("init false"));
+                QVERIFY(instance->waitForExit() && instance->exitedCleanly());
+                expected << instance->commandLine();
+            }
+        }
+        QVERIFY(owner);
+        QCOMPARE(expected.size(), count - 1);
+        // The owner got every other start's command line, each exactly once.
+        QVERIFY2(owner->waitForMessages(count - 1), qPrintable(owner->lines().join('|')));
+        QTest::qWait(200);
+        QStringList received = owner->messages();
+        received.sort();
+        expected.sort();
+        QCOMPARE(received, expected);
+        QCOMPARE(probe(id), QStringLiteral("running true"));
+        QVERIFY(owner->quit());
+        QCOMPARE(probe(id), QStringLiteral("running false"));
+    }
+};
 
 int main(int argc, char** argv)
 {

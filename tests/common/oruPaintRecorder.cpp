@@ -196,6 +196,14 @@ QVector<PaintOp> PaintRecorder::pixmapDraws(const QPixmap& pixmap) const
     return result;
 }
 
+QList<QPair<QRect, QRect>> PaintRecorder::pixmapRects(const QPixmap& pixmap) const
+{
+    QList<QPair<QRect, QRect>> result;
+    for (const PaintOp& op : pixmapDraws(pixmap))
+        result.append({op.target.toRect(), op.source.toRect()});
+    return result;
+}
+
 QStringList PaintRecorder::texts() const
 {
     QStringList result;

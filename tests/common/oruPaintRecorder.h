@@ -5,7 +5,9 @@
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPen>
+#include <QPair>
 #include <QPolygonF>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
@@ -65,6 +67,8 @@ public:
     QVector<PaintOp> ops(PaintOp::Kind kind) const;
     /// Draws of exactly this pixmap (same cache key), in painting order.
     QVector<PaintOp> pixmapDraws(const QPixmap& pixmap) const;
+    /// The (target, source) rectangles of those draws, for one-line comparisons.
+    QList<QPair<QRect, QRect>> pixmapRects(const QPixmap& pixmap) const;
     /// Every text drawn, in painting order.
     QStringList texts() const;
     void clear();

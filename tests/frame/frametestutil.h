@@ -12,7 +12,6 @@ namespace frametest {
 
 using oru::RibbonWindow;
 
-/// A RibbonWindow that counts the close requests it gets.
 class CountingWindow : public RibbonWindow
 {
 public:
@@ -26,31 +25,24 @@ protected:
     }
 };
 
-/// The name of the machine's current state. Exactly one state is current at
-/// any time; anything else is reported as an error string.
+/// The current state's name; "bad: ..." unless exactly one state is current.
 inline QString stateOf(const RibbonWindow& window)
 {
     const RibbonWindow::Events& e = window.events();
+    const std::pair<bool, const char*> all[] = {
+        {e.inIdle(), "Idle"},   {e.inMoveWindow(), "MoveWindow"},
+        {e.inResizeWindow(), "ResizeWindow"}, {e.inSysMinimize(), "SysMinimize"},
+        {e.inSysMaximizeRestore(), "SysMaximizeRestore"}, {e.inSysClose(), "SysClose"}};
     QStringList states;
-    if (e.inIdle())
-        states << QStringLiteral("Idle");
-    if (e.inMoveWindow())
-        states << QStringLiteral("MoveWindow");
-    if (e.inResizeWindow())
-        states << QStringLiteral("ResizeWindow");
-    if (e.inSysMinimize())
-        states << QStringLiteral("SysMinimize");
-    if (e.inSysMaximizeRestore())
-        states << QStringLiteral("SysMaximizeRestore");
-    if (e.inSysClose())
-        states << QStringLiteral("SysClose");
-    return states.size() == 1 ? states.first()
-                              : QStringLiteral("bad: ") + states.join(QLatin1Char(','));
+    for (const auto& [on, name] : all) {
+        if (on)
+            states << QLatin1String(name);
+    }
+    return states.size() == 1 ? states.first() : QStringLiteral("bad: ") + states.join(',');
 }
 
-// Mouse events at a global screen position, as the window system delivers
-// them while the window moves under the mouse: the local position follows
-// the window's current place.
+// Mouse events at a global position; the local position follows the window's
+// current place, as when the window moves under the mouse.
 inline void send(RibbonWindow& window, QEvent::Type type, const QPoint& global,
                  Qt::MouseButton button, Qt::MouseButtons buttons)
 {
@@ -74,28 +66,25 @@ inline void move(RibbonWindow& w, const QPoint& global, Qt::MouseButtons buttons
     send(w, QEvent::MouseMove, global, Qt::NoButton, buttons);
 }
 
+// The sequence Qt delivers: press, release, double-click, release.
 inline void doubleClick(RibbonWindow& w, const QPoint& global,
                         Qt::MouseButton button = Qt::LeftButton)
 {
-    // The sequence Qt delivers: press, release, double-click, release.
     press(w, global, button);
     release(w, global, button);
     send(w, QEvent::MouseButtonDblClick, global, button, button);
     release(w, global, button);
 }
 
-/// Global position of a point given in window coordinates.
 inline QPoint at(const RibbonWindow& w, const QPoint& local)
 {
     return w.geometry().topLeft() + local;
 }
 
-/// Left press and release at a point in window coordinates.
 inline void mouseClickAt(RibbonWindow& w, const QPoint& local)
 {
-    const QPoint global = at(w, local);
-    press(w, global);
-    release(w, global);
+    press(w, at(w, local));
+    release(w, at(w, local));
 }
 
 } // namespace frametest

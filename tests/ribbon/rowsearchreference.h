@@ -3,6 +3,7 @@
 #include <QVector>
 
 #include <functional>
+#include <numeric>
 
 // The automatic row split of a run of small controls, searched plainly and
 // exhaustively in the defined order, without any pruning: the reference the
@@ -18,12 +19,11 @@ inline void forEachSubsetWithFirst(const QVector<int>& list, int k,
     if (k < 1 || k > m)
         return;
     QVector<int> pick(k); // positions into list; pick[0] == 0
-    for (int i = 0; i < k; ++i)
-        pick[i] = i;
+    std::iota(pick.begin(), pick.end(), 0);
     while (true) {
-        QVector<int> subset(k);
-        for (int i = 0; i < k; ++i)
-            subset[i] = list[pick[i]];
+        QVector<int> subset;
+        for (int p : pick)
+            subset << list[p];
         fn(subset);
         int i = k - 1;
         while (i >= 1 && pick[i] == m - k + i)
@@ -36,20 +36,23 @@ inline void forEachSubsetWithFirst(const QVector<int>& list, int k,
     }
 }
 
+// Two-row splits for each size k1 of row 0 (largest first), then the
+// three-row splits with k1 in row 0 and k2 in row 1; the first strictly best
+// score wins.
 inline QVector<int> referenceRows(const QVector<int>& widths)
 {
     const int n = int(widths.size());
     QVector<int> best(n, 0);
     if (n < 2)
         return best;
-    int total = 0;
-    for (int w : widths)
-        total += w;
-    int bestScore = total;
+    int bestScore = std::accumulate(widths.begin(), widths.end(), 0);
     QVector<int> all(n);
-    for (int i = 0; i < n; ++i)
-        all[i] = i;
-    const auto offer = [&](const QVector<int>& rows) {
+    std::iota(all.begin(), all.end(), 0);
+    const auto offer = [&](QVector<int> rows, const QVector<int>& one, const QVector<int>& two) {
+        for (int i : one)
+            rows[i] = 0;
+        for (int i : two)
+            rows[i] = 1;
         int r[3] = {0, 0, 0};
         for (int i = 0; i < n; ++i)
             r[rows[i]] += widths[i];
@@ -60,25 +63,16 @@ inline QVector<int> referenceRows(const QVector<int>& widths)
         }
     };
     for (int k1 = n - 1; k1 >= 1; --k1) {
-        forEachSubsetWithFirst(all, k1, [&](const QVector<int>& one) {
-            QVector<int> rows(n, 1);
-            for (int i : one)
-                rows[i] = 0;
-            offer(rows);
-        });
+        forEachSubsetWithFirst(
+            all, k1, [&](const QVector<int>& one) { offer(QVector<int>(n, 1), one, {}); });
         for (int k2 = n - k1 - 1; k2 >= 1; --k2) {
             forEachSubsetWithFirst(all, k1, [&](const QVector<int>& one) {
                 QVector<int> rest;
-                for (int i = 0; i < n; ++i)
+                for (int i : all)
                     if (!one.contains(i))
                         rest << i;
                 forEachSubsetWithFirst(rest, k2, [&](const QVector<int>& two) {
-                    QVector<int> rows(n, 2);
-                    for (int i : one)
-                        rows[i] = 0;
-                    for (int i : two)
-                        rows[i] = 1;
-                    offer(rows);
+                    offer(QVector<int>(n, 2), one, two);
                 });
             });
         }
