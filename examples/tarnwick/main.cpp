@@ -1,3 +1,4 @@
+#include "appmenudemo.h"
 #include "framedemo.h"
 #include "openrequests.h"
 #include "options.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     app.setRibbonStyle(options.skin);
     if (options.wantsShot() && isRibbonPageScene(options.shotScene))
         return runRibbonPageScene(options);
+    if (options.wantsShot() && isAppMenuScene(options.shotScene))
+        return runAppMenuScene(options);
 
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);

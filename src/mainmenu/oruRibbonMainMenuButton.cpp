@@ -108,8 +108,8 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
                          text());
         return;
     }
-    const int boldLine = QFontMetrics(m_boldFont).height();
-    const int line = QFontMetrics(font()).height();
+    const int boldLine = m_boldLineHeight;
+    const int line = m_lineHeight;
     painter.setFont(m_boldFont);
     painter.drawText(QRect(QPoint(50, 2), QPoint(w - 7, boldLine + 1)), flags | Qt::AlignVCenter,
                      text());
@@ -130,6 +130,8 @@ void RibbonMainMenuButton::actionEvent(QActionEvent* event)
         setFont(f);
         m_boldFont = f;
         m_boldFont.setWeight(QFont::Bold);
+        m_boldLineHeight = QFontMetrics(m_boldFont).height();
+        m_lineHeight = QFontMetrics(f).height();
         setIcon(own->icon());
         setText(own->text());
         setToolTip(own->toolTip());

@@ -39,7 +39,10 @@ private:
     QPointer<QAction> m_action;
     RibbonPanelMain& m_panel;
     const bool m_inMainPanel;
-    QFont m_boldFont; // follows font(), kept for paint and size hint
+    // Follow font(); kept for paint and size hint.
+    QFont m_boldFont;
+    int m_boldLineHeight = 0;
+    int m_lineHeight = 0;
 };
 
 } // namespace oru
