@@ -34,7 +34,8 @@ QIcon pageIcon(const QColor& colour)
         painter.fillRect(QRectF(m + 0.5, 0.5, side - 2 * m - 1, side / 4.0), colour);
         painter.setPen(colour);
         for (int row = 2; row < 6; ++row)
-            painter.drawLine(QPointF(2 * m, row * side / 7.0), QPointF(side - 2 * m, row * side / 7.0));
+            painter.drawLine(QPointF(2 * m, row * side / 7.0),
+                             QPointF(side - 2 * m, row * side / 7.0));
         painter.end();
         icon.addPixmap(pixmap);
     }
@@ -68,10 +69,9 @@ public:
         m_saveAs = new RibbonMenuAction(pageIcon(QColor(0x2e, 0x8b, 0x57)),
                                         QStringLiteral("Save &As"), this);
         m_saveAs->setToolTip(QStringLiteral("Save a copy of the document"));
-        m_saveAs->addAction(
-            item(QStringLiteral("Tarnwick Document"), QColor(0x3a, 0x6e, 0xa5),
-                 QStringLiteral("Save the document with all its formatting.")),
-            true);
+        m_saveAs->addAction(item(QStringLiteral("Tarnwick Document"), QColor(0x3a, 0x6e, 0xa5),
+                                 QStringLiteral("Save the document with all its formatting.")),
+                            true);
         m_saveAs->addAction(item(QStringLiteral("Plain Text"), QColor(0x70, 0x70, 0x70),
                                  QStringLiteral("Save only the text, without any formatting, "
                                                 "for programs that read nothing else.")));

@@ -13,8 +13,7 @@
 namespace oru {
 
 RibbonButtonMain::RibbonButtonMain(RibbonMenuBar& menuBar)
-    : QAbstractButton(&menuBar)
-    , m_menuBar(menuBar)
+    : QAbstractButton(&menuBar), m_menuBar(menuBar)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFixedSize(38, 38);

@@ -14,10 +14,7 @@ namespace oru {
 
 RibbonMainMenuButton::RibbonMainMenuButton(RibbonSimpleAction& action, RibbonPanelMain& panel,
                                            bool inMainPanel)
-    : RibbonMainMenuItem(nullptr)
-    , m_action(&action)
-    , m_panel(panel)
-    , m_inMainPanel(inMainPanel)
+    : RibbonMainMenuItem(nullptr), m_action(&action), m_panel(panel), m_inMainPanel(inMainPanel)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -50,8 +47,8 @@ QSize RibbonMainMenuButton::sizeHint() const
     int result = tipWidth;
     do {
         step = step / 2;
-        const QRect bounds =
-            fm.boundingRect(QRect(0, 0, w, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tip);
+        const QRect bounds = fm.boundingRect(QRect(0, 0, w, 0),
+                                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tip);
         if (bounds.height() <= twoLines) {
             result = bounds.width();
             w -= step;

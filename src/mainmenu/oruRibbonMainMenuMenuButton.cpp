@@ -56,12 +56,9 @@ void drawMenuPart(QPainter& painter, const QPixmap& pixmap, int f, int w, int h)
 // ---------------------------------------------------------------------------
 // RibbonMainMenuMenuButton
 
-RibbonMainMenuMenuButton::RibbonMainMenuMenuButton(RibbonMenuAction& action,
-                                                   RibbonPanelMain& panel, bool inMainPanel)
-    : RibbonMainMenuItem(nullptr)
-    , m_action(&action)
-    , m_panel(panel)
-    , m_inMainPanel(inMainPanel)
+RibbonMainMenuMenuButton::RibbonMainMenuMenuButton(RibbonMenuAction& action, RibbonPanelMain& panel,
+                                                   bool inMainPanel)
+    : RibbonMainMenuItem(nullptr), m_action(&action), m_panel(panel), m_inMainPanel(inMainPanel)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -153,7 +150,8 @@ void RibbonMainMenuMenuButton::mouseMoveEvent(QMouseEvent* event)
 void RibbonMainMenuMenuButton::enterEvent(QEnterEvent* event)
 {
     RibbonMainMenuItem::enterEvent(event);
-    if (m_inMainPanel && RibbonMainMenuMenuButton::s_CurrentMainPopup && RibbonMainMenuMenuButton::s_CurrentMainPopup != m_popup.get())
+    if (m_inMainPanel && RibbonMainMenuMenuButton::s_CurrentMainPopup &&
+        RibbonMainMenuMenuButton::s_CurrentMainPopup != m_popup.get())
         RibbonMainMenuMenuButton::s_CurrentMainPopup->close();
     m_hoverTimer.start();
 }
@@ -211,8 +209,7 @@ void RibbonMainMenuMenuButton::paintEvent(QPaintEvent*)
         painter.setPen(textColor);
         painter.setFont(font());
         painter.drawText(QRect(QPoint(50, 2), QPoint(w - 31, h - 3)),
-                         Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignLeft |
-                             Qt::AlignVCenter,
+                         Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter,
                          text());
     }
     const int m = w - 24;
@@ -251,8 +248,7 @@ void RibbonMainMenuMenuButton::actionEvent(QActionEvent* event)
 // RibbonMainPopupMenu
 
 RibbonMainPopupMenu::RibbonMainPopupMenu(RibbonMainMenuMenuButton& owner)
-    : RibbonManuContainer(&owner, Qt::Popup)
-    , m_owner(owner)
+    : RibbonManuContainer(&owner, Qt::Popup), m_owner(owner)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setMouseTracking(true);

@@ -11,8 +11,7 @@
 
 namespace oru {
 
-RibbonMainPanelButton::RibbonMainPanelButton(QWidget* parent)
-    : QAbstractButton(parent)
+RibbonMainPanelButton::RibbonMainPanelButton(QWidget* parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     // Repaint on enter and leave: the hover look is computed when painting.

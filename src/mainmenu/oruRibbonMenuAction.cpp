@@ -2,8 +2,8 @@
 
 namespace oru {
 
-RibbonMenuAction::RibbonMenuAction(QPointer<QAction> alias, const QIcon& icon,
-                                   const QString& text, QObject* parent)
+RibbonMenuAction::RibbonMenuAction(QPointer<QAction> alias, const QIcon& icon, const QString& text,
+                                   QObject* parent)
     : RibbonAction(alias, icon, text, parent)
 {
     clearFields();
@@ -27,8 +27,7 @@ RibbonMenuAction::RibbonMenuAction(const QString& text, QObject* parent)
     clearFields();
 }
 
-RibbonMenuAction::RibbonMenuAction(QObject* parent)
-    : RibbonAction(parent)
+RibbonMenuAction::RibbonMenuAction(QObject* parent) : RibbonAction(parent)
 {
     clearFields();
 }

@@ -9,8 +9,7 @@
 namespace oru {
 
 RibbonManuContainer::RibbonManuContainer(QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
-    , m_owner(parent)
+    : QWidget(parent, flags), m_owner(parent)
 {
 }
 

@@ -8,7 +8,6 @@
 
 namespace oru {
 
-
 /// Base of the application menu's popups (the main panel and the sub-menu
 /// popup): keeps the navigable items in order and moves the keyboard focus
 /// among them.

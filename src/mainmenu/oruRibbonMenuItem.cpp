@@ -6,10 +6,7 @@
 
 namespace oru {
 
-RibbonMainMenuItem::RibbonMainMenuItem(QWidget* parent)
-    : QAbstractButton(parent)
-{
-}
+RibbonMainMenuItem::RibbonMainMenuItem(QWidget* parent) : QAbstractButton(parent) {}
 
 RibbonMainMenuItem::~RibbonMainMenuItem() = default;
 

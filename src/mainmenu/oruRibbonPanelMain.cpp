@@ -24,8 +24,7 @@
 namespace oru {
 
 RibbonPanelMain::RibbonPanelMain(RibbonButtonMain& button)
-    : RibbonManuContainer(&button, Qt::Popup)
-    , m_mainButton(button)
+    : RibbonManuContainer(&button, Qt::Popup), m_mainButton(button)
 {
     m_mainLayout = new QVBoxLayout;
     // The tall top margin leaves room for the painted button copy.
@@ -222,8 +221,8 @@ void RibbonPanelMain::paintEvent(QPaintEvent*)
 
     const QRect buttonRect = buttonGlobalRect();
     if (buttonRect.intersects(geometry()) && !m_placedAbove)
-        m_mainButton.paintFace(painter, QRect(mapFromGlobal(buttonRect.topLeft()), buttonRect.size()),
-                               76);
+        m_mainButton.paintFace(painter,
+                               QRect(mapFromGlobal(buttonRect.topLeft()), buttonRect.size()), 76);
 }
 
 void RibbonPanelMain::closeEvent(QCloseEvent* event)

@@ -19,8 +19,7 @@ namespace oru {
 // RecentFile
 
 RibbonRecentFiles::RecentFile::RecentFile(RibbonAction& action)
-    : QAbstractButton(nullptr)
-    , m_action(&action)
+    : QAbstractButton(nullptr), m_action(&action)
 {
 }
 
@@ -51,9 +50,9 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
         const QPixmap pixmap =
             entryIcon.pixmap(QSize(12, 12), enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(),
-                                 size.height()),
-                           pixmap);
+        painter.drawPixmap(
+            QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(), size.height()),
+            pixmap);
     }
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());
@@ -88,9 +87,8 @@ void RibbonRecentFiles::RecentFile::actionEvent(QActionEvent* event)
 // RibbonRecentFiles
 
 RibbonRecentFiles::RibbonRecentFiles(RibbonPanelMain& panel)
-    : QWidget(&panel)
-    , m_panel(panel)
-    , m_bottomSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Expanding)
+    : QWidget(&panel), m_panel(panel),
+      m_bottomSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Expanding)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_titleFont = font();

@@ -9,8 +9,7 @@
 namespace oru {
 
 RibbonMenuBar::RibbonMenuBar(QWidget* parent)
-    : QWidget(parent)
-    , m_captionSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored)
+    : QWidget(parent), m_captionSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored)
 {
     m_mainMenuActionsContainer = new RibbonMenuAction(this);
     m_recentFilesActionsContainer = new RibbonMenuAction(this);

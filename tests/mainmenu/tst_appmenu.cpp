@@ -60,9 +60,9 @@ struct Host
         saveAs->addAction(new RibbonMenuAction(QStringLiteral("Nested"), saveAs));
         saveAs->addAction(saveText);
         print = new RibbonSimpleAction(QStringLiteral("Print"), &window);
-        for (RibbonAction* a : {static_cast<RibbonAction*>(newAction),
-                                static_cast<RibbonAction*>(open), static_cast<RibbonAction*>(saveAs),
-                                static_cast<RibbonAction*>(print)})
+        for (RibbonAction* a :
+             {static_cast<RibbonAction*>(newAction), static_cast<RibbonAction*>(open),
+              static_cast<RibbonAction*>(saveAs), static_cast<RibbonAction*>(print)})
             menu.addAction(a);
         // A string action is no menu item.
         menu.addAction(new RibbonAction(QStringLiteral("not shown"), &window));
@@ -187,16 +187,16 @@ void TestAppMenu::placement()
     Host host;
     RibbonPanelMain* panel = host.openMenu();
     const QPoint buttonGlobal = host.button()->mapToGlobal(QPoint(0, 0));
-    const int captionBottom =
-        host.bar->mapToGlobal(host.bar->captionGeometry().bottomLeft()).y();
+    const int captionBottom = host.bar->mapToGlobal(host.bar->captionGeometry().bottomLeft()).y();
     QCOMPARE(panel->pos(), QPoint(buttonGlobal.x(), captionBottom));
     QVERIFY(!panel->placedAbove());
     // The mask cuts exactly one pixel at each corner.
     const QRegion mask = panel->mask();
     const int w = panel->width(), h = panel->height();
-    for (const QPoint& corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
-                                 QPoint(w - 1, h - 1)})
-        QVERIFY2(!mask.contains(corner), qPrintable(QString("corner %1,%2").arg(corner.x()).arg(corner.y())));
+    for (const QPoint& corner :
+         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        QVERIFY2(!mask.contains(corner),
+                 qPrintable(QString("corner %1,%2").arg(corner.x()).arg(corner.y())));
     for (const QPoint& inside : {QPoint(1, 0), QPoint(0, 1), QPoint(w - 2, h - 1),
                                  QPoint(w - 1, h - 2), QPoint(w / 2, h / 2)})
         QVERIFY(mask.contains(inside));
@@ -218,8 +218,8 @@ void TestAppMenu::placement()
     QVERIFY(panel->geometry().bottom() <= available.bottom());
     PaintRecorder recorder;
     panel->render(&recorder);
-    QVERIFY(recorder.pixmapDraws(RibbonApplication::theApp()->ribbonStyle()->mainButton())
-                .isEmpty());
+    QVERIFY(
+        recorder.pixmapDraws(RibbonApplication::theApp()->ribbonStyle()->mainButton()).isEmpty());
 }
 
 void TestAppMenu::painting()
@@ -279,15 +279,15 @@ void TestAppMenu::navigation_data()
     QTest::newRow("down wraps") << all << QList<int>(4, Qt::Key_Down) << 0 << 0;
     QTest::newRow("up wraps") << all << QList<int>{Qt::Key_Up} << 3 << 3;
     QTest::newRow("up then down") << all << QList<int>{Qt::Key_Up, Qt::Key_Down} << 0 << 0;
-    QTest::newRow("first disabled") << QList<bool>{false, true, true, true} << QList<int>{} << 1
-                                    << 1;
+    QTest::newRow("first disabled")
+        << QList<bool>{false, true, true, true} << QList<int>{} << 1 << 1;
     // The index moves onto a disabled item; the focus stays where it was.
-    QTest::newRow("onto disabled") << QList<bool>{true, false, true, true}
-                                   << QList<int>{Qt::Key_Down} << 1 << 0;
-    QTest::newRow("past disabled") << QList<bool>{true, false, true, true}
-                                   << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2 << 2;
-    QTest::newRow("all disabled") << QList<bool>{false, false, false, false} << QList<int>{}
-                                  << 0 << -1;
+    QTest::newRow("onto disabled")
+        << QList<bool>{true, false, true, true} << QList<int>{Qt::Key_Down} << 1 << 0;
+    QTest::newRow("past disabled")
+        << QList<bool>{true, false, true, true} << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2 << 2;
+    QTest::newRow("all disabled") << QList<bool>{false, false, false, false} << QList<int>{} << 0
+                                  << -1;
     QTest::newRow("left and right do nothing")
         << all << QList<int>{Qt::Key_Down, Qt::Key_Left, Qt::Key_Right} << 1 << 1;
 }
@@ -334,8 +334,8 @@ void TestAppMenu::subMenuKeys()
     };
     // Right and Return open the sub-menu with its first item focused; Left
     // and Escape close it and hand the focus back; Alt closes it too.
-    const Step steps[] = {{Qt::Key_Right, false, true}, {Qt::Key_Down, true, true},
-                          {Qt::Key_Left, true, false},  {Qt::Key_Return, false, true},
+    const Step steps[] = {{Qt::Key_Right, false, true},  {Qt::Key_Down, true, true},
+                          {Qt::Key_Left, true, false},   {Qt::Key_Return, false, true},
                           {Qt::Key_Escape, true, false}, {Qt::Key_Enter, false, true},
                           {Qt::Key_Alt, true, false}};
     for (const Step& step : steps) {
@@ -343,8 +343,7 @@ void TestAppMenu::subMenuKeys()
         QVERIFY(target);
         key(target, step.key);
         QCOMPARE(popup->isVisible(), step.popupOpen);
-        QCOMPARE(RibbonMainMenuMenuButton::s_CurrentMainPopup,
-                 step.popupOpen ? popup : nullptr);
+        QCOMPARE(RibbonMainMenuMenuButton::s_CurrentMainPopup, step.popupOpen ? popup : nullptr);
         if (step.popupOpen && step.key != Qt::Key_Down) {
             QCOMPARE(popup->focusWidget(), popup->buttons().first());
             QCOMPARE(popup->currentIndex(), 0);
@@ -390,7 +389,8 @@ void TestAppMenu::subMenuPopup()
     if (oru::test::onX11())
         QCOMPARE(popup->pos(), column->mapToGlobal(QPoint(0, 0)));
     QCOMPARE(item->popupSize(), column->size());
-    oru::test::mousePress(popup, popup->mapFromGlobal(item->mapToGlobal(item->menuRect().center())));
+    oru::test::mousePress(popup,
+                          popup->mapFromGlobal(item->mapToGlobal(item->menuRect().center())));
     QVERIFY(popup->isVisible());
     host.saveDefault->setEnabled(false);
     oru::test::mousePress(popup, popup->mapFromGlobal(item->mapToGlobal(QPoint(5, 5))));
@@ -417,10 +417,9 @@ void TestAppMenu::subMenuPopup()
 void TestAppMenu::closingPaths_data()
 {
     QTest::addColumn<QString>("path");
-    for (const char* path : {"outside press", "press on button copy", "item click",
-                             "item Return", "sub-menu item", "sub-menu default",
-                             "sub-menu closePopup", "Escape", "Alt", "options", "exit",
-                             "recent file", "shortcut reopen"})
+    for (const char* path : {"outside press", "press on button copy", "item click", "item Return",
+                             "sub-menu item", "sub-menu default", "sub-menu closePopup", "Escape",
+                             "Alt", "options", "exit", "recent file", "shortcut reopen"})
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 
@@ -566,8 +565,7 @@ void TestAppMenu::itemSizes()
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     QVERIFY(described < fm.horizontalAdvance(tip));
     QVERIFY(fm.boundingRect(QRect(0, 0, described, 0), flags, tip).height() <= 2 * fm.height());
-    QVERIFY(fm.boundingRect(QRect(0, 0, described - 8, 0), flags, tip).height() >
-            2 * fm.height());
+    QVERIFY(fm.boundingRect(QRect(0, 0, described - 8, 0), flags, tip).height() > 2 * fm.height());
 
     // Bottom-row buttons: text + 20, 23 high.
     auto* exitButton = panel->findChildren<RibbonMainPanelButton*>().at(1);

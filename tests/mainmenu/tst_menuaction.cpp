@@ -158,8 +158,8 @@ void TestMenuAction::signalsOfUse()
     // The simple action's own triggered() -> activated() connection comes
     // first, so the menu re-emits activated() before any triggered() listener
     // runs, and triggered(a) last.
-    QCOMPARE(order, (QStringList{"a.activated", "menu.activated", "a.triggered",
-                                 "menu.triggered(a)"}));
+    QCOMPARE(order,
+             (QStringList{"a.activated", "menu.activated", "a.triggered", "menu.triggered(a)"}));
 
     QSignalSpy triggered(&menu, &RibbonMenuAction::triggered);
     b.trigger();
