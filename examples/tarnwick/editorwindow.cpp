@@ -90,6 +90,7 @@ EditorWindow::EditorWindow()
     buildInsert();
     buildView();
     buildQuickAccessAndStatus();
+    buildApplicationMenu();
 
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &EditorWindow::formatChanged);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &EditorWindow::cursorMoved);
@@ -101,7 +102,7 @@ EditorWindow::EditorWindow()
         setWindowModified(m_editor->document()->isModified());
     });
 
-    // File commands by keyboard until the application menu offers them.
+    // The file commands of the application menu, by keyboard too.
     const auto shortcut = [this](const QKeySequence& keys, auto slot) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
@@ -428,6 +429,7 @@ bool EditorWindow::openFile(const QString& path)
     m_path = QFileInfo(path).absoluteFilePath();
     m_editor->document()->setModified(false);
     setTitle(QFileInfo(path).fileName());
+    rememberRecentFile(m_path);
     return true;
 }
 
@@ -465,6 +467,7 @@ bool EditorWindow::writeTo(const QString& path)
     m_path = QFileInfo(path).absoluteFilePath();
     m_editor->document()->setModified(false);
     setTitle(QFileInfo(path).fileName());
+    rememberRecentFile(m_path);
     return true;
 }
 
@@ -486,7 +489,8 @@ bool isEditorScene(const QString& scene)
 {
     return scene.isEmpty() || scene == QLatin1String("main") ||
            scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
-           scene == QLatin1String("window");
+           scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
+           scene == QLatin1String("submenu");
 }
 
 int runEditor(const DemoOptions& options)
@@ -520,6 +524,8 @@ int runEditor(const DemoOptions& options)
     } else if (scene == QLatin1String("collapsedpopup") && !window.openCollapsedPopup()) {
         std::fprintf(stderr, "tarnwick: no group collapsed at this size\n");
         return 1;
+    } else if (scene == QLatin1String("appmenu") || scene == QLatin1String("submenu")) {
+        window.openApplicationMenu(scene == QLatin1String("submenu"));
     } else if (scene == QLatin1String("window")) {
         return takeShot(openFrameDemo(&window), options.shotFile);
     }

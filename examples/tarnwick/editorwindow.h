@@ -34,12 +34,16 @@ public:
     void openFiles(const QStringList& files);
     // Opens the popup of the first collapsed group; false when none is.
     bool openCollapsedPopup();
+    // Opens the application menu, and with @p subMenu its "Save As" sub-menu.
+    void openApplicationMenu(bool subMenu);
 
 public slots:
     void newDocument();
     void openDocument();
     bool saveDocument();
     bool saveDocumentAs();
+    void printDocument();
+    void showOptions();
 
 private:
     oru::RibbonCategoriesPanelAction* addTab(const QString& text);
@@ -51,6 +55,9 @@ private:
     void buildInsert();
     void buildView();
     void buildQuickAccessAndStatus();
+    void buildApplicationMenu();
+    void rememberRecentFile(const QString& path);
+    void rebuildRecentFiles();
     void formatChanged(const QTextCharFormat& format);
     void cursorMoved();
     void mergeFormat(const QTextCharFormat& format);
@@ -70,6 +77,8 @@ private:
     oru::RibbonCatSimpleAction* m_copy = nullptr;
     oru::RibbonCatSimpleAction* m_skins[3] = {};
     oru::RibbonSimpleAction* m_help = nullptr;
+    QStringList m_recentFiles;
+    QList<oru::RibbonSimpleAction*> m_recentActions;
 };
 
 // True for the scenes the editor shows.

@@ -72,6 +72,11 @@ QWidget* RibbonMainWindow::centralWidget() const
     return item ? item->widget() : nullptr;
 }
 
+void RibbonMainWindow::setAppIcon(const QIcon& icon)
+{
+    m_menuBar->setAppIcon(icon);
+}
+
 void RibbonMainWindow::setTitle(const QString& title)
 {
     m_title = title;

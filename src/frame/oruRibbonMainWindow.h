@@ -3,6 +3,7 @@
 #include "oruGlobal.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QSpacerItem>
 #include <QWidget>
 
@@ -42,6 +43,9 @@ public:
     void setCentralWidget(QWidget* widget);
     /// The first widget of the central area, or null.
     QWidget* centralWidget() const;
+
+    /// The icon of the application button.
+    void setAppIcon(const QIcon& icon);
 
     /// The window title becomes the product name, followed by " - " and
     /// @p title when that is not empty.

@@ -1,10 +1,12 @@
 #include "oruRibbonMenuBar.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonButtonMain.h"
 #include "oruRibbonButtonNormal.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonMainWindow.h"
+#include "oruRibbonMenuAction.h"
 #include "oruRibbonMenuBarButton.h"
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonStyle.h"
@@ -43,10 +45,16 @@ RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
     , m_captionFont(captionFontOf(font()))
     , m_captionMetrics(m_captionFont)
 {
+    m_mainMenuActionsContainer = new RibbonMenuAction(this);
+    m_recentFilesActionsContainer = new RibbonMenuAction(this);
+
     m_gridLayout = new QGridLayout;
     m_gridLayout->setContentsMargins(0, 0, 0, 0);
     m_gridLayout->setHorizontalSpacing(0);
     m_gridLayout->setVerticalSpacing(0);
+
+    m_mainButton = new RibbonButtonMain(*this);
+    m_gridLayout->addWidget(m_mainButton, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
 
     m_quickAccessBar = new RibbonQuickAccessBar(*this);
     m_gridLayout->addWidget(m_quickAccessBar, 0, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -151,6 +159,16 @@ void RibbonMenuBar::setSpecialAction(QPointer<RibbonAction>& field, RibbonAction
     field = action;
     if (field)
         addAction(field);
+}
+
+void RibbonMenuBar::setMainButtonShortcut(const QKeySequence& shortcut)
+{
+    m_mainButton->setShortcut(shortcut);
+}
+
+void RibbonMenuBar::setAppIcon(const QIcon& icon)
+{
+    m_mainButton->setIcon(icon);
 }
 
 QRect RibbonMenuBar::captionGeometry() const

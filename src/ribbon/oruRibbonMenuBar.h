@@ -1,6 +1,6 @@
 #pragma once
 
-#include "oruGlobal.h"
+#include "oruRibbonAction.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -15,9 +15,10 @@ class QHBoxLayout;
 
 namespace oru {
 
-class RibbonAction;
+class RibbonButtonMain;
 class RibbonCategoryPanels;
 class RibbonMainWindow;
+class RibbonMenuAction;
 class RibbonMenuBarButton;
 class RibbonQuickAccessBar;
 class RibbonSysButton;
@@ -41,6 +42,12 @@ public:
 
     RibbonMainWindow& ribbonMainWindow() const { return m_mainWindow; }
     RibbonQuickAccessBar* quickAccessBar() const { return m_quickAccessBar; }
+    /// The application button in the top-left corner.
+    RibbonButtonMain* mainButton() const { return m_mainButton; }
+    /// The entries of the application menu's left column.
+    RibbonMenuAction& mainMenuActions() const { return *m_mainMenuActionsContainer; }
+    /// The entries of the application menu's recent-files column.
+    RibbonMenuAction& recentFilesActions() const { return *m_recentFilesActionsContainer; }
     /// The page stack below the tab row.
     RibbonCategoryPanels* panels() const { return m_panels; }
     /// The exclusive group of all tab actions.
@@ -60,6 +67,9 @@ public:
     void setHelpAction(RibbonAction* action);
     void setFindComboAction(RibbonAction* action);
     void setFindAction(RibbonAction* action);
+
+    void setMainButtonShortcut(const QKeySequence& shortcut);
+    void setAppIcon(const QIcon& icon);
 
     /// The caption area (between the quick access bar and the system
     /// buttons), in bar coordinates.
@@ -88,6 +98,7 @@ private:
 
     RibbonMainWindow& m_mainWindow;
     QGridLayout* m_gridLayout = nullptr;
+    RibbonButtonMain* m_mainButton = nullptr;
     RibbonQuickAccessBar* m_quickAccessBar = nullptr;
     QSpacerItem m_captionSpacer;
     QHBoxLayout* m_sysButtonsLayout = nullptr;
@@ -100,6 +111,8 @@ private:
     QActionGroup* m_categoryGroup = nullptr;
     QSpacerItem m_tabRowSpacer;
     RibbonCategoryPanels* m_panels = nullptr;
+    RibbonMenuAction* m_mainMenuActionsContainer = nullptr;
+    RibbonMenuAction* m_recentFilesActionsContainer = nullptr;
     QPointer<RibbonAction> m_exitAction;
     QPointer<RibbonAction> m_helpAction;
     QPointer<RibbonAction> m_optionsAction;

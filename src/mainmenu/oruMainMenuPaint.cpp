@@ -1,0 +1,57 @@
+#include "oruMainMenuPaint_p.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonStyle.h"
+
+#include <QIcon>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace oru::mainmenu {
+
+void drawItemHighlight(QPainter& painter, int w, int h)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& caption = skin->horizontalMenuButtonCaption();
+    const QPixmap& menu = skin->horizontalMenuButtonMenu();
+    painter.drawPixmap(QRect(0, 0, 2, 2), caption, QRect(0, 0, 2, 2));
+    painter.drawPixmap(QRect(0, 2, 2, h - 4), caption, QRect(0, 2, 2, 18));
+    painter.drawPixmap(QRect(0, h - 2, 2, 2), caption, QRect(0, 20, 2, 2));
+    painter.drawPixmap(QRect(2, 0, w - 4, 2), menu, QRect(0, 0, 9, 2));
+    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), menu, QRect(0, 2, 9, 18));
+    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), menu, QRect(0, 20, 9, 2));
+    painter.drawPixmap(QRect(w - 2, 0, 2, 2), menu, QRect(9, 0, 2, 2));
+    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), menu, QRect(9, 2, 2, 18));
+    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), menu, QRect(9, 20, 2, 2));
+}
+
+void drawPopupBorder(QPainter& painter, const QPixmap& pixmap, int w, int h)
+{
+    painter.drawPixmap(QRect(0, 0, 3, 3), pixmap, QRect(0, 0, 3, 3));
+    painter.drawPixmap(QRect(3, 0, w - 6, 3), pixmap, QRect(3, 0, 1, 3));
+    painter.drawPixmap(QRect(w - 3, 0, 3, 3), pixmap, QRect(4, 0, 3, 3));
+    painter.drawPixmap(QRect(0, 3, 3, h - 6), pixmap, QRect(0, 3, 3, 1));
+    painter.drawPixmap(QRect(3, 3, w - 6, h - 6), pixmap, QRect(3, 3, 1, 1));
+    painter.drawPixmap(QRect(w - 3, 3, 3, h - 6), pixmap, QRect(4, 3, 3, 1));
+    painter.drawPixmap(QRect(0, h - 3, 3, 3), pixmap, QRect(0, 4, 3, 3));
+    painter.drawPixmap(QRect(3, h - 3, w - 6, 3), pixmap, QRect(3, 4, 1, 3));
+    painter.drawPixmap(QRect(w - 3, h - 3, 3, 3), pixmap, QRect(4, 4, 3, 3));
+}
+
+void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& button)
+{
+    const int w = button.width();
+    const int h = button.height();
+    const int s = static_cast<int>(std::lround(w * 0.707));
+    const QSize actual = icon.actualSize(QSize(w, h));
+    const int aw = actual.width();
+    const int ah = actual.height();
+    const QRect target(button.x() + std::max((w - s) / 2, (w - aw) / 2),
+                       button.y() + std::max((h - s) / 2, (h - ah) / 2), std::min(s, aw),
+                       std::min(s, ah));
+    icon.paint(&painter, target, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+}
+
+} // namespace oru::mainmenu

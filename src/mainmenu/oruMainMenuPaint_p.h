@@ -1,0 +1,24 @@
+#pragma once
+
+// Drawing shared by the application menu's widgets.
+
+class QPainter;
+class QPixmap;
+class QIcon;
+class QRect;
+
+namespace oru::mainmenu {
+
+/// The frame-0 highlight of a plain menu item over (0, 0, w, h): the left
+/// 2-pixel edge from the caption pixmap, the rest from the menu pixmap.
+void drawItemHighlight(QPainter& painter, int w, int h);
+
+/// A nine-slice of a 7x7 source with 3-pixel corners (the popup border)
+/// over (0, 0, w, h).
+void drawPopupBorder(QPainter& painter, const QPixmap& pixmap, int w, int h);
+
+/// Paints @p icon the way the application button does, into the button
+/// rectangle @p button: at most 0.707 of its width, centred.
+void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& button);
+
+} // namespace oru::mainmenu
