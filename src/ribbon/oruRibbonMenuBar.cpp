@@ -3,6 +3,8 @@
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonButtonNormal.h"
+#include "oruRibbonCatComboAction.h"
+#include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonMainWindow.h"
@@ -208,9 +210,10 @@ void RibbonMenuBar::actionEvent(QActionEvent* event)
             addExtraWidget(action, button);
         } else if (qobject_cast<RibbonCategoriesPanelAction*>(action)) {
             addTab(action);
+        } else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action)) {
+            addExtraWidget(action, new RibbonCatComboComboBox(*combo, this));
         }
-        // Combo boxes and menu buttons join the tab row here once their
-        // widget classes exist.
+        // Menu buttons join the tab row here once their widget class exists.
         break;
     case QEvent::ActionRemoved:
         // An action in its destructor is a plain QAction by now: look it up

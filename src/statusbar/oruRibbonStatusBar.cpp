@@ -1,6 +1,10 @@
 #include "oruRibbonStatusBar.h"
 
 #include "oruRibbonMainWindow.h"
+#include "oruRibbonPercAction.h"
+#include "oruRibbonPercWidget.h"
+#include "oruRibbonProgressAction.h"
+#include "oruRibbonProgressWidget.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStatusBarWidget.h"
 
@@ -83,7 +87,18 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             m_widgets.insert(action, widget);
             m_extensionsLayout->insertWidget(0, widget, 0, Qt::AlignVCenter);
         }
-        // The progress, zoom and menu-button widgets join here as they come.
+        if (auto* progress = qobject_cast<RibbonProgressAction*>(action)) {
+            auto* widget = new RibbonProgressWidget(*progress, this);
+            m_widgets.insert(action, widget);
+            m_extensionsLayout->insertWidget(0, widget, 0, Qt::AlignVCenter);
+        }
+        // The zoom control is appended, so it always stays rightmost.
+        if (auto* perc = qobject_cast<RibbonPercAction*>(action)) {
+            auto* widget = new RibbonPercWidget(*perc, this);
+            m_widgets.insert(action, widget);
+            m_extensionsLayout->addWidget(widget, 0, Qt::AlignCenter);
+        }
+        // The menu-button widget joins the popup area once its class exists.
         QCoreApplication::processEvents();
         emit statusBarChanged();
         update();

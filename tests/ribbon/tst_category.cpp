@@ -1,4 +1,9 @@
 #include <oruRibbonApplication.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatComboComboBox.h>
+#include <oruRibbonCatFontFamilyAction.h>
+#include <oruRibbonCatFontFamilyComboBox.h>
+#include <oruRibbonCatFontSizeAction.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonCategory.h>
@@ -375,6 +380,35 @@ private slots:
         delete twin; // the actions stay
         QCOMPARE(group.actions().size(), 3);
         copy.trigger();
+    }
+
+    void comboControls()
+    {
+        RibbonCategoryAction group(QStringLiteral("Font"), nullptr);
+        auto family = std::make_unique<RibbonCatFontFamilyAction>(QFont(), nullptr);
+        RibbonCatComboAction size(nullptr);
+        RibbonCatFontSizeAction sizeList(11, nullptr);
+        group.addAction(family.get());
+        group.addAction(&sizeList); // shown only in tool bars
+        group.addAction(&size);
+        RibbonCategory category(nullptr, group);
+        // The font family action is matched before the plain combo action.
+        auto* familyBox = qobject_cast<RibbonCatFontFamilyComboBox*>(category.widget(family.get()));
+        auto* sizeBox = qobject_cast<RibbonCatComboComboBox*>(category.widget(&size));
+        QVERIFY(familyBox && sizeBox);
+        QVERIFY(!category.widget(&sizeList));
+        QCOMPARE(category.categoryLayout()->count(), 2);
+        // Two small controls: the narrower arrangement stacks them.
+        category.categoryLayout()->setGeometry(QRect(0, 0, 200, 85));
+        QCOMPARE(familyBox->geometry(), QRect(3, 2, 140, 22));
+        QCOMPARE(sizeBox->geometry(), QRect(3, 24, 48, 22));
+
+        QPointer<QWidget> gone = familyBox;
+        family.reset();
+        QVERIFY(gone.isNull());
+        QCOMPARE(category.categoryLayout()->count(), 1);
+        category.categoryLayout()->setGeometry(QRect(0, 0, 200, 85));
+        QCOMPARE(sizeBox->geometry(), QRect(3, 25, 48, 22)); // alone: centred
     }
 
     void categorySizeHint()

@@ -2,6 +2,8 @@
 // special actions, caption dragging and the caption text.
 #include <oruRibbonApplication.h>
 #include <oruRibbonButtonNormal.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatComboComboBox.h>
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryPanel.h>
 #include <oruRibbonCategoryPanels.h>
@@ -90,6 +92,7 @@ private slots:
     void tabSequences();
     void tabButtonsSelect();
     void specialActions();
+    void findCombo();
     void captionDrag();
     void quickAccessBackground();
     void captionText_data();
@@ -321,6 +324,55 @@ void TestMenuBar::specialActions()
     bar.setFindAction(&plain);
     QCOMPARE(bar.findAction(), &plain);
     QCOMPARE(bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 7);
+}
+
+void TestMenuBar::findCombo()
+{
+    Window w;
+    RibbonMenuBar& bar = w.bar;
+    auto find = std::make_unique<RibbonCatComboAction>(nullptr);
+    find->setWidth(120);
+    find->addItem(QStringLiteral("alpha"));
+    RibbonSimpleAction help(QStringLiteral("Help"), nullptr);
+    auto combos = [&bar] {
+        return bar.findChildren<RibbonCatComboComboBox*>(Qt::FindDirectChildrenOnly);
+    };
+
+    bar.setFindComboAction(find.get());
+    bar.setFindComboAction(find.get());
+    QCOMPARE(bar.findComboAction(), find.get());
+    QCOMPARE(combos().size(), 1);
+    RibbonCatComboComboBox* box = combos().first();
+    QCOMPARE(box->size(), QSize(120, 22));
+    QCOMPARE(box->count(), 1);
+    // The help button comes after it, so the combo stands just left of it.
+    bar.setHelpAction(&help);
+    QCoreApplication::processEvents();
+    RibbonButtonNormal* helpButton = tabRowButtons(bar).first();
+    QCOMPARE(helpButton->geometry().right(), bar.width() - 1);
+    QCOMPARE(box->geometry().right(), helpButton->x() - 1);
+    QCOMPARE(box->y(), 26); // in the tab row, above the page stack
+    QVERIFY(box->geometry().bottom() < bar.panels()->y());
+
+    // A choice made in the bar reaches the application through the action.
+    QSignalSpy keys(find.get(), &RibbonCatComboAction::keyPressed);
+    box->setEditText(QStringLiteral("needle"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(keys.count(), 1);
+    QCOMPARE(keys.first().first().toInt(), int(Qt::Key_Return));
+
+    // Deleting the action while its combo box is shown takes the box along.
+    QPointer<QWidget> gone = box;
+    find.reset();
+    QVERIFY(gone.isNull());
+    QCOMPARE(bar.findComboAction(), nullptr);
+    QVERIFY(combos().isEmpty());
+    // Plain addAction of a combo action builds one too; removeAction drops it.
+    RibbonCatComboAction other(nullptr);
+    bar.addAction(&other);
+    QCOMPARE(combos().size(), 1);
+    bar.removeAction(&other);
+    QVERIFY(combos().isEmpty());
 }
 
 void TestMenuBar::captionDrag()

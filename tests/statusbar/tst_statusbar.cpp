@@ -2,6 +2,10 @@
 // widgets, statusBarChanged(), triggering and painting of a toggle.
 #include <oruRibbonApplication.h>
 #include <oruRibbonMainWindow.h>
+#include <oruRibbonPercAction.h>
+#include <oruRibbonPercWidget.h>
+#include <oruRibbonProgressAction.h>
+#include <oruRibbonProgressWidget.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonStatusBarWidget.h>
@@ -25,6 +29,7 @@ class TestStatusBar : public QObject
 private slots:
     void init() { oru::test::parkCursor(); }
     void areasAndOrder();
+    void zoomAndProgress();
     void toggle_data();
     void toggle();
     void loginIcons();
@@ -72,6 +77,51 @@ void TestStatusBar::areasAndOrder()
     QVERIFY(gone.isNull());
     QCOMPARE(changed.count(), 5);
     QVERIFY(bar->findChildren<RibbonStatusBarWidget*>().isEmpty());
+}
+
+void TestStatusBar::zoomAndProgress()
+{
+    RibbonMainWindow window;
+    window.resize(700, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    RibbonStatusBar* bar = window.ribbonStatusBar();
+    QSignalSpy changed(bar, &RibbonStatusBar::statusBarChanged);
+
+    auto zoom = std::make_unique<RibbonPercAction>(10, 500, 100, nullptr);
+    RibbonSimpleAction toggle(QStringLiteral("toggle"), nullptr);
+    auto progress = std::make_unique<RibbonProgressAction>(QStringLiteral("busy"), nullptr);
+    // Zoom first, progress last: the zoom control must still end up rightmost
+    // and the progress indicator left of the earlier toggle.
+    bar->addAction(zoom.get());
+    bar->addAction(&toggle);
+    bar->addAction(progress.get());
+    QCOMPARE(changed.count(), 3);
+    auto* zoomWidget = qobject_cast<RibbonPercWidget*>(bar->widgetFor(zoom.get()));
+    auto* progressWidget = qobject_cast<RibbonProgressWidget*>(bar->widgetFor(progress.get()));
+    QWidget* toggleWidget = bar->widgetFor(&toggle);
+    QVERIFY(zoomWidget && progressWidget && toggleWidget);
+    QCOMPARE(zoomWidget->parentWidget(), bar);
+    QCOMPARE(progressWidget->parentWidget(), bar);
+    QCoreApplication::processEvents();
+    QVERIFY(progressWidget->geometry().right() < toggleWidget->x());
+    QVERIFY(toggleWidget->geometry().right() < zoomWidget->x());
+    QVERIFY(zoomWidget->geometry().right() < bar->width());
+    QVERIFY(progressWidget->x() >= bar->width() - bar->extensionsWidth());
+
+    // Deleting either action takes its widget out and announces it.
+    QPointer<QWidget> gone = progressWidget;
+    progress.reset();
+    QVERIFY(gone.isNull());
+    QCOMPARE(changed.count(), 4);
+    gone = zoomWidget;
+    bar->removeAction(zoom.get());
+    QVERIFY(gone.isNull());
+    QCOMPARE(changed.count(), 5);
+    QVERIFY(!bar->widgetFor(zoom.get()));
+    bar->addAction(zoom.get()); // a second add builds a fresh control
+    QVERIFY(qobject_cast<RibbonPercWidget*>(bar->widgetFor(zoom.get())));
+    QCOMPARE(bar->findChildren<RibbonPercWidget*>().size(), 1);
 }
 
 void TestStatusBar::toggle_data()
