@@ -5,6 +5,9 @@
 #include "tarnwickapp.h"
 
 #include <oruRibbonApplication.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatComboComboBox.h>
+#include <oruRibbonCatFontFamilyAction.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryAction.h>
@@ -12,23 +15,34 @@
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonPercAction.h>
+#include <oruRibbonProgressAction.h>
+#include <oruRibbonQStyle.h>
 #include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontComboBox>
+#include <QFontInfo>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextList>
 #include <QTextTable>
+#include <QTimer>
+#include <QToolTip>
 
 #include <cstdio>
 
@@ -70,6 +84,10 @@ const QColor kParagraph(0x3a, 0x6e, 0xa5);
 const QColor kInsert(0x2e, 0x8b, 0x57);
 const QColor kView(0x7a, 0x4a, 0x9a);
 
+// The sizes offered by the Font group's size box.
+const char* const kFontSizes[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
+                                  "20", "24", "28", "32", "36", "40", "48", "72"};
+
 const char* const kSampleText =
     "<h2>Tarnwick</h2><p>A small editor whose whole user interface is the ribbon. Select some "
     "text and press <b>Bold</b>, <i>Italic</i> or <u>Underline</u> on the Home tab, align "
@@ -83,6 +101,15 @@ EditorWindow::EditorWindow()
 {
     m_editor = new QTextEdit(this);
     m_editor->setFrameShape(QFrame::NoFrame);
+    // The application font may be set in pixels: zoom and the size box
+    // work in points.
+    m_baseFontSize = QFontInfo(m_editor->font()).pointSizeF();
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_editor, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QMenu* menu = createContextMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_editor->viewport()->mapToGlobal(pos));
+    });
     setCentralWidget(m_editor);
     setMinimumSize(320, 260);
 
@@ -116,6 +143,7 @@ EditorWindow::EditorWindow()
     newDocument();
     m_editor->setHtml(QString::fromLatin1(kSampleText));
     m_editor->document()->setModified(false);
+    showFontAtCursor(m_editor->currentCharFormat());
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -134,12 +162,13 @@ RibbonCategoryAction* EditorWindow::addGroup(RibbonCategoriesPanelAction* tab,
 }
 
 RibbonCatSimpleAction* EditorWindow::addCommand(RibbonCategoryAction* group, const QIcon& icon,
-                                                const QString& text, int size, bool checkable)
+                                                const QString& text, int size, bool checkable,
+                                                int row)
 {
     auto* action = new RibbonCatSimpleAction(icon, text, Size::eSize(size), this);
     action->setCheckable(checkable);
     action->setToolTip(text);
-    group->addAction(action);
+    group->addAction(action, row);
     return action;
 }
 
@@ -174,15 +203,43 @@ void EditorWindow::buildHome()
     m_undo->enableAction(false);
     m_redo->enableAction(false);
 
+    // Explicit rows: family, size, grow and shrink on top, the styles below.
     RibbonCategoryAction* font = addGroup(m_home, tr("Font"));
+    m_fontFamily = new RibbonCatFontFamilyAction(m_editor->font(), this);
+    m_fontFamily->setToolTip(tr("Font"));
+    font->addAction(m_fontFamily, 0);
+    m_fontSize = new RibbonCatComboAction(this);
+    m_fontSize->setToolTip(tr("Font Size"));
+    for (const char* size : kFontSizes)
+        m_fontSize->addItem(QString::fromLatin1(size));
+    font->addAction(m_fontSize, 0);
+    connect(m_fontFamily, &RibbonCatFontFamilyAction::fontFamilyChanged, this,
+            [this](const QFont& family) {
+                if (m_showingCursorFont)
+                    return;
+                QTextCharFormat f;
+                f.setFontFamilies(family.families());
+                mergeFormat(f);
+                m_editor->setFocus();
+            });
+    connect(m_fontSize, &RibbonCatComboAction::selectionTextChanged, this, [this] {
+        bool ok = false;
+        const int size = m_fontSize->selectionText().toInt(&ok);
+        if (m_showingCursorFont || !ok || size <= 0)
+            return;
+        QTextCharFormat f;
+        f.setFontPointSize(size);
+        mergeFormat(f);
+        m_editor->setFocus();
+    });
     m_bold = addCommand(font, letterIcon(kFont, QStringLiteral("B")), tr("Bold"), Size::Small,
-                        true);
+                        true, 1);
     m_italic = addCommand(font, letterIcon(kFont, QStringLiteral("I")), tr("Italic"),
-                          Size::Small, true);
+                          Size::Small, true, 1);
     m_underline = addCommand(font, letterIcon(kFont, QStringLiteral("U")), tr("Underline"),
-                             Size::Small, true);
+                             Size::Small, true, 1);
     m_strike = addCommand(font, letterIcon(kFont, QStringLiteral("S")), tr("Strikeout"),
-                          Size::Small, true);
+                          Size::Small, true, 1);
     connect(m_bold, &QAction::triggered, this, [this](bool on) {
         QTextCharFormat f;
         f.setFontWeight(on ? QFont::Bold : QFont::Normal);
@@ -212,10 +269,10 @@ void EditorWindow::buildHome()
         mergeFormat(f);
     };
     connect(addCommand(font, letterIcon(kFont.lighter(130), QStringLiteral("A")), tr("Grow Font"),
-                       Size::Medium),
+                       Size::Small, false, 0),
             &QAction::triggered, this, [scaleFont] { scaleFont(2); });
     connect(addCommand(font, letterIcon(kFont.lighter(130), QStringLiteral("a")),
-                       tr("Shrink Font"), Size::Medium),
+                       tr("Shrink Font"), Size::Small, false, 0),
             &QAction::triggered, this, [scaleFont] { scaleFont(-2); });
 
     RibbonCategoryAction* paragraph = addGroup(m_home, tr("Paragraph"));
@@ -255,12 +312,12 @@ void EditorWindow::buildHome()
     connect(addCommand(editing, letterIcon(QColor(0x55, 0x55, 0x55), QStringLiteral("F")),
                        tr("Find"), Size::Large),
             &QAction::triggered, this, [this] {
-                bool ok = false;
-                const QString text = QInputDialog::getText(this, tr("Find"), tr("Find what:"),
-                                                           QLineEdit::Normal, QString(), &ok);
-                if (ok && !text.isEmpty() && !m_editor->find(text)) {
-                    m_editor->moveCursor(QTextCursor::Start);
-                    m_editor->find(text);
+                // Into the find box of the tab row, ready for typing.
+                auto* box = ribbonMenuBar()->findChild<RibbonCatComboComboBox*>();
+                if (box) {
+                    box->setFocus(Qt::ShortcutFocusReason);
+                    if (box->lineEdit())
+                        box->lineEdit()->selectAll();
                 }
             });
 
@@ -294,6 +351,12 @@ void EditorWindow::buildInsert()
                 format.setBorder(1);
                 m_editor->textCursor().insertTable(3, 3, format);
             });
+
+    RibbonCategoryAction* exporting = addGroup(tab, tr("Export"));
+    RibbonCatSimpleAction* exportCommand = addCommand(
+        exporting, letterIcon(kInsert.darker(140), QStringLiteral("E")), tr("Export"), Size::Large);
+    exportCommand->setToolTip(tr("Export the document (simulated, with progress)"));
+    connect(exportCommand, &QAction::triggered, this, &EditorWindow::startExport);
     ribbonMenuBar()->addAction(tab);
 }
 
@@ -317,10 +380,27 @@ void EditorWindow::buildView()
 
     RibbonCategoryAction* zoom = addGroup(tab, tr("Zoom"));
     connect(addCommand(zoom, letterIcon(kView, QStringLiteral("+")), tr("Zoom In"), Size::Medium),
-            &QAction::triggered, m_editor, [this] { m_editor->zoomIn(2); });
+            &QAction::triggered, m_editor,
+            [this] { m_zoom->setPercentage(m_zoom->percentage() + 10); });
     connect(addCommand(zoom, letterIcon(kView, QStringLiteral("-")), tr("Zoom Out"),
                        Size::Medium),
-            &QAction::triggered, m_editor, [this] { m_editor->zoomOut(2); });
+            &QAction::triggered, m_editor,
+            [this] { m_zoom->setPercentage(m_zoom->percentage() - 10); });
+    connect(addCommand(zoom, letterIcon(kView, QStringLiteral("1")), tr("100 %"), Size::Medium),
+            &QAction::triggered, m_editor, [this] { m_zoom->setPercentage(100); });
+
+    RibbonCategoryAction* widgets = addGroup(tab, tr("Widgets"));
+    RibbonCatSimpleAction* skinned = addCommand(
+        widgets, letterIcon(kView.darker(120), QStringLiteral("W")), tr("Skinned Widgets"),
+        Size::Large, true);
+    skinned->setToolTip(tr("Draw menus, tool tips and combo boxes with the skin"));
+    skinned->setChecked(currentStyle() == RibbonSkinnedStyle);
+    connect(skinned, &QAction::toggled, this, [](bool on) {
+        if (on)
+            RibbonApplication::theApp()->setApplicationStyle(RibbonApplication::SkinnedStyle);
+        else
+            QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    });
     ribbonMenuBar()->addAction(tab);
 }
 
@@ -346,6 +426,29 @@ void EditorWindow::buildQuickAccessAndStatus()
         QMessageBox::about(this, tr("About Tarnwick"),
                            tr("Tarnwick, a small rich-text editor with a ribbon."));
     });
+    // The find box stands in the tab row, left of the help button.
+    m_find = new RibbonCatComboAction(this);
+    m_find->setWidth(150);
+    m_find->setSearchable(true);
+    // A mask of optional characters: the box takes words, not the numbers
+    // an editable box is limited to otherwise.
+    m_find->setComboInputMask(QString(30, QLatin1Char('x')));
+    m_find->setToolTip(tr("Find in the document (Return finds the next)"));
+    connect(m_find, &RibbonCatComboAction::selectionTextChanged, this, [this] {
+        // Return in the box changes the selection first and then reports
+        // the key; search once per Return.
+        findText(m_find->selectionText());
+        m_foundOnChange = true;
+        QTimer::singleShot(0, this, [this] { m_foundOnChange = false; });
+    });
+    connect(m_find, &RibbonCatComboAction::keyPressed, this, [this](int key) {
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return;
+        if (!m_foundOnChange)
+            findText(m_find->selectionText());
+        m_foundOnChange = false;
+    });
+    ribbonMenuBar()->setFindComboAction(m_find);
     ribbonMenuBar()->setHelpAction(m_help);
 
     // Status-bar toggles: word wrap and read-only.
@@ -365,6 +468,96 @@ void EditorWindow::buildQuickAccessAndStatus()
     readOnly->setToolTip(tr("Protect the document from changes"));
     connect(readOnly, &QAction::toggled, m_editor, &QTextEdit::setReadOnly);
     status->addAction(readOnly);
+
+    // The zoom slider scales the editor's base font, which relative sizes
+    // (headings) follow.
+    m_zoom = new RibbonPercAction(10, 500, 100, this);
+    m_zoom->setToolTip(tr("Zoom"));
+    connect(m_zoom, &RibbonPercAction::percentageChanged, this, [this](int perc) {
+        QFont font = m_editor->font();
+        font.setPointSizeF(qMax<qreal>(1, m_baseFontSize * perc / 100));
+        m_editor->setFont(font);
+    });
+    status->addAction(m_zoom);
+
+    // The export's progress indicator joins the status bar only while an
+    // export runs; its terminate button triggers the action.
+    m_export = new RibbonProgressAction(0, 100, 0, tr("Exporting"), this);
+    m_exportTimer = new QTimer(this);
+    m_exportTimer->setInterval(60);
+    connect(m_exportTimer, &QTimer::timeout, this, &EditorWindow::exportStep);
+    connect(m_export, &QAction::triggered, this, &EditorWindow::finishExport);
+}
+
+void EditorWindow::startExport()
+{
+    if (m_exportTimer->isActive())
+        return;
+    m_export->setProgress(0, 100);
+    ribbonStatusBar()->addAction(m_export);
+    m_exportTimer->start();
+}
+
+void EditorWindow::exportStep()
+{
+    const int next = m_export->value() + 2;
+    m_export->setProgress(next, 100);
+    if (next >= 100)
+        finishExport();
+}
+
+void EditorWindow::finishExport()
+{
+    m_exportTimer->stop();
+    // Taking the action out deletes the indicator, which releases its grab.
+    ribbonStatusBar()->removeAction(m_export);
+}
+
+void EditorWindow::findText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (!m_editor->find(text)) {
+        m_editor->moveCursor(QTextCursor::Start);
+        m_editor->find(text);
+    }
+}
+
+QMenu* EditorWindow::createContextMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    QAction* cut = menu->addAction(m_cut->icon(), tr("Cu&t"), m_editor, &QTextEdit::cut);
+    cut->setShortcut(QKeySequence::Cut);
+    cut->setEnabled(m_editor->textCursor().hasSelection());
+    QAction* copy = menu->addAction(m_copy->icon(), tr("&Copy"), m_editor, &QTextEdit::copy);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(cut->isEnabled());
+    QAction* paste = menu->addAction(tr("&Paste"), m_editor, &QTextEdit::paste);
+    paste->setShortcut(QKeySequence::Paste);
+    menu->setDefaultAction(paste);
+    menu->addSeparator();
+    const auto toggle = [menu](const QString& text, bool on, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(on);
+        QObject::connect(action, &QAction::toggled, menu, slot);
+    };
+    toggle(tr("&Bold"), m_bold->isChecked(), [this](bool) { m_bold->trigger(); });
+    toggle(tr("&Italic"), m_italic->isChecked(), [this](bool) { m_italic->trigger(); });
+    toggle(tr("&Wrap Lines"), m_editor->lineWrapMode() != QTextEdit::NoWrap, [this](bool on) {
+        m_editor->setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    });
+    menu->addSeparator();
+    QMenu* zoom = menu->addMenu(tr("&Zoom"));
+    for (int perc : {50, 100, 150, 200}) {
+        QAction* step = zoom->addAction(tr("%1 %").arg(perc));
+        step->setCheckable(true);
+        step->setChecked(m_zoom->percentage() == perc);
+        connect(step, &QAction::triggered, m_zoom, [this, perc] { m_zoom->setPercentage(perc); });
+    }
+    QAction* exporting = menu->addAction(tr("&Export"), this, &EditorWindow::startExport);
+    exporting->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+    return menu;
 }
 
 void EditorWindow::mergeFormat(const QTextCharFormat& format)
@@ -378,10 +571,23 @@ void EditorWindow::mergeFormat(const QTextCharFormat& format)
 
 void EditorWindow::formatChanged(const QTextCharFormat& format)
 {
+    showFontAtCursor(format);
     m_bold->setChecked(format.fontWeight() >= QFont::Bold);
     m_italic->setChecked(format.fontItalic());
     m_underline->setChecked(format.fontUnderline());
     m_strike->setChecked(format.fontStrikeOut());
+}
+
+void EditorWindow::showFontAtCursor(const QTextCharFormat& format)
+{
+    // Showing the cursor's font must not be applied back to the text.
+    m_showingCursorFont = true;
+    const QStringList families = format.fontFamilies().toStringList();
+    m_fontFamily->setFontFamily(
+        QFont(families.isEmpty() ? m_editor->font().family() : families.first()));
+    const qreal size = format.fontPointSize() > 0 ? format.fontPointSize() : m_baseFontSize;
+    m_fontSize->setSelectionText(QString::number(qRound(size)));
+    m_showingCursorFont = false;
 }
 
 void EditorWindow::cursorMoved()
@@ -490,12 +696,16 @@ bool isEditorScene(const QString& scene)
     return scene.isEmpty() || scene == QLatin1String("main") ||
            scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
-           scene == QLatin1String("submenu");
+           scene == QLatin1String("submenu") || scene == QLatin1String("fonts") ||
+           scene == QLatin1String("statusbar") || scene == QLatin1String("menustyle");
 }
 
 int runEditor(const DemoOptions& options)
 {
     auto* app = static_cast<TarnwickApp*>(RibbonApplication::theApp());
+    // Menus, tool tips and the ribbon's combo boxes in the skin's look; the
+    // View tab switches it off.
+    app->setApplicationStyle(RibbonApplication::SkinnedStyle);
     EditorWindow window;
     const QString& scene = options.shotScene;
     const bool narrow =
@@ -528,6 +738,41 @@ int runEditor(const DemoOptions& options)
         window.openApplicationMenu(scene == QLatin1String("submenu"));
     } else if (scene == QLatin1String("window")) {
         return takeShot(openFrameDemo(&window), options.shotFile);
+    } else if (scene == QLatin1String("fonts")) {
+        // A word of the first paragraph set larger and selected, the font
+        // list open.
+        QTextCursor cursor(window.editor()->document());
+        cursor.movePosition(QTextCursor::NextBlock);
+        cursor.movePosition(QTextCursor::NextWord, QTextCursor::MoveAnchor, 2);
+        cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor, 2);
+        QTextCharFormat large;
+        large.setFontPointSize(16);
+        cursor.mergeCharFormat(large);
+        window.editor()->setTextCursor(cursor);
+        window.editor()->setFocus();
+        if (auto* box = window.findChild<QFontComboBox*>())
+            QTimer::singleShot(150, box, [box] { box->showPopup(); });
+    } else if (scene == QLatin1String("statusbar")) {
+        window.zoomAction()->setPercentage(150);
+        window.startExport();
+        window.exportProgress()->setProgress(58, 100);
+    } else if (scene == QLatin1String("menustyle")) {
+        QMenu* menu = window.createContextMenu(&window);
+        menu->popup(window.editor()->mapToGlobal(QPoint(160, 60)));
+        // The sub-menu opened as by the keyboard, and a tool tip beside it.
+        QTimer::singleShot(150, menu, [menu] {
+            for (QAction* action : menu->actions()) {
+                if (action->menu()) {
+                    menu->setActiveAction(action);
+                    action->menu()->popup(
+                        menu->mapToGlobal(menu->actionGeometry(action).topRight()));
+                }
+            }
+        });
+        QTimer::singleShot(250, &window, [&window] {
+            QToolTip::showText(window.editor()->mapToGlobal(QPoint(560, 300)),
+                               QObject::tr("Tool tips are skinned too"), &window);
+        });
     }
     return takeShot(&window, options.shotFile);
 }

@@ -4,11 +4,17 @@
 
 #include <QString>
 
+class QMenu;
 class QTextEdit;
 class QTextCharFormat;
+class QTimer;
 
 namespace oru {
 class RibbonAction;
+class RibbonCatComboAction;
+class RibbonCatFontFamilyAction;
+class RibbonPercAction;
+class RibbonProgressAction;
 class RibbonCatSimpleAction;
 class RibbonCategoriesPanelAction;
 class RibbonCategoryAction;
@@ -36,6 +42,12 @@ public:
     bool openCollapsedPopup();
     // Opens the application menu, and with @p subMenu its "Save As" sub-menu.
     void openApplicationMenu(bool subMenu);
+    // The editor's context menu: clipboard, checkable view options and a
+    // zoom sub-menu. The caller owns it.
+    QMenu* createContextMenu(QWidget* parent);
+    oru::RibbonCatFontFamilyAction* fontFamilyAction() const { return m_fontFamily; }
+    oru::RibbonPercAction* zoomAction() const { return m_zoom; }
+    oru::RibbonProgressAction* exportProgress() const { return m_export; }
 
 public slots:
     void newDocument();
@@ -44,13 +56,17 @@ public slots:
     bool saveDocumentAs();
     void printDocument();
     void showOptions();
+    // Starts the simulated export: the progress indicator counts up in the
+    // status bar until it is done or terminated.
+    void startExport();
 
 private:
     oru::RibbonCategoriesPanelAction* addTab(const QString& text);
     oru::RibbonCategoryAction* addGroup(oru::RibbonCategoriesPanelAction* tab,
                                         const QString& caption);
     oru::RibbonCatSimpleAction* addCommand(oru::RibbonCategoryAction* group, const QIcon& icon,
-                                           const QString& text, int size, bool checkable = false);
+                                           const QString& text, int size, bool checkable = false,
+                                           int row = -1);
     void buildHome();
     void buildInsert();
     void buildView();
@@ -61,6 +77,10 @@ private:
     void formatChanged(const QTextCharFormat& format);
     void cursorMoved();
     void mergeFormat(const QTextCharFormat& format);
+    void showFontAtCursor(const QTextCharFormat& format);
+    void findText(const QString& text);
+    void exportStep();
+    void finishExport();
     bool writeTo(const QString& path);
 
     QTextEdit* m_editor = nullptr;
@@ -77,6 +97,15 @@ private:
     oru::RibbonCatSimpleAction* m_copy = nullptr;
     oru::RibbonCatSimpleAction* m_skins[3] = {};
     oru::RibbonSimpleAction* m_help = nullptr;
+    oru::RibbonCatFontFamilyAction* m_fontFamily = nullptr;
+    oru::RibbonCatComboAction* m_fontSize = nullptr;
+    oru::RibbonCatComboAction* m_find = nullptr;
+    oru::RibbonPercAction* m_zoom = nullptr;
+    oru::RibbonProgressAction* m_export = nullptr;
+    QTimer* m_exportTimer = nullptr;
+    qreal m_baseFontSize = 0;
+    bool m_showingCursorFont = false; // the pickers follow the cursor: no echo
+    bool m_foundOnChange = false;     // Return already searched via the selection
     QStringList m_recentFiles;
     QList<oru::RibbonSimpleAction*> m_recentActions;
 };

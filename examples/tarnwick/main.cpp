@@ -1,10 +1,6 @@
 #include "editorwindow.h"
-#include "framedemo.h"
-#include "openrequests.h"
 #include "options.h"
-#include "ribbonpage.h"
 #include "skinview.h"
-#include "styledemo.h"
 #include "tarnwickapp.h"
 
 #include <cstdio>
@@ -25,33 +21,20 @@ int main(int argc, char** argv)
     if (!options.wantsShot() && !app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
-    if (options.wantsShot() && isRibbonPageScene(options.shotScene))
-        return runRibbonPageScene(options);
-    if (options.wantsShot() && isStyleScene(options.shotScene))
-        return runStyleScene(options);
+
+    // Scene dispatch. The editor is the program and shows most scenes
+    // itself; the skin sheet is a scene of its own.
     if (isEditorScene(options.shotScene))
         return runEditor(options);
-
+    if (options.shotScene != QLatin1String("skins")) {
+        std::fprintf(stderr,
+                     "tarnwick: unknown scene '%s' (main, collapsed, collapsedpopup, appmenu, "
+                     "submenu, fonts, statusbar, menustyle, window, skins)\n",
+                     qPrintable(options.shotScene));
+        return 2;
+    }
     SkinView window;
     window.resize(options.size.isEmpty() ? QSize(1000, 760) : options.size);
     window.show();
-    app.setActivationWindow(&window);
-    showRequestedFiles(&window, options.files);
-    QObject::connect(&app, &TarnwickApp::openRequested, &window,
-                     [&window](const QStringList& files) { showRequestedFiles(&window, files); });
-    app.endInit();
-
-    if (options.wantsShot()) {
-        if (options.shotScene == QLatin1String("window"))
-            return takeShot(openFrameDemo(&window), options.shotFile);
-        if (options.shotScene != QLatin1String("skins")) {
-            std::fprintf(stderr,
-                         "tarnwick: unknown scene '%s' (main, collapsed, collapsedpopup, "
-                         "window, page, skins)\n",
-                         qPrintable(options.shotScene));
-            return 2;
-        }
-        return takeShot(&window, options.shotFile);
-    }
-    return app.exec();
+    return takeShot(&window, options.shotFile);
 }

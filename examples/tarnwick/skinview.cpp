@@ -1,7 +1,6 @@
 #include "skinview.h"
 
 #include "framedemo.h"
-#include "styledemo.h"
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonStyle.h>
@@ -72,7 +71,6 @@ SkinView::SkinView(QWidget* parent) : QWidget(parent)
     }
     bar->addStretch();
     bar->addWidget(createFrameDemoButton(this));
-    bar->addWidget(createStyleDemoButton(this));
     layout->addLayout(bar);
 
     auto* scroll = new QScrollArea(this);
