@@ -513,8 +513,10 @@ void EditorWindow::finishExport()
     ribbonStatusBar()->removeAction(m_export);
 }
 
-void EditorWindow::findText(const QString& text)
+void EditorWindow::findText(const QString& typed)
 {
+    // The box's input mask may pad the text with blanks.
+    const QString text = typed.trimmed();
     if (text.isEmpty())
         return;
     if (!m_editor->find(text)) {
