@@ -91,7 +91,10 @@ void RibbonCatComboComboBox::actionEvent(QActionEvent* event)
     RibbonCatComboAction* own = action();
     if (!own)
         return;
-    if (event->type() == QEvent::ActionChanged)
+    // A box built after a choice was made (a collapsed group's popup, say)
+    // shows that choice too; without one it keeps its first item.
+    if (event->type() == QEvent::ActionChanged ||
+        (event->type() == QEvent::ActionAdded && !own->selectionText().isEmpty()))
         updateActionSelection(own->selectionText());
     setEnabled(own->isEnabled());
 }

@@ -122,6 +122,11 @@ void TestCombos::selectionSharedAcrossWidgets()
     QCOMPARE(action.selectionText(), QStringLiteral("beta"));
     QCOMPARE(first.currentIndex(), 1);
     QCOMPARE(changed.count(), 3);
+
+    // A box built later starts on the current choice, announcing nothing.
+    RibbonCatComboComboBox late(action, nullptr);
+    QCOMPARE(late.currentIndex(), 1);
+    QCOMPARE(changed.count(), 3);
 }
 
 void TestCombos::firstItemRule_data()
