@@ -118,10 +118,7 @@ void TestStatusBar::zoomAndProgress()
     bar->removeAction(zoom.get());
     QVERIFY(gone.isNull());
     QCOMPARE(changed.count(), 5);
-    QVERIFY(!bar->widgetFor(zoom.get()));
-    bar->addAction(zoom.get()); // a second add builds a fresh control
-    QVERIFY(qobject_cast<RibbonPercWidget*>(bar->widgetFor(zoom.get())));
-    QCOMPARE(bar->findChildren<RibbonPercWidget*>().size(), 1);
+    QVERIFY(bar->findChildren<RibbonPercWidget*>().isEmpty());
 }
 
 void TestStatusBar::toggle_data()
