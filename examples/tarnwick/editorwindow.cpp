@@ -1,5 +1,8 @@
 #include "editorwindow.h"
 
+#include "auxscenes.h"
+#include "editorhelp.h"
+#include "editortabs.h"
 #include "framedemo.h"
 #include "options.h"
 #include "tarnwickapp.h"
@@ -91,6 +94,7 @@ EditorWindow::EditorWindow()
     buildView();
     buildQuickAccessAndStatus();
     buildApplicationMenu();
+    attachDocumentTabs(*this);
 
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &EditorWindow::formatChanged);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &EditorWindow::cursorMoved);
@@ -313,6 +317,9 @@ void EditorWindow::buildView()
         m_skins[i]->setChecked(app->getRibbonStyle() == i);
         connect(m_skins[i], &QAction::triggered, app,
                 [app, i] { app->setRibbonStyle(RibbonApplication::eRibbonStyle(i)); });
+        // The options dialog switches the skin too.
+        connect(app, &RibbonApplication::ribbonStyleChanged, m_skins[i],
+                [app, i, this] { m_skins[i]->setChecked(app->getRibbonStyle() == i); });
     }
 
     RibbonCategoryAction* zoom = addGroup(tab, tr("Zoom"));
@@ -342,10 +349,7 @@ void EditorWindow::buildQuickAccessAndStatus()
 
     m_help = new RibbonSimpleAction(letterIcon(QColor(0x2a, 0x6a, 0xc0), QStringLiteral("?")),
                                     tr("Help"), this);
-    connect(m_help, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, tr("About Tarnwick"),
-                           tr("Tarnwick, a small rich-text editor with a ribbon."));
-    });
+    connect(m_help, &QAction::triggered, this, [this] { showTarnwickHelp(this); });
     ribbonMenuBar()->setHelpAction(m_help);
 
     // Status-bar toggles: word wrap and read-only.
@@ -490,7 +494,7 @@ bool isEditorScene(const QString& scene)
     return scene.isEmpty() || scene == QLatin1String("main") ||
            scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
-           scene == QLatin1String("submenu");
+           scene == QLatin1String("submenu") || isAuxScene(scene);
 }
 
 int runEditor(const DemoOptions& options)
@@ -528,6 +532,8 @@ int runEditor(const DemoOptions& options)
         window.openApplicationMenu(scene == QLatin1String("submenu"));
     } else if (scene == QLatin1String("window")) {
         return takeShot(openFrameDemo(&window), options.shotFile);
+    } else if (isAuxScene(scene) && !prepareAuxScene(window, scene)) {
+        return 1;
     }
     return takeShot(&window, options.shotFile);
 }
