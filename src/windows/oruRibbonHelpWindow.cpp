@@ -194,6 +194,9 @@ RibbonHelpWindow::SideBar::SideBar(RibbonHelpWindow& window)
     QHelpEngine& engine = *window.m_helpEngine;
     QHelpContentWidget* contents = engine.contentWidget();
     contents->setExpandsOnDoubleClick(true);
+    // The model is filled in the background; open the top level once it is.
+    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(0); });
     connect(contents, &QHelpContentWidget::clicked, this, &SideBar::expandOnSingleClick);
     connect(contents, &QHelpContentWidget::linkActivated, this, &SideBar::linkActivated);
     m_tabWidget->addTab(contents, tr("Contents"));

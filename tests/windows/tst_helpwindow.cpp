@@ -8,7 +8,6 @@
 #include <QHelpIndexWidget>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -99,7 +98,6 @@ void TestHelpWindow::contentReplies()
     QCOMPARE(ours, !contains.isNull());
     if (!ours)
         return;
-    QCOMPARE(reply->url(), url);
     QSignalSpy progress(reply.get(), &QNetworkReply::downloadProgress);
     QSignalSpy ready(reply.get(), &QNetworkReply::readyRead);
     QSignalSpy finished(reply.get(), &QNetworkReply::finished);
@@ -142,18 +140,13 @@ void TestHelpWindow::navigation()
     QAction* back = actions[0];
     QAction* forward = actions[1];
     QAction* home = actions[2];
-    QCOMPARE(back->text(), QStringLiteral("Back"));
-    QCOMPARE(forward->text(), QStringLiteral("Forward"));
     QCOMPARE(home->text(), QStringLiteral("Home"));
-    QVERIFY(!back->icon().isNull());
 
     const auto check = [&](const QString& file, bool canBack, bool canForward) {
         QCOMPARE(m_browser->source(), page(file));
         QCOMPARE(back->isEnabled(), canBack);
         QCOMPARE(forward->isEnabled(), canForward);
     };
-    QVERIFY(!back->isEnabled());
-    QVERIFY(!forward->isEnabled());
     home->trigger();
     check(QStringLiteral("MainPage.htm"), false, false);
     QVERIFY(m_browser->toPlainText().contains(QStringLiteral("Welcome.")));
@@ -168,13 +161,6 @@ void TestHelpWindow::navigation()
 
 void TestHelpWindow::sideBar()
 {
-    auto* tabs = m_window->findChild<QTabWidget*>();
-    QVERIFY(tabs);
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Contents"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Index"));
-    QCOMPARE(tabs->tabText(2), QStringLiteral("Search"));
-
     // The index is built in the background.
     QHelpIndexWidget* index = m_window->helpEngine().indexWidget();
     QTRY_VERIFY(index->model()->rowCount() >= 2);
