@@ -19,9 +19,10 @@ namespace {
 class DocumentTabs : public QObject
 {
 public:
-    DocumentTabs(RibbonMenuAction& recent, QObject* parent)
-        : QObject(parent), m_recent(&recent), m_tabs(this)
+    DocumentTabs(RibbonMenuAction& recent, RibbonMainWindow* window)
+        : QObject(window), m_window(window), m_recent(&recent), m_tabs(this)
     {
+        connect(window, &QWidget::windowTitleChanged, this, &DocumentTabs::selectCurrent);
         m_tabs.setExclusive(true);
         // Deferred: the recent menu changes while one of our tabs is still
         // emitting its trigger, and that tab must not be deleted under it.
@@ -57,10 +58,19 @@ private:
             m_tabActions.append(tab);
             m_tabs.addAction(tab);
         }
-        if (!m_tabActions.isEmpty())
-            m_tabActions.first()->setChecked(true);
+        selectCurrent();
     }
 
+    // The document title is the shown document's file name; an untitled
+    // document selects no tab.
+    void selectCurrent()
+    {
+        const QString title = m_window ? m_window->title() : QString();
+        for (RibbonSimpleAction* tab : std::as_const(m_tabActions))
+            tab->setChecked(tab->text() == title);
+    }
+
+    QPointer<RibbonMainWindow> m_window;
     QPointer<RibbonMenuAction> m_recent;
     RibbonMenuAction m_tabs;
     QList<QPointer<QAction>> m_sources;
