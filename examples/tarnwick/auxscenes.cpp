@@ -27,8 +27,8 @@ bool prepareAuxScene(EditorWindow& window, const QString& scene)
         // A few documents, so that the strip has tabs to show and to scroll.
         static QTemporaryDir dir;
         const QStringList names = {
-            QStringLiteral("Letter to the council.txt"), QStringLiteral("Notes.txt"),
-            QStringLiteral("Shopping list.txt"), QStringLiteral("Chapter one.txt"),
+            QStringLiteral("Letter to the council.txt"),  QStringLiteral("Notes.txt"),
+            QStringLiteral("Shopping list.txt"),          QStringLiteral("Chapter one.txt"),
             QStringLiteral("Minutes of the meeting.txt"), QStringLiteral("Recipes.txt")};
         for (const QString& name : names) {
             QFile file(dir.filePath(name));

@@ -86,8 +86,7 @@ public:
         if (m_editor) {
             const QFont font = m_editor->document()->defaultFont();
             m_fontSize->setValue(qRound(font.pointSizeF() > 0 ? font.pointSizeF() : 10.0));
-            const qreal space =
-                QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+            const qreal space = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
             m_tabWidth->setValue(
                 qBound(1, qRound(m_editor->tabStopDistance() / qMax<qreal>(space, 1)), 16));
         }
@@ -101,8 +100,8 @@ protected:
         QFont font = m_editor->document()->defaultFont();
         font.setPointSize(m_fontSize->value());
         m_editor->document()->setDefaultFont(font);
-        m_editor->setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '))
-                                     * m_tabWidth->value());
+        m_editor->setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) *
+                                     m_tabWidth->value());
     }
     void reject() override {}
 

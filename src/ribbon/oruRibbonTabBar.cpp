@@ -227,8 +227,7 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
         painter.drawPixmap(QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
         painter.drawPixmap(QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
         painter.drawText(QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap
-                             | Qt::TextHideMnemonic,
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextHideMnemonic,
                          text);
     };
 
@@ -240,8 +239,7 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     for (int i = lastVisible; i >= m_firstVisible; --i)
         drawTab(rects[i - m_firstVisible], 0, actions[i]->text());
 
-    const int selected =
-        m_menuAction ? int(actions.indexOf(m_menuAction->checkedAction())) : -1;
+    const int selected = m_menuAction ? int(actions.indexOf(m_menuAction->checkedAction())) : -1;
     if (selected >= m_firstVisible && selected <= lastVisible) {
         QFont bold = font();
         bold.setWeight(QFont::Bold);

@@ -23,8 +23,8 @@ void paintPageButton(QAbstractButton& button)
     const int h = button.height();
     QPainter painter(&button);
 
-    const bool hovered = button.underMouse()
-                         || button.rect().contains(button.mapFromGlobal(QCursor::pos()));
+    const bool hovered =
+        button.underMouse() || button.rect().contains(button.mapFromGlobal(QCursor::pos()));
     int frame = -1;
     if (button.isChecked())
         frame = 46;

@@ -33,21 +33,19 @@ QUrl firstLink(const QList<QHelpLink>& links)
 {
     if (links.isEmpty())
         return QUrl();
-    const auto first = std::min_element(links.cbegin(), links.cend(),
-                                        [](const QHelpLink& a, const QHelpLink& b) {
-                                            return a.title < b.title;
-                                        });
+    const auto first =
+        std::min_element(links.cbegin(), links.cend(),
+                         [](const QHelpLink& a, const QHelpLink& b) { return a.title < b.title; });
     return first->url;
 }
 
 } // namespace
 
 RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
-    : RibbonWindow()
-    , m_back(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Back.ico")), tr("Back"))
-    , m_forward(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Forward.ico")),
-                tr("Forward"))
-    , m_home(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Home.ico")), tr("Home"))
+    : RibbonWindow(),
+      m_back(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Back.ico")), tr("Back")),
+      m_forward(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Forward.ico")), tr("Forward")),
+      m_home(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Home.ico")), tr("Home"))
 {
     m_helpEngine = new QHelpEngine(collectionFile, this);
     m_helpEngine->searchEngine()->reindexDocumentation();
@@ -149,8 +147,7 @@ void RibbonHelpWindow::HelpBrowser::setSource(QUrl url)
     QTextBrowser::setSource(url);
 }
 
-void RibbonHelpWindow::HelpBrowser::doSetSource(const QUrl& name,
-                                                QTextDocument::ResourceType type)
+void RibbonHelpWindow::HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
 {
     // Relative links of a help page stay inside the collection.
     const QUrl url = name.isRelative() && !source().isEmpty() ? source().resolved(name) : name;
@@ -172,8 +169,8 @@ QVariant RibbonHelpWindow::HelpBrowser::loadResource(int type, const QUrl& name)
     // The proxy's reply holds the whole file from its construction on.
     std::unique_ptr<QNetworkReply> reply(m_window.m_contentsProxy->get(QNetworkRequest(url)));
     const QByteArray data = reply->readAll();
-    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource
-        || type == QTextDocument::MarkdownResource)
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
+        type == QTextDocument::MarkdownResource)
         return QString::fromUtf8(data);
     return data;
 }
@@ -272,10 +269,8 @@ QNetworkReply* RibbonHelpWindow::HelpContentsProxy::createRequest(Operation oper
 // --- HelpContentData
 
 RibbonHelpWindow::HelpContentData::HelpContentData(HelpContentsProxy& proxy, const QUrl& url)
-    : QNetworkReply(&proxy)
-    , m_proxy(proxy)
-    , m_data(proxy.window().helpEngine().fileData(url))
-    , m_buffer(&m_data)
+    : QNetworkReply(&proxy), m_proxy(proxy), m_data(proxy.window().helpEngine().fileData(url)),
+      m_buffer(&m_data)
 {
     m_buffer.open(QIODevice::ReadOnly);
     setOpenMode(QIODevice::ReadOnly | QIODevice::Unbuffered);

@@ -23,6 +23,8 @@ class RibbonHelpWindow::HelpBrowser : public QTextBrowser
 public:
     explicit HelpBrowser(RibbonHelpWindow& window);
 
+    RibbonHelpWindow& helpWindow() const { return m_window; }
+
     QVariant loadResource(int type, const QUrl& name) override;
 
 public slots:
@@ -66,6 +68,8 @@ class RibbonHelpWindow::SearchTab : public QWidget
 public:
     explicit SearchTab(SideBar& sideBar);
 
+    SideBar& sideBar() const { return m_sideBar; }
+
 signals:
     void linkActivated(QUrl link);
 
@@ -104,6 +108,8 @@ class RibbonHelpWindow::HelpContentData : public QNetworkReply
 
 public:
     HelpContentData(HelpContentsProxy& proxy, const QUrl& url);
+
+    HelpContentsProxy& proxy() const { return m_proxy; }
 
     qint64 bytesAvailable() const override;
     void abort() override;

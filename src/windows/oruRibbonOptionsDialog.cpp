@@ -21,8 +21,7 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
 
     m_buttonGroup = new QButtonGroup(this);
     m_buttonGroup->setExclusive(true);
-    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this,
-            &RibbonOptionsDialog::buttonClicked);
+    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this, &RibbonOptionsDialog::buttonClicked);
 
     m_mainLayout = new QVBoxLayout;
     m_contentLayout = new QHBoxLayout;
@@ -36,7 +35,8 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     m_buttonsLayout->setContentsMargins(1, 1, 1, 1);
     m_buttonsLayout->setSpacing(1);
     m_leftColumn->addLayout(m_buttonsLayout);
-    m_leftColumn->addItem(new QSpacerItem(0, 0, QSizePolicy::Ignored, QSizePolicy::MinimumExpanding));
+    m_leftColumn->addItem(
+        new QSpacerItem(0, 0, QSizePolicy::Ignored, QSizePolicy::MinimumExpanding));
     m_pageStack = new QStackedWidget(this);
     m_contentLayout->addWidget(m_pageStack);
     m_mainLayout->addLayout(m_contentLayout);

@@ -30,6 +30,8 @@ public:
     explicit RibbonOptionsDialog(RibbonMainWindow& mainWindow);
     ~RibbonOptionsDialog() override;
 
+    RibbonMainWindow& mainWindow() const { return m_mainWindow; }
+
     /// Adds a button captioned with the page's window title; the first page
     /// added becomes the current one.
     void addOptionsPage(RibbonOptionsPage* page);
@@ -83,6 +85,8 @@ class VAZAVE_EXPORT RibbonOptionsButton : public QAbstractButton
 public:
     explicit RibbonOptionsButton(RibbonOptionsDialog& dialog);
     ~RibbonOptionsButton() override;
+
+    RibbonOptionsDialog& dialog() const { return m_dialog; }
 
     QSize sizeHint() const override;
 

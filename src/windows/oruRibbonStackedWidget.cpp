@@ -13,8 +13,7 @@ RibbonStackedWidget::RibbonStackedWidget(QWidget* parent) : QWidget(parent)
 {
     m_buttonGroup = new QButtonGroup(this);
     m_buttonGroup->setExclusive(true);
-    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this,
-            &RibbonStackedWidget::buttonClicked);
+    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this, &RibbonStackedWidget::buttonClicked);
 
     m_mainLayout = new QVBoxLayout(this);
     m_contentLayout = new QVBoxLayout;

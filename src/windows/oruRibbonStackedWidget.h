@@ -56,6 +56,8 @@ public:
     explicit RibbonStackedButton(RibbonStackedWidget& stackedWidget);
     ~RibbonStackedButton() override;
 
+    RibbonStackedWidget& stackedWidget() const { return m_stackedWidget; }
+
     QSize sizeHint() const override;
 
 protected:

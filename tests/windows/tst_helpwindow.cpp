@@ -76,8 +76,10 @@ void TestHelpWindow::contentReplies_data()
     QTest::addColumn<QByteArray>("contains"); // null: not answered by the proxy
     QTest::newRow("existing") << page(QStringLiteral("Second.htm")) << false
                               << QByteArray("Saving documents.");
-    QTest::newRow("scheme case") << QUrl(page(QStringLiteral("MainPage.htm")).toString().replace(
-        QStringLiteral("qthelp"), QStringLiteral("QtHelp")))
+    QTest::newRow("scheme case") << QUrl(page(QStringLiteral("MainPage.htm"))
+                                             .toString()
+                                             .replace(QStringLiteral("qthelp"),
+                                                      QStringLiteral("QtHelp")))
                                  << false << QByteArray("Welcome.");
     QTest::newRow("missing") << page(QStringLiteral("Nowhere.htm")) << false << QByteArray("");
     QTest::newRow("post") << page(QStringLiteral("Second.htm")) << true << QByteArray();

@@ -33,8 +33,7 @@ private:
     QStringList& m_log;
 };
 
-template <class Button>
-QList<Button*> pageButtons(QWidget& owner)
+template <class Button> QList<Button*> pageButtons(QWidget& owner)
 {
     return owner.findChildren<Button*>(Qt::FindDirectChildrenOnly);
 }
