@@ -20,7 +20,7 @@ constexpr int DragDelay = 400;
 } // namespace
 
 RibbonTabBar::RibbonTabBar(RibbonMenuAction& menuAction, QWidget* parent)
-    : QWidget(parent), m_menuAction(&menuAction)
+    : QWidget(parent), m_menuAction(&menuAction), m_menuObject(&menuAction)
 {
     addAction(&menuAction);
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
@@ -250,13 +250,16 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
 
 void RibbonTabBar::actionEvent(QActionEvent* event)
 {
-    if (event->action() != m_menuAction.data())
+    // Compared as an object: the action may be inside its destructor, no
+    // longer a RibbonMenuAction.
+    if (!m_menuObject || static_cast<QObject*>(event->action()) != m_menuObject)
         return;
     switch (event->type()) {
     case QEvent::ActionRemoved:
         // Also sent from the action's own destructor: its children are gone
         // by then and must not be read.
         m_menuAction = nullptr;
+        m_menuObject = nullptr;
         Q_FALLTHROUGH();
     case QEvent::ActionAdded:
     case QEvent::ActionChanged:

@@ -71,6 +71,8 @@ private:
 
     // Guarded: the host owns the menu action and may delete it first.
     QPointer<RibbonMenuAction> m_menuAction;
+    // Identity of the menu action for its action events; never dereferenced.
+    const QObject* m_menuObject = nullptr;
     QList<QSize> m_tabSizes;
     int m_firstVisible = 0;
     int m_tabWidth = 112;
