@@ -1,6 +1,7 @@
 // The editor's application menu: file commands, a "Save As" sub-menu,
 // printing to PDF, recent files, options and exit.
 
+#include "editoroptions.h"
 #include "editorwindow.h"
 
 #include <oruRibbonApplication.h>
@@ -8,6 +9,7 @@
 #include <oruRibbonMainMenuMenuButton.h>
 #include <oruRibbonMenuAction.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonOptionsDialog.h>
 #include <oruRibbonPanelMain.h>
 #include <oruRibbonSimpleAction.h>
 
@@ -149,14 +151,7 @@ void EditorWindow::printDocument()
 
 void EditorWindow::showOptions()
 {
-    RibbonApplication* app = RibbonApplication::theApp();
-    const QStringList skins = {tr("Blue"), tr("Silver"), tr("Black")};
-    bool ok = false;
-    const QString skin = QInputDialog::getItem(this, tr("Tarnwick Options"), tr("Skin:"), skins,
-                                               qBound(0, int(app->getRibbonStyle()), 2), false,
-                                               &ok);
-    if (ok)
-        app->setRibbonStyle(RibbonApplication::eRibbonStyle(skins.indexOf(skin)));
+    createOptionsDialog(*this, m_editor)->open();
 }
 
 void EditorWindow::openApplicationMenu(bool subMenu)

@@ -1,5 +1,8 @@
 #include "editorwindow.h"
 
+#include "auxscenes.h"
+#include "editorhelp.h"
+#include "editortabs.h"
 #include "framedemo.h"
 #include "options.h"
 #include "tarnwickapp.h"
@@ -118,6 +121,7 @@ EditorWindow::EditorWindow()
     buildView();
     buildQuickAccessAndStatus();
     buildApplicationMenu();
+    attachDocumentTabs(*this);
 
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &EditorWindow::formatChanged);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &EditorWindow::cursorMoved);
@@ -376,6 +380,9 @@ void EditorWindow::buildView()
         m_skins[i]->setChecked(app->getRibbonStyle() == i);
         connect(m_skins[i], &QAction::triggered, app,
                 [app, i] { app->setRibbonStyle(RibbonApplication::eRibbonStyle(i)); });
+        // The options dialog switches the skin too.
+        connect(app, &RibbonApplication::ribbonStyleChanged, m_skins[i],
+                [app, i, this] { m_skins[i]->setChecked(app->getRibbonStyle() == i); });
     }
 
     RibbonCategoryAction* zoom = addGroup(tab, tr("Zoom"));
@@ -422,10 +429,7 @@ void EditorWindow::buildQuickAccessAndStatus()
 
     m_help = new RibbonSimpleAction(letterIcon(QColor(0x2a, 0x6a, 0xc0), QStringLiteral("?")),
                                     tr("Help"), this);
-    connect(m_help, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, tr("About Tarnwick"),
-                           tr("Tarnwick, a small rich-text editor with a ribbon."));
-    });
+    connect(m_help, &QAction::triggered, this, [this] { showTarnwickHelp(this); });
     // The find box stands in the tab row, left of the help button.
     m_find = new RibbonCatComboAction(this);
     m_find->setWidth(150);
@@ -699,7 +703,8 @@ bool isEditorScene(const QString& scene)
            scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
            scene == QLatin1String("submenu") || scene == QLatin1String("fonts") ||
-           scene == QLatin1String("statusbar") || scene == QLatin1String("menustyle");
+           scene == QLatin1String("statusbar") || scene == QLatin1String("menustyle") ||
+           isAuxScene(scene);
 }
 
 int runEditor(const DemoOptions& options)
@@ -775,6 +780,8 @@ int runEditor(const DemoOptions& options)
             QToolTip::showText(window.editor()->mapToGlobal(QPoint(560, 300)),
                                QObject::tr("Tool tips are skinned too"), &window);
         });
+    } else if (isAuxScene(scene) && !prepareAuxScene(window, scene)) {
+        return 1;
     }
     return takeShot(&window, options.shotFile);
 }

@@ -1,0 +1,125 @@
+#include "editoroptions.h"
+
+#include <oruRibbonApplication.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonOptionsDialog.h>
+#include <oruRibbonQStyle.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QSpinBox>
+#include <QStyleFactory>
+#include <QTextEdit>
+
+using namespace oru;
+
+namespace {
+
+// Skin and widget style; the controls show the current state and only Ok
+// changes it.
+class AppearancePage : public RibbonOptionsPage
+{
+    Q_OBJECT
+
+public:
+    explicit AppearancePage(RibbonOptionsDialog& dialog) : RibbonOptionsPage(dialog)
+    {
+        setWindowTitle(tr("Appearance"));
+        auto* layout = new QFormLayout(this);
+        m_skin = new QComboBox(this);
+        m_skin->addItems({tr("Blue"), tr("Silver"), tr("Black")});
+        m_skin->setCurrentIndex(qBound(0, int(RibbonApplication::theApp()->getRibbonStyle()), 2));
+        layout->addRow(tr("Colour scheme:"), m_skin);
+        m_skinnedStyle = new QCheckBox(tr("Paint standard controls in the ribbon's colours"), this);
+        m_skinnedStyle->setChecked(currentStyle() == RibbonSkinnedStyle);
+        layout->addRow(tr("Controls:"), m_skinnedStyle);
+        auto* note = new QLabel(tr("The colour scheme applies to the ribbon, the status bar "
+                                   "and every Tarnwick window."),
+                                this);
+        note->setWordWrap(true);
+        layout->addRow(note);
+    }
+
+protected:
+    void accept() override
+    {
+        RibbonApplication* app = RibbonApplication::theApp();
+        const auto skin = RibbonApplication::eRibbonStyle(m_skin->currentIndex());
+        if (skin != app->getRibbonStyle())
+            app->setRibbonStyle(skin);
+        const bool skinned = currentStyle() == RibbonSkinnedStyle;
+        if (m_skinnedStyle->isChecked() && !skinned)
+            app->setApplicationStyle(RibbonApplication::SkinnedStyle);
+        else if (!m_skinnedStyle->isChecked() && skinned)
+            QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    }
+    void reject() override {}
+
+private:
+    QComboBox* m_skin = nullptr;
+    QCheckBox* m_skinnedStyle = nullptr;
+};
+
+// Defaults of the editing area.
+class EditorPage : public RibbonOptionsPage
+{
+    Q_OBJECT
+
+public:
+    EditorPage(RibbonOptionsDialog& dialog, QTextEdit* editor)
+        : RibbonOptionsPage(dialog), m_editor(editor)
+    {
+        setWindowTitle(tr("Editor"));
+        auto* layout = new QFormLayout(this);
+        m_fontSize = new QSpinBox(this);
+        m_fontSize->setRange(6, 72);
+        m_fontSize->setSuffix(tr(" pt"));
+        layout->addRow(tr("Default font size:"), m_fontSize);
+        m_tabWidth = new QSpinBox(this);
+        m_tabWidth->setRange(1, 16);
+        m_tabWidth->setSuffix(tr(" spaces"));
+        layout->addRow(tr("Tab width:"), m_tabWidth);
+        if (m_editor) {
+            const QFont font = m_editor->document()->defaultFont();
+            m_fontSize->setValue(qRound(font.pointSizeF() > 0 ? font.pointSizeF() : 10.0));
+            const qreal space = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+            m_tabWidth->setValue(
+                qBound(1, qRound(m_editor->tabStopDistance() / qMax<qreal>(space, 1)), 16));
+        }
+    }
+
+protected:
+    void accept() override
+    {
+        if (!m_editor)
+            return;
+        QFont font = m_editor->document()->defaultFont();
+        font.setPointSize(m_fontSize->value());
+        m_editor->document()->setDefaultFont(font);
+        m_editor->setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) *
+                                     m_tabWidth->value());
+    }
+    void reject() override {}
+
+private:
+    QPointer<QTextEdit> m_editor;
+    QSpinBox* m_fontSize = nullptr;
+    QSpinBox* m_tabWidth = nullptr;
+};
+
+} // namespace
+
+RibbonOptionsDialog* createOptionsDialog(RibbonMainWindow& window, QTextEdit* editor)
+{
+    auto* dialog = new RibbonOptionsDialog(window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->addOptionsPage(new AppearancePage(*dialog));
+    dialog->addOptionsPage(new EditorPage(*dialog, editor));
+    return dialog;
+}
+
+#include "editoroptions.moc"

@@ -1,0 +1,302 @@
+#include "oruRibbonTabBar.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonMenuAction.h"
+#include "oruRibbonStyle.h"
+#include "oruRibbonSymbolButton.h"
+
+#include <QActionEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace oru {
+
+namespace {
+constexpr int ArrowAreaWidth = 74;
+constexpr int TabHeight = 16;
+constexpr int DragDelay = 400;
+} // namespace
+
+RibbonTabBar::RibbonTabBar(RibbonMenuAction& menuAction, QWidget* parent)
+    : QWidget(parent), m_menuAction(&menuAction), m_menuObject(&menuAction)
+{
+    addAction(&menuAction);
+    setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
+    setFixedHeight(TabHeight);
+
+    struct Nav
+    {
+        eSymbolType symbol;
+        int x;
+        void (RibbonTabBar::*slot)();
+    };
+    const Nav navs[] = {{NavFirst, 5, &RibbonTabBar::navFirst},
+                        {NavPrev, 21, &RibbonTabBar::navPrev},
+                        {NavNext, 37, &RibbonTabBar::navNext},
+                        {NavLast, 53, &RibbonTabBar::navLast}};
+    for (const Nav& nav : navs) {
+        auto* button = new RibbonSymbolButton(nav.symbol, this);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        button->setFixedSize(16, 16);
+        button->move(nav.x, 0);
+        connect(button, &QAbstractButton::clicked, this, nav.slot);
+    }
+
+    m_dragTimer = new QTimer(this);
+    connect(m_dragTimer.data(), &QTimer::timeout, this, &RibbonTabBar::toggleTab);
+    setAcceptDrops(true);
+}
+
+RibbonTabBar::~RibbonTabBar() = default;
+
+QSize RibbonTabBar::sizeHint() const
+{
+    return QSize(ArrowAreaWidth, TabHeight);
+}
+
+QList<QAction*> RibbonTabBar::tabActions() const
+{
+    QList<QAction*> result;
+    if (m_menuAction) {
+        for (RibbonAction* action : m_menuAction->menuActions())
+            result.append(action);
+    }
+    return result;
+}
+
+void RibbonTabBar::updateTabSizes()
+{
+    QFont bold = font();
+    bold.setWeight(QFont::Bold);
+    const QFontMetrics metrics(bold);
+    m_tabSizes.clear();
+    const QList<QAction*> actions = tabActions();
+    for (QAction* action : actions) {
+        const int w = metrics.horizontalAdvance(action->text()) + 20;
+        m_tabWidth = w;
+        m_tabSizes.append(QSize(w, TabHeight));
+    }
+    m_firstVisible = qMax(0, qMin(m_firstVisible, int(m_tabSizes.size()) - 1));
+}
+
+int RibbonTabBar::hitTab(const QPoint& p, QRect* rect) const
+{
+    const int n = int(m_tabSizes.size());
+    int x = ArrowAreaWidth;
+    for (int i = m_firstVisible; i < n; ++i) {
+        const QRect r(x, 0, m_tabSizes[i].width(), m_tabSizes[i].height());
+        if (r.contains(p)) {
+            if (rect)
+                *rect = r;
+            return i;
+        }
+        x += r.width();
+        if (x > width() - 1)
+            break;
+    }
+    return -1;
+}
+
+QRect RibbonTabBar::tabRect(const QPoint& p) const
+{
+    QRect rect;
+    hitTab(p, &rect);
+    return rect;
+}
+
+QAction* RibbonTabBar::actionByPoint(const QPoint& p) const
+{
+    const int index = hitTab(p, nullptr);
+    const QList<QAction*> actions = tabActions();
+    return index >= 0 && index < actions.size() ? actions[index] : nullptr;
+}
+
+void RibbonTabBar::activateTab(const QPoint& p)
+{
+    QAction* action = actionByPoint(p);
+    if (action && !action->isChecked())
+        action->activate(QAction::Trigger);
+}
+
+int RibbonTabBar::maxFirst() const
+{
+    const int room = width() - ArrowAreaWidth;
+    int i = int(m_tabSizes.size()) - 1;
+    int sum = 0;
+    while (i >= 1) {
+        sum += m_tabSizes[i].width();
+        if (sum >= room)
+            return i + 1;
+        i -= 1;
+    }
+    return i;
+}
+
+void RibbonTabBar::navFirst()
+{
+    m_firstVisible = 0;
+    update();
+}
+
+void RibbonTabBar::navPrev()
+{
+    const int n = int(m_tabSizes.size());
+    m_firstVisible = qMax(0, qMin(m_firstVisible - 1, n - 1));
+    update();
+}
+
+void RibbonTabBar::navNext()
+{
+    const int n = int(m_tabSizes.size());
+    m_firstVisible = qMax(0, qMin(m_firstVisible + 1, qMax(0, qMin(n - 1, maxFirst()))));
+    update();
+}
+
+void RibbonTabBar::navLast()
+{
+    const int n = int(m_tabSizes.size());
+    m_firstVisible = qMax(0, qMin(maxFirst(), n - 1));
+    update();
+}
+
+void RibbonTabBar::ensureVisible(bool isLast)
+{
+    if (isLast)
+        navFirst();
+    else
+        navNext();
+}
+
+void RibbonTabBar::ensureVisible()
+{
+    ensureVisible(false);
+}
+
+void RibbonTabBar::toggleTab()
+{
+    activateTab(m_dragPos);
+    if (m_dragTimer)
+        m_dragTimer->stop();
+}
+
+void RibbonTabBar::mousePressEvent(QMouseEvent* event)
+{
+    activateTab(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void RibbonTabBar::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // Swallowed: a double click must not reach the parent.
+}
+
+void RibbonTabBar::contextMenuEvent(QContextMenuEvent* event)
+{
+    activateTab(event->pos());
+}
+
+void RibbonTabBar::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& pixmap = skin->tabBarTabs();
+    QPainter painter(this);
+    painter.drawPixmap(QRect(0, 0, ArrowAreaWidth, TabHeight), pixmap, QRect(4, 0, 1, 16));
+
+    const QList<QAction*> actions = tabActions();
+    const int n = qMin(int(actions.size()), int(m_tabSizes.size()));
+    if (n == 0)
+        return;
+
+    // The visible tabs; the last one may be cut off at the right edge.
+    QList<QRect> rects;
+    int x = ArrowAreaWidth;
+    for (int i = m_firstVisible; i < n; ++i) {
+        rects.append(QRect(x, 0, m_tabSizes[i].width(), TabHeight));
+        x += m_tabSizes[i].width();
+        if (x >= width() - 1)
+            break;
+    }
+    const int lastVisible = m_firstVisible + int(rects.size()) - 1;
+
+    const auto drawTab = [&](const QRect& r, int y0, const QString& text) {
+        const int tx = r.x();
+        const int w = r.width();
+        painter.drawPixmap(QRect(tx, 0, 4, 16), pixmap, QRect(0, y0, 4, 16));
+        painter.drawPixmap(QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
+        painter.drawPixmap(QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
+        painter.drawText(QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15)),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextHideMnemonic,
+                         text);
+    };
+
+    painter.setPen(skin->highlightedCategoryTextColor());
+    QFont normal = font();
+    normal.setWeight(QFont::Normal);
+    painter.setFont(normal);
+    // Right to left, so each tab's right slice overlaps its right neighbour.
+    for (int i = lastVisible; i >= m_firstVisible; --i)
+        drawTab(rects[i - m_firstVisible], 0, actions[i]->text());
+
+    const int selected = m_menuAction ? int(actions.indexOf(m_menuAction->checkedAction())) : -1;
+    if (selected >= m_firstVisible && selected <= lastVisible) {
+        QFont bold = font();
+        bold.setWeight(QFont::Bold);
+        painter.setFont(bold);
+        drawTab(rects[selected - m_firstVisible], 16, actions[selected]->text());
+    }
+}
+
+void RibbonTabBar::actionEvent(QActionEvent* event)
+{
+    // Compared as an object: the action may be inside its destructor, no
+    // longer a RibbonMenuAction.
+    if (!m_menuObject || static_cast<QObject*>(event->action()) != m_menuObject)
+        return;
+    switch (event->type()) {
+    case QEvent::ActionRemoved:
+        // Also sent from the action's own destructor: its children are gone
+        // by then and must not be read.
+        m_menuAction = nullptr;
+        m_menuObject = nullptr;
+        Q_FALLTHROUGH();
+    case QEvent::ActionAdded:
+    case QEvent::ActionChanged:
+        updateTabSizes();
+        update();
+        break;
+    default:
+        break;
+    }
+}
+
+void RibbonTabBar::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->accept();
+    QWidget::dragEnterEvent(event);
+    m_dragPos = event->position().toPoint();
+    m_dragTimer->start(DragDelay);
+}
+
+void RibbonTabBar::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->accept();
+    QWidget::dragMoveEvent(event);
+    // Restart only when the pointer reached another tab: moving within one
+    // tab must not postpone its activation forever.
+    const QPoint pos = event->position().toPoint();
+    if (actionByPoint(pos) != actionByPoint(m_dragPos)) {
+        m_dragTimer->stop();
+        m_dragPos = pos;
+        m_dragTimer->start(DragDelay);
+    }
+}
+
+void RibbonTabBar::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+    QWidget::dragLeaveEvent(event);
+}
+
+} // namespace oru

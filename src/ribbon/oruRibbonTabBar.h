@@ -1,0 +1,83 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QList>
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+
+class QTimer;
+
+namespace oru {
+
+class RibbonMenuAction;
+
+/// A 16-pixel-high strip of tabs over the children of one RibbonMenuAction:
+/// one tab per child, the menu's checked child drawn as the selected tab.
+/// Four navigation buttons at the left end scroll the tabs. Pressing a tab,
+/// asking for its context menu or holding a drag over it for 400 ms triggers
+/// the tab's action.
+class VAZAVE_EXPORT RibbonTabBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RibbonTabBar(RibbonMenuAction& menuAction, QWidget* parent);
+    ~RibbonTabBar() override;
+
+    QSize sizeHint() const override;
+
+    /// Width measured for the last tab by updateTabSizes(); 112 before.
+    int tabWidth() const { return m_tabWidth; }
+    int firstVisible() const { return m_firstVisible; }
+    const QList<QSize>& tabSizes() const { return m_tabSizes; }
+
+    /// The visible tab containing @p p, or an empty rectangle.
+    QRect tabRect(const QPoint& p) const;
+    QAction* actionByPoint(const QPoint& p) const;
+    /// Triggers the tab under @p p unless it is the selected one.
+    void activateTab(const QPoint& p);
+    void updateTabSizes();
+
+public slots:
+    void ensureVisible(bool isLast);
+    void ensureVisible();
+
+private slots:
+    void navFirst();
+    void navLast();
+    void navNext();
+    void navPrev();
+    void toggleTab();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+
+private:
+    /// The tab actions; empty once the menu action is gone.
+    QList<QAction*> tabActions() const;
+    /// Index of the hit tab (or -1) and its rectangle.
+    int hitTab(const QPoint& p, QRect* rect) const;
+    /// The smallest first index that still fills the room right of the arrows.
+    int maxFirst() const;
+
+    // Guarded: the host owns the menu action and may delete it first.
+    QPointer<RibbonMenuAction> m_menuAction;
+    // Identity of the menu action for its action events; never dereferenced.
+    const QObject* m_menuObject = nullptr;
+    QList<QSize> m_tabSizes;
+    int m_firstVisible = 0;
+    int m_tabWidth = 112;
+    QPointer<QTimer> m_dragTimer;
+    QPoint m_dragPos;
+};
+
+} // namespace oru

@@ -1,0 +1,54 @@
+#include "oruPageButtonPaint_p.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonStyle.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace oru::windows {
+
+QSize pageButtonSizeHint(const QAbstractButton& button)
+{
+    const int textWidth = button.fontMetrics().horizontalAdvance(button.text());
+    return QSize(qMax(textWidth + 10, 120), 25);
+}
+
+void paintPageButton(QAbstractButton& button)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const int w = button.width();
+    const int h = button.height();
+    QPainter painter(&button);
+
+    const bool hovered =
+        button.underMouse() || button.rect().contains(button.mapFromGlobal(QCursor::pos()));
+    int frame = -1;
+    if (button.isChecked())
+        frame = 46;
+    else if (hovered)
+        frame = 23;
+    if (frame >= 0) {
+        // Nine slices: 2-pixel corners, a 50x19 middle.
+        const QPixmap& pixmap = skin->mainPanelButton();
+        const int F = frame;
+        painter.drawPixmap(QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
+        painter.drawPixmap(QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
+        painter.drawPixmap(QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));
+        painter.drawPixmap(QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 19));
+        painter.drawPixmap(QRect(2, 2, w - 4, h - 4), pixmap, QRect(2, F + 2, 50, 19));
+        painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), pixmap, QRect(52, F + 2, 2, 19));
+        painter.drawPixmap(QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 21, 2, 2));
+        painter.drawPixmap(QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
+        painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
+    }
+    painter.setPen(button.isEnabled() ? skin->highlightedCategoryTextColor()
+                                      : skin->disabledCategoryTextColor());
+    painter.setFont(button.font());
+    painter.drawText(QRect(QPoint(2, 2), QPoint(w - 3, h - 3)), Qt::AlignLeft | Qt::AlignVCenter,
+                     button.text());
+}
+
+} // namespace oru::windows

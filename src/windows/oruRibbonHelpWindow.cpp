@@ -1,0 +1,303 @@
+#include "oruRibbonHelpWindow.h"
+
+#include "oruRibbonHelpWindow_p.h"
+#include "oruRibbonToolBar.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QDesktopServices>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace oru {
+
+namespace {
+
+bool isHelpScheme(const QUrl& url)
+{
+    return url.scheme().compare(QLatin1String("qthelp"), Qt::CaseInsensitive) == 0;
+}
+
+// Of several pages for one keyword, the one first by title.
+QUrl firstLink(const QList<QHelpLink>& links)
+{
+    if (links.isEmpty())
+        return QUrl();
+    const auto first =
+        std::min_element(links.cbegin(), links.cend(),
+                         [](const QHelpLink& a, const QHelpLink& b) { return a.title < b.title; });
+    return first->url;
+}
+
+} // namespace
+
+RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
+    : RibbonWindow(),
+      m_back(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Back.ico")), tr("Back")),
+      m_forward(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Forward.ico")), tr("Forward")),
+      m_home(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Home.ico")), tr("Home"))
+{
+    m_helpEngine = new QHelpEngine(collectionFile, this);
+    m_helpEngine->searchEngine()->reindexDocumentation();
+    m_helpEngine->setupData();
+
+    m_contentsProxy = new HelpContentsProxy(*this);
+
+    m_layout = new QVBoxLayout;
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+
+    m_toolBar = new RibbonToolBar(this);
+    m_toolBar->addAction(&m_back);
+    m_toolBar->addAction(&m_forward);
+    m_toolBar->addAction(&m_home);
+    m_toolBar->setCursor(Qt::ArrowCursor);
+    m_layout->addWidget(m_toolBar);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setCursor(Qt::ArrowCursor);
+    m_layout->addWidget(m_splitter);
+
+    m_sideBar = new SideBar(*this);
+    m_splitter->addWidget(m_sideBar);
+
+    m_browser = new HelpBrowser(*this);
+    m_browser->setCursor(Qt::ArrowCursor);
+    connect(m_browser, &QTextBrowser::backwardAvailable, this,
+            &RibbonHelpWindow::updateNavigationButtons);
+    connect(&m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::forwardAvailable, this,
+            &RibbonHelpWindow::updateNavigationButtons);
+    connect(&m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    updateNavigationButtons();
+
+    m_splitter->addWidget(m_browser);
+    m_splitter->setStretchFactor(1, 1);
+    setLayout(m_layout);
+
+    connect(m_sideBar, &SideBar::linkActivated, m_browser, &HelpBrowser::setSource);
+    connect(&m_home, &QAction::triggered, this, &RibbonHelpWindow::onHome);
+}
+
+RibbonHelpWindow::~RibbonHelpWindow()
+{
+    // The widgets hold the actions; they must go before the actions do.
+    delete m_toolBar;
+    delete m_splitter;
+}
+
+QUrl RibbonHelpWindow::homeUrl() const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("qthelp"));
+    url.setHost(m_helpEngine->registeredDocumentations().value(0));
+    url.setPath(QStringLiteral("/tarnwick.doc/Help_Files/MainPage.htm"));
+    return url;
+}
+
+void RibbonHelpWindow::showHelp(QString keyword)
+{
+    show();
+    raise();
+    const QUrl url = firstLink(m_helpEngine->documentsForKeyword(keyword));
+    if (url.isValid())
+        m_browser->setSource(url);
+}
+
+void RibbonHelpWindow::showHelp(QUrl url)
+{
+    show();
+    raise();
+    m_browser->setSource(url);
+}
+
+void RibbonHelpWindow::updateNavigationButtons()
+{
+    m_forward.setEnabled(m_browser->isForwardAvailable());
+    m_back.setEnabled(m_browser->isBackwardAvailable());
+}
+
+void RibbonHelpWindow::onHome()
+{
+    m_browser->setSource(homeUrl());
+    m_helpEngine->contentWidget()->clearSelection();
+}
+
+// --- HelpBrowser
+
+RibbonHelpWindow::HelpBrowser::HelpBrowser(RibbonHelpWindow& window)
+    : QTextBrowser(&window), m_window(window)
+{
+    setOpenLinks(true);
+    setOpenExternalLinks(false);
+}
+
+void RibbonHelpWindow::HelpBrowser::setSource(QUrl url)
+{
+    QTextBrowser::setSource(url);
+}
+
+void RibbonHelpWindow::HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    // Relative links of a help page stay inside the collection.
+    const QUrl url = name.isRelative() && !source().isEmpty() ? source().resolved(name) : name;
+    if (!url.scheme().isEmpty() && !isHelpScheme(url)) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    QTextBrowser::doSetSource(url, type);
+}
+
+QVariant RibbonHelpWindow::HelpBrowser::loadResource(int type, const QUrl& name)
+{
+    // Relative references resolve against the page being shown.
+    QUrl url = name;
+    if (url.isRelative())
+        url = source().resolved(url);
+    if (!isHelpScheme(url))
+        return QVariant();
+    // The proxy's reply holds the whole file from its construction on.
+    std::unique_ptr<QNetworkReply> reply(m_window.m_contentsProxy->get(QNetworkRequest(url)));
+    const QByteArray data = reply->readAll();
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
+        type == QTextDocument::MarkdownResource)
+        return QString::fromUtf8(data);
+    return data;
+}
+
+// --- SideBar
+
+RibbonHelpWindow::SideBar::SideBar(RibbonHelpWindow& window)
+    : RibbonChildWindow(nullptr), m_window(window)
+{
+    setWindowTitle(tr("Sidebar"));
+    setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
+
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_tabWidget = new QTabWidget(this);
+    m_layout->addWidget(m_tabWidget);
+
+    QHelpEngine& engine = *window.m_helpEngine;
+    QHelpContentWidget* contents = engine.contentWidget();
+    contents->setExpandsOnDoubleClick(true);
+    // The model is filled in the background; open the top level once it is.
+    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(0); });
+    connect(contents, &QHelpContentWidget::clicked, this, &SideBar::expandOnSingleClick);
+    connect(contents, &QHelpContentWidget::linkActivated, this, &SideBar::linkActivated);
+    m_tabWidget->addTab(contents, tr("Contents"));
+
+    QHelpIndexWidget* index = engine.indexWidget();
+    connect(index, &QHelpIndexWidget::documentActivated, this, &SideBar::onLinkActivated);
+    connect(index, &QHelpIndexWidget::documentsActivated, this, &SideBar::onLinksActivated);
+    m_tabWidget->addTab(index, tr("Index"));
+
+    m_searchTab = new SearchTab(*this);
+    const QVariant locale = qApp->property("locale");
+    if (locale.canConvert<QLocale>())
+        m_searchTab->setLocale(locale.toLocale());
+    connect(m_searchTab, &SearchTab::linkActivated, this, &SideBar::linkActivated);
+    m_tabWidget->addTab(m_searchTab, tr("Search"));
+}
+
+void RibbonHelpWindow::SideBar::onLinkActivated(const QHelpLink& link, const QString&)
+{
+    emit linkActivated(link.url);
+}
+
+void RibbonHelpWindow::SideBar::onLinksActivated(const QList<QHelpLink>& links, const QString&)
+{
+    // A keyword with several pages opens the first rather than nothing.
+    const QUrl url = firstLink(links);
+    if (url.isValid())
+        emit linkActivated(url);
+}
+
+void RibbonHelpWindow::SideBar::expandOnSingleClick(const QModelIndex& index)
+{
+    QHelpContentModel* model = m_window.m_helpEngine->contentModel();
+    if (QHelpContentItem* item = model->contentItemAt(index))
+        emit linkActivated(item->url());
+}
+
+// --- SearchTab
+
+RibbonHelpWindow::SearchTab::SearchTab(SideBar& sideBar) : QWidget(&sideBar), m_sideBar(sideBar)
+{
+    QHelpSearchEngine* search = sideBar.helpWindow().helpEngine().searchEngine();
+    m_layout = new QVBoxLayout(this);
+    m_layout->addWidget(search->queryWidget());
+    m_layout->addWidget(search->resultWidget());
+    connect(search->queryWidget(), &QHelpSearchQueryWidget::search, this, &SearchTab::doSearch);
+    connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
+            &SearchTab::linkActivated);
+}
+
+void RibbonHelpWindow::SearchTab::doSearch()
+{
+    QHelpSearchEngine* search = m_sideBar.helpWindow().helpEngine().searchEngine();
+    search->search(search->queryWidget()->searchInput());
+}
+
+// --- HelpContentsProxy
+
+RibbonHelpWindow::HelpContentsProxy::HelpContentsProxy(RibbonHelpWindow& window)
+    : QNetworkAccessManager(&window), m_window(window)
+{
+}
+
+QNetworkReply* RibbonHelpWindow::HelpContentsProxy::createRequest(Operation operation,
+                                                                  const QNetworkRequest& request,
+                                                                  QIODevice* outgoingData)
+{
+    if (isHelpScheme(request.url()) && operation == GetOperation)
+        return new HelpContentData(*this, request.url());
+    return QNetworkAccessManager::createRequest(operation, request, outgoingData);
+}
+
+// --- HelpContentData
+
+RibbonHelpWindow::HelpContentData::HelpContentData(HelpContentsProxy& proxy, const QUrl& url)
+    : QNetworkReply(&proxy), m_proxy(proxy), m_data(proxy.window().helpEngine().fileData(url)),
+      m_buffer(&m_data)
+{
+    m_buffer.open(QIODevice::ReadOnly);
+    setOpenMode(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    setUrl(url);
+    QTimer::singleShot(0, this, &HelpContentData::dataReady);
+}
+
+void RibbonHelpWindow::HelpContentData::dataReady()
+{
+    const qint64 n = m_buffer.bytesAvailable();
+    emit downloadProgress(0, n);
+    emit downloadProgress(n, n);
+    emit readyRead();
+    setFinished(true);
+    emit finished();
+}
+
+qint64 RibbonHelpWindow::HelpContentData::bytesAvailable() const
+{
+    return m_buffer.bytesAvailable();
+}
+
+qint64 RibbonHelpWindow::HelpContentData::readData(char* data, qint64 maxSize)
+{
+    return m_buffer.read(data, maxSize);
+}
+
+void RibbonHelpWindow::HelpContentData::abort() {}
+
+} // namespace oru

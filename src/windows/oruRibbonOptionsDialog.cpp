@@ -1,0 +1,129 @@
+#include "oruRibbonOptionsDialog.h"
+
+#include "oruPageButtonPaint_p.h"
+#include "oruRibbonMainWindow.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QStackedWidget>
+
+namespace oru {
+
+RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
+    : QDialog(&mainWindow), m_mainWindow(mainWindow)
+{
+    setFixedSize(655, 396);
+    setWindowTitle(QStringLiteral("Tarnwick") + QChar(0x2122) + QLatin1Char(' ') + tr("Options:"));
+
+    m_buttonGroup = new QButtonGroup(this);
+    m_buttonGroup->setExclusive(true);
+    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this, &RibbonOptionsDialog::buttonClicked);
+
+    m_mainLayout = new QVBoxLayout;
+    m_contentLayout = new QHBoxLayout;
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
+    m_contentLayout->setSpacing(10);
+    m_leftColumn = new QVBoxLayout;
+    m_leftColumn->setContentsMargins(0, 0, 0, 0);
+    m_leftColumn->setSpacing(0);
+    m_contentLayout->addLayout(m_leftColumn);
+    m_buttonsLayout = new QVBoxLayout;
+    m_buttonsLayout->setContentsMargins(1, 1, 1, 1);
+    m_buttonsLayout->setSpacing(1);
+    m_leftColumn->addLayout(m_buttonsLayout);
+    m_leftColumn->addItem(
+        new QSpacerItem(0, 0, QSizePolicy::Ignored, QSizePolicy::MinimumExpanding));
+    m_pageStack = new QStackedWidget(this);
+    m_contentLayout->addWidget(m_pageStack);
+    m_mainLayout->addLayout(m_contentLayout);
+
+    m_buttonBox = new QDialogButtonBox(Qt::Horizontal, this);
+    m_buttonBox->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
+    m_buttonBox->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    connect(m_buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_mainLayout->addWidget(m_buttonBox);
+    setLayout(m_mainLayout);
+
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+RibbonOptionsDialog::~RibbonOptionsDialog() = default;
+
+void RibbonOptionsDialog::addOptionsPage(RibbonOptionsPage* page)
+{
+    if (!page)
+        return;
+    auto* button = new RibbonOptionsButton(*this);
+    button->setText(page->windowTitle());
+    m_buttonGroup->addButton(button);
+    m_buttonsLayout->addWidget(button);
+
+    m_pages.insert(button, page);
+    m_pageStack->addWidget(page);
+    if (m_buttonGroup->buttons().size() == 1)
+        button->click();
+
+    connect(m_buttonBox, &QDialogButtonBox::accepted, page, &RibbonOptionsPage::accept);
+    connect(m_buttonBox, &QDialogButtonBox::rejected, page, &RibbonOptionsPage::reject);
+}
+
+void RibbonOptionsDialog::removeOptionsPage(RibbonOptionsPage*) {}
+
+void RibbonOptionsDialog::buttonClicked(QAbstractButton* button)
+{
+    auto* optionsButton = qobject_cast<RibbonOptionsButton*>(button);
+    if (!optionsButton)
+        return;
+    if (RibbonOptionsPage* page = m_pages.value(optionsButton))
+        m_pageStack->setCurrentWidget(page);
+}
+
+void RibbonOptionsDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::gray);
+    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
+    const QRect column = m_leftColumn->geometry();
+    painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
+    const QRect stack = m_pageStack->geometry();
+    painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
+}
+
+RibbonOptionsPage::RibbonOptionsPage(RibbonOptionsDialog& dialog)
+    : QWidget(&dialog), m_dialog(dialog)
+{
+    QPalette pal = palette();
+    pal.setBrush(QPalette::All, QPalette::Window, QBrush(Qt::white, Qt::SolidPattern));
+    setPalette(pal);
+}
+
+RibbonOptionsPage::~RibbonOptionsPage() = default;
+
+RibbonOptionsButton::RibbonOptionsButton(RibbonOptionsDialog& dialog)
+    : QAbstractButton(&dialog), m_dialog(dialog)
+{
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    setCheckable(true);
+    // Enter and leave repaint the hover frame.
+    setAttribute(Qt::WA_Hover);
+}
+
+RibbonOptionsButton::~RibbonOptionsButton() = default;
+
+QSize RibbonOptionsButton::sizeHint() const
+{
+    return windows::pageButtonSizeHint(*this);
+}
+
+void RibbonOptionsButton::paintEvent(QPaintEvent*)
+{
+    windows::paintPageButton(*this);
+}
+
+} // namespace oru

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QMap>
+
+class QAbstractButton;
+class QButtonGroup;
+class QDialogButtonBox;
+class QHBoxLayout;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace oru {
+
+class RibbonMainWindow;
+class RibbonOptionsButton;
+class RibbonOptionsPage;
+
+/// A fixed-size dialog with a column of page buttons on the left, a stack of
+/// option pages on the right and Ok/Cancel below. Ok and Cancel are passed to
+/// every page, in the order the pages were added.
+class VAZAVE_EXPORT RibbonOptionsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonOptionsDialog(RibbonMainWindow& mainWindow);
+    ~RibbonOptionsDialog() override;
+
+    RibbonMainWindow& mainWindow() const { return m_mainWindow; }
+
+    /// Adds a button captioned with the page's window title; the first page
+    /// added becomes the current one.
+    void addOptionsPage(RibbonOptionsPage* page);
+    /// Pages stay for the dialog's lifetime: this does nothing.
+    void removeOptionsPage(RibbonOptionsPage* page);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private slots:
+    void buttonClicked(QAbstractButton* button);
+
+private:
+    RibbonMainWindow& m_mainWindow;
+    QMap<RibbonOptionsButton*, RibbonOptionsPage*> m_pages;
+    QVBoxLayout* m_mainLayout = nullptr;
+    QHBoxLayout* m_contentLayout = nullptr;
+    QVBoxLayout* m_buttonsLayout = nullptr;
+    QVBoxLayout* m_leftColumn = nullptr;
+    QButtonGroup* m_buttonGroup = nullptr;
+    QStackedWidget* m_pageStack = nullptr;
+    QDialogButtonBox* m_buttonBox = nullptr;
+};
+
+/// Base of the host's option pages: accept() applies what the page shows,
+/// reject() discards it.
+class VAZAVE_EXPORT RibbonOptionsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonOptionsPage(RibbonOptionsDialog& dialog);
+    ~RibbonOptionsPage() override;
+
+    RibbonOptionsDialog& dialog() const { return m_dialog; }
+
+protected slots:
+    virtual void accept() = 0;
+    virtual void reject() = 0;
+
+private:
+    friend class RibbonOptionsDialog;
+    RibbonOptionsDialog& m_dialog;
+};
+
+/// The page button of the options dialog.
+class VAZAVE_EXPORT RibbonOptionsButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonOptionsButton(RibbonOptionsDialog& dialog);
+    ~RibbonOptionsButton() override;
+
+    RibbonOptionsDialog& dialog() const { return m_dialog; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    RibbonOptionsDialog& m_dialog;
+};
+
+} // namespace oru

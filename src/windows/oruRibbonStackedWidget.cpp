@@ -1,0 +1,110 @@
+#include "oruRibbonStackedWidget.h"
+
+#include "oruPageButtonPaint_p.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QPainter>
+#include <QStackedWidget>
+
+namespace oru {
+
+RibbonStackedWidget::RibbonStackedWidget(QWidget* parent) : QWidget(parent)
+{
+    m_buttonGroup = new QButtonGroup(this);
+    m_buttonGroup->setExclusive(true);
+    connect(m_buttonGroup, &QButtonGroup::buttonClicked, this, &RibbonStackedWidget::buttonClicked);
+
+    m_mainLayout = new QVBoxLayout(this);
+    m_contentLayout = new QVBoxLayout;
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
+    m_contentLayout->setSpacing(10);
+    m_pageStack = new QStackedWidget(this);
+    m_contentLayout->addWidget(m_pageStack);
+    m_buttonColumn = new QVBoxLayout;
+    m_buttonColumn->setContentsMargins(0, 0, 0, 0);
+    m_buttonColumn->setSpacing(0);
+    m_contentLayout->addLayout(m_buttonColumn);
+    m_buttonsLayout = new QVBoxLayout;
+    m_buttonsLayout->setContentsMargins(1, 1, 1, 1);
+    m_buttonsLayout->setSpacing(1);
+    m_buttonColumn->addLayout(m_buttonsLayout);
+    m_mainLayout->addLayout(m_contentLayout);
+}
+
+RibbonStackedWidget::~RibbonStackedWidget() = default;
+
+void RibbonStackedWidget::addItem(QWidget* page, QString caption)
+{
+    if (!page)
+        return;
+    auto* button = new RibbonStackedButton(*this);
+    button->setText(caption);
+    m_buttonGroup->addButton(button);
+    m_buttonsLayout->addWidget(button);
+
+    m_pages.insert(button, page);
+    m_pageStack->addWidget(page);
+    if (m_buttonGroup->buttons().size() == 1)
+        button->click();
+}
+
+void RibbonStackedWidget::setCurrentWidget(QWidget* page)
+{
+    if (!page)
+        return;
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+        if (it.value() == page) {
+            it.key()->click();
+            return;
+        }
+    }
+}
+
+QWidget* RibbonStackedWidget::currentWidget() const
+{
+    return m_pageStack->currentWidget();
+}
+
+void RibbonStackedWidget::buttonClicked(QAbstractButton* button)
+{
+    auto* stackedButton = qobject_cast<RibbonStackedButton*>(button);
+    if (!stackedButton)
+        return;
+    if (QWidget* page = m_pages.value(stackedButton))
+        m_pageStack->setCurrentWidget(page);
+}
+
+void RibbonStackedWidget::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::gray);
+    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
+    const QRect column = m_buttonColumn->geometry();
+    painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
+    const QRect stack = m_pageStack->geometry();
+    painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
+}
+
+RibbonStackedButton::RibbonStackedButton(RibbonStackedWidget& stackedWidget)
+    : QAbstractButton(&stackedWidget), m_stackedWidget(stackedWidget)
+{
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    setCheckable(true);
+    setAttribute(Qt::WA_Hover);
+}
+
+RibbonStackedButton::~RibbonStackedButton() = default;
+
+QSize RibbonStackedButton::sizeHint() const
+{
+    return windows::pageButtonSizeHint(*this);
+}
+
+void RibbonStackedButton::paintEvent(QPaintEvent*)
+{
+    windows::paintPageButton(*this);
+}
+
+} // namespace oru

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QAbstractButton>
+#include <QMap>
+#include <QWidget>
+
+class QButtonGroup;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace oru {
+
+class RibbonStackedButton;
+
+/// A stack of pages with a column of page buttons below it, painted like the
+/// options dialog. Clicking a page's button shows the page.
+class VAZAVE_EXPORT RibbonStackedWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonStackedWidget(QWidget* parent);
+    ~RibbonStackedWidget() override;
+
+    /// Adds @p page with a button captioned @p caption; the first page added
+    /// becomes the current one. The stack takes the page as its child.
+    void addItem(QWidget* page, QString caption);
+    /// Shows @p page if it was added; otherwise nothing changes.
+    void setCurrentWidget(QWidget* page);
+    QWidget* currentWidget() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private slots:
+    void buttonClicked(QAbstractButton* button);
+
+private:
+    QMap<RibbonStackedButton*, QWidget*> m_pages;
+    QVBoxLayout* m_mainLayout = nullptr;
+    QVBoxLayout* m_contentLayout = nullptr;
+    QVBoxLayout* m_buttonsLayout = nullptr;
+    QVBoxLayout* m_buttonColumn = nullptr;
+    QButtonGroup* m_buttonGroup = nullptr;
+    QStackedWidget* m_pageStack = nullptr;
+};
+
+/// The page button of RibbonStackedWidget.
+class VAZAVE_EXPORT RibbonStackedButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonStackedButton(RibbonStackedWidget& stackedWidget);
+    ~RibbonStackedButton() override;
+
+    RibbonStackedWidget& stackedWidget() const { return m_stackedWidget; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    RibbonStackedWidget& m_stackedWidget;
+};
+
+} // namespace oru

@@ -1,0 +1,279 @@
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <oruRibbonMenuAction.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStyle.h>
+#include <oruRibbonTabBar.h>
+
+#include <QContextMenuEvent>
+#include <QMimeData>
+
+#include <memory>
+
+using namespace oru;
+
+namespace {
+
+// An exclusive menu action with one checkable child per text, the first
+// checked.
+struct Tabs
+{
+    explicit Tabs(const QStringList& texts)
+    {
+        menu.setExclusive(true);
+        for (const QString& text : texts) {
+            auto* action = new RibbonSimpleAction(text, &menu);
+            action->setCheckable(true);
+            children << action;
+            menu.addAction(action);
+        }
+        if (!children.isEmpty())
+            children.first()->setChecked(true);
+    }
+    RibbonMenuAction menu{QStringLiteral("tabs"), nullptr};
+    QList<RibbonSimpleAction*> children;
+};
+
+QList<int> boldWidths(const QWidget& bar, const QStringList& texts)
+{
+    QFont bold = bar.font();
+    bold.setWeight(QFont::Bold);
+    const QFontMetrics metrics(bold);
+    QList<int> widths;
+    for (const QString& text : texts)
+        widths << metrics.horizontalAdvance(text) + 20;
+    return widths;
+}
+
+void nav(RibbonTabBar& bar, const char* slot)
+{
+    QVERIFY(QMetaObject::invokeMethod(&bar, slot));
+}
+
+QStringList numbered(int n)
+{
+    QStringList texts;
+    for (int i = 0; i < n; ++i)
+        texts << QStringLiteral("Document %1").arg(i * 7);
+    return texts;
+}
+
+const QStringList five = {QStringLiteral("File"), QStringLiteral("Edit"),
+                          QStringLiteral("Document number two"), QStringLiteral("x"),
+                          QStringLiteral("Long caption here")};
+
+} // namespace
+
+class TestTabBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void navigation_data();
+    void navigation();
+    void hitTesting();
+    void activation();
+    void dragHover();
+    void painting();
+};
+
+void TestTabBar::navigation_data()
+{
+    // room = sum of the widths of the last `lastK` tabs + delta; `last` is the
+    // first index navLast() and the end of navNext() steps settle on.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("lastK");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("last");
+    QTest::newRow("none") << QStringList() << 0 << 100 << 0;
+    QTest::newRow("one tab, no room") << QStringList{QStringLiteral("Only")} << 0 << 0 << 0;
+    QTest::newRow("5, no room") << five << 0 << 0 << 4;
+    QTest::newRow("5, room = last") << five << 1 << 0 << 4;
+    QTest::newRow("5, room = last + 1") << five << 1 << 1 << 4;
+    QTest::newRow("5, room = last two - 1") << five << 2 << -1 << 4;
+    QTest::newRow("5, room = last two + 1") << five << 2 << 1 << 3;
+    QTest::newRow("5, room = last four") << five << 4 << 0 << 2;
+    QTest::newRow("5, room = last four + 1") << five << 4 << 1 << 0;
+    QTest::newRow("5, all fit") << five << 5 << 0 << 0;
+    QTest::newRow("12, room = last three") << numbered(12) << 3 << 0 << 10;
+    QTest::newRow("12, room = last three + 1") << numbered(12) << 3 << 1 << 9;
+    QTest::newRow("12, room = last eleven + 1") << numbered(12) << 11 << 1 << 0;
+}
+
+void TestTabBar::navigation()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, lastK);
+    QFETCH(int, delta);
+    QFETCH(int, last);
+    Tabs tabs(texts);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    QCOMPARE(bar.sizeHint(), QSize(74, 16));
+    QCOMPARE(bar.height(), 16);
+
+    const QList<int> widths = boldWidths(bar, texts);
+    QList<QSize> sizes;
+    for (int w : widths)
+        sizes << QSize(w, 16);
+    QCOMPARE(bar.tabSizes(), sizes);
+    QCOMPARE(bar.tabWidth(), widths.isEmpty() ? 112 : widths.last());
+
+    int room = delta;
+    for (int k = 0; k < lastK; ++k)
+        room += widths[widths.size() - 1 - k];
+    bar.resize(74 + room, 16);
+
+    nav(bar, "navLast");
+    QCOMPARE(bar.firstVisible(), last);
+    nav(bar, "navFirst");
+    QCOMPARE(bar.firstVisible(), 0);
+    for (int step = 1; step <= texts.size() + 1; ++step) {
+        nav(bar, "navNext");
+        QCOMPARE(bar.firstVisible(), qMin(step, last));
+    }
+    for (int step = 1; step <= last + 1; ++step) {
+        nav(bar, "navPrev");
+        QCOMPARE(bar.firstVisible(), qMax(0, last - step));
+    }
+    bar.ensureVisible();
+    QCOMPARE(bar.firstVisible(), qMin(1, last));
+}
+
+void TestTabBar::hitTesting()
+{
+    auto tabs = std::make_unique<Tabs>(five);
+    RibbonTabBar bar(tabs->menu, nullptr);
+    const QList<int> w = boldWidths(bar, five);
+    // Tabs 0 and 1 fit, tab 2 is cut off 10 pixels into it.
+    bar.resize(74 + w[0] + w[1] + 10, 16);
+    const int x2 = 74 + w[0] + w[1];
+
+    QCOMPARE(bar.actionByPoint(QPoint(73, 5)), nullptr);
+    QCOMPARE(bar.tabRect(QPoint(73, 5)), QRect());
+    QCOMPARE(bar.actionByPoint(QPoint(73 + w[0], 15)), tabs->children[0]);
+    QCOMPARE(bar.actionByPoint(QPoint(74 + w[0], 0)), tabs->children[1]);
+    QCOMPARE(bar.actionByPoint(QPoint(x2 + 5, 5)), tabs->children[2]);
+    QCOMPARE(bar.tabRect(QPoint(x2 + 5, 5)), QRect(x2, 0, w[2], 16));
+    // The walk ends at the cut-off tab: nothing right of it is hit.
+    QCOMPARE(bar.actionByPoint(QPoint(x2 + w[2] + 1, 5)), nullptr);
+
+    nav(bar, "navNext");
+    QCOMPARE(bar.actionByPoint(QPoint(74, 5)), tabs->children[1]);
+    QCOMPARE(bar.tabRect(QPoint(74, 5)), QRect(74, 0, w[1], 16));
+
+    tabs->menu.removeAction(tabs->children[1]);
+    QCOMPARE(bar.actionByPoint(QPoint(74, 5)), tabs->children[2]);
+    nav(bar, "navLast");
+    QCOMPARE(bar.firstVisible(), 3);
+    delete tabs->children[4];
+    QCOMPARE(bar.firstVisible(), 2);
+    for (RibbonSimpleAction* child : {tabs->children[0], tabs->children[2], tabs->children[3]})
+        tabs->menu.removeAction(child);
+    QCOMPARE(bar.firstVisible(), 0);
+    QCOMPARE(bar.actionByPoint(QPoint(80, 5)), nullptr);
+
+    // The menu action may go first.
+    tabs.reset();
+    QCOMPARE(bar.actionByPoint(QPoint(80, 5)), nullptr);
+    nav(bar, "navLast");
+    bar.repaint();
+}
+
+void TestTabBar::activation()
+{
+    Tabs tabs(five);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    bar.resize(800, 16);
+    const QList<int> w = boldWidths(bar, five);
+    QSignalSpy first(tabs.children[0], &QAction::triggered);
+    QSignalSpy second(tabs.children[1], &QAction::triggered);
+    QSignalSpy third(tabs.children[2], &QAction::triggered);
+
+    oru::test::mousePress(&bar, QPoint(80, 5));
+    QCOMPARE(first.count(), 0);
+    QCOMPARE(tabs.menu.checkedAction(), tabs.children[0]);
+    oru::test::mousePress(&bar, QPoint(74 + w[0] + 2, 5));
+    QCOMPARE(second.count(), 1);
+    QCOMPARE(tabs.menu.checkedAction(), tabs.children[1]);
+    QVERIFY(!tabs.children[0]->isChecked());
+    oru::test::mouseDoubleClick(&bar, QPoint(74 + w[0] + w[1] + 2, 5));
+    QCOMPARE(third.count(), 0);
+
+    const QPoint onThird(74 + w[0] + w[1] + 2, 5);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, onThird, bar.mapToGlobal(onThird));
+    QCoreApplication::sendEvent(&bar, &menu);
+    QCOMPARE(third.count(), 1);
+    QCOMPARE(tabs.menu.checkedAction(), tabs.children[2]);
+}
+
+void TestTabBar::dragHover()
+{
+    Tabs tabs(five);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    bar.resize(800, 16);
+    const QList<int> w = boldWidths(bar, five);
+    auto* timer = bar.findChild<QTimer*>();
+    QVERIFY(timer);
+    QSignalSpy second(tabs.children[1], &QAction::triggered);
+    QSignalSpy third(tabs.children[2], &QAction::triggered);
+    QMimeData mime;
+    mime.setText(QStringLiteral("dragged"));
+
+    const QPoint onSecond(74 + w[0] + 2, 5);
+    QDragEnterEvent enter(onSecond, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&bar, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(timer->interval(), 400);
+
+    // Moving within the tab keeps the running timer; moving onto another
+    // tab starts it again for that tab.
+    QTest::qSleep(200); // no event processing: the timer cannot fire meanwhile
+    QDragMoveEvent within(onSecond + QPoint(3, 0), Qt::CopyAction, &mime, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(&bar, &within);
+    QVERIFY(timer->remainingTime() < 300);
+    const QPoint onThird(74 + w[0] + w[1] + 2, 5);
+    QDragMoveEvent onto(onThird, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&bar, &onto);
+    QVERIFY(timer->remainingTime() > 300);
+
+    QTRY_COMPARE_WITH_TIMEOUT(third.count(), 1, 2000);
+    QCOMPARE(second.count(), 0);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(tabs.menu.checkedAction(), tabs.children[2]);
+}
+
+void TestTabBar::painting()
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& tabsPixmap = skin->tabBarTabs();
+    Tabs tabs({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+    tabs.children[1]->setChecked(true);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    const QList<int> w = boldWidths(bar, {QStringLiteral("One"), QStringLiteral("Two")});
+    bar.resize(74 + w[0] + w[1] + 10, 16);
+    oru::test::PaintRecorder recorder;
+    bar.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const auto draws = recorder.pixmapRects(tabsPixmap);
+    // Background, three normal tabs right to left, the selected one on top.
+    QCOMPARE(draws.size(), 1 + 3 * 3 + 3);
+    QCOMPARE(draws[0], qMakePair(QRect(0, 0, 74, 16), QRect(4, 0, 1, 16)));
+    const int x1 = 74 + w[0];
+    const int x2 = x1 + w[1];
+    QCOMPARE(draws[1], qMakePair(QRect(x2, 0, 4, 16), QRect(0, 0, 4, 16)));
+    QCOMPARE(draws[8], qMakePair(QRect(78, 0, w[0] - 9, 16), QRect(4, 0, 1, 16)));
+    QCOMPARE(draws[9], qMakePair(QRect(74 + w[0] - 5, 0, 16, 16), QRect(5, 0, 16, 16)));
+    QCOMPARE(draws[10], qMakePair(QRect(x1, 0, 4, 16), QRect(0, 16, 4, 16)));
+    QCOMPARE(draws[12], qMakePair(QRect(x2 - 5, 0, 16, 16), QRect(5, 16, 16, 16)));
+    const auto texts = recorder.ops(oru::test::PaintOp::Text);
+    QCOMPARE(recorder.texts(), (QStringList{QStringLiteral("Three"), QStringLiteral("Two"),
+                                            QStringLiteral("One"), QStringLiteral("Two")}));
+    QVERIFY(!texts[2].font.bold());
+    QVERIFY(texts[3].font.bold());
+    QCOMPARE(texts[3].pen.color(), skin->highlightedCategoryTextColor());
+}
+
+ORU_TEST_MAIN(TestTabBar)
+#include "tst_tabbar.moc"

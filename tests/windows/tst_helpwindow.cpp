@@ -1,0 +1,181 @@
+#include "oruTestApp.h"
+
+#include <oruRibbonHelpWindow.h>
+#include <oruRibbonToolBar.h>
+
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+using namespace oru;
+
+namespace {
+
+const QString helpHost = QStringLiteral("org.vazave.helptest");
+
+QUrl page(const QString& file)
+{
+    return QUrl(QStringLiteral("qthelp://%1/tarnwick.doc/Help_Files/%2").arg(helpHost, file));
+}
+
+} // namespace
+
+class TestHelpWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void contentReplies_data();
+    void contentReplies();
+    void showHelpByKeyword();
+    void navigation();
+    void sideBar();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_collection;
+    std::unique_ptr<RibbonHelpWindow> m_window;
+    QTextBrowser* m_browser = nullptr;
+};
+
+void TestHelpWindow::initTestCase()
+{
+    // A private copy: the help engine writes its search index next to the
+    // collection.
+    QVERIFY(m_dir.isValid());
+    const QString source = QStringLiteral(HELP_COLLECTION);
+    m_collection = m_dir.filePath(QStringLiteral("test.qhc"));
+    QVERIFY(QFile::copy(source, m_collection));
+    QVERIFY(QFile::copy(QFileInfo(source).dir().filePath(QStringLiteral("test.qch")),
+                        m_dir.filePath(QStringLiteral("test.qch"))));
+}
+
+void TestHelpWindow::init()
+{
+    m_window = std::make_unique<RibbonHelpWindow>(m_collection);
+    m_browser = m_window->findChild<QTextBrowser*>();
+    QVERIFY(m_browser);
+}
+
+void TestHelpWindow::cleanup()
+{
+    m_window.reset();
+}
+
+void TestHelpWindow::contentReplies_data()
+{
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QByteArray>("contains"); // null: not answered by the proxy
+    QTest::newRow("existing") << page(QStringLiteral("Second.htm")) << false
+                              << QByteArray("Saving documents.");
+    QTest::newRow("scheme case") << QUrl(page(QStringLiteral("MainPage.htm"))
+                                             .toString()
+                                             .replace(QStringLiteral("qthelp"),
+                                                      QStringLiteral("QtHelp")))
+                                 << false << QByteArray("Welcome.");
+    QTest::newRow("missing") << page(QStringLiteral("Nowhere.htm")) << false << QByteArray("");
+    QTest::newRow("post") << page(QStringLiteral("Second.htm")) << true << QByteArray();
+    QTest::newRow("file scheme") << QUrl(QStringLiteral("file:///nonexistent/vazave.htm")) << false
+                                 << QByteArray();
+}
+
+void TestHelpWindow::contentReplies()
+{
+    QFETCH(QUrl, url);
+    QFETCH(bool, post);
+    QFETCH(QByteArray, contains);
+    auto* proxy = m_window->findChild<QNetworkAccessManager*>();
+    QVERIFY(proxy);
+    std::unique_ptr<QNetworkReply> reply(post ? proxy->post(QNetworkRequest(url), QByteArray("x"))
+                                              : proxy->get(QNetworkRequest(url)));
+    const bool ours = QByteArray(reply->metaObject()->className()).endsWith("HelpContentData");
+    QCOMPARE(ours, !contains.isNull());
+    if (!ours)
+        return;
+    QSignalSpy progress(reply.get(), &QNetworkReply::downloadProgress);
+    QSignalSpy ready(reply.get(), &QNetworkReply::readyRead);
+    QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+    QVERIFY(!reply->isFinished());
+    QVERIFY(finished.wait(2000));
+    const qint64 n = m_window->helpEngine().fileData(url).size();
+    QCOMPARE(contains.isEmpty(), n == 0);
+    QCOMPARE(progress.count(), 2);
+    QCOMPARE(progress[0], (QVariantList{qint64(0), n}));
+    QCOMPARE(progress[1], (QVariantList{n, n}));
+    QCOMPARE(ready.count(), 1);
+    QVERIFY(reply->isFinished());
+    QCOMPARE(reply->error(), QNetworkReply::NoError);
+    const QByteArray data = reply->readAll();
+    QCOMPARE(data.size(), n);
+    QVERIFY(data.contains(contains));
+}
+
+void TestHelpWindow::showHelpByKeyword()
+{
+    QCOMPARE(m_window->homeUrl(), page(QStringLiteral("MainPage.htm")));
+    QVERIFY(!m_window->isVisible());
+    m_window->showHelp(QStringLiteral("saving"));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
+    QVERIFY(m_browser->toPlainText().contains(QStringLiteral("Saving documents.")));
+
+    m_window->hide();
+    m_window->showHelp(QStringLiteral("no such keyword"));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
+}
+
+void TestHelpWindow::navigation()
+{
+    auto* toolBar = m_window->findChild<RibbonToolBar*>();
+    QVERIFY(toolBar);
+    const QList<QAction*> actions = toolBar->actions();
+    QCOMPARE(actions.size(), 3);
+    QAction* back = actions[0];
+    QAction* forward = actions[1];
+    QAction* home = actions[2];
+    QCOMPARE(home->text(), QStringLiteral("Home"));
+
+    const auto check = [&](const QString& file, bool canBack, bool canForward) {
+        QCOMPARE(m_browser->source(), page(file));
+        QCOMPARE(back->isEnabled(), canBack);
+        QCOMPARE(forward->isEnabled(), canForward);
+    };
+    home->trigger();
+    check(QStringLiteral("MainPage.htm"), false, false);
+    QVERIFY(m_browser->toPlainText().contains(QStringLiteral("Welcome.")));
+    // A relative link of the page resolves inside the collection.
+    m_browser->setSource(QUrl(QStringLiteral("Second.htm")));
+    check(QStringLiteral("Second.htm"), true, false);
+    back->trigger();
+    check(QStringLiteral("MainPage.htm"), false, true);
+    forward->trigger();
+    check(QStringLiteral("Second.htm"), true, false);
+}
+
+void TestHelpWindow::sideBar()
+{
+    // The index is built in the background.
+    QHelpIndexWidget* index = m_window->helpEngine().indexWidget();
+    QTRY_VERIFY(index->model()->rowCount() >= 2);
+    index->filterIndices(QStringLiteral("saving"));
+    index->activateCurrentItem();
+    QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
+
+    // A single click on a contents entry opens its page.
+    QHelpContentWidget* contents = m_window->helpEngine().contentWidget();
+    QTRY_VERIFY(contents->model()->rowCount() == 1);
+    emit contents->clicked(contents->model()->index(0, 0));
+    QCOMPARE(m_browser->source(), page(QStringLiteral("MainPage.htm")));
+}
+
+ORU_TEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"
