@@ -102,8 +102,8 @@ class TestRibbonQStyle : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanupTestCase();
+    void init() { oru::test::parkCursor(); }
+    void cleanupTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void styleSwitch();
     void tooltipNineSlice_data();
     void tooltipNineSlice();
@@ -127,16 +127,6 @@ private:
     }
     RibbonQStyle m_style;
 };
-
-void TestRibbonQStyle::init()
-{
-    oru::test::parkCursor();
-}
-
-void TestRibbonQStyle::cleanupTestCase()
-{
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-}
 
 void TestRibbonQStyle::styleSwitch()
 {
