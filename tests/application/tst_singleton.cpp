@@ -43,7 +43,6 @@ void TestSingleton::characterTableIsThePortableSet()
     QCOMPARE(priv.m_characterTable,
              QByteArray("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
                         "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"));
-    QCOMPARE(priv.m_characterTable.size(), 94);
 }
 
 void TestSingleton::toXPCS_data()
@@ -55,7 +54,6 @@ void TestSingleton::toXPCS_data()
     QTest::newRow("leading underscore kept") << QStringLiteral("_tool") << QByteArray("_tool");
     QTest::newRow("two underscores kept") << QStringLiteral("__x") << QByteArray("__x");
     QTest::newRow("empty") << QString() << QByteArray("_");
-    QTest::newRow("only underscore") << QStringLiteral("_") << QByteArray("_");
     // Every byte of a multi-byte character becomes one "_".
     QTest::newRow("non-ASCII") << QStringLiteral("tärnwïck") << QByteArray("_t__rnw__ck");
     QTest::newRow("CJK") << QStringLiteral("日本") << QByteArray("_______");
@@ -100,10 +98,8 @@ void TestSingleton::offscreenIsAPlainApplication()
     QVERIFY(!app->sendMessage(QString(), 10));
     QVERIFY(!app->isRunning());
     QVERIFY(app->endInit());
-    // No listener window: nothing to hand over, nothing was created.
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    // The lock can be taken and given back again.
-    QVERIFY(app->initInstance());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()); // no listener window
+    QVERIFY(app->initInstance());                       // the lock can be taken again
     QVERIFY(app->endInit());
     QCOMPARE(spy.size(), 0);
 }
@@ -113,13 +109,11 @@ void TestSingleton::activationWindowIsGuarded()
     auto* app = static_cast<SingletonTestApp*>(qApp);
     QCOMPARE(app->activationWindow(), nullptr);
     app->activateWindow(); // nothing set: nothing happens
-
     auto* window = new QWidget;
     app->setActivationWindow(window);
     QCOMPARE(app->activationWindow(), window);
     app->activateWindow();
     QVERIFY(window->isVisible());
-
     delete window;
     QCOMPARE(app->activationWindow(), nullptr);
     app->activateWindow();

@@ -3,6 +3,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QWidget>
 
 namespace oru::test {
 
@@ -245,6 +246,19 @@ int PaintRecorder::metric(PaintDeviceMetric metric) const
     default:
         return 0;
     }
+}
+
+QVector<PaintOp> drawsOf(QWidget* widget, const QPixmap& pixmap)
+{
+    PaintRecorder recorder;
+    widget->render(&recorder);
+    return recorder.pixmapDraws(pixmap);
+}
+
+QRectF sourceOf(QWidget* widget, const QPixmap& pixmap)
+{
+    const QVector<PaintOp> draws = drawsOf(widget, pixmap);
+    return draws.isEmpty() ? QRectF() : draws.first().source;
 }
 
 } // namespace oru::test

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QPixmap;
+class QWidget;
 
 namespace oru::test {
 
@@ -81,5 +82,12 @@ private:
     QSize m_size;
     std::unique_ptr<Engine> m_engine;
 };
+
+/// Renders @p widget into a fresh recorder and returns its draws of @p pixmap.
+QVector<PaintOp> drawsOf(QWidget* widget, const QPixmap& pixmap);
+
+/// The source rectangle of the first draw of @p pixmap when @p widget paints;
+/// an empty rectangle when it draws none (the frame a state selects).
+QRectF sourceOf(QWidget* widget, const QPixmap& pixmap);
 
 } // namespace oru::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <oruRibbonApplication.h>
+#include <oruRibbonStyle.h>
 
 #include <QtTest>
 
@@ -20,6 +21,12 @@ public:
     /// The font the tests measure text with.
     static QFont testFont();
 };
+
+/// The skin in use, fetched anew as the widgets do at every paint.
+inline const RibbonStyle& skin()
+{
+    return *RibbonApplication::theApp()->ribbonStyle();
+}
 
 /// True when the suite runs on a real X server (the xcb platform).
 bool onX11();

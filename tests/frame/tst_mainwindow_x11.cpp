@@ -39,19 +39,16 @@ void TestMainWindowX11::windowStates()
         return recorder.pixmapDraws(glyph).size() == 1;
     };
     QVERIFY(glyphDrawn(skin.sysBtnMaximize()));
-    QVERIFY(!w.mask().isEmpty());
-    QVERIFY(!w.mask().contains(QPoint(0, 0)));
+    QVERIFY(!w.mask().isEmpty() && !w.mask().contains(QPoint(0, 0)));
     const QRect normal = w.geometry();
-
-    // Maximize with the caption button; the glyph becomes restore.
-    maxButton->click();
+    maxButton->click(); // maximized: the glyph becomes restore
     QTRY_VERIFY(w.isMaximized());
     QVERIFY(w.ribbonMenuBar()->isMWMaximized());
     QVERIFY(glyphDrawn(skin.sysBtnRestore()));
     // Xvfb has no window manager to enlarge the window; the outline stays.
     QVERIFY(!w.mask().isEmpty());
 
-    // Restore by the caption double-click in the ribbon bar.
+    // Restored by a double-click on the caption.
     QTest::mouseDClick(w.ribbonMenuBar(), Qt::LeftButton, Qt::NoModifier,
                        w.ribbonMenuBar()->captionGeometry().center());
     QTRY_VERIFY(!w.isMaximized());
@@ -69,12 +66,8 @@ void TestMainWindowX11::windowStates()
     w.showNormal();
     QTRY_VERIFY(!w.isFullScreen());
     QTRY_VERIFY(!w.mask().isEmpty());
-    recorder.clear();
-    w.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin.mainBorderCaption()).size(), 3);
-
-    // Minimize and bring back with the same slot.
-    w.showMinimized();
+    QCOMPARE(oru::test::drawsOf(&w, skin.mainBorderCaption()).size(), 3);
+    w.showMinimized(); // brought back by the same slot
     QTRY_VERIFY(w.isMinimized());
     w.showMaximizedRestored();
     QTRY_VERIFY(!w.isMinimized());

@@ -428,16 +428,11 @@ void TestMenuBar::quickAccessBackground()
     QCOMPARE(q, QRect(10, 3, 20 + 3 + 20, 20));
     PaintRecorder recorder;
     w.bar.render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
-    const auto draws = recorder.pixmapDraws(skin().quickAccessBar());
-    QCOMPARE(draws.size(), 3);
-    const int x = qab->x() + 10;
-    const int y = qab->y();
-    QCOMPARE(draws.at(0).source.toRect(), QRect(0, 0, 15, 26));
-    QCOMPARE(draws.at(0).target.toRect(), QRect(x - 15, y, 15, 26));
-    QCOMPARE(draws.at(1).source.toRect(), QRect(15, 0, 5, 26));
-    QCOMPARE(draws.at(1).target.toRect(), QRect(x, y, 43, 26));
-    QCOMPARE(draws.at(2).source.toRect(), QRect(20, 0, 12, 26));
-    QCOMPARE(draws.at(2).target.toRect(), QRect(x + 43, y, 12, 26));
+    const int x = qab->x() + 10, y = qab->y();
+    QCOMPARE(recorder.pixmapRects(skin().quickAccessBar()),
+             (QList<QPair<QRect, QRect>>{{QRect(x - 15, y, 15, 26), QRect(0, 0, 15, 26)},
+                                         {QRect(x, y, 43, 26), QRect(15, 0, 5, 26)},
+                                         {QRect(x + 43, y, 12, 26), QRect(20, 0, 12, 26)}}));
 }
 
 // The caption text: title and product name when they fit, the middle cut

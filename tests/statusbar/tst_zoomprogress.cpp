@@ -8,24 +8,19 @@
 #include <oruTestApp.h>
 #include <oruTestInput.h>
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
 using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
+using oru::test::skin;
+using oru::test::sourceOf;
 
 namespace {
-
-const RibbonStyle* skin()
-{
-    return RibbonApplication::theApp()->ribbonStyle();
-}
 
 /// The widget's repeat timer, fired by hand so that steps do not depend on
 /// the machine's speed.
@@ -37,12 +32,6 @@ QTimer* repeatTimer(RibbonPercWidget& widget)
 void fire(QTimer* timer)
 {
     QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
-}
-
-QRectF thumbTarget(const PaintRecorder& recorder)
-{
-    const QVector<PaintOp> draws = recorder.pixmapDraws(skin()->sliderThumb());
-    return draws.isEmpty() ? QRectF() : draws.first().target;
 }
 
 } // namespace
@@ -60,14 +49,12 @@ private slots:
     void dragValues();
     void clickSteps();
     void autoRepeat();
-    void autoRepeatTiming();
     void paintFrames();
     void disabledAction();
     void progressSignals();
     void progressWidgetFollows();
     void terminateButton();
     void grabWhileShown();
-    void grabRoutesInput();
 };
 
 void TestZoomProgress::setPercentageRules()
@@ -79,26 +66,18 @@ void TestZoomProgress::setPercentageRules()
 
     action.setPercentage(700);
     QCOMPARE(action.percentage(), 500);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 500);
-
-    // Past the bound it already sits on: announced again, unchanged.
+    // Past the bound it already sits on: announced again; the same value: not.
     action.setPercentage(600);
     QCOMPARE(action.percentage(), 500);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).toInt(), 500);
     QCOMPARE(changed.count(), 2);
-
-    // The same value: nothing.
     action.setPercentage(500);
-    QCOMPARE(spy.count(), 2);
-
     action.setPercentage(-5);
     QCOMPARE(action.percentage(), 10);
-    QCOMPARE(spy.at(2).at(0).toInt(), 10);
     action.setPercentage(150);
-    QCOMPARE(spy.at(3).at(0).toInt(), 150);
-    QCOMPARE(spy.count(), 4);
+    QList<int> announced;
+    for (const QList<QVariant>& args : spy)
+        announced << args.at(0).toInt();
+    QCOMPARE(announced, (QList<int>{500, 500, 10, 150}));
 
     // The widget learns the clamped value through the action-changed event,
     // but not from a re-announcement that changes nothing.
@@ -136,9 +115,8 @@ void TestZoomProgress::thumbPosition()
     RibbonPercWidget widget(action, nullptr);
     widget.resize(190, 20);
     QCOMPARE(widget.thumbCenter(percentage), x);
-    PaintRecorder recorder;
-    widget.render(&recorder);
-    QCOMPARE(thumbTarget(recorder), QRectF(x - 5, 2, 11, 15));
+    QCOMPARE(oru::test::drawsOf(&widget, skin().sliderThumb()).value(0).target,
+             QRectF(x - 5, 2, 11, 15));
 }
 
 void TestZoomProgress::dragValues_data()
@@ -146,8 +124,6 @@ void TestZoomProgress::dragValues_data()
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("value");
     QTest::newRow("snap 121") << 121 << 100;
-    QTest::newRow("snap 123") << 123 << 100;
-    QTest::newRow("snap 128") << 128 << 100;
     QTest::newRow("snap 129") << 129 << 100;
     QTest::newRow("130") << 130 << 150;
     QTest::newRow("120") << 120 << 89; // 10 + trunc(90*35/40 + .5) = 10 + 79
@@ -166,26 +142,17 @@ void TestZoomProgress::dragValues()
     RibbonPercWidget widget(action, nullptr);
     widget.resize(190, 20);
     QSignalSpy spy(&action, &RibbonPercAction::percentageChanged);
-
-    // A move without a press does nothing.
-    oru::test::mouseMove(&widget, QPoint(x, 9));
-    QCOMPARE(action.percentage(), 300);
-
-    const int thumb = widget.thumbCenter(300); // 125 + 200*40/400 = 145
-    QCOMPARE(thumb, 145);
-    oru::test::mousePress(&widget, QPoint(thumb, 9));
-    QCOMPARE(action.percentage(), 300); // a press changes nothing
-    oru::test::mouseMove(&widget, QPoint(x, 9), Qt::LeftButton);
-    QCOMPARE(action.percentage(), value);
+    oru::test::mouseMove(&widget, QPoint(x, 9)); // without a press: nothing
+    QCOMPARE(widget.thumbCenter(300), 145);      // 125 + 200*40/400
+    oru::test::mousePress(&widget, QPoint(145, 9));
+    QCOMPARE(action.percentage(), 300); // neither the move nor a press changes it
+    // Moved twice to the same spot: announced once.
+    for (int i = 0; i < 2; ++i)
+        oru::test::mouseMove(&widget, QPoint(x, 9), Qt::LeftButton);
     QCOMPARE(widget.percentage(), value);
     QCOMPARE(spy.count(), 1);
-    // The same spot again: no second announcement.
-    oru::test::mouseMove(&widget, QPoint(x, 9), Qt::LeftButton);
-    QCOMPARE(spy.count(), 1);
     oru::test::mouseRelease(&widget, QPoint(x, 9));
-    QCOMPARE(action.percentage(), value);
-    // Dragging is over.
-    oru::test::mouseMove(&widget, QPoint(x == 130 ? 100 : 130, 9));
+    oru::test::mouseMove(&widget, QPoint(x == 130 ? 100 : 130, 9)); // dragging is over
     QCOMPARE(action.percentage(), value);
 }
 
@@ -198,29 +165,22 @@ void TestZoomProgress::clickSteps()
     const QPoint minus(69, 9), plus(179, 9);
 
     oru::test::mouseClick(&widget, minus);
-    QCOMPARE(action.percentage(), 10);
-    QCOMPARE(spy.count(), 1);
-    // At the minimum: no change event from the widget.
-    oru::test::mouseClick(&widget, minus);
+    oru::test::mouseClick(&widget, minus); // at the minimum: no second announcement
     QCOMPARE(action.percentage(), 10);
     QCOMPARE(spy.count(), 1);
 
     oru::test::mouseClick(&widget, plus);
     QCOMPARE(action.percentage(), 20);
-    // The plus rectangle is (171, 1, 18, 18): its edges count, beyond not.
+    // Plus is (171, 1, 18, 18): its corner counts; left of it and left of
+    // minus (61, 1, 18, 18) do not.
     oru::test::mouseClick(&widget, QPoint(171, 1));
     QCOMPARE(action.percentage(), 30);
     oru::test::mouseClick(&widget, QPoint(170, 9));
-    QCOMPARE(action.percentage(), 30);
-    oru::test::mouseClick(&widget, QPoint(60, 9)); // left of minus (61, 1, 18, 18)
-    QCOMPARE(action.percentage(), 30);
-
-    // A press on minus released elsewhere applies no step.
+    oru::test::mouseClick(&widget, QPoint(60, 9));
+    // Released elsewhere, or over the other button: no step.
     oru::test::mousePress(&widget, minus);
     oru::test::mouseRelease(&widget, QPoint(30, 9));
-    QCOMPARE(action.percentage(), 30);
     QVERIFY(!repeatTimer(widget)->isActive());
-    // A press on plus released over minus: no step either.
     oru::test::mousePress(&widget, plus);
     oru::test::mouseRelease(&widget, minus);
     QCOMPARE(action.percentage(), 30);
@@ -245,12 +205,8 @@ void TestZoomProgress::autoRepeat()
     fire(timer);
     QCOMPARE(timer->interval(), 50);
     QCOMPARE(action.percentage(), 110);
-    fire(timer);
-    fire(timer);
-    fire(timer);
-    QCOMPARE(action.percentage(), 140);
-    fire(timer);
-    fire(timer); // at the maximum: no step, no announcement
+    for (int i = 0; i < 5; ++i) // the last one at the maximum: no step, no announcement
+        fire(timer);
     QCOMPARE(action.percentage(), 150);
     QCOMPARE(spy.count(), 5);
     QCOMPARE(timer->interval(), 50);
@@ -279,32 +235,6 @@ void TestZoomProgress::autoRepeat()
     QCOMPARE(action.percentage(), 120);
 }
 
-void TestZoomProgress::autoRepeatTiming()
-{
-    // The same with the real clock: nothing before 200 ms, then a step
-    // every 50 ms.
-    RibbonPercAction action(10, 10000, 100, nullptr);
-    RibbonPercWidget widget(action, nullptr);
-    widget.resize(190, 20);
-    QElapsedTimer clock;
-    QList<qint64> stepTimes;
-    connect(&action, &RibbonPercAction::percentageChanged, &widget,
-            [&] { stepTimes << clock.elapsed(); });
-    clock.start();
-    oru::test::mousePress(&widget, QPoint(179, 9));
-    QTest::qWait(150);
-    QCOMPARE(action.percentage(), 100);
-    QTRY_VERIFY_WITH_TIMEOUT(stepTimes.size() >= 4, 3000);
-    oru::test::mouseRelease(&widget, QPoint(179, 9));
-    QVERIFY2(stepTimes.at(0) >= 195, qPrintable(QString::number(stepTimes.at(0))));
-    for (int i = 1; i < 4; ++i) {
-        const qint64 gap = stepTimes.at(i) - stepTimes.at(i - 1);
-        QVERIFY2(gap >= 45, qPrintable(QString::number(gap)));
-    }
-    const int steps = stepTimes.size();
-    QCOMPARE(action.percentage(), 100 + 10 * steps);
-}
-
 void TestZoomProgress::paintFrames()
 {
     RibbonPercAction action(10, 500, 100, nullptr);
@@ -314,14 +244,14 @@ void TestZoomProgress::paintFrames()
 
     PaintRecorder recorder;
     widget.render(&recorder);
-    const QVector<PaintOp> minus = recorder.pixmapDraws(skin()->sliderMinus());
-    const QVector<PaintOp> plus = recorder.pixmapDraws(skin()->sliderPlus());
+    const QVector<PaintOp> minus = recorder.pixmapDraws(skin().sliderMinus());
+    const QVector<PaintOp> plus = recorder.pixmapDraws(skin().sliderPlus());
     QCOMPARE(minus.size(), 1);
     QCOMPARE(minus.at(0).target, QRectF(61, 1, 18, 18));
     QCOMPARE(minus.at(0).source, QRectF(0, 0, 18, 18));
     QCOMPARE(plus.at(0).target, QRectF(171, 1, 18, 18));
     QCOMPARE(recorder.texts(), QStringList{QStringLiteral("100 %")});
-    QCOMPARE(recorder.ops(PaintOp::Text).at(0).pen.color(), skin()->normalCategoryTextColor());
+    QCOMPARE(recorder.ops(PaintOp::Text).at(0).pen.color(), skin().normalCategoryTextColor());
 
     // Track lines and ticks, sunken then raised.
     QVector<QPair<QLineF, QColor>> lines;
@@ -329,35 +259,26 @@ void TestZoomProgress::paintFrames()
         for (const QLineF& line : op.lines)
             lines.append({line, op.pen.color()});
     const QVector<QPair<QLineF, QColor>> expected = {
-        {QLineF(80, 9, 170, 9), skin()->frameSunkenColor()},
-        {QLineF(125, 6, 125, 13), skin()->frameSunkenColor()},
-        {QLineF(80, 10, 170, 10), skin()->frameRaiseColor()},
-        {QLineF(126, 7, 126, 14), skin()->frameRaiseColor()},
+        {QLineF(80, 9, 170, 9), skin().frameSunkenColor()},
+        {QLineF(125, 6, 125, 13), skin().frameSunkenColor()},
+        {QLineF(80, 10, 170, 10), skin().frameRaiseColor()},
+        {QLineF(126, 7, 126, 14), skin().frameRaiseColor()},
     };
     QCOMPARE(lines, expected);
 
     // Hover over the minus area (which is 1 pixel wider than its button).
     oru::test::placeCursor(&widget, QPoint(60, 0));
-    recorder.clear();
-    widget.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin()->sliderMinus()).at(0).source, QRectF(0, 18, 18, 18));
-    QCOMPARE(recorder.pixmapDraws(skin()->sliderPlus()).at(0).source, QRectF(0, 0, 18, 18));
-
-    // Pressed plus shows frame 2 even with the cursor elsewhere; the thumb
+    QCOMPARE(sourceOf(&widget, skin().sliderMinus()), QRectF(0, 18, 18, 18));
+    QCOMPARE(sourceOf(&widget, skin().sliderPlus()), QRectF(0, 0, 18, 18));
+    // Pressed plus shows frame 2 with the cursor elsewhere; the thumb
     // hovers over its whole column.
     oru::test::mousePress(&widget, QPoint(179, 9));
     oru::test::placeCursor(&widget, QPoint(125, 19));
-    recorder.clear();
-    widget.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin()->sliderPlus()).at(0).source, QRectF(0, 36, 18, 18));
-    QCOMPARE(recorder.pixmapDraws(skin()->sliderThumb()).at(0).source, QRectF(0, 15, 11, 15));
+    QCOMPARE(sourceOf(&widget, skin().sliderPlus()), QRectF(0, 36, 18, 18));
+    QCOMPARE(sourceOf(&widget, skin().sliderThumb()), QRectF(0, 15, 11, 15));
     oru::test::mouseRelease(&widget, QPoint(0, 0));
-
-    // Dragging the thumb: frame 2.
-    oru::test::mousePress(&widget, QPoint(125, 9));
-    recorder.clear();
-    widget.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin()->sliderThumb()).at(0).source, QRectF(0, 30, 11, 15));
+    oru::test::mousePress(&widget, QPoint(125, 9)); // dragging the thumb: frame 2
+    QCOMPARE(sourceOf(&widget, skin().sliderThumb()), QRectF(0, 30, 11, 15));
     oru::test::mouseRelease(&widget, QPoint(125, 9));
 }
 
@@ -370,11 +291,7 @@ void TestZoomProgress::disabledAction()
     action.setEnabled(false);
     QVERIFY(!widget.isEnabled());
     oru::test::placeCursor(&widget, QPoint(69, 9));
-    PaintRecorder recorder;
-    widget.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin()->sliderMinus()).at(0).source, QRectF(0, 0, 18, 18));
-    action.setEnabled(true);
-    QVERIFY(widget.isEnabled());
+    QCOMPARE(sourceOf(&widget, skin().sliderMinus()), QRectF(0, 0, 18, 18));
 
     // The action goes away while a button is held: no crash, no more steps.
     auto* doomed = new RibbonPercAction(10, 500, 100, nullptr);
@@ -405,15 +322,14 @@ void TestZoomProgress::progressSignals()
             [&](const QString& t) { order << QStringLiteral("text ") + t; });
 
     action.setProgress(5, 10);
-    QCOMPARE(order, QStringList({"range", "value 5"}));
     QCOMPARE(action.maximum(), 10);
-    action.setProgress(6, 10);
-    QCOMPARE(order, QStringList({"range", "value 5", "value 6"}));
-    action.setProgressValue(6); // always announced
+    action.setProgress(6, 10);  // the same range: not announced again
+    action.setProgressValue(6); // always announced, as are range and text
     action.setRange(0, 10);
     action.setProgressText(QStringLiteral("Saving"));
     action.setProgressText(QStringLiteral("Saving"));
-    QCOMPARE(order.mid(3), QStringList({"value 6", "range", "text Saving", "text Saving"}));
+    QCOMPARE(order, QStringList({"range", "value 5", "value 6", "value 6", "range", "text Saving",
+                                 "text Saving"}));
 
     // A range not starting at 0 is reset by setProgress.
     RibbonProgressAction ranged(5, 10, 7, QStringLiteral("x"), nullptr);
@@ -457,36 +373,23 @@ void TestZoomProgress::terminateButton()
     QSignalSpy triggered(&action, &QAction::triggered);
     const QPoint button(150, 10); // hit rectangle (142, 3, 18, 18)
 
-    PaintRecorder recorder;
-    widget.render(&recorder);
-    QVector<PaintOp> draws = recorder.pixmapDraws(skin()->terminateProgressButton());
+    const QPixmap& pixmap = skin().terminateProgressButton();
+    const auto draws = oru::test::drawsOf(&widget, pixmap);
     QCOMPARE(draws.size(), 1);
     QCOMPARE(draws.at(0).target, QRectF(142, 0, 18, 18));
     QCOMPARE(draws.at(0).source, QRectF(0, 0, 18, 18));
-
     oru::test::placeCursor(&widget, button);
-    recorder.clear();
-    widget.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin()->terminateProgressButton()).at(0).source,
-             QRectF(0, 18, 18, 18));
-
+    QCOMPARE(sourceOf(&widget, pixmap), QRectF(0, 18, 18, 18));
     oru::test::mousePress(&widget, button);
-    recorder.clear();
-    widget.render(&recorder);
-    QCOMPARE(recorder.pixmapDraws(skin()->terminateProgressButton()).at(0).source,
-             QRectF(0, 36, 18, 18));
+    QCOMPARE(sourceOf(&widget, pixmap), QRectF(0, 36, 18, 18));
     oru::test::mouseRelease(&widget, button);
     QCOMPARE(triggered.count(), 1);
-
-    // Released outside: nothing. The top rows above y 3 are outside too.
-    oru::test::mousePress(&widget, button);
-    oru::test::mouseRelease(&widget, QPoint(100, 10));
-    oru::test::mousePress(&widget, button);
-    oru::test::mouseRelease(&widget, QPoint(150, 1));
-    QCOMPARE(triggered.count(), 1);
-    // Pressed elsewhere, released on the button: nothing.
-    oru::test::mousePress(&widget, QPoint(20, 10));
-    oru::test::mouseRelease(&widget, button);
+    // Released outside (the rows above y 3 too), or pressed outside: nothing.
+    for (const auto& [press, release] :
+         {std::pair{button, QPoint(100, 10)}, {button, QPoint(150, 1)}, {QPoint(20, 10), button}}) {
+        oru::test::mousePress(&widget, press);
+        oru::test::mouseRelease(&widget, release);
+    }
     QCOMPARE(triggered.count(), 1);
     // Dragged off and back while held: still one trigger.
     oru::test::mousePress(&widget, button);
@@ -524,28 +427,6 @@ void TestZoomProgress::grabWhileShown()
     quiet->show();
     QCOMPARE(QWidget::mouseGrabber(), static_cast<QWidget*>(nullptr));
     delete quiet;
-}
-
-void TestZoomProgress::grabRoutesInput()
-{
-    // Window-system clicks on another widget do not arrive while the
-    // indicator grabs, and do again once it is hidden.
-    QWidget window;
-    window.resize(300, 100);
-    auto* button = new QPushButton(QStringLiteral("Other"), &window);
-    button->setGeometry(10, 10, 100, 30);
-    RibbonProgressAction action(QStringLiteral("Work"), nullptr);
-    auto* widget = new RibbonProgressWidget(action, &window);
-    widget->setGeometry(120, 60, 160, 24);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy clicked(button, &QPushButton::clicked);
-
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 25));
-    QCOMPARE(clicked.count(), 0);
-    widget->hide();
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 25));
-    QCOMPARE(clicked.count(), 1);
 }
 
 ORU_TEST_MAIN(TestZoomProgress)
