@@ -6,6 +6,8 @@
 #include "oruRibbonCatFontFamilyAction.h"
 #include "oruRibbonCatFontFamilyComboBox.h"
 #include "oruRibbonCatSimpleAction.h"
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryLayout.h"
 #include "oruRibbonStyle.h"
@@ -132,7 +134,9 @@ void RibbonCategory::actionEvent(QActionEvent* event)
         QWidget* control = nullptr;
         if (action && !m_widgets.contains(action)) {
             // The first matching class wins: more specific actions first.
-            if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
+            if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action))
+                control = new RibbonCatMenuButton(*menu, this);
+            else if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
                 control = new RibbonCatSimpleButton(*simple, this);
             else if (auto* font = qobject_cast<RibbonCatFontFamilyAction*>(action))
                 control = new RibbonCatFontFamilyComboBox(*font, this);

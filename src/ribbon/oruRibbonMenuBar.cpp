@@ -13,6 +13,9 @@
 #include "oruRibbonSysButton.h"
 
 #include <QActionEvent>
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
+
 #include <QActionGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -208,9 +211,10 @@ void RibbonMenuBar::actionEvent(QActionEvent* event)
             addExtraWidget(action, button);
         } else if (qobject_cast<RibbonCategoriesPanelAction*>(action)) {
             addTab(action);
+        } else if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action)) {
+            addExtraWidget(action, new RibbonCatMenuButton(*menu, this));
         }
-        // Combo boxes and menu buttons join the tab row here once their
-        // widget classes exist.
+        // Combo boxes join the tab row here once their widget class is wired.
         break;
     case QEvent::ActionRemoved:
         // An action in its destructor is a plain QAction by now: look it up

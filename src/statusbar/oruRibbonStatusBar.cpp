@@ -1,6 +1,8 @@
 #include "oruRibbonStatusBar.h"
 
 #include "oruRibbonMainWindow.h"
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStatusBarWidget.h"
 
@@ -83,7 +85,12 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             m_widgets.insert(action, widget);
             m_extensionsLayout->insertWidget(0, widget, 0, Qt::AlignVCenter);
         }
-        // The progress, zoom and menu-button widgets join here as they come.
+        if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action)) {
+            auto* button = new RibbonCatMenuButton(*menu, this);
+            m_widgets.insert(action, button);
+            m_popupLayout->insertWidget(0, button, 0, Qt::AlignCenter);
+        }
+        // The progress and zoom widgets join here as they come.
         QCoreApplication::processEvents();
         emit statusBarChanged();
         update();
@@ -93,6 +100,7 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             QPointer<QWidget> widget = m_widgets.take(action);
             if (widget) {
                 m_extensionsLayout->removeWidget(widget);
+                m_popupLayout->removeWidget(widget);
                 delete widget.data();
             }
             QCoreApplication::processEvents();
