@@ -1,13 +1,17 @@
 #include "oruRibbonCategory.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatActionGroup.h"
+#include "oruRibbonCatActionGroupWidget.h"
+#include "oruRibbonCatColorMenuAction.h"
+#include "oruRibbonCatColorMenuButton.h"
 #include "oruRibbonCatComboAction.h"
 #include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCatFontFamilyAction.h"
 #include "oruRibbonCatFontFamilyComboBox.h"
-#include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
+#include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryLayout.h"
 #include "oruRibbonStyle.h"
@@ -19,8 +23,7 @@
 namespace oru {
 
 RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
-    : QWidget(parent)
-    , m_categoryAction(&action)
+    : QWidget(parent), m_categoryAction(&action)
 {
     connect(&action, &RibbonCategoryAction::actionAdded, this, &RibbonCategory::addRibbonAction);
     connect(&action, &RibbonCategoryAction::actionRemoved, this,
@@ -122,8 +125,8 @@ void RibbonCategory::paintEvent(QPaintEvent*)
 
     if (m_categoryAction) {
         painter.setPen(skin->categoryCaptionTextColor());
-        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)), Qt::AlignHCenter | Qt::AlignVCenter,
-                         m_categoryAction->text());
+        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)),
+                         Qt::AlignHCenter | Qt::AlignVCenter, m_categoryAction->text());
     }
 }
 
@@ -134,10 +137,14 @@ void RibbonCategory::actionEvent(QActionEvent* event)
         QWidget* control = nullptr;
         if (action && !m_widgets.contains(action)) {
             // The first matching class wins: more specific actions first.
-            if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action))
+            if (auto* color = qobject_cast<RibbonCatColorMenuAction*>(action))
+                control = new RibbonCatColorMenuButton(*color, this);
+            else if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action))
                 control = new RibbonCatMenuButton(*menu, this);
             else if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
                 control = new RibbonCatSimpleButton(*simple, this);
+            else if (auto* group = qobject_cast<RibbonCatActionGroup*>(action))
+                control = new RibbonCatActionGroupWidget(*group, this);
             else if (auto* font = qobject_cast<RibbonCatFontFamilyAction*>(action))
                 control = new RibbonCatFontFamilyComboBox(*font, this);
             else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action))
