@@ -23,7 +23,8 @@
 namespace oru {
 
 RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
-    : QWidget(parent), m_categoryAction(&action)
+    : QWidget(parent)
+    , m_categoryAction(&action)
 {
     connect(&action, &RibbonCategoryAction::actionAdded, this, &RibbonCategory::addRibbonAction);
     connect(&action, &RibbonCategoryAction::actionRemoved, this,
@@ -125,8 +126,8 @@ void RibbonCategory::paintEvent(QPaintEvent*)
 
     if (m_categoryAction) {
         painter.setPen(skin->categoryCaptionTextColor());
-        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)),
-                         Qt::AlignHCenter | Qt::AlignVCenter, m_categoryAction->text());
+        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)), Qt::AlignHCenter | Qt::AlignVCenter,
+                         m_categoryAction->text());
     }
 }
 
