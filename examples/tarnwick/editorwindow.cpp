@@ -1,4 +1,5 @@
 #include "editorwindow.h"
+#include "editorcontrols.h"
 
 #include "framedemo.h"
 #include "options.h"
@@ -91,6 +92,7 @@ EditorWindow::EditorWindow()
     buildView();
     buildQuickAccessAndStatus();
     buildApplicationMenu();
+    buildEditorControls(*this);
 
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &EditorWindow::formatChanged);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &EditorWindow::cursorMoved);
@@ -490,7 +492,7 @@ bool isEditorScene(const QString& scene)
     return scene.isEmpty() || scene == QLatin1String("main") ||
            scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup") ||
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
-           scene == QLatin1String("submenu");
+           scene == QLatin1String("submenu") || isControlScene(scene);
 }
 
 int runEditor(const DemoOptions& options)
@@ -528,6 +530,8 @@ int runEditor(const DemoOptions& options)
         window.openApplicationMenu(scene == QLatin1String("submenu"));
     } else if (scene == QLatin1String("window")) {
         return takeShot(openFrameDemo(&window), options.shotFile);
+    } else if (isControlScene(scene) && !openControlScene(window, scene)) {
+        return 1;
     }
     return takeShot(&window, options.shotFile);
 }
