@@ -1,9 +1,12 @@
+#include <oruRibbonApplication.h>
 #include <oruRibbonCatMenuAction.h>
 #include <oruRibbonCatMenuButton.h>
 #include <oruRibbonCatMenuButton_p.h>
 #include <oruRibbonCatMenuPalettePopup.h>
 #include <oruRibbonSimpleAction.h>
+#include <oruRibbonStyle.h>
 
+#include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
@@ -24,6 +27,7 @@ private slots:
     void splitFrames_data();
     void splitFrames();
     void splitTriggerAndOnePopup();
+    void mediumSplitSlices();
     void paletteScrolling();
     void palettePopupGeometry();
 };
@@ -126,6 +130,32 @@ void TestMenuButtons::splitTriggerAndOnePopup()
         QTRY_VERIFY(popup.isNull());
         QCOMPARE(triggered.count(), 1);
     }
+}
+
+void TestMenuButtons::mediumSplitSlices()
+{
+    parkCursor();
+    RibbonCatMenuAction action("Paste", RibbonCatMenuAction::Button, RibbonCatMenuAction::Medium,
+                               RibbonCatMenuAction::Menu, nullptr);
+    RibbonSimpleAction def("Paste", nullptr);
+    action.addAction(&def, true);
+    RibbonCatMenuButton button(action, nullptr);
+    const QFontMetrics fm(button.font());
+    QCOMPARE(button.sizeHint(), QSize(fm.horizontalAdvance("Paste") + 15 + 4, 22));
+    button.resize(button.sizeHint());
+    const int w = button.width();
+    qobject_cast<RibbonCatMenuButtonBPriv*>(button.priv())->m_menuPressed = true;
+    PaintRecorder recorder;
+    button.render(&recorder);
+    const RibbonStyle& skin = *RibbonApplication::theApp()->ribbonStyle();
+    using Rects = QList<QPair<QRect, QRect>>;
+    // caption frame 5, menu frame 2
+    QCOMPARE(recorder.pixmapRects(skin.horizontalMenuButtonCaption()),
+             Rects({{{0, 0, 2, 22}, {0, 110, 2, 22}},
+                    {{2, 0, w - 14, 22}, {2, 110, 19, 22}},
+                    {{w - 12, 0, 1, 22}, {21, 110, 1, 22}}}));
+    QCOMPARE(recorder.pixmapRects(skin.horizontalMenuButtonMenu()),
+             Rects({{{w - 11, 0, 11, 22}, {0, 44, 11, 22}}}));
 }
 
 void TestMenuButtons::paletteScrolling()
