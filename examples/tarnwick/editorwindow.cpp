@@ -1,6 +1,7 @@
 #include "editorwindow.h"
 
 #include "auxscenes.h"
+#include "editorcontrols.h"
 #include "editorhelp.h"
 #include "editortabs.h"
 #include "framedemo.h"
@@ -122,6 +123,7 @@ EditorWindow::EditorWindow()
     buildQuickAccessAndStatus();
     buildApplicationMenu();
     attachDocumentTabs(*this);
+    buildEditorControls(*this);
 
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &EditorWindow::formatChanged);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &EditorWindow::cursorMoved);
@@ -704,7 +706,7 @@ bool isEditorScene(const QString& scene)
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
            scene == QLatin1String("submenu") || scene == QLatin1String("fonts") ||
            scene == QLatin1String("statusbar") || scene == QLatin1String("menustyle") ||
-           isAuxScene(scene);
+           isAuxScene(scene) || isControlScene(scene);
 }
 
 int runEditor(const DemoOptions& options)
@@ -781,6 +783,8 @@ int runEditor(const DemoOptions& options)
                                QObject::tr("Tool tips are skinned too"), &window);
         });
     } else if (isAuxScene(scene) && !prepareAuxScene(window, scene)) {
+        return 1;
+    } else if (isControlScene(scene) && !openControlScene(window, scene)) {
         return 1;
     }
     return takeShot(&window, options.shotFile);

@@ -1,10 +1,16 @@
 #include "oruRibbonCategory.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatActionGroup.h"
+#include "oruRibbonCatActionGroupWidget.h"
+#include "oruRibbonCatColorMenuAction.h"
+#include "oruRibbonCatColorMenuButton.h"
 #include "oruRibbonCatComboAction.h"
 #include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCatFontFamilyAction.h"
 #include "oruRibbonCatFontFamilyComboBox.h"
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
 #include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryLayout.h"
@@ -132,8 +138,14 @@ void RibbonCategory::actionEvent(QActionEvent* event)
         QWidget* control = nullptr;
         if (action && !m_widgets.contains(action)) {
             // The first matching class wins: more specific actions first.
-            if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
+            if (auto* color = qobject_cast<RibbonCatColorMenuAction*>(action))
+                control = new RibbonCatColorMenuButton(*color, this);
+            else if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action))
+                control = new RibbonCatMenuButton(*menu, this);
+            else if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
                 control = new RibbonCatSimpleButton(*simple, this);
+            else if (auto* group = qobject_cast<RibbonCatActionGroup*>(action))
+                control = new RibbonCatActionGroupWidget(*group, this);
             else if (auto* font = qobject_cast<RibbonCatFontFamilyAction*>(action))
                 control = new RibbonCatFontFamilyComboBox(*font, this);
             else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action))

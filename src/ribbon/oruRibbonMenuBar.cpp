@@ -15,6 +15,9 @@
 #include "oruRibbonSysButton.h"
 
 #include <QActionEvent>
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
+
 #include <QActionGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -212,8 +215,9 @@ void RibbonMenuBar::actionEvent(QActionEvent* event)
             addTab(action);
         } else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action)) {
             addExtraWidget(action, new RibbonCatComboComboBox(*combo, this));
+        } else if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action)) {
+            addExtraWidget(action, new RibbonCatMenuButton(*menu, this));
         }
-        // Menu buttons join the tab row here once their widget class exists.
         break;
     case QEvent::ActionRemoved:
         // An action in its destructor is a plain QAction by now: look it up

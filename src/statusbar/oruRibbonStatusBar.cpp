@@ -1,6 +1,8 @@
 #include "oruRibbonStatusBar.h"
 
 #include "oruRibbonMainWindow.h"
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
 #include "oruRibbonPercAction.h"
 #include "oruRibbonPercWidget.h"
 #include "oruRibbonProgressAction.h"
@@ -98,7 +100,11 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             m_widgets.insert(action, widget);
             m_extensionsLayout->addWidget(widget, 0, Qt::AlignCenter);
         }
-        // The menu-button widget joins the popup area once its class exists.
+        if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action)) {
+            auto* button = new RibbonCatMenuButton(*menu, this);
+            m_widgets.insert(action, button);
+            m_popupLayout->insertWidget(0, button, 0, Qt::AlignCenter);
+        }
         QCoreApplication::processEvents();
         emit statusBarChanged();
         update();
@@ -108,6 +114,7 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             QPointer<QWidget> widget = m_widgets.take(action);
             if (widget) {
                 m_extensionsLayout->removeWidget(widget);
+                m_popupLayout->removeWidget(widget);
                 delete widget.data();
             }
             QCoreApplication::processEvents();

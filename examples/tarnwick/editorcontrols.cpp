@@ -1,0 +1,445 @@
+#include "editorcontrols.h"
+
+#include "editorwindow.h"
+
+#include <oruRibbonCatActionGroup.h>
+#include <oruRibbonCatColorMenuAction.h>
+#include <oruRibbonCatColorMenuButton.h>
+#include <oruRibbonCatMenuAction.h>
+#include <oruRibbonCatMenuButton.h>
+#include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategoryAction.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStatusBar.h>
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+using namespace oru;
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("EditorControls", text);
+}
+
+// A rounded tile with a short text, for commands without artwork.
+QIcon tileIcon(int side, const QColor& colour, const QString& text, const QFont& font = QFont())
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(colour.darker(150));
+    painter.setBrush(colour.lighter(170));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), 3, 3);
+    QFont f = font;
+    f.setPixelSize(qMax(8, side * 9 / 16));
+    painter.setFont(f);
+    painter.setPen(colour.darker(220));
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, text);
+    return QIcon(pixmap);
+}
+
+// A style preview: the word in the style's font over a white card.
+QIcon styleIcon(const QString& name, int pixel, bool bold, bool italic, const QColor& colour)
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(190, 190, 190));
+    painter.drawRect(0, 0, 47, 47);
+    QFont f;
+    f.setPixelSize(qMin(pixel, 17));
+    f.setBold(bold);
+    f.setItalic(italic);
+    painter.setFont(f);
+    painter.setPen(colour);
+    painter.drawText(QRect(2, 2, 44, 30), Qt::AlignCenter, QStringLiteral("AaBb"));
+    QFont small;
+    small.setPixelSize(9);
+    painter.setFont(small);
+    painter.setPen(Qt::darkGray);
+    painter.drawText(QRect(1, 32, 46, 14), Qt::AlignCenter, name);
+    return QIcon(pixmap);
+}
+
+struct ParagraphStyle
+{
+    const char* name;
+    int heading; // 0: body text
+    int pixel;
+    bool bold;
+    bool italic;
+    QColor colour;
+    int indent;
+};
+
+const ParagraphStyle kStyles[] = {
+    {"Normal", 0, 13, false, false, Qt::black, 0},
+    {"Heading 1", 1, 22, true, false, QColor(23, 54, 93), 0},
+    {"Heading 2", 2, 18, true, false, QColor(54, 95, 145), 0},
+    {"Heading 3", 3, 15, true, false, QColor(79, 129, 189), 0},
+    {"Title", 0, 26, false, false, QColor(23, 54, 93), 0},
+    {"Quote", 0, 13, false, true, QColor(90, 90, 90), 1},
+    {"Emphasis", 0, 13, false, true, Qt::black, 0},
+    {"Strong", 0, 13, true, false, Qt::black, 0},
+    {"Code", 0, 12, false, false, QColor(120, 40, 40), 0},
+};
+
+void applyStyle(QTextEdit* edit, const ParagraphStyle& style)
+{
+    QTextCursor cursor = edit->textCursor();
+    cursor.beginEditBlock();
+    QTextBlockFormat block = cursor.blockFormat();
+    block.setHeadingLevel(style.heading);
+    block.setIndent(style.indent);
+    cursor.setBlockFormat(block);
+    QTextCharFormat chars;
+    chars.setFontPointSize(style.pixel * 0.75);
+    chars.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
+    chars.setFontItalic(style.italic);
+    chars.setForeground(style.colour);
+    chars.setFontFamilies({QString::fromLatin1(qstrcmp(style.name, "Code") == 0 ? "DejaVu Sans Mono"
+                                                                                : "DejaVu Sans")});
+    QTextCursor whole = cursor;
+    whole.select(QTextCursor::BlockUnderCursor);
+    if (cursor.block().length() > 1) {
+        whole.setPosition(cursor.block().position());
+        whole.setPosition(cursor.block().position() + cursor.block().length() - 1,
+                          QTextCursor::KeepAnchor);
+        whole.mergeCharFormat(chars);
+    }
+    cursor.endEditBlock();
+    edit->mergeCurrentCharFormat(chars);
+}
+
+void mergeChars(QTextEdit* edit, const QTextCharFormat& format)
+{
+    QTextCursor cursor = edit->textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    cursor.mergeCharFormat(format);
+    edit->mergeCurrentCharFormat(format);
+}
+
+template <class Widget, class Action> Widget* widgetFor(QWidget& root, Action* action)
+{
+    for (Widget* w : root.findChildren<Widget*>())
+        if (w->actions().contains(action) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Presses at @p pos as a user would, through the group-widget entry point.
+void press(IRibbonGroupWidget* widget, QWidget* asWidget, const QPoint& pos)
+{
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(pos), QPointF(asWidget->mapToGlobal(pos)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    widget->processEvents(&event);
+}
+
+} // namespace
+
+void buildEditorControls(EditorWindow& window)
+{
+    QTextEdit* edit = window.editor();
+    auto* tab = new RibbonCategoriesPanelAction(tr("Format"), &window);
+    tab->setObjectName(QStringLiteral("formatTab"));
+    const auto group = [&](const QString& caption) {
+        auto* category = new RibbonCategoryAction(caption, &window);
+        tab->addCategory(category);
+        return category;
+    };
+    const QColor clip(196, 150, 70), font(70, 110, 180), para(90, 150, 90);
+
+    // Paste: a split button with a menu of its variants.
+    RibbonCategoryAction* clipboard = group(tr("Paste"));
+    auto* paste = new RibbonCatMenuAction(tileIcon(32, clip, QStringLiteral("P")), tr("Paste"),
+                                          RibbonCatMenuAction::Button, RibbonCatMenuAction::Large,
+                                          RibbonCatMenuAction::Menu, &window);
+    paste->setObjectName(QStringLiteral("pasteMenu"));
+    auto* pasteRich =
+        new RibbonSimpleAction(tileIcon(16, clip, QStringLiteral("P")), tr("Paste"), &window);
+    auto* pastePlain = new RibbonSimpleAction(tileIcon(16, clip, QStringLiteral("T")),
+                                              tr("Paste as plain text"), &window);
+    QObject::connect(pasteRich, &QAction::triggered, edit, &QTextEdit::paste);
+    QObject::connect(pastePlain, &QAction::triggered, edit,
+                     [edit] { edit->insertPlainText(QApplication::clipboard()->text()); });
+    paste->addAction(pasteRich, true);
+    paste->addAction(pastePlain);
+    clipboard->addAction(paste);
+
+    // Character formatting as joined button groups, colours in a wide group.
+    RibbonCategoryAction* text = group(tr("Text"));
+    auto* styleGroup = new RibbonCatActionGroup(tr("Style"), &window);
+    const struct
+    {
+        const char* letter;
+        const char* tip;
+        void (*apply)(QTextCharFormat&, bool);
+    } toggles[] = {
+        {"B", "Bold",
+         [](QTextCharFormat& f, bool on) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); }},
+        {"I", "Italic", [](QTextCharFormat& f, bool on) { f.setFontItalic(on); }},
+        {"U", "Underline", [](QTextCharFormat& f, bool on) { f.setFontUnderline(on); }},
+        {"S", "Strikeout", [](QTextCharFormat& f, bool on) { f.setFontStrikeOut(on); }},
+    };
+    QList<RibbonCatSimpleAction*> toggleActions;
+    for (const auto& t : toggles) {
+        auto* a = new RibbonCatSimpleAction(tileIcon(16, font, QString::fromLatin1(t.letter)),
+                                            tr(t.tip), RibbonCatSimpleAction::Small, &window);
+        a->setCheckable(true);
+        a->setToolTip(tr(t.tip));
+        const auto apply = t.apply;
+        QObject::connect(a, &QAction::triggered, edit, [edit, apply](bool on) {
+            QTextCharFormat f;
+            apply(f, on);
+            mergeChars(edit, f);
+        });
+        styleGroup->addAction(a);
+        toggleActions.append(a);
+    }
+    text->addAction(styleGroup);
+
+    auto* alignGroup = new RibbonCatActionGroup(tr("Alignment"), &window);
+    alignGroup->setExclusive(true);
+    const struct
+    {
+        const char* mark;
+        const char* tip;
+        Qt::Alignment align;
+    } aligns[] = {{"L", "Align left", Qt::AlignLeft},
+                  {"C", "Centre", Qt::AlignHCenter},
+                  {"R", "Align right", Qt::AlignRight},
+                  {"J", "Justify", Qt::AlignJustify}};
+    QList<RibbonCatSimpleAction*> alignActions;
+    for (const auto& a : aligns) {
+        auto* action = new RibbonCatSimpleAction(tileIcon(16, para, QString::fromLatin1(a.mark)),
+                                                 tr(a.tip), RibbonCatSimpleAction::Small, &window);
+        action->setCheckable(true);
+        action->setToolTip(tr(a.tip));
+        const Qt::Alignment align = a.align;
+        QObject::connect(action, &QAction::triggered, edit,
+                         [edit, align] { edit->setAlignment(align); });
+        alignActions.append(action);
+    }
+    alignActions[0]->setChecked(true);
+    for (RibbonCatSimpleAction* a : alignActions)
+        alignGroup->addAction(a);
+    text->addAction(alignGroup);
+
+    auto* colourGroup = new RibbonCatActionGroup(tr("Colours"), &window);
+    auto* fontColour =
+        new RibbonCatColorMenuAction(tileIcon(16, font, QStringLiteral("A")), tr("Font colour"),
+                                     RibbonCatColorMenuAction::Small, &window);
+    fontColour->setToolTip(tr("Font colour"));
+    fontColour->setHasAutomaticColor(true);
+    fontColour->setAutomaticColor(Qt::black);
+    fontColour->setColor(QColor(255, 0, 0));
+    auto* highlight =
+        new RibbonCatColorMenuAction(tileIcon(16, QColor(200, 200, 60), QStringLiteral("H")),
+                                     tr("Highlight"), RibbonCatColorMenuAction::Small, &window);
+    highlight->setObjectName(QStringLiteral("highlightColour"));
+    highlight->setToolTip(tr("Text highlight colour"));
+    highlight->setHasNoneColor(true);
+    highlight->setColor(QColor(255, 255, 0));
+    const auto colourText = [edit](const QColor& c) {
+        QTextCharFormat f;
+        f.setForeground(c);
+        mergeChars(edit, f);
+    };
+    QObject::connect(fontColour, &RibbonCatColorMenuAction::colorSet, edit, colourText);
+    QObject::connect(fontColour, &RibbonCatColorMenuAction::automaticSet, edit,
+                     [colourText] { colourText(Qt::black); });
+    QObject::connect(highlight, &RibbonCatColorMenuAction::colorSet, edit, [edit](const QColor& c) {
+        QTextCharFormat f;
+        f.setBackground(c);
+        mergeChars(edit, f);
+    });
+    QObject::connect(highlight, &RibbonCatColorMenuAction::noneSet, edit, [edit] {
+        QTextCharFormat f;
+        f.setBackground(Qt::transparent);
+        mergeChars(edit, f);
+    });
+    // The members' own clicks apply the current colour again.
+    QObject::connect(fontColour, &QAction::triggered, edit,
+                     [fontColour, colourText] { colourText(fontColour->color()); });
+    colourGroup->addAction(fontColour, true);
+    colourGroup->addAction(highlight, true);
+    text->addAction(colourGroup);
+
+    auto* largeColour =
+        new RibbonCatColorMenuAction(tileIcon(32, font, QStringLiteral("A")), tr("Text colour"),
+                                     RibbonCatColorMenuAction::Large, &window);
+    largeColour->setObjectName(QStringLiteral("textColour"));
+    largeColour->setHasAutomaticColor(true);
+    largeColour->setAutomaticColor(Qt::black);
+    QObject::connect(largeColour, &RibbonCatColorMenuAction::colorSet, edit, colourText);
+    QObject::connect(largeColour, &RibbonCatColorMenuAction::automaticSet, edit,
+                     [colourText] { colourText(Qt::black); });
+    text->addAction(largeColour);
+
+    // Keep the toggles in step with the text under the cursor.
+    QObject::connect(edit, &QTextEdit::currentCharFormatChanged, styleGroup,
+                     [toggleActions](const QTextCharFormat& f) {
+                         toggleActions[0]->setChecked(f.fontWeight() >= QFont::Bold);
+                         toggleActions[1]->setChecked(f.fontItalic());
+                         toggleActions[2]->setChecked(f.fontUnderline());
+                         toggleActions[3]->setChecked(f.fontStrikeOut());
+                     });
+    QObject::connect(edit, &QTextEdit::cursorPositionChanged, alignGroup, [edit, alignActions] {
+        const Qt::Alignment a = edit->alignment();
+        const int i = (a & Qt::AlignHCenter)   ? 1
+                      : (a & Qt::AlignRight)   ? 2
+                      : (a & Qt::AlignJustify) ? 3
+                                               : 0;
+        alignActions[i]->setChecked(true);
+    });
+
+    // Paragraph styles as an in-ribbon gallery.
+    RibbonCategoryAction* styles = group(tr("Styles"));
+    auto* gallery = new RibbonCatMenuAction(tr("Styles"), RibbonCatMenuAction::Palette,
+                                            RibbonCatMenuAction::Large,
+                                            RibbonCatMenuAction::PalettePopup, &window);
+    gallery->setObjectName(QStringLiteral("stylesGallery"));
+    gallery->setExclusive(true);
+    for (const ParagraphStyle& s : kStyles) {
+        auto* a = new RibbonSimpleAction(styleIcon(tr(s.name), s.pixel, s.bold, s.italic, s.colour),
+                                         tr(s.name), gallery);
+        a->setToolTip(tr(s.name));
+        a->setCheckable(true);
+        const ParagraphStyle* style = &s;
+        QObject::connect(a, &QAction::triggered, edit, [edit, style] { applyStyle(edit, *style); });
+        gallery->addAction(a);
+    }
+    styles->addAction(gallery);
+
+    // Symbols: a small gallery that inserts characters.
+    RibbonCategoryAction* symbols = group(tr("Symbols"));
+    auto* symbolGallery = new RibbonCatMenuAction(tr("Symbols"), RibbonCatMenuAction::Palette,
+                                                  RibbonCatMenuAction::Small,
+                                                  RibbonCatMenuAction::PalettePopup, &window);
+    symbolGallery->setObjectName(QStringLiteral("symbolGallery"));
+    const QString chars = QStringLiteral(
+        "\u00a9\u00ae\u2122\u20ac\u00a3\u00a5\u00a7\u00b6\u00b1\u00d7\u00f7\u2260\u2264\u2265"
+        "\u221e\u2248\u00b0\u00b5\u03b1\u03b2\u03b3\u03b4\u03c0\u03a9\u2190\u2191\u2192\u2193"
+        "\u2194\u2022\u2026\u2020\u2021\u00bc\u00bd\u00be\u2713\u2717\u2605\u2665\u266a\u263a");
+    for (const QChar c : chars) {
+        auto* a = new RibbonSimpleAction(tileIcon(16, QColor(150, 150, 170), QString(c)),
+                                         QString(c), symbolGallery);
+        a->setToolTip(tr("Insert %1").arg(c));
+        QObject::connect(a, &QAction::triggered, edit,
+                         [edit, c] { edit->insertPlainText(QString(c)); });
+        symbolGallery->addAction(a);
+    }
+    symbols->addAction(symbolGallery);
+
+    window.ribbonMenuBar()->addAction(tab);
+
+    // Status bar: a view popup choosing how lines wrap.
+    auto* views = new RibbonCatMenuAction(tileIcon(16, para, QStringLiteral("V")), QString(),
+                                          RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                                          RibbonCatMenuAction::ViewPopup, &window);
+    views->setObjectName(QStringLiteral("viewMenu"));
+    views->setToolTip(tr("Line wrapping"));
+    auto* wrapGroup = new QActionGroup(views);
+    const struct
+    {
+        const char* mark;
+        const char* tip;
+        int columns; // 0: window width, -1: none
+    } wraps[] = {{"W", "Wrap at the window", 0},
+                 {"60", "Wrap at 60 columns", 60},
+                 {"80", "Wrap at 80 columns", 80},
+                 {"\u2192", "No wrapping", -1},
+                 {"40", "Wrap at 40 columns", 40}};
+    for (const auto& w : wraps) {
+        auto* a =
+            new RibbonSimpleAction(tileIcon(48, para, QString::fromUtf8(w.mark)), tr(w.tip), views);
+        a->setToolTip(tr(w.tip));
+        a->setCheckable(true);
+        a->setChecked(w.columns == 0);
+        const int columns = w.columns;
+        QObject::connect(a, &QAction::triggered, edit, [edit, columns] {
+            if (columns == 0) {
+                edit->setLineWrapMode(QTextEdit::WidgetWidth);
+            } else if (columns < 0) {
+                edit->setLineWrapMode(QTextEdit::NoWrap);
+            } else {
+                edit->setLineWrapMode(QTextEdit::FixedColumnWidth);
+                edit->setLineWrapColumnOrWidth(columns);
+            }
+        });
+        wrapGroup->addAction(a);
+    }
+    views->addIconActionGroup(wrapGroup);
+    auto* zoomIn =
+        new RibbonSimpleAction(tileIcon(16, para, QStringLiteral("+")), tr("Larger text"), views);
+    auto* zoomOut =
+        new RibbonSimpleAction(tileIcon(16, para, QStringLiteral("-")), tr("Smaller text"), views);
+    QObject::connect(zoomIn, &QAction::triggered, edit, [edit] { edit->zoomIn(1); });
+    QObject::connect(zoomOut, &QAction::triggered, edit, [edit] { edit->zoomOut(1); });
+    views->addTopAction(zoomIn);
+    views->addBottomAction(zoomOut);
+    window.ribbonStatusBar()->addAction(views);
+}
+
+bool isControlScene(const QString& scene)
+{
+    return scene == QLatin1String("menu") || scene == QLatin1String("gallery") ||
+           scene == QLatin1String("palettepopup") || scene == QLatin1String("colorpicker") ||
+           scene == QLatin1String("viewpopup");
+}
+
+bool openControlScene(EditorWindow& window, const QString& scene)
+{
+    if (scene != QLatin1String("viewpopup")) {
+        auto* tab = window.findChild<RibbonCategoriesPanelAction*>(QStringLiteral("formatTab"));
+        if (!tab)
+            return false;
+        tab->setChecked(true);
+    }
+    QCoreApplication::processEvents();
+    const auto menuButton = [&window](const char* name) -> RibbonCatMenuButton* {
+        auto* action = window.findChild<RibbonCatMenuAction*>(QLatin1String(name));
+        return action ? widgetFor<RibbonCatMenuButton>(window, action) : nullptr;
+    };
+    if (scene == QLatin1String("gallery"))
+        return menuButton("stylesGallery") != nullptr;
+    if (scene == QLatin1String("menu")) {
+        RibbonCatMenuButton* b = menuButton("pasteMenu");
+        if (!b)
+            return false;
+        press(b, b, QPoint(b->width() / 2, 50));
+    } else if (scene == QLatin1String("palettepopup")) {
+        RibbonCatMenuButton* b = menuButton("stylesGallery");
+        if (!b)
+            return false;
+        press(b, b, QPoint(b->width() - 5, 50));
+    } else if (scene == QLatin1String("viewpopup")) {
+        RibbonCatMenuButton* b = menuButton("viewMenu");
+        if (!b)
+            return false;
+        press(b, b, QPoint(5, 5));
+    } else if (scene == QLatin1String("colorpicker")) {
+        auto* action = window.findChild<RibbonCatColorMenuAction*>(QStringLiteral("textColour"));
+        auto* b = action ? widgetFor<RibbonCatColorMenuButton>(window, action) : nullptr;
+        if (!b)
+            return false;
+        press(b, b, QPoint(5, 5));
+    }
+    QCoreApplication::processEvents();
+    return true;
+}

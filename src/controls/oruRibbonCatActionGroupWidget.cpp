@@ -1,0 +1,179 @@
+#include "oruRibbonCatActionGroupWidget.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonCatActionGroup.h"
+#include "oruRibbonCatColorMenuAction.h"
+#include "oruRibbonCatColorMenuButton.h"
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
+#include "oruRibbonStyle.h"
+
+#include <QActionEvent>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace oru {
+
+RibbonCatActionGroupWidget::RibbonCatActionGroupWidget(RibbonCatActionGroup& group, QWidget* parent)
+    : QWidget(parent), m_group(group)
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setMouseTracking(true);
+    addAction(&group);
+}
+
+RibbonCatActionGroupWidget::~RibbonCatActionGroupWidget() = default;
+
+int RibbonCatActionGroupWidget::cellWidth() const
+{
+    return m_group.isWide() ? 30 : 22;
+}
+
+RibbonAction* RibbonCatActionGroupWidget::member(int index) const
+{
+    const QList<RibbonAction*>& list = m_group.actions();
+    return index >= 0 && index < list.size() ? list[index] : nullptr;
+}
+
+QWidget* RibbonCatActionGroupWidget::hostedWidget(RibbonAction* member) const
+{
+    return m_hosted.value(member);
+}
+
+QSize RibbonCatActionGroupWidget::sizeHint() const
+{
+    return QSize(int(m_group.actions().size()) * cellWidth(), 22);
+}
+
+void RibbonCatActionGroupWidget::actionEvent(QActionEvent* event)
+{
+    QWidget::actionEvent(event);
+    if (event->type() == QEvent::ActionAdded && event->action() == &m_group && m_group.isWide()) {
+        for (RibbonAction* a : m_group.actions()) {
+            if (m_hosted.contains(a))
+                continue;
+            QWidget* widget = nullptr;
+            IRibbonGroupWidget* face = nullptr;
+            if (auto* color = qobject_cast<RibbonCatColorMenuAction*>(a)) {
+                auto* button = new RibbonCatColorMenuButton(*color, this);
+                widget = button;
+                face = button;
+            } else if (auto* menu = qobject_cast<RibbonCatMenuAction*>(a)) {
+                auto* button = new RibbonCatMenuButton(*menu, this);
+                widget = button;
+                face = button;
+            }
+            if (widget) {
+                // Placed over the cell so that popups open below it.
+                widget->setGeometry(int(m_group.actions().indexOf(a)) * 30, 0, 30, 22);
+                widget->hide();
+                m_groupWidgets.insert(a, face);
+                m_hosted.insert(a, widget);
+            }
+        }
+    }
+    updateGeometry();
+    update();
+}
+
+void RibbonCatActionGroupWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int i = int(event->position().x()) / cellWidth();
+    RibbonAction* m = member(i);
+    if (m && m->isEnabled())
+        m_pressedIndex = i;
+    if (m_group.isWide() && m_pressedIndex >= 0) {
+        if (IRibbonGroupWidget* face = m_groupWidgets.value(member(m_pressedIndex)))
+            face->processEvents(event);
+    }
+    update();
+}
+
+void RibbonCatActionGroupWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int i = int(event->position().x()) / cellWidth();
+    RibbonAction* m = member(i);
+    const bool trigger = m_pressedIndex >= 0 && i == m_pressedIndex && m && m->isEnabled();
+    m_pressedIndex = -1;
+    update();
+    if (trigger)
+        m->activate(QAction::Trigger);
+}
+
+void RibbonCatActionGroupWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (RibbonAction* m = member(int(event->position().x()) / cellWidth()))
+        setToolTip(m->toolTip());
+    update();
+}
+
+void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    QPainter painter(this);
+    const QList<RibbonAction*>& list = m_group.actions();
+    const int count = int(list.size());
+    const int cw = cellWidth();
+    const int h = height();
+    const bool wide = m_group.isWide();
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    const bool under = underMouse();
+    for (int i = 0; i < count; ++i) {
+        RibbonAction* m = list[i];
+        const QRect cell(i * cw, 0, cw, 22);
+        const bool enabled = m_group.isEnabled() && m->isEnabled();
+        const bool hovered = under && cell.contains(p);
+        int f = 0;
+        if (!enabled)
+            f = 0;
+        else if (i == m_pressedIndex && !wide)
+            f = 2;
+        else if (m->isChecked())
+            f = hovered ? 4 : 3;
+        else if (hovered || i == m_pressedIndex)
+            f = 1;
+        const int sy = f * 22;
+        if (!wide) {
+            const QPixmap& pm = count == 1       ? skin->normalButtonSmall()
+                                : i == 0         ? skin->btnGroupFirst()
+                                : i == count - 1 ? skin->btnGroupLast()
+                                                 : skin->btnGroupMidle();
+            painter.drawPixmap(cell, pm, QRect(0, sy, 22, 22));
+        } else {
+            const int x = cell.x();
+            if (count > 1 && i == count - 1) {
+                painter.drawPixmap(QRect(x, 0, 2, 22), skin->btnGroupMidle(), QRect(0, sy, 2, 22));
+                painter.drawPixmap(QRect(x + 2, 0, 18, 22), skin->btnGroupMidle(),
+                                   QRect(2, sy, 8, 22));
+            } else {
+                painter.drawPixmap(QRect(x, 0, 20, 22), skin->btnGroupFirst(),
+                                   QRect(0, sy, 20, 22));
+            }
+            painter.drawPixmap(QRect(x + 20, 0, 8, 22), skin->btnGroupMidle(),
+                               QRect(2, sy, 10, 22));
+            painter.drawPixmap(QRect(x + 28, 0, 2, 22), skin->btnGroupLast(), QRect(20, sy, 2, 22));
+            const QColor& c = m_group.isEnabled() ? skin->highlightedCategoryTextColor()
+                                                  : skin->disabledCategoryTextColor();
+            painter.setPen(c);
+            painter.setBrush(c);
+            RibbonStyle::drawSymbol(painter, QRect(x + 20, h / 2, 5, 3), ArrowDown);
+        }
+        const QPixmap icon =
+            m->icon().pixmap(QSize(16, 16), enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        if (!icon.isNull()) {
+            const QSize s = icon.deviceIndependentSize().toSize();
+            const int mainWidth = wide ? 20 : cw;
+            const QPoint c(cell.x() + (mainWidth - 1) / 2, (22 - 1) / 2);
+            painter.drawPixmap(QRect(c.x() - (s.width() - 1) / 2, c.y() - (s.height() - 1) / 2,
+                                     s.width(), s.height()),
+                               icon);
+        }
+    }
+}
+
+} // namespace oru

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QMap>
+#include <QWidget>
+
+namespace oru {
+
+class IRibbonGroupWidget;
+class RibbonAction;
+class RibbonCatActionGroup;
+
+/// The strip of joined buttons of a RibbonCatActionGroup. A wide group
+/// hosts a hidden menu or colour button per such member and hands it the
+/// presses on the member's cell, so that its popup opens from the strip.
+class VAZAVE_EXPORT RibbonCatActionGroupWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RibbonCatActionGroupWidget(RibbonCatActionGroup& group, QWidget* parent);
+    ~RibbonCatActionGroupWidget() override;
+
+    QSize sizeHint() const override;
+    int pressedIndex() const { return m_pressedIndex; }
+    /// The hidden widget hosted for @p member, if any.
+    QWidget* hostedWidget(RibbonAction* member) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+
+private:
+    int cellWidth() const;
+    RibbonAction* member(int index) const;
+
+    RibbonCatActionGroup& m_group;
+    int m_pressedIndex = -1;
+    QMap<RibbonAction*, IRibbonGroupWidget*> m_groupWidgets;
+    QMap<RibbonAction*, QWidget*> m_hosted; // the same widgets as QWidgets (children)
+};
+
+} // namespace oru

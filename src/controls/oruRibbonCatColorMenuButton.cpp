@@ -1,0 +1,209 @@
+#include "oruRibbonCatColorMenuButton.h"
+
+#include "oruRibbonApplication.h"
+#include "oruRibbonCatColorMenuAction.h"
+#include "oruRibbonCatPaint_p.h"
+#include "oruRibbonStyle.h"
+
+#include <QActionEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace oru {
+
+RibbonCatColorMenuButton::RibbonCatColorMenuButton(RibbonCatColorMenuAction& action,
+                                                   QWidget* parent)
+    : QWidget(parent), m_action(action), m_popup(this)
+{
+    m_popup.setKeepSelection(action.keepsSelection());
+    addAction(&action);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(&m_popup, &RibbonColorPickerPopup::hidden, this,
+            &RibbonCatColorMenuButton::popupClosed);
+    connect(&m_popup, &RibbonColorPickerPopup::noneColorSelected, &action,
+            &RibbonCatColorMenuAction::setNone);
+    connect(&m_popup, &RibbonColorPickerPopup::automaticColorSelected, &action,
+            &RibbonCatColorMenuAction::setAutomatic);
+    connect(&m_popup, &RibbonColorPickerPopup::colorSelected, &action,
+            &RibbonCatColorMenuAction::setColor);
+}
+
+RibbonCatColorMenuButton::~RibbonCatColorMenuButton()
+{
+    // The popup is a member: it must not report to a half-destroyed button.
+    m_popup.disconnect(this);
+}
+
+QSize RibbonCatColorMenuButton::sizeHint() const
+{
+    const int allowance = m_action.icon().isNull() ? 15 : 31;
+    const QString text = m_action.text();
+    switch (m_action.size()) {
+    case RibbonCatColorMenuAction::Small:
+        return QSize(allowance, 22);
+    case RibbonCatColorMenuAction::Medium:
+        if (text.isEmpty())
+            return QSize(allowance, 22);
+        return QSize(allowance + fontMetrics().horizontalAdvance(text) + 4, 22);
+    case RibbonCatColorMenuAction::Large: {
+        const QFontMetrics fm = fontMetrics();
+        if (fm.horizontalAdvance(text) <= 30)
+            return QSize(42, 66);
+        return QSize(qMax(42, catpaint::twoLineWidth(fm, text) + 10), 66);
+    }
+    }
+    return QSize(-1, -1);
+}
+
+void RibbonCatColorMenuButton::processEvents(QEvent* event)
+{
+    if (event && event->type() == QEvent::MouseButtonPress)
+        if (auto* mouse = dynamic_cast<QMouseEvent*>(event))
+            mousePressEvent(mouse);
+}
+
+void RibbonCatColorMenuButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_action.isEnabled() && !m_popup.isVisible()) {
+        QPoint pos = mapToGlobal(QPoint(0, height() - 1));
+        pos.setX(qMax(0, pos.x()));
+        pos.setY(qMax(0, pos.y()));
+        QScreen* screen = QGuiApplication::screenAt(pos);
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        const QSize hint = m_popup.sizeHint();
+        if (screen) {
+            const QRect desktop = screen->virtualGeometry();
+            if (pos.x() + hint.width() > desktop.width())
+                pos.setX(desktop.width() - hint.width());
+            if (pos.y() + hint.height() > desktop.height())
+                pos.setY(desktop.height() - hint.height());
+        }
+        m_popup.move(pos);
+        clearFocus();
+        m_popup.setFocus(Qt::OtherFocusReason);
+        m_popup.show();
+    }
+    update();
+}
+
+void RibbonCatColorMenuButton::mouseReleaseEvent(QMouseEvent*)
+{
+    update();
+}
+
+void RibbonCatColorMenuButton::mouseMoveEvent(QMouseEvent*)
+{
+    update();
+}
+
+void RibbonCatColorMenuButton::enterEvent(QEnterEvent*)
+{
+    update();
+}
+
+void RibbonCatColorMenuButton::leaveEvent(QEvent*)
+{
+    update();
+}
+
+void RibbonCatColorMenuButton::popupClosed()
+{
+    update();
+}
+
+void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
+{
+    QWidget::actionEvent(event);
+    const QFontMetrics fm = fontMetrics();
+    const QString text = m_action.text();
+    int lines = 1;
+    if (fm.horizontalAdvance(text) > 30)
+        catpaint::twoLineWidth(fm, text, &lines);
+    m_lineCount = lines;
+    if (event->action() != &m_action ||
+        (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged))
+        return;
+    setEnabled(m_action.isEnabled());
+    setToolTip(m_action.toolTip());
+    m_popup.setAutomaticColorEnabled(m_action.hasAutomaticColor());
+    m_popup.setAutomaticColor(m_action.automaticColor());
+    m_popup.setNoneColorEnabled(m_action.hasNoneColor());
+    if (m_action.isAutomatic())
+        m_popup.setAutomaticColor();
+    else if (m_action.isNone())
+        m_popup.setNoneColor();
+    else
+        m_popup.selectColor(m_action.color());
+    updateGeometry();
+    update();
+}
+
+void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
+{
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    const bool enabled = m_action.isEnabled();
+    const bool hover = enabled && underMouse() && rect().contains(mapFromGlobal(QCursor::pos()));
+    int f = -1;
+    if (enabled)
+        f = m_popup.isVisible() ? 2 : (hover ? 0 : -1);
+    const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
+    const QColor& textColor =
+        enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();
+    if (m_action.size() == RibbonCatColorMenuAction::Large) {
+        if (f >= 0)
+            catpaint::drawNineSlice(painter, skin->paletteItemLarge(), 43, 66, f, rect());
+        const QPixmap pm =
+            m_action.icon().pixmap(QSize(32, 32), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        if (!pm.isNull()) {
+            const QSize s = pm.deviceIndependentSize().toSize();
+            painter.drawPixmap(
+                QRect((w - s.width()) / 2, (32 - s.height()) / 2 + 2, s.width(), s.height()), pm);
+        }
+        painter.setPen(textColor);
+        painter.drawText(QRect(QPoint(2, 36), QPoint(w - 3, h - 3)),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_action.text());
+        painter.setBrush(textColor);
+        if (m_lineCount == 2)
+            RibbonStyle::drawSymbol(painter, QRect(QPoint(w - 7, 56), QPoint(w - 3, 58)),
+                                    ArrowDown);
+        else
+            RibbonStyle::drawSymbol(
+                painter, QRect(QPoint((w - 5) / 2, 56), QPoint((w - 5) / 2 + 4, 58)), ArrowDown);
+        return;
+    }
+    if (f >= 0) {
+        const int y = f * 22;
+        const QPixmap& cap = skin->horizontalMenuButtonCaption();
+        const QPixmap& men = skin->horizontalMenuButtonMenu();
+        painter.drawPixmap(QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
+        painter.drawPixmap(QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
+        painter.drawPixmap(QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
+        painter.drawPixmap(QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
+    }
+    const QPixmap pm = m_action.icon().pixmap(QSize(16, 16), mode);
+    int x0 = 3;
+    if (!pm.isNull()) {
+        const QSize s = pm.deviceIndependentSize().toSize();
+        painter.drawPixmap(
+            QRect((16 - s.width()) / 2 + 3, (16 - s.height()) / 2 + 3, s.width(), s.height()), pm);
+        x0 = 19;
+    }
+    painter.setPen(textColor);
+    if (m_action.size() == RibbonCatColorMenuAction::Medium)
+        painter.drawText(QRect(QPoint(x0 + 2, 2), QPoint(w - 14, h - 3)),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_action.text());
+    painter.setBrush(textColor);
+    RibbonStyle::drawSymbol(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)),
+                            ArrowDown);
+}
+
+} // namespace oru

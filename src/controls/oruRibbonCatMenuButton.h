@@ -1,0 +1,45 @@
+#pragma once
+
+#include "oruIRibbonGroupWidget.h"
+
+#include <QWidget>
+
+namespace oru {
+
+class RibbonCatMenuAction;
+class RibbonCatMenuButtonPriv;
+
+/// The panel widget of a RibbonCatMenuAction: a (split) menu button or an
+/// in-ribbon palette, by the action's menu type. Everything is done by a
+/// presenter chosen on each action event.
+class VAZAVE_EXPORT RibbonCatMenuButton : public QWidget, public IRibbonGroupWidget
+{
+    Q_OBJECT
+
+public:
+    RibbonCatMenuButton(RibbonCatMenuAction& action, QWidget* parent);
+    ~RibbonCatMenuButton() override;
+
+    QSize sizeHint() const override;
+    void processEvents(QEvent* event) override;
+
+    RibbonCatMenuAction& action() const { return *m_action; }
+    /// The current presenter (for the presenters' own tests).
+    RibbonCatMenuButtonPriv* priv() const { return m_priv; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+
+private:
+    RibbonCatMenuAction* m_action;
+    // A QObject child of the button; replaced only when the menu type changes.
+    RibbonCatMenuButtonPriv* m_priv = nullptr;
+};
+
+} // namespace oru

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "oruGlobal.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QScrollBar;
+
+namespace oru {
+
+class RibbonCatMenuAction;
+class RibbonCatMenuPalettePopup;
+
+/// The 9x8 resize grip of a palette popup, at its bottom-right corner or,
+/// when the popup opened upwards, at its top-right corner.
+class VAZAVE_EXPORT RibbonCatMenuPalettePopupSizer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RibbonCatMenuPalettePopupSizer(RibbonCatMenuPalettePopup& popup);
+    ~RibbonCatMenuPalettePopupSizer() override;
+
+    Qt::Corner corner() const { return m_corner; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    RibbonCatMenuPalettePopup& m_popup;
+    bool m_dragging = false;
+    Qt::Corner m_corner = Qt::BottomRightCorner;
+    QPoint m_pressPos;
+    QRect m_startGeometry;
+};
+
+/// The gallery window of a palette-popup menu action: every menu action as
+/// an icon cell, a scroll bar and a resize grip. Shows itself at once next
+/// to its opener, and deletes itself when it closes.
+class VAZAVE_EXPORT RibbonCatMenuPalettePopup : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RibbonCatMenuPalettePopup(RibbonCatMenuAction& action, QWidget* parent);
+    ~RibbonCatMenuPalettePopup() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    int numRows() const;
+    int numColumns() const;
+    void updateScrollBar();
+    Qt::Corner gripSizerCorner() const;
+
+    int firstIndex() const { return m_firstIndex; }
+    QScrollBar* scrollBar() const { return m_scrollBar; }
+    RibbonCatMenuPalettePopupSizer* sizer() const { return m_sizer; }
+    /// The rectangle the cells are laid out and clipped in.
+    QRect contentArea() const;
+
+signals:
+    void closed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void scrolled(int value);
+
+private:
+    QSize cellSize() const;
+    QAction* itemAt(const QPoint& pos) const;
+
+    QPointer<RibbonCatMenuAction> m_action;
+    RibbonCatMenuPalettePopupSizer* m_sizer = nullptr;
+    QScrollBar* m_scrollBar = nullptr;
+    int m_firstIndex = 0;
+    QPointer<QAction> m_pressedItem;
+    bool m_below = true;
+};
+
+} // namespace oru

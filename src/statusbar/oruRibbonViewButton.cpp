@@ -1,0 +1,158 @@
+#include "oruRibbonViewButton.h"
+
+#include "oruRibbonSimpleAction.h"
+
+#include <QActionEvent>
+#include <QCursor>
+#include <QPainter>
+
+namespace oru {
+
+namespace {
+
+// The view popup looks the same in every skin, so its highlight comes from
+// the blue images whatever skin is current; loaded once.
+const QPixmap& blueCaption()
+{
+    static const QPixmap pixmap(QStringLiteral(":/oru/ribbon/blue/HMenuButtonCaption.png"));
+    return pixmap;
+}
+
+const QPixmap& blueMenu()
+{
+    static const QPixmap pixmap(QStringLiteral(":/oru/ribbon/blue/HMenuButtonMenu.png"));
+    return pixmap;
+}
+
+} // namespace
+
+RibbonViewButton::RibbonViewButton(RibbonSimpleAction* action, bool horizontal, bool showIcon,
+                                   bool centreText, QWidget* parent)
+    : RibbonMainMenuItem(parent), m_action(action), m_horizontal(horizontal), m_showIcon(showIcon),
+      m_centreText(centreText)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    if (action)
+        addAction(action);
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+}
+
+RibbonViewButton::~RibbonViewButton() = default;
+
+QSize RibbonViewButton::sizeHint() const
+{
+    if (m_horizontal)
+        return QSize(fontMetrics().horizontalAdvance(text()) + 56, 26);
+    return QSize(64, 56);
+}
+
+void RibbonViewButton::mousePressEvent(QMouseEvent* event)
+{
+    RibbonMainMenuItem::mousePressEvent(event);
+    update();
+}
+
+void RibbonViewButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    clearFocus();
+    update();
+    emit clicked();
+    if (m_action)
+        m_action->activate(QAction::Trigger);
+    RibbonMainMenuItem::mouseReleaseEvent(event);
+}
+
+void RibbonViewButton::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMoved();
+    RibbonMainMenuItem::mouseMoveEvent(event);
+    update();
+}
+
+void RibbonViewButton::enterEvent(QEnterEvent* event)
+{
+    RibbonMainMenuItem::enterEvent(event);
+    update();
+}
+
+void RibbonViewButton::actionEvent(QActionEvent* event)
+{
+    RibbonMainMenuItem::actionEvent(event);
+    QAction* action = event->action();
+    if (action != m_action)
+        return;
+    if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged) {
+        QFont f = action->font();
+        f.setPointSize(8);
+        setFont(f);
+        setIcon(action->icon());
+        setText(action->text());
+        setToolTip(action->toolTip());
+        setEnabled(action->isEnabled());
+        updateGeometry();
+        update();
+    } else if (event->type() == QEvent::ActionRemoved) {
+        m_action = nullptr;
+    }
+}
+
+void RibbonViewButton::drawHighlight(QPainter& painter) const
+{
+    const int w = width();
+    const int h = height();
+    const QPixmap& cap = blueCaption();
+    const QPixmap& menu = blueMenu();
+    painter.drawPixmap(QRect(0, 0, 2, 2), cap, QRect(0, 0, 2, 2));
+    painter.drawPixmap(QRect(0, 2, 2, h - 4), cap, QRect(0, 2, 2, 18));
+    painter.drawPixmap(QRect(0, h - 2, 2, 2), cap, QRect(0, 20, 2, 2));
+    painter.drawPixmap(QRect(2, 0, w - 4, 2), menu, QRect(0, 0, 9, 2));
+    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), menu, QRect(0, 2, 9, 18));
+    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), menu, QRect(0, 20, 9, 2));
+    painter.drawPixmap(QRect(w - 2, 0, 2, 2), menu, QRect(9, 0, 2, 2));
+    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), menu, QRect(9, 2, 2, 18));
+    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), menu, QRect(9, 20, 2, 2));
+}
+
+void RibbonViewButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    const bool enabled = isEnabled();
+    const bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
+    const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
+    if (m_horizontal) {
+        if (enabled && (inside || hasFocus()))
+            drawHighlight(painter);
+        int start = 6;
+        if (m_showIcon) {
+            const QPixmap pm = icon().pixmap(QSize(26, 26), mode);
+            if (!pm.isNull()) {
+                const QSize s = pm.deviceIndependentSize().toSize();
+                painter.drawPixmap(QRect(15 - (s.width() - 1) / 2,
+                                         (h - 1) / 2 - (s.height() - 1) / 2, s.width(), s.height()),
+                                   pm);
+            }
+            start = 34 + 6;
+        }
+        painter.setPen(enabled ? QColor(21, 66, 139) : QColor(141, 141, 141));
+        painter.setFont(font());
+        const int align = m_centreText ? Qt::AlignHCenter : Qt::AlignLeft;
+        painter.drawText(QRect(QPoint(start, 2), QPoint(w - 7, h - 3)),
+                         align | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                         text());
+        return;
+    }
+    const bool checked = m_action && m_action->isCheckable() && m_action->isChecked();
+    if ((enabled && (inside || hasFocus())) || checked)
+        drawHighlight(painter);
+    const QPixmap pm = icon().pixmap(QSize(56, 56), mode);
+    if (!pm.isNull()) {
+        const QSize s = pm.deviceIndependentSize().toSize();
+        painter.drawPixmap(QRect((w - s.width()) / 2, (h - s.height()) / 2, s.width(), s.height()),
+                           pm);
+    }
+}
+
+} // namespace oru

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "oruRibbonMenuItem.h"
+
+namespace oru {
+
+class RibbonSimpleAction;
+
+/// One entry of a view popup: a wide text item (horizontal) or a large icon
+/// tile. Any mouse button's release triggers its action.
+class VAZAVE_EXPORT RibbonViewButton : public RibbonMainMenuItem
+{
+    Q_OBJECT
+
+public:
+    RibbonViewButton(RibbonSimpleAction* action, bool horizontal, bool showIcon, bool centreText,
+                     QWidget* parent);
+    ~RibbonViewButton() override;
+
+    QSize sizeHint() const override;
+
+signals:
+    // Kept for hosts that connect to it; the popup closes on clicked().
+    void buttonClicked(oru::RibbonSimpleAction* action);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
+
+private:
+    void drawHighlight(QPainter& painter) const;
+
+    RibbonSimpleAction* m_action;
+    bool m_horizontal;
+    bool m_showIcon;
+    bool m_centreText;
+};
+
+} // namespace oru

@@ -1,0 +1,223 @@
+#include <oruRibbonCatActionGroup.h>
+#include <oruRibbonCatActionGroupWidget.h>
+#include <oruRibbonCatColorMenuAction.h>
+#include <oruRibbonCatColorMenuButton.h>
+#include <oruRibbonCatMenuAction.h>
+#include <oruRibbonCatMenuButton.h>
+#include <oruRibbonCatMenuButton_p.h>
+#include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonColorPickerPopup.h>
+
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <QSignalSpy>
+
+using namespace oru;
+using namespace oru::test;
+
+namespace {
+
+QColor barColor(const QAction& action)
+{
+    return action.icon().pixmap(QSize(16, 16)).toImage().pixelColor(8, 14);
+}
+
+} // namespace
+
+class TestColorGroups : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void colorStateMachine();
+    void popupMarks();
+    void exclusiveGroups();
+    void wideGroupForwarding();
+};
+
+void TestColorGroups::colorStateMachine()
+{
+    QPixmap base(16, 16);
+    base.fill(Qt::transparent);
+    RibbonCatColorMenuAction action(QIcon(base), "Font color", RibbonCatColorMenuAction::Small,
+                                    nullptr);
+    QCOMPARE(action.color(), QColor(Qt::black));
+    QCOMPARE(action.automaticColor(), QColor(Qt::white));
+    QCOMPARE(barColor(action), QColor(Qt::black));
+    QSignalSpy colorSet(&action, &RibbonCatColorMenuAction::colorSet);
+    QSignalSpy noneSet(&action, &RibbonCatColorMenuAction::noneSet);
+    QSignalSpy autoSet(&action, &RibbonCatColorMenuAction::automaticSet);
+
+    action.setColor(Qt::black); // keep-selection: the same colour is nothing
+    QCOMPARE(colorSet.count(), 0);
+    action.setColor(Qt::red);
+    QCOMPARE(colorSet.count(), 1);
+    QCOMPARE(barColor(action), QColor(Qt::red));
+    action.setNone();      // not allowed
+    action.setAutomatic(); // not allowed
+    QCOMPARE(noneSet.count() + autoSet.count(), 0);
+    QVERIFY(!action.isNone() && !action.isAutomatic());
+
+    action.setHasNoneColor(true);
+    action.setColor(QColor()); // invalid: becomes none
+    QVERIFY(action.isNone());
+    QCOMPARE(action.color(), QColor(Qt::white));
+    QCOMPARE(noneSet.count(), 1);
+    QCOMPARE(colorSet.count(), 1);
+    QCOMPARE(barColor(action).alpha(), 0); // no bar while none
+
+    action.setHasAutomaticColor(true);
+    action.setAutomaticColor(Qt::blue);
+    action.setAutomatic();
+    QVERIFY(action.isAutomatic() && !action.isNone());
+    QCOMPARE(barColor(action), QColor(Qt::blue));
+    action.setAutomatic(); // already current
+    QCOMPARE(autoSet.count(), 1);
+    action.setColor(Qt::blue); // leaving automatic always stores and emits
+    QVERIFY(!action.isAutomatic());
+    QCOMPARE(colorSet.count(), 2);
+
+    action.setKeepSelection(false);
+    action.setColor(Qt::blue);
+    QCOMPARE(colorSet.count(), 3);
+    action.setColor(QColor()); // without keep-selection an invalid colour is stored
+    QVERIFY(!action.isNone());
+    QCOMPARE(colorSet.count(), 4);
+}
+
+void TestColorGroups::popupMarks()
+{
+    RibbonCatColorMenuAction action(QIcon(), "Highlight", RibbonCatColorMenuAction::Medium,
+                                    nullptr);
+    RibbonCatColorMenuButton button(action, nullptr);
+    RibbonColorPickerPopup& popup = button.popup();
+    const auto cell = [&popup] { return popup.colorItems()->selectedCell(); };
+    QCOMPARE(cell(), QPoint(0, 0)); // black: column 0, row 0
+    QVERIFY(!popup.noneAction() && !popup.automaticAction());
+
+    action.setHasNoneColor(true);
+    action.setHasAutomaticColor(true);
+    QVERIFY(popup.noneAction() && popup.automaticAction());
+    action.setAutomatic();
+    QVERIFY(popup.isAutomaticColor() && !popup.isNoneColor());
+    QCOMPARE(cell(), QPoint(-1, -1));
+
+    action.setColor(QColor(51, 204, 204)); // column 4, row 2
+    QVERIFY(!popup.isAutomaticColor());
+    QCOMPARE(cell(), QPoint(4, 2));
+    QVERIFY(popup.moreColorsAction()->icon().isNull());
+    action.setColor(QColor(1, 2, 3)); // not in the table: swatch on "More colors..."
+    QCOMPARE(cell(), QPoint(-1, -1));
+    QVERIFY(!popup.moreColorsAction()->icon().isNull());
+    action.setNone();
+    QVERIFY(popup.isNoneColor() && popup.moreColorsAction()->icon().isNull());
+
+    // a pick in the grid reaches the action; press and release must match
+    QSignalSpy colorSet(&action, &RibbonCatColorMenuAction::colorSet);
+    mousePress(popup.colorItems(), QPoint(25, 20));
+    mouseRelease(popup.colorItems(), QPoint(45, 20));
+    QCOMPARE(colorSet.count(), 0);
+    mouseClick(popup.colorItems(), QPoint(25, 20));
+    QCOMPARE(action.color(), QColor(255, 102, 0));
+    QCOMPARE(cell(), QPoint(1, 1));
+    // "Automatic" clicked while checked stays checked and changes nothing
+    action.setAutomatic();
+    QSignalSpy autoSet(&action, &RibbonCatColorMenuAction::automaticSet);
+    popup.automaticAction()->trigger();
+    QVERIFY(popup.isAutomaticColor());
+    QCOMPARE(autoSet.count(), 0);
+    // turning the entries off removes them
+    action.setHasNoneColor(false);
+    QVERIFY(!popup.noneAction());
+}
+
+void TestColorGroups::exclusiveGroups()
+{
+    RibbonCatActionGroup group("Align", nullptr);
+    RibbonCatSimpleAction left("Left", RibbonCatSimpleAction::Small, nullptr);
+    RibbonCatSimpleAction centre("Centre", RibbonCatSimpleAction::Small, nullptr);
+    RibbonCatSimpleAction right("Right", RibbonCatSimpleAction::Small, nullptr);
+    for (QAction* a : {static_cast<QAction*>(&left), static_cast<QAction*>(&centre),
+                       static_cast<QAction*>(&right)})
+        a->setCheckable(true);
+    group.setExclusive(true);
+    left.setChecked(true);
+    group.addAction(&left);
+    group.addAction(&left); // twice: one entry
+    group.addAction(&centre);
+    QCOMPARE(group.actions().size(), 2);
+    QCOMPARE(group.checkedAction(), &left);
+    centre.setChecked(true);
+    QVERIFY(!left.isChecked());
+    QCOMPARE(group.checkedAction(), &centre);
+    right.setChecked(true);
+    group.addAction(&right); // adding a checked member takes over
+    QVERIFY(!centre.isChecked());
+    QCOMPARE(group.checkedAction(), &right);
+    group.removeAction(&right);
+    QCOMPARE(group.checkedAction(), nullptr);
+    QVERIFY(right.isChecked());
+    group.removeAction(&right); // absent: nothing
+    QCOMPARE(group.actions().size(), 2);
+    centre.setChecked(true);
+    group.setExclusive(false); // forgets, unchecks nothing
+    QCOMPARE(group.checkedAction(), nullptr);
+    left.setChecked(true);
+    QVERIFY(centre.isChecked() && left.isChecked());
+
+    // the strip: a press on a disabled member selects nothing; release elsewhere triggers nothing
+    RibbonCatActionGroupWidget strip(group, nullptr);
+    QCOMPARE(strip.sizeHint(), QSize(44, 22));
+    QSignalSpy leftTriggered(&left, &QAction::triggered);
+    left.setEnabled(false);
+    mouseClick(&strip, QPoint(5, 5));
+    QCOMPARE(leftTriggered.count(), 0);
+    left.setEnabled(true);
+    mousePress(&strip, QPoint(5, 5));
+    QCOMPARE(strip.pressedIndex(), 0);
+    mouseRelease(&strip, QPoint(30, 5));
+    QCOMPARE(strip.pressedIndex(), -1);
+    QCOMPARE(leftTriggered.count(), 0);
+    mouseClick(&strip, QPoint(21, 5));
+    QCOMPARE(leftTriggered.count(), 1);
+}
+
+void TestColorGroups::wideGroupForwarding()
+{
+    RibbonCatActionGroup group(nullptr);
+    RibbonCatSimpleAction plain("Bold", RibbonCatSimpleAction::Small, nullptr);
+    RibbonCatColorMenuAction color(QIcon(), "Color", RibbonCatColorMenuAction::Small, nullptr);
+    RibbonCatMenuAction menu("Borders", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                             RibbonCatMenuAction::Menu, nullptr);
+    RibbonSimpleAction entry("All borders", nullptr);
+    menu.addAction(&entry);
+    group.addAction(&plain, true);
+    group.addAction(&color, true);
+    group.addAction(&menu, true);
+    QVERIFY(group.isWide());
+    QWidget window;
+    auto* strip = new RibbonCatActionGroupWidget(group, &window);
+    QCOMPARE(strip->sizeHint(), QSize(90, 22));
+    QVERIFY(!strip->hostedWidget(&plain));
+    auto* colorButton = qobject_cast<RibbonCatColorMenuButton*>(strip->hostedWidget(&color));
+    auto* menuButton = qobject_cast<RibbonCatMenuButton*>(strip->hostedWidget(&menu));
+    QVERIFY(colorButton && menuButton && colorButton->isHidden() && menuButton->isHidden());
+    window.show();
+
+    mousePress(strip, QPoint(35, 5));
+    QVERIFY(colorButton->popup().isVisible());
+    mouseRelease(strip, QPoint(35, 5));
+    colorButton->popup().hide();
+
+    mousePress(strip, QPoint(65, 5));
+    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(menuButton->priv());
+    QVERIFY(priv && priv->m_popupOpen);
+    QPointer<QWidget> popup = priv->m_popup;
+    popup->close();
+    QVERIFY(!priv->m_popupOpen);
+    QTRY_VERIFY(popup.isNull());
+}
+
+ORU_TEST_MAIN(TestColorGroups)
+#include "tst_colorgroups.moc"
