@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QWidget>
 
 namespace oru::windows {
 
@@ -49,6 +50,15 @@ void paintPageButton(QAbstractButton& button)
     painter.setFont(button.font());
     painter.drawText(QRect(QPoint(2, 2), QPoint(w - 3, h - 3)), Qt::AlignLeft | Qt::AlignVCenter,
                      button.text());
+}
+
+void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack)
+{
+    QPainter painter(&widget);
+    painter.setPen(Qt::gray);
+    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
+    painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
+    painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
 }
 
 } // namespace oru::windows

@@ -6,6 +6,8 @@
 #include <QSize>
 
 class QAbstractButton;
+class QRect;
+class QWidget;
 
 namespace oru::windows {
 
@@ -15,5 +17,9 @@ QSize pageButtonSizeHint(const QAbstractButton& button);
 /// The application menu's button frame (checked or hovered rows only) and the
 /// left-aligned caption.
 void paintPageButton(QAbstractButton& button);
+
+/// The white, grey-outlined boxes behind the button column and the page
+/// stack, both given in @p widget's coordinates.
+void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack);
 
 } // namespace oru::windows

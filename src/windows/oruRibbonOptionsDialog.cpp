@@ -6,7 +6,6 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStackedWidget>
@@ -86,13 +85,7 @@ void RibbonOptionsDialog::buttonClicked(QAbstractButton* button)
 void RibbonOptionsDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(Qt::gray);
-    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
-    const QRect column = m_leftColumn->geometry();
-    painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
-    const QRect stack = m_pageStack->geometry();
-    painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
+    windows::paintPageFrames(*this, m_leftColumn->geometry(), m_pageStack->geometry());
 }
 
 RibbonOptionsPage::RibbonOptionsPage(RibbonOptionsDialog& dialog)

@@ -4,7 +4,6 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
-#include <QPainter>
 #include <QStackedWidget>
 
 namespace oru {
@@ -78,13 +77,7 @@ void RibbonStackedWidget::buttonClicked(QAbstractButton* button)
 void RibbonStackedWidget::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(Qt::gray);
-    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
-    const QRect column = m_buttonColumn->geometry();
-    painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
-    const QRect stack = m_pageStack->geometry();
-    painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
+    windows::paintPageFrames(*this, m_buttonColumn->geometry(), m_pageStack->geometry());
 }
 
 RibbonStackedButton::RibbonStackedButton(RibbonStackedWidget& stackedWidget)
