@@ -28,8 +28,9 @@ int main(int argc, char** argv)
         return runEditor(options);
     if (options.shotScene != QLatin1String("skins")) {
         std::fprintf(stderr,
-                     "tarnwick: unknown scene '%s' (main, collapsed, collapsedpopup, appmenu, "
-                     "submenu, fonts, statusbar, menustyle, window, skins)\n",
+                     "tarnwick: unknown scene '%s' (main, appmenu, submenu, collapsed, "
+                     "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
+                     "fonts, statusbar, menustyle, options, help, tabbar, window, skins)\n",
                      qPrintable(options.shotScene));
         return 2;
     }
