@@ -170,8 +170,11 @@ void buildEditorControls(EditorWindow& window)
                                           RibbonCatMenuAction::Button, RibbonCatMenuAction::Large,
                                           RibbonCatMenuAction::Menu, &window);
     paste->setObjectName(QStringLiteral("pasteMenu"));
-    auto* pasteRich =
-        new RibbonSimpleAction(tileIcon(16, clip, QStringLiteral("P")), tr("Paste"), &window);
+    // The default action's icon is the one the large button shows: give it
+    // the large size too.
+    QIcon pasteIcon = tileIcon(16, clip, QStringLiteral("P"));
+    pasteIcon.addPixmap(tileIcon(32, clip, QStringLiteral("P")).pixmap(32, 32));
+    auto* pasteRich = new RibbonSimpleAction(pasteIcon, tr("Paste"), &window);
     auto* pastePlain = new RibbonSimpleAction(tileIcon(16, clip, QStringLiteral("T")),
                                               tr("Paste as plain text"), &window);
     QObject::connect(pasteRich, &QAction::triggered, edit, &QTextEdit::paste);
