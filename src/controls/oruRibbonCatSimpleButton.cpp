@@ -1,6 +1,7 @@
 #include "oruRibbonCatSimpleButton.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatPaint_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
@@ -39,9 +40,7 @@ void drawFrame(QPainter& painter, const QPixmap& pixmap, const QRect& cell, int 
 } // namespace
 
 RibbonCatSimpleButton::RibbonCatSimpleButton(RibbonCatSimpleAction& action, QWidget* parent)
-    : QAbstractButton(parent)
-    , m_action(&action)
-    , m_size(action.size())
+    : QAbstractButton(parent), m_action(&action), m_size(action.size())
 {
     addAction(&action);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -60,27 +59,9 @@ QSize RibbonCatSimpleButton::sizeHint() const
     const QString caption = text();
     switch (m_size) {
     case RibbonCatSimpleAction::Large: {
-        const int textWidth = fm.horizontalAdvance(caption);
-        if (textWidth <= 30)
+        if (fm.horizontalAdvance(caption) <= 30)
             return QSize(42, 66);
-        // Narrowest wrapping width at which the caption still takes at most
-        // two lines.
-        int candidate = textWidth;
-        int best = textWidth;
-        int step = textWidth;
-        do {
-            step = step / 2;
-            const QRect bounds =
-                fm.boundingRect(QRect(0, 0, candidate, 0),
-                                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
-            if (bounds.height() <= 2 * fm.height()) {
-                best = bounds.width();
-                candidate -= step;
-            } else {
-                candidate += step;
-            }
-        } while (step != 0);
-        return QSize(qMax(best + 10, 42), 66);
+        return QSize(qMax(catpaint::twoLineWidth(fm, caption) + 10, 42), 66);
     }
     case RibbonCatSimpleAction::Medium:
         if (caption.isEmpty())

@@ -1,4 +1,6 @@
 #include <oruRibbonApplication.h>
+#include <oruRibbonCatColorMenuAction.h>
+#include <oruRibbonCatColorMenuButton.h>
 #include <oruRibbonCatMenuAction.h>
 #include <oruRibbonCatMenuButton.h>
 #include <oruRibbonCatMenuButton_p.h>
@@ -27,6 +29,7 @@ private slots:
     void splitFrames_data();
     void splitFrames();
     void splitTriggerAndOnePopup();
+    void largeCaptionWraps();
     void mediumSplitSlices();
     void paletteScrolling();
     void palettePopupGeometry();
@@ -129,6 +132,50 @@ void TestMenuButtons::splitTriggerAndOnePopup()
         QVERIFY(!priv->m_popupOpen && !priv->m_menuPressed);
         QTRY_VERIFY(popup.isNull());
         QCOMPARE(triggered.count(), 1);
+    }
+}
+
+namespace {
+
+// The top-left corner of the first arrow symbol a widget paints.
+QPoint arrowAt(QWidget& widget)
+{
+    PaintRecorder recorder;
+    widget.render(&recorder);
+    const QVector<PaintOp> polygons = recorder.ops(PaintOp::Polygon);
+    return polygons.isEmpty() ? QPoint(-1, -1)
+                              : polygons.first().polygon.boundingRect().topLeft().toPoint();
+}
+
+} // namespace
+
+void TestMenuButtons::largeCaptionWraps()
+{
+    // A three-word caption takes two lines at the narrowest width; the
+    // arrow then sits right of the second line.
+    const QString text = QStringLiteral("Format Painter Tool");
+    RibbonCatMenuAction action(text, RibbonCatMenuAction::Button, RibbonCatMenuAction::Large,
+                               RibbonCatMenuAction::Menu, nullptr);
+    RibbonCatMenuButton menuButton(action, nullptr);
+    RibbonCatColorMenuAction color(QIcon(), text, RibbonCatColorMenuAction::Large, nullptr);
+    RibbonCatColorMenuButton colorButton(color, nullptr);
+    const QFontMetrics fm(menuButton.font());
+    const int lineWidth = fm.horizontalAdvance(QStringLiteral("Painter Tool"));
+    QVERIFY(lineWidth < fm.horizontalAdvance(text));
+
+    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(menuButton.priv());
+    QCOMPARE(priv->m_textLines, 2);
+    QVERIFY2(qAbs(priv->m_textWidth - lineWidth) <= 1,
+             qPrintable(QString::number(priv->m_textWidth)));
+    QCOMPARE(menuButton.sizeHint(), QSize(priv->m_textWidth + 13, 66));
+    const QSize colorHint = colorButton.sizeHint();
+    QVERIFY2(qAbs(colorHint.width() - (lineWidth + 10)) <= 1,
+             qPrintable(QString::number(colorHint.width())));
+
+    for (QWidget* button :
+         {static_cast<QWidget*>(&menuButton), static_cast<QWidget*>(&colorButton)}) {
+        button->resize(button->sizeHint());
+        QCOMPARE(arrowAt(*button), QPoint(button->width() - 7, 56));
     }
 }
 
