@@ -228,9 +228,11 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         drawNinePiece(painter, r, ribbon->paletteItemSmall(), QRect(0, 0, 22, 22), 2);
     } else if (!isMenu) {
         painter->fillRect(r, light);
+        // A list has no check column of its own, but its separator line
+        // starts where a menu's would, clear of the icons.
         if (separator && item->text.isEmpty()) {
             painter->setPen(linePen);
-            painter->drawLine(L, cy, R, cy);
+            painter->drawLine(K, cy, R, cy);
         }
     } else if (separator && !item->text.isEmpty()) {
         painter->fillRect(r, window);

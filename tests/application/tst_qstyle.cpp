@@ -344,6 +344,18 @@ void TestRibbonQStyle::menuItemSeparators()
     drawItem(recorder, option, &menu);
     QCOMPARE(lines(), QVector<QLineF>({QLineF(25, 10, 99, 10), QLineF(25, 29, 99, 29)}));
     QCOMPARE(recorder.texts(), QStringList{QStringLiteral("Group")});
+    // In a ribbon combo list the item is filled light and the line starts at
+    // the check column's edge (16 raised to 20, plus 3 in a list: K = 22).
+    RibbonCatComboAction action(nullptr);
+    RibbonCatComboComboBox combo(action, nullptr);
+    option.text.clear();
+    option.rect = QRect(0, 10, 100, 9);
+    drawItem(recorder, option, &combo);
+    QCOMPARE(lines(), QVector<QLineF>({QLineF(22, 14, 99, 14)}));
+    const QVector<PaintOp> fills = recorder.ops(PaintOp::Rects);
+    QCOMPARE(fills.size(), 1);
+    QCOMPARE(fills.at(0).rects, QVector<QRectF>({QRectF(0, 10, 100, 9)}));
+    QCOMPARE(fills.at(0).brush.color(), option.palette.color(QPalette::Window).lighter(150));
 }
 
 void TestRibbonQStyle::menuItemInRealMenu()
