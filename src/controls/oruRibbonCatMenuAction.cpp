@@ -54,14 +54,39 @@ void RibbonCatMenuAction::init(eMenuType menuType, eMenuSize menuSize, ePopupTyp
     m_iconActionGroup = new QActionGroup(this);
 }
 
+namespace {
+
+QList<RibbonSimpleAction*> live(const QList<QPointer<RibbonSimpleAction>>& list)
+{
+    QList<RibbonSimpleAction*> result;
+    for (const QPointer<RibbonSimpleAction>& action : list)
+        if (action)
+            result.append(action.data());
+    return result;
+}
+
+} // namespace
+
 void RibbonCatMenuAction::addTopAction(RibbonSimpleAction* action)
 {
-    m_topActions.append(action);
+    if (action)
+        m_topActions.append(action);
 }
 
 void RibbonCatMenuAction::addBottomAction(RibbonSimpleAction* action)
 {
-    m_bottomActions.append(action);
+    if (action)
+        m_bottomActions.append(action);
+}
+
+QList<RibbonSimpleAction*> RibbonCatMenuAction::topActions() const
+{
+    return live(m_topActions);
+}
+
+QList<RibbonSimpleAction*> RibbonCatMenuAction::bottomActions() const
+{
+    return live(m_bottomActions);
 }
 
 void RibbonCatMenuAction::addIconActionGroup(QActionGroup* group)
@@ -90,9 +115,7 @@ void RibbonCatMenuAction::fillMenu(QMenu& menu, QPointer<RibbonMenuAction> actio
 
 RibbonViewPopup* RibbonCatMenuAction::fillMenu()
 {
-    // Null entries are skipped by the popup; guarded lists would outlive
-    // nothing here because the popup copies them at construction.
-    return new RibbonViewPopup(m_topActions, m_bottomActions, m_iconActionGroup.data(), this);
+    return new RibbonViewPopup(topActions(), bottomActions(), m_iconActionGroup.data(), this);
 }
 
 } // namespace oru

@@ -56,11 +56,12 @@ public:
     eMenuSize menuSize() const { return m_menuSize; }
     ePopupType popupType() const { return m_popupType; }
 
-    /// Extra entries above and below the tiles of a view popup (not owned).
+    /// Extra entries above and below the tiles of a view popup (not owned;
+    /// null ones are ignored, destroyed ones leave the lists).
     void addTopAction(RibbonSimpleAction* action);
     void addBottomAction(RibbonSimpleAction* action);
-    const QList<RibbonSimpleAction*>& topActions() const { return m_topActions; }
-    const QList<RibbonSimpleAction*>& bottomActions() const { return m_bottomActions; }
+    QList<RibbonSimpleAction*> topActions() const;
+    QList<RibbonSimpleAction*> bottomActions() const;
 
     /// Replaces the group whose actions become the tiles of a view popup; the
     /// previous group stays a child of this action.
@@ -81,8 +82,9 @@ private:
     eMenuType m_menuType = Button;
     eMenuSize m_menuSize = Large;
     ePopupType m_popupType = Menu;
-    QList<RibbonSimpleAction*> m_topActions;
-    QList<RibbonSimpleAction*> m_bottomActions;
+    // Guarded: the host may destroy an entry while this action lives on.
+    QList<QPointer<RibbonSimpleAction>> m_topActions;
+    QList<QPointer<RibbonSimpleAction>> m_bottomActions;
     QPointer<QActionGroup> m_iconActionGroup;
 };
 

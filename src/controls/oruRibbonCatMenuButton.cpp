@@ -21,7 +21,7 @@ using catpaint::drawNineSlice;
 // ---------------------------------------------------------------- button
 
 RibbonCatMenuButton::RibbonCatMenuButton(RibbonCatMenuAction& action, QWidget* parent)
-    : QWidget(parent), m_action(&action)
+    : QWidget(parent), m_action(&action), m_actionFace(&action)
 {
     addAction(&action);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -30,7 +30,13 @@ RibbonCatMenuButton::RibbonCatMenuButton(RibbonCatMenuAction& action, QWidget* p
     connect(&action, &QAction::changed, this, qOverload<>(&QWidget::update));
 }
 
-RibbonCatMenuButton::~RibbonCatMenuButton() = default;
+RibbonCatMenuButton::~RibbonCatMenuButton()
+{
+    // The presenter closes its popup, which reports back to the presenter
+    // and the button: both must still be whole.
+    delete m_priv;
+    m_priv = nullptr;
+}
 
 QSize RibbonCatMenuButton::sizeHint() const
 {
@@ -88,8 +94,19 @@ void RibbonCatMenuButton::paintEvent(QPaintEvent* event)
 void RibbonCatMenuButton::actionEvent(QActionEvent* event)
 {
     QWidget::actionEvent(event);
-    if (event->action() != m_action)
+    if (!m_action || event->action() != m_actionFace)
         return;
+    if (event->type() == QEvent::ActionRemoved) {
+        // Whether taken off or being destroyed, the action is no longer ours
+        // to read: drop the presenter (and its popup) and show nothing.
+        delete m_priv;
+        m_priv = nullptr;
+        disconnect(m_actionFace, nullptr, this, nullptr);
+        m_action = nullptr;
+        updateGeometry();
+        update();
+        return;
+    }
     if (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged)
         return;
     if (m_action->menuType() == RibbonCatMenuAction::Button &&
@@ -120,7 +137,8 @@ RibbonCatMenuButtonPriv::~RibbonCatMenuButtonPriv() = default;
 
 RibbonCatMenuAction& RibbonCatMenuButtonPriv::action() const
 {
-    return m_button.action();
+    // A presenter exists only while the button has its action.
+    return *m_button.action();
 }
 
 namespace {
@@ -151,9 +169,12 @@ RibbonCatMenuButtonBPriv::RibbonCatMenuButtonBPriv(RibbonCatMenuButton& button)
 
 RibbonCatMenuButtonBPriv::~RibbonCatMenuButtonBPriv()
 {
-    // Menus and view popups are parentless: do not leave one behind.
-    if (m_popup)
+    // Menus and view popups are parentless: do not leave one behind. It no
+    // longer reports to this presenter.
+    if (m_popup) {
+        m_popup->disconnect(this);
         m_popup->close();
+    }
 }
 
 bool RibbonCatMenuButtonBPriv::isSplit() const
@@ -241,9 +262,15 @@ void RibbonCatMenuButtonBPriv::mouseReleaseEvent(QMouseEvent* event)
 
 void RibbonCatMenuButtonBPriv::openPopup()
 {
+    const RibbonCatMenuAction::ePopupType type = action().popupType();
+    // An unknown popup type opens nothing, so the button must not wait for
+    // a popup to close.
+    if (type != RibbonCatMenuAction::Menu && type != RibbonCatMenuAction::PalettePopup &&
+        type != RibbonCatMenuAction::ViewPopup)
+        return;
     m_menuPressed = true;
     const QPoint at = m_button.mapToGlobal(QPoint(0, m_button.height() - 1));
-    switch (action().popupType()) {
+    switch (type) {
     case RibbonCatMenuAction::Menu: {
         auto* menu = new QMenu;
         action().fillMenu(*menu);
@@ -425,7 +452,13 @@ RibbonCatMenuButtonPPriv::RibbonCatMenuButtonPPriv(RibbonCatMenuButton& button)
     updateScrollBar();
 }
 
-RibbonCatMenuButtonPPriv::~RibbonCatMenuButtonPPriv() = default;
+RibbonCatMenuButtonPPriv::~RibbonCatMenuButtonPPriv()
+{
+    if (m_popup) {
+        m_popup->disconnect(this);
+        m_popup->close();
+    }
+}
 
 int RibbonCatMenuButtonPPriv::itemsPerRow() const
 {

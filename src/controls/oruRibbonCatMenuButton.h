@@ -23,7 +23,9 @@ public:
     QSize sizeHint() const override;
     void processEvents(QEvent* event) override;
 
-    RibbonCatMenuAction& action() const { return *m_action; }
+    /// The action shown; null once it was taken off the button or destroyed
+    /// (the button then has no presenter and stays empty).
+    RibbonCatMenuAction* action() const { return m_action; }
     /// The current presenter (for the presenters' own tests).
     RibbonCatMenuButtonPriv* priv() const { return m_priv; }
 
@@ -37,7 +39,12 @@ protected:
     void actionEvent(QActionEvent* event) override;
 
 private:
+    // Cleared when the action leaves the button: a destroyed action reports
+    // its removal while its own destructor runs.
     RibbonCatMenuAction* m_action;
+    // The same object seen as a QAction, for recognising its events without
+    // a cast while it is half destroyed.
+    QAction* m_actionFace;
     // A QObject child of the button; replaced only when the menu type changes.
     RibbonCatMenuButtonPriv* m_priv = nullptr;
 };

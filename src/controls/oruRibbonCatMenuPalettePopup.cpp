@@ -93,6 +93,8 @@ RibbonCatMenuPalettePopup::RibbonCatMenuPalettePopup(RibbonCatMenuAction& action
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &RibbonCatMenuPalettePopup::scrolled);
     connect(&action, &RibbonAction::activated, this, &QWidget::close);
     connect(&action, &QAction::changed, this, qOverload<>(&QWidget::update));
+    // Nothing is left to show once the action is gone.
+    connect(&action, &QObject::destroyed, this, &QWidget::close);
     m_scrollBar->setSingleStep(1);
     m_scrollBar->setPageStep(2);
     m_scrollBar->setEnabled(false);

@@ -7,6 +7,7 @@
 #include <oruRibbonCatMenuPalettePopup.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStyle.h>
+#include <oruRibbonViewPopup.h>
 
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
@@ -30,6 +31,10 @@ private slots:
     void splitFrames();
     void splitTriggerAndOnePopup();
     void largeCaptionWraps();
+    void actionGoesWhilePopupOpen_data();
+    void actionGoesWhilePopupOpen();
+    void unknownPopupTypeOpensNothing();
+    void viewPopupEntriesDestroyed();
     void mediumSplitSlices();
     void paletteScrolling();
     void palettePopupGeometry();
@@ -177,6 +182,86 @@ void TestMenuButtons::largeCaptionWraps()
         button->resize(button->sizeHint());
         QCOMPARE(arrowAt(*button), QPoint(button->width() - 7, 56));
     }
+}
+
+void TestMenuButtons::actionGoesWhilePopupOpen_data()
+{
+    QTest::addColumn<int>("menuType");
+    QTest::addColumn<int>("popupType");
+    QTest::addColumn<QPoint>("press");
+    QTest::newRow("menu") << 0 << 0 << QPoint(5, 50);
+    QTest::newRow("palette popup") << 0 << 1 << QPoint(5, 50);
+    QTest::newRow("view popup") << 0 << 2 << QPoint(5, 50);
+    QTest::newRow("in-ribbon palette") << 1 << 1 << QPoint(235, 50);
+}
+
+void TestMenuButtons::actionGoesWhilePopupOpen()
+{
+    QFETCH(int, menuType);
+    QFETCH(int, popupType);
+    QFETCH(QPoint, press);
+    // A button its host keeps, and one that goes while its popup is open:
+    // either way the popup must go with the action or the button.
+    for (bool deleteButton : {false, true}) {
+        auto* action = new RibbonCatMenuAction("Styles", RibbonCatMenuAction::eMenuType(menuType),
+                                               RibbonCatMenuAction::Large,
+                                               RibbonCatMenuAction::ePopupType(popupType), nullptr);
+        action->addAction(new RibbonSimpleAction("Entry", action));
+        action->addTopAction(new RibbonSimpleAction("Top", action));
+        QWidget window;
+        auto* button = new RibbonCatMenuButton(*action, &window);
+        button->resize(button->sizeHint());
+        window.show();
+        mousePress(button, press);
+        QVERIFY(button->findChild<RibbonCatMenuButtonPriv*>());
+        QPointer<QWidget> popup =
+            QApplication::activePopupWidget() ? QApplication::activePopupWidget() : nullptr;
+        QVERIFY(popup && popup->isVisible());
+        if (deleteButton) {
+            delete button;
+            delete action;
+        } else {
+            delete action;
+            QCOMPARE(button->action(), nullptr);
+            QCOMPARE(button->priv(), nullptr);
+            QCOMPARE(button->sizeHint(), QSize(-1, -1));
+            mousePress(button, press);
+            mouseRelease(button, press);
+            PaintRecorder recorder;
+            button->render(&recorder, QPoint(), QRegion(), QWidget::RenderFlags());
+            QVERIFY(recorder.ops().isEmpty());
+        }
+        QTRY_VERIFY(popup.isNull());
+    }
+}
+
+void TestMenuButtons::unknownPopupTypeOpensNothing()
+{
+    RibbonCatMenuAction action("Odd", RibbonCatMenuAction::Button, RibbonCatMenuAction::Medium,
+                               RibbonCatMenuAction::ePopupType(7), nullptr);
+    RibbonCatMenuButton button(action, nullptr);
+    button.resize(button.sizeHint());
+    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(button.priv());
+    mouseClick(&button, QPoint(5, 5));
+    QVERIFY(!priv->m_menuPressed && !priv->m_popupOpen);
+    QCOMPARE(priv->frames(), std::make_pair(-1, -1));
+}
+
+void TestMenuButtons::viewPopupEntriesDestroyed()
+{
+    RibbonCatMenuAction action("View", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                               RibbonCatMenuAction::ViewPopup, nullptr);
+    auto* top = new RibbonSimpleAction("Top", nullptr);
+    RibbonSimpleAction bottom("Bottom", nullptr);
+    action.addTopAction(top);
+    action.addTopAction(nullptr);
+    action.addBottomAction(&bottom);
+    QCOMPARE(action.topActions(), QList<RibbonSimpleAction*>{top});
+    delete top;
+    QVERIFY(action.topActions().isEmpty());
+    QCOMPARE(action.bottomActions(), QList<RibbonSimpleAction*>{&bottom});
+    std::unique_ptr<RibbonViewPopup> popup(action.fillMenu());
+    QCOMPARE(popup->buttons().size(), 1);
 }
 
 void TestMenuButtons::mediumSplitSlices()
