@@ -23,7 +23,8 @@
 #include <QMouseEvent>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (its header is not always installed).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
