@@ -1,0 +1,286 @@
+#include <oruRibbonButtonMain.h>
+#include <oruRibbonCatColorMenuAction.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatMenuAction.h>
+#include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategoryAction.h>
+#include <oruRibbonCategoryLayout.h>
+#include <oruRibbonCategoryPanel.h>
+#include <oruRibbonCategoryPanels.h>
+#include <oruRibbonCategoryWrapper.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonPanelMain.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruTestApp.h>
+
+#include "rowsearchreference.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <memory>
+
+using namespace oru;
+
+namespace {
+
+struct Figures
+{
+    double median = 0;
+    double p95 = 0;
+};
+
+Figures figures(QVector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    Figures f;
+    if (samples.isEmpty())
+        return f;
+    f.median = samples.at(samples.size() / 2);
+    f.p95 = samples.at(qMin(int(samples.size()) - 1, int(samples.size() * 95 / 100)));
+    return f;
+}
+
+double msSince(const QElapsedTimer& clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The full window of the figures: 4 tabs of 8 groups of 10 mixed controls,
+// a few application menu entries; the first tab is selected.
+struct FullWindow
+{
+    QObject host;
+    std::unique_ptr<RibbonMainWindow> window = std::make_unique<RibbonMainWindow>();
+    QList<RibbonCategoriesPanelAction*> tabs;
+
+    FullWindow()
+    {
+        for (int t = 0; t < 4; ++t) {
+            auto* tab = new RibbonCategoriesPanelAction(QStringLiteral("Tab %1").arg(t), &host);
+            tab->setCheckable(true);
+            tab->setChecked(t == 0);
+            for (int g = 0; g < 8; ++g) {
+                auto* group = new RibbonCategoryAction(QStringLiteral("Group %1").arg(g), &host);
+                for (int c = 0; c < 10; ++c)
+                    group->addAction(control(c));
+                tab->addCategory(group);
+            }
+            tabs << tab;
+            window->ribbonMenuBar()->addAction(tab);
+        }
+        RibbonMenuAction& menu = window->ribbonMenuBar()->mainMenuActions();
+        for (int i = 0; i < 5; ++i)
+            menu.addAction(new RibbonSimpleAction(QStringLiteral("Command %1").arg(i), &host));
+        auto* sub = new RibbonMenuAction(QStringLiteral("Save as"), &host);
+        for (int i = 0; i < 4; ++i)
+            sub->addAction(new RibbonSimpleAction(QStringLiteral("Format %1").arg(i), &host));
+        menu.addAction(sub);
+    }
+
+    RibbonAction* control(int index)
+    {
+        switch (index) {
+        case 0:
+        case 1:
+            return new RibbonCatSimpleAction(QStringLiteral("Large %1").arg(index),
+                                             RibbonCatSimpleAction::Large, &host);
+        case 2:
+        case 3:
+        case 4:
+            return new RibbonCatSimpleAction(QStringLiteral("Medium %1").arg(index),
+                                             RibbonCatSimpleAction::Medium, &host);
+        case 5:
+        case 6:
+            return new RibbonCatSimpleAction(QStringLiteral("Small"), RibbonCatSimpleAction::Small,
+                                             &host);
+        case 7: {
+            auto* menu = new RibbonCatMenuAction(
+                QStringLiteral("Menu"), RibbonCatMenuAction::Button, RibbonCatMenuAction::Medium,
+                RibbonCatMenuAction::Menu, &host);
+            for (int i = 0; i < 4; ++i)
+                menu->addAction(new RibbonSimpleAction(QStringLiteral("Entry %1").arg(i), &host),
+                                i == 0);
+            return menu;
+        }
+        case 8:
+            return new RibbonCatColorMenuAction(QIcon(), QStringLiteral("Colour"),
+                                                RibbonCatColorMenuAction::Small, &host);
+        default: {
+            auto* combo = new RibbonCatComboAction(&host);
+            combo->addItem(QStringLiteral("One"));
+            combo->addItem(QStringLiteral("Two"));
+            combo->setWidth(80);
+            return combo;
+        }
+        }
+    }
+
+    void show(int width)
+    {
+        window->resize(width, 700);
+        window->show();
+        window->repaint();
+        settle();
+    }
+
+    RibbonCategoryPanel* page() const { return window->ribbonMenuBar()->panels()->page(tabs[0]); }
+};
+
+} // namespace
+
+// Figures for bench/README.md. Each function times the library against a
+// reference in the same run where one exists, so that the ratio holds on a
+// loaded machine; medians and 95th percentiles over many samples.
+class BenchWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.startsWith(QLatin1String("This plugin does not support")))
+                    previous(type, context, message);
+            });
+    }
+
+    // The row search of a run of 16 small controls against the plain
+    // exhaustive search: the same answer, and how much faster.
+    void rowSearchAgainstExhaustive()
+    {
+        const QVector<int> widths = {22, 22, 61, 22, 74, 22, 22, 48,
+                                     22, 90, 22, 22, 35, 22, 22, 64};
+        QCOMPARE(RibbonCategoryLayout::arrangeRun(widths), oru::test::referenceRows(widths));
+        QVector<double> fast;
+        QVector<double> plain;
+        QVector<int> sink;
+        // Interleaved, so that both see the same load.
+        for (int sample = 0; sample < 3; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            for (int i = 0; i < 20; ++i)
+                sink = RibbonCategoryLayout::arrangeRun(widths);
+            fast << msSince(clock) / 20;
+            clock.restart();
+            sink = oru::test::referenceRows(widths);
+            plain << msSince(clock);
+        }
+        const Figures f = figures(fast);
+        const Figures p = figures(plain);
+        qInfo("row search of 16: library %.4f ms, exhaustive %.3f ms (medians), ratio 1:%.0f",
+              f.median, p.median, p.median / qMax(f.median, 1e-6));
+        QVERIFY(f.median < p.median);
+        QBENCHMARK
+        {
+            sink = RibbonCategoryLayout::arrangeRun(widths);
+        }
+    }
+
+    // One step of a window drag 1920 -> 600 -> 1920, 8 pixels a step,
+    // including the repaint of the window.
+    void resizeStep()
+    {
+        FullWindow full;
+        full.show(1920);
+        const auto collapsedCount = [&full] {
+            int collapsed = 0;
+            for (RibbonCategoryWrapper* wrapper : full.page()->pageLayout()->wrappers())
+                collapsed += wrapper->isColapsed() ? 1 : 0;
+            return collapsed;
+        };
+        const int collapsedAtStart = collapsedCount();
+        QVector<double> samples;
+        const auto stepTo = [&](int width) {
+            QElapsedTimer clock;
+            clock.start();
+            full.window->resize(width, 700);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            full.window->repaint();
+            samples << msSince(clock);
+        };
+        for (int w = 1920; w >= 600; w -= 8)
+            stepTo(w);
+        for (int w = 600; w <= 1920; w += 8)
+            stepTo(w);
+        const Figures f = figures(samples);
+        qInfo("resize step with repaint: median %.3f ms, 95th percentile %.3f ms over %d steps",
+              f.median, f.p95, int(samples.size()));
+        // Back at the first width, the same groups are collapsed again.
+        QCOMPARE(collapsedCount(), collapsedAtStart);
+    }
+
+    // Building the full ribbon, showing it and its first paint.
+    void buildAndFirstPaint()
+    {
+        QVector<double> samples;
+        for (int sample = 0; sample < 7; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            {
+                FullWindow full;
+                full.show(1600);
+                samples << msSince(clock);
+            }
+            settle();
+        }
+        const Figures f = figures(samples);
+        qInfo("build 4x8x10 ribbon and first paint: median %.2f ms, 95th percentile %.2f ms",
+              f.median, f.p95);
+    }
+
+    void openPopup_data()
+    {
+        QTest::addColumn<bool>("applicationMenu");
+        QTest::newRow("application menu") << true;
+        QTest::newRow("collapsed group") << false;
+    }
+
+    // From the click to the popup painted.
+    void openPopup()
+    {
+        QFETCH(bool, applicationMenu);
+        FullWindow full;
+        full.show(applicationMenu ? 1600 : 700);
+        RibbonCategoryWrapper* collapsed = nullptr;
+        for (RibbonCategoryWrapper* wrapper : full.page()->pageLayout()->wrappers())
+            if (wrapper->isColapsed())
+                collapsed = wrapper;
+        QVERIFY(applicationMenu || collapsed);
+        QVector<double> samples;
+        for (int sample = 0; sample < 40; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            QWidget* popup = nullptr;
+            if (applicationMenu) {
+                full.window->ribbonMenuBar()->mainButton()->click();
+                popup = full.window->ribbonMenuBar()->mainButton()->findChild<RibbonPanelMain*>();
+            } else {
+                collapsed->setMyChecked(true);
+                popup = collapsed->popup();
+            }
+            QVERIFY(popup && popup->isVisible());
+            popup->repaint();
+            samples << msSince(clock);
+            while (QWidget* open = QApplication::activePopupWidget())
+                open->close();
+            settle();
+        }
+        const Figures f = figures(samples);
+        qInfo("open %s: median %.3f ms, 95th percentile %.3f ms",
+              applicationMenu ? "application menu" : "collapsed group", f.median, f.p95);
+    }
+};
+
+ORU_TEST_MAIN(BenchWindow)
+#include "bench_window.moc"

@@ -1,0 +1,262 @@
+#include <oruRibbonButtonNormal.h>
+#include <oruRibbonCatActionGroup.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatMenuAction.h>
+#include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategory.h>
+#include <oruRibbonCategoryAction.h>
+#include <oruRibbonCategoryLayout.h>
+#include <oruRibbonCategoryPanel.h>
+#include <oruRibbonCategoryPanels.h>
+#include <oruRibbonCategoryWrapper.h>
+#include <oruRibbonHelpWindow.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonMenuBarButton.h>
+#include <oruRibbonPercAction.h>
+#include <oruRibbonQuickAccessBar.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStatusBar.h>
+
+#include "oruTestApp.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <functional>
+
+using namespace oru;
+
+namespace {
+
+// A shown main window with one selected tab holding one group.
+struct Ribbon
+{
+    QObject host;
+    RibbonMainWindow window;
+    RibbonMenuBar& bar = *window.ribbonMenuBar();
+    RibbonCategoriesPanelAction* tab =
+        new RibbonCategoriesPanelAction(QStringLiteral("Home"), &host);
+    RibbonCategoryAction* group = new RibbonCategoryAction(QStringLiteral("Group"), &host);
+
+    Ribbon()
+    {
+        tab->setCheckable(true);
+        tab->setChecked(true);
+        tab->addCategory(group);
+        bar.addAction(tab);
+        window.resize(1200, 500);
+        window.show();
+        settle();
+    }
+
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    RibbonCategoryPanel* page(RibbonCategoriesPanelAction* t = nullptr) const
+    {
+        return bar.panels()->page(t ? t : tab);
+    }
+    RibbonCategory* category(RibbonCategoryAction* c = nullptr) const
+    {
+        RibbonCategoryWrapper* w = page()->wrapper(c ? c : group);
+        return w ? w->category() : nullptr;
+    }
+    int controlWidgets(RibbonCategoryAction* c = nullptr) const
+    {
+        return int(category(c)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size());
+    }
+    bool paints()
+    {
+        QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+        window.render(&image);
+        return !image.isNull();
+    }
+};
+
+// Switches the skin from inside the paint of the widget it watches.
+class SkinSwitcher : public QObject
+{
+public:
+    int switches = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++switches;
+            RibbonApplication* app = RibbonApplication::theApp();
+            app->setRibbonStyle(RibbonApplication::eRibbonStyle((app->getRibbonStyle() + 1) % 3));
+        }
+        return false;
+    }
+};
+
+using Case = std::function<void(Ribbon&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Case)
+
+class TestBadInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void badInput_data()
+    {
+        QTest::addColumn<Case>("run");
+
+        QTest::newRow("null actions") << Case([](Ribbon& r) {
+            r.group->addAction(nullptr);
+            r.tab->addCategory(nullptr);
+            r.bar.mainMenuActions().addAction(nullptr);
+            auto* set = new RibbonCatActionGroup(QStringLiteral("Set"), &r.host);
+            set->addAction(nullptr);
+            r.bar.setHelpAction(nullptr);
+            r.bar.setExitAction(nullptr);
+            Ribbon::settle();
+            QVERIFY(r.group->actions().isEmpty());
+            QCOMPARE(r.tab->categories().size(), 1);
+            QVERIFY(r.bar.mainMenuActions().menuActions().isEmpty());
+            QVERIFY(set->actions().isEmpty());
+            QCOMPARE(r.bar.helpAction(), nullptr);
+            QVERIFY(r.paints());
+        });
+
+        QTest::newRow("foreign action types") << Case([](Ribbon& r) {
+            // Actions a container does not handle get no widget.
+            r.group->addAction(new RibbonPercAction(10, 400, 100, &r.host));
+            r.group->addAction(new RibbonCategoryAction(QStringLiteral("Nested"), &r.host));
+            r.group->addAction(new RibbonCategoriesPanelAction(QStringLiteral("Tab"), &r.host));
+            r.window.ribbonStatusBar()->addAction(new QAction(QStringLiteral("Plain"), &r.host));
+            auto* combo = new RibbonCatComboAction(&r.host);
+            r.bar.quickAccessBar()->addAction(combo);
+            Ribbon::settle();
+            QCOMPARE(r.group->actions().size(), 3);
+            QCOMPARE(r.controlWidgets(), 0);
+            QCOMPARE(
+                r.window.ribbonStatusBar()->widgetFor(r.window.ribbonStatusBar()->actions().last()),
+                nullptr);
+            for (auto* button : r.bar.quickAccessBar()->findChildren<RibbonButtonNormal*>())
+                QVERIFY(!button->actions().contains(combo));
+            QVERIFY(r.paints());
+        });
+
+        QTest::newRow("action added twice") << Case([](Ribbon& r) {
+            auto* button = new RibbonCatSimpleAction(QStringLiteral("Twice"),
+                                                     RibbonCatSimpleAction::Large, &r.host);
+            r.group->addAction(button);
+            r.group->addAction(button);
+            r.bar.addAction(r.tab);
+            Ribbon::settle();
+            QCOMPARE(r.group->actions().size(), 1);
+            QCOMPARE(r.controlWidgets(), 1);
+            QCOMPARE(r.bar.panels()->count(), 1);
+            QCOMPARE(r.bar.findChildren<RibbonMenuBarButton*>().size(), 1);
+            QVERIFY(r.tab->isChecked());
+            QCOMPARE(r.bar.panels()->currentWidget(), r.page());
+        });
+
+        QTest::newRow("action in two containers") << Case([](Ribbon& r) {
+            auto* other = new RibbonCategoryAction(QStringLiteral("Other"), &r.host);
+            r.tab->addCategory(other);
+            auto* button = new RibbonCatSimpleAction(QStringLiteral("Shared"),
+                                                     RibbonCatSimpleAction::Medium, &r.host);
+            r.group->addAction(button);
+            other->addAction(button);
+            Ribbon::settle();
+            QCOMPARE(r.controlWidgets(r.group), 1);
+            QCOMPARE(r.controlWidgets(other), 1);
+            QVERIFY(r.category(r.group)->widget(button) != r.category(other)->widget(button));
+            delete button;
+            Ribbon::settle();
+            QVERIFY(r.group->actions().isEmpty());
+            QVERIFY(other->actions().isEmpty());
+            QCOMPARE(r.controlWidgets(r.group), 0);
+            QCOMPARE(r.controlWidgets(other), 0);
+            QVERIFY(r.paints());
+        });
+
+        QTest::newRow("out-of-range enumeration values") << Case([](Ribbon& r) {
+            RibbonApplication* app = RibbonApplication::theApp();
+            const RibbonStyle* blue = app->ribbonStyle();
+            for (int value : {3, 7, -1}) {
+                app->setRibbonStyle(RibbonApplication::eRibbonStyle(value));
+                QCOMPARE(app->ribbonStyle(), blue);
+                QVERIFY(r.paints());
+            }
+            app->setRibbonStyle(RibbonApplication::Blue);
+            QStyle* style = QApplication::style();
+            app->setApplicationStyle(RibbonApplication::eAppStyle(42));
+            QCOMPARE(QApplication::style(), style);
+            auto* odd = new RibbonCatSimpleAction(QStringLiteral("Odd"),
+                                                  RibbonCatSimpleAction::eSize(9), &r.host);
+            r.group->addAction(odd);
+            Ribbon::settle();
+            QCOMPARE(r.controlWidgets(), 1);
+            QVERIFY(r.paints());
+        });
+
+        QTest::newRow("zero and negative sizes") << Case([](Ribbon& r) {
+            for (int i = 0; i < 4; ++i)
+                r.group->addAction(new RibbonCatSimpleAction(
+                    QStringLiteral("Button %1").arg(i), RibbonCatSimpleAction::Large, &r.host));
+            auto* combo = new RibbonCatComboAction(&r.host);
+            combo->setWidth(-20);
+            r.group->addAction(combo);
+            for (const QSize& size : {QSize(0, 0), QSize(-5, -5), QSize(1, 1)}) {
+                r.window.resize(size);
+                Ribbon::settle();
+                QVERIFY(r.paints());
+            }
+            QVERIFY(r.category()->widget(combo)->width() >= 0);
+            QCOMPARE(RibbonCategoryLayout::arrangeRun({0, 0, -3, 22}).size(), 4);
+            QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&image);
+            RibbonStyle::drawSymbol(painter, QRect(), ArrowUp);
+            RibbonStyle::drawSymbol(painter, QRect(4, 4, -9, -9), ArrowDown);
+            r.window.resize(1200, 500);
+            Ribbon::settle();
+            QVERIFY(!r.page()->pageLayout()->wrappers().constFirst()->isColapsed());
+        });
+
+        QTest::newRow("empty help collection path") << Case([](Ribbon&) {
+            RibbonHelpWindow help{QString()};
+            help.show();
+            help.showHelp(QStringLiteral("anything"));
+            help.showHelp(QUrl());
+            Ribbon::settle();
+            QVERIFY(help.isVisible());
+        });
+
+        QTest::newRow("skin switch inside a paint") << Case([](Ribbon& r) {
+            r.group->addAction(new RibbonCatSimpleAction(QStringLiteral("Button"),
+                                                         RibbonCatSimpleAction::Large, &r.host));
+            Ribbon::settle();
+            SkinSwitcher switcher;
+            r.category()->installEventFilter(&switcher);
+            r.page()->installEventFilter(&switcher);
+            QVERIFY(r.paints());
+            QVERIFY(r.paints());
+            QVERIFY(switcher.switches >= 2);
+            r.category()->removeEventFilter(&switcher);
+            r.page()->removeEventFilter(&switcher);
+            RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
+            Ribbon::settle();
+            QVERIFY(r.paints());
+        });
+    }
+
+    void badInput()
+    {
+        QFETCH(Case, run);
+        Ribbon ribbon;
+        run(ribbon);
+    }
+};
+
+ORU_TEST_MAIN(TestBadInput)
+#include "tst_badinput.moc"
