@@ -4,9 +4,11 @@
 
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonButtonNormal.h"
+#include "oruRibbonCatColorMenuButton.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
 #include "oruRibbonCatMenuButton_p.h"
+#include "oruRibbonCatMenuPalettePopup.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanels.h"
@@ -85,6 +87,9 @@ struct Kind
     void (*showMenu)(QWidget*) = nullptr;
     /// Null: the widget is a QAbstractButton and press clicks it.
     void (*press)(QWidget*) = nullptr;
+    /// The popup window that is showing, if it is one of ours: then it is
+    /// the last child.
+    QWidget* (*popup)(QWidget*) = nullptr;
 };
 
 QAction* firstAction(QWidget* widget)
@@ -157,6 +162,26 @@ public:
         return s;
     }
 
+    QWidget* openPopup() const { return m_kind.popup ? m_kind.popup(widget()) : nullptr; }
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + (openPopup() ? 1 : 0);
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        if (index == own && openPopup())
+            return QAccessible::queryAccessibleInterface(openPopup());
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && openPopup() && child->object() == openPopup())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
     QStringList actionNames() const override
     {
         if (state().disabled)
@@ -227,6 +252,52 @@ const Kind menuButtonKind{
             openMenuButton(w);
         }
     },
+    [](QWidget* w) -> QWidget* {
+        RibbonCatMenuButtonBPriv* priv = buttonPriv(w);
+        QWidget* popup = priv ? priv->m_popup.data() : nullptr;
+        return qobject_cast<RibbonCatMenuPalettePopup*>(popup) && popup->isVisible() ? popup
+                                                                                     : nullptr;
+    },
+};
+
+const Kind colorButtonKind{
+    QAccessible::ButtonMenu,
+    firstAction,
+    nullptr,
+    [](QWidget* w) { return static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible(); },
+    [](QWidget* w) {
+        if (!static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible())
+            clickAt(w, w->rect().center());
+    },
+    [](QWidget* w) {
+        if (!static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible())
+            clickAt(w, w->rect().center());
+    },
+    [](QWidget* w) -> QWidget* {
+        QWidget* popup = &static_cast<RibbonCatColorMenuButton*>(w)->popup();
+        return popup->isVisible() ? popup : nullptr;
+    },
+};
+
+/// A popup window of a ribbon control hangs under the control that opened
+/// it (its parent widget) and carries that control's name.
+class PopupAccessible : public QAccessibleWidget
+{
+public:
+    PopupAccessible(QWidget* popup, QAccessible::Role role) : QAccessibleWidget(popup, role) {}
+
+    QAccessibleInterface* parent() const override
+    {
+        QWidget* opener = widget()->parentWidget();
+        return opener ? QAccessible::queryAccessibleInterface(opener) : QAccessibleWidget::parent();
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        QAccessibleInterface* opener = parent();
+        if (t == QAccessible::Name && opener && widget()->parentWidget())
+            return opener->text(QAccessible::Name);
+        return QAccessibleWidget::text(t);
+    }
 };
 
 /// The in-ribbon gallery: its visible cells are the items.
@@ -289,6 +360,12 @@ public:
     {
         return state().disabled ? QStringList() : QStringList{showMenuAction()};
     }
+    QWidget* openPopup() const override
+    {
+        QWidget* popup = priv() ? priv()->m_popup.data() : nullptr;
+        return popup && popup->isVisible() ? popup : nullptr;
+    }
+
     void doAction(const QString& actionName) override
     {
         // The "more" arrow below the scroll arrows opens the whole palette.
@@ -687,6 +764,12 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
     }
     if (is<RibbonMenuBarButton>(className))
         return new ActionWidgetAccessible(widget, tabKind);
+    if (is<RibbonCatColorMenuButton>(className))
+        return new ActionWidgetAccessible(widget, colorButtonKind);
+    if (is<RibbonColorPickerPopup>(className))
+        return new PopupAccessible(widget, QAccessible::Grouping);
+    if (is<RibbonCatMenuPalettePopup>(className))
+        return new PopupAccessible(widget, QAccessible::Grouping);
     if (is<RibbonCategoryWrapper>(className))
         return new CategoryWrapperAccessible(static_cast<RibbonCategoryWrapper*>(widget));
     if (is<RibbonCategoryWrapperPopup>(className))

@@ -23,13 +23,17 @@ QAccessible::State ItemViewAccessible::itemState(int) const
 
 int ItemViewAccessible::childCount() const
 {
-    return isValid() ? itemCount() : 0;
+    if (!isValid())
+        return 0;
+    return itemCount() + (openPopup() ? 1 : 0);
 }
 
 QAccessibleInterface* ItemViewAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
+    if (index == itemCount())
+        return QAccessible::queryAccessibleInterface(openPopup());
     if (const QAccessible::Id id = m_items.value(index))
         return QAccessible::accessibleInterface(id);
     auto* item = new ItemAccessible(*this, index);
@@ -39,16 +43,24 @@ QAccessibleInterface* ItemViewAccessible::child(int index) const
 
 int ItemViewAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (!child || child->parent() != this)
+    if (!child)
+        return -1;
+    if (child->object())
+        return openPopup() && child->object() == openPopup() ? itemCount() : -1;
+    if (child->parent() != this)
         return -1;
     const int index = static_cast<const ItemAccessible*>(child)->index();
-    return index < childCount() ? index : -1;
+    return index < itemCount() ? index : -1;
 }
 
 QAccessibleInterface* ItemViewAccessible::childAt(int x, int y) const
 {
     const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
-    for (int i = 0; i < childCount(); ++i) {
+    if (QWidget* popup = openPopup()) {
+        if (popup->geometry().contains(QPoint(x, y)))
+            return QAccessible::queryAccessibleInterface(popup);
+    }
+    for (int i = 0; i < itemCount(); ++i) {
         if (itemRect(i).contains(local))
             return child(i);
     }

@@ -20,6 +20,8 @@ public:
     virtual QRect itemRect(int index) const = 0;
     virtual QAccessible::State itemState(int index) const;
     virtual void pressItem(int index) = 0;
+    /// A popup of the widget that is showing: the child after the items.
+    virtual QWidget* openPopup() const { return nullptr; }
 
     QAccessible::Role itemRole() const { return m_itemRole; }
     QWidget* viewWidget() const { return widget(); }
