@@ -137,8 +137,10 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         const auto* button = qobject_cast<const QAbstractButton*>(widget());
-        bool checkable = button && button->isCheckable();
-        bool checked = button && button->isChecked();
+        // A button that opens a popup checks itself while the popup shows:
+        // that is its expanded state, not a checked one.
+        bool checkable = button && button->isCheckable() && !m_kind.popupOpen;
+        bool checked = checkable && button->isChecked();
         if (QAction* action = boundAction()) {
             s.disabled = s.disabled || !action->isEnabled();
             checkable = action->isCheckable();
@@ -722,6 +724,7 @@ const Kind mainButtonKind{
     QAccessible::ButtonMenu,
     nullptr,
     [](QWidget*) { return tr("Application Menu"); },
+    [](QWidget* w) { return static_cast<QAbstractButton*>(w)->isChecked(); },
 };
 const Kind sysButtonKind{
     QAccessible::PushButton,
