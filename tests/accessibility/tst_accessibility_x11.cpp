@@ -69,7 +69,11 @@ void TestAccessibilityEvents::valueEvents()
     QAccessible::installUpdateHandler(nullptr);
     QList<std::pair<QObject*, QVariant>> values;
     for (int i = 0; i < g_events.size(); ++i) {
-        if (g_events.at(i).first == QAccessible::ValueChanged)
+        // Only the ribbon's widgets: the progress widget's inner bar reports
+        // its own value as well.
+        QObject* object = g_eventObjects.at(i);
+        if (g_events.at(i).first == QAccessible::ValueChanged &&
+            (object == zoom->object() || object == progress->object()))
             values.append({g_eventObjects.at(i), g_events.at(i).second});
     }
     QCOMPARE(values.size(), 3);
