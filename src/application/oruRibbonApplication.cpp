@@ -1,11 +1,16 @@
 #include "oruRibbonApplication.h"
 
+#include "oruRibbonAccessible.h"
+
 #include "oruRibbonQStyle.h"
 #include "oruRibbonStyle.h"
 
 namespace oru {
 
-RibbonApplication::RibbonApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+RibbonApplication::RibbonApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    installRibbonAccessibility();
+}
 
 RibbonApplication::~RibbonApplication() = default;
 

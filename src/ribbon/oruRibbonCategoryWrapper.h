@@ -26,6 +26,7 @@ public:
     ~RibbonCategoryWrapperPopup() override;
 
     RibbonCategory* popupCategory() const { return m_popupCategory; }
+    RibbonCategoryWrapper& wrapper() const { return m_wrapper; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

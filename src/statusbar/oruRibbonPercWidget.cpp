@@ -4,6 +4,7 @@
 #include "oruRibbonPercAction.h"
 #include "oruRibbonStyle.h"
 
+#include <QAccessible>
 #include <QActionEvent>
 #include <QCursor>
 #include <QMouseEvent>
@@ -190,6 +191,8 @@ void RibbonPercWidget::displayPercentage(int perc)
 {
     m_text = QString::number(perc) + QStringLiteral(" %");
     update();
+    QAccessibleValueChangeEvent event(this, perc);
+    QAccessible::updateAccessibility(&event);
 }
 
 void RibbonPercWidget::paintEvent(QPaintEvent*)

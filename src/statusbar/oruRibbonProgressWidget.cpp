@@ -4,6 +4,7 @@
 #include "oruRibbonProgressAction.h"
 #include "oruRibbonStyle.h"
 
+#include <QAccessible>
 #include <QActionEvent>
 #include <QCursor>
 #include <QHBoxLayout>
@@ -152,6 +153,8 @@ void RibbonProgressWidget::actionEvent(QActionEvent* event)
 void RibbonProgressWidget::setProgressValue(int value)
 {
     m_progressBar->setValue(value);
+    QAccessibleValueChangeEvent event(this, m_progressBar->value());
+    QAccessible::updateAccessibility(&event);
 }
 
 void RibbonProgressWidget::setProgressText(const QString& text)

@@ -1,0 +1,825 @@
+#include "oruRibbonAccessible.h"
+
+#include "oruRibbonAccessibleItems_p.h"
+
+#include "oruRibbonButtonMain.h"
+#include "oruRibbonButtonNormal.h"
+#include "oruRibbonCatColorMenuButton.h"
+#include "oruRibbonCatMenuAction.h"
+#include "oruRibbonCatMenuButton.h"
+#include "oruRibbonCatMenuButton_p.h"
+#include "oruRibbonCatMenuPalettePopup.h"
+#include "oruRibbonCatSimpleButton.h"
+#include "oruRibbonCategoryAction.h"
+#include "oruRibbonCategoryPanels.h"
+#include "oruRibbonCategoryWrapper.h"
+#include "oruRibbonColorPickerPopup.h"
+#include "oruRibbonMainMenuButton.h"
+#include "oruRibbonMainMenuMenuButton.h"
+#include "oruRibbonMainPanelButton.h"
+#include "oruRibbonMenuBarButton.h"
+#include "oruRibbonPercAction.h"
+#include "oruRibbonPercWidget.h"
+#include "oruRibbonProgressWidget.h"
+#include "oruRibbonRecentFiles.h"
+#include "oruRibbonSmallSysBtnClose.h"
+#include "oruRibbonSysButton.h"
+
+#include <QAccessibleValueInterface>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+
+#include <array>
+
+namespace oru {
+
+QString accessibleText(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&'))
+                result.append(QLatin1Char('&'));
+            else if (i + 1 < text.size())
+                continue;
+            ++i;
+            if (i >= text.size())
+                break;
+            continue;
+        }
+        result.append(text.at(i));
+    }
+    return result;
+}
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("oru::RibbonAccessible", text);
+}
+
+/// A left click at @p pos, for controls whose only way in is the mouse.
+void clickAt(QWidget* widget, const QPoint& pos)
+{
+    const QPointF local(pos);
+    const QPointF global(widget->mapToGlobal(pos));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+/// How a widget that shows one action looks to assistive technology.
+struct Kind
+{
+    QAccessible::Role role;
+    QAction* (*action)(QWidget*) = nullptr;
+    /// The name when the widget has no action or the action no text.
+    QString (*name)(QWidget*) = nullptr;
+    /// Non-null for widgets that open a popup: whether it is showing.
+    bool (*popupOpen)(QWidget*) = nullptr;
+    void (*showMenu)(QWidget*) = nullptr;
+    /// Null: the widget is a QAbstractButton and press clicks it.
+    void (*press)(QWidget*) = nullptr;
+    /// The popup window that is showing, if it is one of ours: then it is
+    /// the last child.
+    QWidget* (*popup)(QWidget*) = nullptr;
+};
+
+QAction* firstAction(QWidget* widget)
+{
+    return widget->actions().value(0);
+}
+
+class ActionWidgetAccessible : public QAccessibleWidget
+{
+public:
+    ActionWidgetAccessible(QWidget* widget, const Kind& kind)
+        : QAccessibleWidget(widget, kind.role), m_kind(kind)
+    {
+    }
+
+    QAction* boundAction() const { return m_kind.action ? m_kind.action(widget()) : nullptr; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QAction* action = boundAction();
+        switch (t) {
+        case QAccessible::Name: {
+            QString name = action ? accessibleText(action->text()) : QString();
+            if (name.isEmpty() && m_kind.name)
+                name = m_kind.name(widget());
+            if (name.isEmpty())
+                name = QAccessibleWidget::text(t);
+            return name;
+        }
+        case QAccessible::Description: {
+            // A tool tip that only repeats the text is Qt's default, no screen tip.
+            const QString tip = action ? action->toolTip() : widget()->toolTip();
+            return tip == text(QAccessible::Name) ? QString() : tip;
+        }
+        case QAccessible::Accelerator:
+            if (action && !action->shortcut().isEmpty())
+                return action->shortcut().toString(QKeySequence::NativeText);
+            return {};
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* button = qobject_cast<const QAbstractButton*>(widget());
+        // A button that opens a popup checks itself while the popup shows:
+        // that is its expanded state, not a checked one.
+        bool checkable = button && button->isCheckable() && !m_kind.popupOpen;
+        bool checked = checkable && button->isChecked();
+        if (QAction* action = boundAction()) {
+            s.disabled = s.disabled || !action->isEnabled();
+            checkable = action->isCheckable();
+            checked = action->isChecked();
+        }
+        if (role() == QAccessible::PageTab) {
+            s.selectable = true;
+            s.selected = checked;
+        } else if (checkable) {
+            s.checkable = true;
+            s.checked = checked;
+        }
+        if (m_kind.popupOpen) {
+            s.hasPopup = true;
+            s.expandable = true;
+            s.expanded = m_kind.popupOpen(widget());
+            s.collapsed = !s.expanded;
+        }
+        if (button && button->isDown())
+            s.pressed = true;
+        return s;
+    }
+
+    QWidget* openPopup() const { return m_kind.popup ? m_kind.popup(widget()) : nullptr; }
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + (openPopup() ? 1 : 0);
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        if (index == own && openPopup())
+            return QAccessible::queryAccessibleInterface(openPopup());
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && openPopup() && child->object() == openPopup())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    QStringList actionNames() const override
+    {
+        if (state().disabled)
+            return {};
+        QStringList names{pressAction()};
+        if (m_kind.showMenu)
+            names.append(showMenuAction());
+        return names;
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (!actionNames().contains(actionName))
+            return;
+        if (actionName == showMenuAction())
+            m_kind.showMenu(widget());
+        else if (m_kind.press)
+            m_kind.press(widget());
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget()))
+            button->click();
+    }
+
+    QStringList keyBindingsForAction(const QString& actionName) const override
+    {
+        const QString shortcut = text(QAccessible::Accelerator);
+        if (actionName == pressAction() && !shortcut.isEmpty())
+            return {shortcut};
+        return {};
+    }
+
+private:
+    const Kind& m_kind;
+};
+
+// ------------------------------------------------------------ split and drop-down buttons
+
+RibbonCatMenuButtonBPriv* buttonPriv(QWidget* widget)
+{
+    return qobject_cast<RibbonCatMenuButtonBPriv*>(
+        static_cast<RibbonCatMenuButton*>(widget)->priv());
+}
+
+void openMenuButton(QWidget* widget)
+{
+    auto* button = static_cast<RibbonCatMenuButton*>(widget);
+    // The menu part: the bottom of a large button, the right edge of the others.
+    const QPoint at = button->action().menuSize() == RibbonCatMenuAction::Large
+                          ? QPoint(button->width() / 2, button->height() - 4)
+                          : QPoint(button->width() - 4, button->height() / 2);
+    clickAt(button, at);
+}
+
+const Kind menuButtonKind{
+    QAccessible::ButtonMenu,
+    [](QWidget* w) -> QAction* { return &static_cast<RibbonCatMenuButton*>(w)->action(); },
+    [](QWidget* w) {
+        const RibbonAction* def = static_cast<RibbonCatMenuButton*>(w)->action().defaultAction();
+        return def ? accessibleText(def->text()) : QString();
+    },
+    [](QWidget* w) { return buttonPriv(w) && buttonPriv(w)->m_popupOpen; },
+    openMenuButton,
+    [](QWidget* w) {
+        RibbonCatMenuAction& action = static_cast<RibbonCatMenuButton*>(w)->action();
+        if (RibbonAction* def = action.defaultAction()) {
+            if (def->isEnabled())
+                def->activate(QAction::Trigger);
+        } else {
+            openMenuButton(w);
+        }
+    },
+    [](QWidget* w) -> QWidget* {
+        RibbonCatMenuButtonBPriv* priv = buttonPriv(w);
+        QWidget* popup = priv ? priv->m_popup.data() : nullptr;
+        return qobject_cast<RibbonCatMenuPalettePopup*>(popup) && popup->isVisible() ? popup
+                                                                                     : nullptr;
+    },
+};
+
+const Kind colorButtonKind{
+    QAccessible::ButtonMenu,
+    firstAction,
+    nullptr,
+    [](QWidget* w) { return static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible(); },
+    [](QWidget* w) {
+        if (!static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible())
+            clickAt(w, w->rect().center());
+    },
+    [](QWidget* w) {
+        if (!static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible())
+            clickAt(w, w->rect().center());
+    },
+    [](QWidget* w) -> QWidget* {
+        QWidget* popup = &static_cast<RibbonCatColorMenuButton*>(w)->popup();
+        return popup->isVisible() ? popup : nullptr;
+    },
+};
+
+/// A popup window of a ribbon control hangs under the control that opened
+/// it (its parent widget) and carries that control's name.
+class PopupAccessible : public QAccessibleWidget
+{
+public:
+    PopupAccessible(QWidget* popup, QAccessible::Role role) : QAccessibleWidget(popup, role) {}
+
+    QAccessibleInterface* parent() const override
+    {
+        QWidget* opener = widget()->parentWidget();
+        return opener ? QAccessible::queryAccessibleInterface(opener) : QAccessibleWidget::parent();
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        QAccessibleInterface* opener = parent();
+        if (t == QAccessible::Name && opener && widget()->parentWidget())
+            return opener->text(QAccessible::Name);
+        return QAccessibleWidget::text(t);
+    }
+};
+
+/// The in-ribbon gallery: its visible cells are the items.
+class GalleryAccessible : public ItemViewAccessible
+{
+public:
+    explicit GalleryAccessible(RibbonCatMenuButton* button)
+        : ItemViewAccessible(button, QAccessible::List, QAccessible::ListItem)
+    {
+    }
+
+    RibbonCatMenuButton* button() const { return static_cast<RibbonCatMenuButton*>(widget()); }
+    RibbonCatMenuButtonPPriv* priv() const
+    {
+        return qobject_cast<RibbonCatMenuButtonPPriv*>(button()->priv());
+    }
+    QList<std::pair<QAction*, QRect>> cells() const
+    {
+        return priv() ? priv()->itemCells() : QList<std::pair<QAction*, QRect>>();
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return accessibleText(button()->action().text());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.disabled = s.disabled || !button()->action().isEnabled();
+        s.hasPopup = true;
+        s.expanded = priv() && priv()->m_popupOpen;
+        return s;
+    }
+
+    int itemCount() const override { return int(cells().size()); }
+    QString itemName(int index) const override
+    {
+        return accessibleText(cells().value(index).first->text());
+    }
+    QRect itemRect(int index) const override { return cells().value(index).second; }
+    QAccessible::State itemState(int index) const override
+    {
+        QAccessible::State s;
+        QAction* item = cells().value(index).first;
+        s.selectable = true;
+        s.selected = item->isChecked();
+        s.disabled = !item->isEnabled();
+        return s;
+    }
+    void pressItem(int index) override
+    {
+        QAction* item = cells().value(index).first;
+        if (item && item->isEnabled())
+            item->activate(QAction::Trigger);
+    }
+
+    QStringList actionNames() const override
+    {
+        return state().disabled ? QStringList() : QStringList{showMenuAction()};
+    }
+    QWidget* openPopup() const override
+    {
+        QWidget* popup = priv() ? priv()->m_popup.data() : nullptr;
+        return popup && popup->isVisible() ? popup : nullptr;
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        // The "more" arrow below the scroll arrows opens the whole palette.
+        if (actionName == showMenuAction() && !state().disabled)
+            clickAt(button(), QPoint(button()->width() - 8, button()->height() - 6));
+    }
+};
+
+// ------------------------------------------------------------ colour cells
+
+const std::array<const char*, 40> colorNames = {
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Black"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Red"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Red"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Pink"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Rose"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Brown"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Orange"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Orange"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gold"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Tan"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Olive Green"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Yellow"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Lime"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Yellow"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Yellow"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Green"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Green"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Sea Green"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Bright Green"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Green"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Teal"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Teal"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Aqua"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Turquoise"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Turquoise"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Blue"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Blue"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Blue"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Sky Blue"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Pale Blue"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Indigo"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Blue-Gray"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Violet"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Plum"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Lavender"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-80%"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-50%"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-40%"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-25%"),
+    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "White"),
+};
+
+/// The 40-colour grid, eight columns of five; s_Colors runs down the columns.
+class ColorGridAccessible : public ItemViewAccessible
+{
+public:
+    explicit ColorGridAccessible(RibbonColorPickerPopupColorItems* grid)
+        : ItemViewAccessible(grid, QAccessible::Table, QAccessible::Cell)
+    {
+    }
+
+    RibbonColorPickerPopupColorItems* grid() const
+    {
+        return static_cast<RibbonColorPickerPopupColorItems*>(widget());
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return tr("Colors");
+        return QAccessibleWidget::text(t);
+    }
+
+    int itemCount() const override { return int(colorNames.size()); }
+    QString itemName(int index) const override { return tr(colorNames.at(index)); }
+    QRect itemRect(int index) const override
+    {
+        return QRect(index / 5 * 20, index % 5 * 16, 20, 16);
+    }
+    QAccessible::State itemState(int index) const override
+    {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = grid()->selectedCell() == QPoint(index / 5, index % 5);
+        return s;
+    }
+    void pressItem(int index) override
+    {
+        RibbonColorPickerPopupColorItems* items = grid();
+        items->m_selectedColumn = index / 5;
+        items->m_selectedRow = index % 5;
+        items->update();
+        emit items->colorSelected(RibbonColorPickerPopupColorItems::s_Colors[index]);
+    }
+};
+
+// ------------------------------------------------------------ groups
+
+QString categoryName(const RibbonCategoryWrapper* wrapper)
+{
+    const RibbonCategoryAction* action = wrapper->categoryAction();
+    return action ? accessibleText(action->text()) : QString();
+}
+
+/// A group of the ribbon: a named grouping while it shows its controls, a
+/// drop-down button when the page is too narrow; then its popup, while open,
+/// is the only child.
+class CategoryWrapperAccessible : public QAccessibleWidget
+{
+public:
+    explicit CategoryWrapperAccessible(RibbonCategoryWrapper* wrapper)
+        : QAccessibleWidget(wrapper, QAccessible::Grouping)
+    {
+    }
+
+    RibbonCategoryWrapper* wrapper() const { return static_cast<RibbonCategoryWrapper*>(widget()); }
+    QWidget* openPopup() const
+    {
+        QWidget* popup = wrapper()->popup();
+        return popup && popup->isVisible() ? popup : nullptr;
+    }
+
+    QAccessible::Role role() const override
+    {
+        return wrapper()->isColapsed() ? QAccessible::ButtonDropDown : QAccessible::Grouping;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return categoryName(wrapper());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (wrapper()->isColapsed()) {
+            s.hasPopup = true;
+            s.expandable = true;
+            s.expanded = openPopup() != nullptr;
+            s.collapsed = !s.expanded;
+        }
+        return s;
+    }
+
+    int childCount() const override
+    {
+        if (wrapper()->isColapsed())
+            return openPopup() ? 1 : 0;
+        return QAccessibleWidget::childCount();
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (wrapper()->isColapsed())
+            return index == 0 && openPopup() ? QAccessible::queryAccessibleInterface(openPopup())
+                                             : nullptr;
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (wrapper()->isColapsed())
+            return child && openPopup() && child->object() == openPopup() ? 0 : -1;
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!wrapper()->isColapsed() || state().disabled)
+            return QAccessibleWidget::actionNames();
+        return {pressAction(), showMenuAction()};
+    }
+    void doAction(const QString& actionName) override
+    {
+        if (wrapper()->isColapsed() && !wrapper()->popup() &&
+            (actionName == pressAction() || actionName == showMenuAction()))
+            wrapper()->setMyChecked(true);
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+/// The popup of a collapsed group hangs under the group's button.
+class CategoryPopupAccessible : public QAccessibleWidget
+{
+public:
+    explicit CategoryPopupAccessible(RibbonCategoryWrapperPopup* popup)
+        : QAccessibleWidget(popup, QAccessible::Grouping)
+    {
+    }
+
+    RibbonCategoryWrapperPopup* popup() const
+    {
+        return static_cast<RibbonCategoryWrapperPopup*>(widget());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return categoryName(&popup()->wrapper());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(&popup()->wrapper());
+    }
+};
+
+/// The stack of pages: only the page of the current tab is on screen.
+class CategoryPanelsAccessible : public QAccessibleWidget
+{
+public:
+    explicit CategoryPanelsAccessible(RibbonCategoryPanels* panels)
+        : QAccessibleWidget(panels, QAccessible::LayeredPane)
+    {
+    }
+
+    QWidget* current() const
+    {
+        QWidget* page = static_cast<QStackedWidget*>(widget())->currentWidget();
+        return page && page->isVisibleTo(widget()) ? page : nullptr;
+    }
+    int childCount() const override { return current() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && current() ? QAccessible::queryAccessibleInterface(current()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && current() && child->object() == current() ? 0 : -1;
+    }
+};
+
+// ------------------------------------------------------------ status bar
+
+class ZoomAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit ZoomAccessible(RibbonPercWidget* zoom) : QAccessibleWidget(zoom, QAccessible::Slider)
+    {
+    }
+
+    RibbonPercWidget* zoom() const { return static_cast<RibbonPercWidget*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: {
+            const RibbonPercAction* action = zoom()->action();
+            const QString name = action ? accessibleText(action->text()) : QString();
+            return name.isEmpty() ? tr("Zoom") : name;
+        }
+        case QAccessible::Value:
+            return zoom()->text();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QVariant currentValue() const override
+    {
+        return zoom()->action() ? zoom()->action()->percentage() : zoom()->percentage();
+    }
+    void setCurrentValue(const QVariant& value) override
+    {
+        if (RibbonPercAction* action = zoom()->action())
+            action->setPercentage(qBound(action->minimum(), value.toInt(), action->maximum()));
+    }
+    QVariant maximumValue() const override
+    {
+        return zoom()->action() ? zoom()->action()->maximum() : 0;
+    }
+    QVariant minimumValue() const override
+    {
+        return zoom()->action() ? zoom()->action()->minimum() : 0;
+    }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+/// The progress indicator reads as one progress bar named by its label.
+class ProgressAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit ProgressAccessible(RibbonProgressWidget* progress)
+        : QAccessibleWidget(progress, QAccessible::ProgressBar)
+    {
+    }
+
+    RibbonProgressWidget* progress() const { return static_cast<RibbonProgressWidget*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: {
+            const QString label = progress()->label()->text();
+            return label.isEmpty() ? tr("Progress") : label;
+        }
+        case QAccessible::Value:
+            return progress()->progressBar()->text();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QVariant currentValue() const override { return progress()->progressBar()->value(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return progress()->progressBar()->maximum(); }
+    QVariant minimumValue() const override { return progress()->progressBar()->minimum(); }
+    QVariant minimumStepSize() const override { return 0; }
+};
+
+// ------------------------------------------------------------ the table
+
+const Kind simpleButtonKind{
+    QAccessible::PushButton,
+    [](QWidget* w) -> QAction* { return static_cast<RibbonCatSimpleButton*>(w)->action(); },
+};
+const Kind normalButtonKind{QAccessible::PushButton, firstAction};
+const Kind tabKind{QAccessible::PageTab, firstAction};
+const Kind mainMenuItemKind{
+    QAccessible::MenuItem,
+    [](QWidget* w) { return static_cast<RibbonMainMenuButton*>(w)->action(); },
+};
+const Kind subMenuItemKind{
+    QAccessible::MenuItem,
+    [](QWidget* w) -> QAction* { return static_cast<RibbonMainMenuMenuButton*>(w)->action(); },
+    nullptr,
+    [](QWidget* w) {
+        const RibbonMainPopupMenu* popup = static_cast<RibbonMainMenuMenuButton*>(w)->popupMenu();
+        return popup && popup->isVisible();
+    },
+    [](QWidget* w) { static_cast<RibbonMainMenuMenuButton*>(w)->showPopup(); },
+};
+const Kind recentFileKind{
+    QAccessible::MenuItem,
+    [](QWidget* w) { return static_cast<RibbonRecentFiles::RecentFile*>(w)->action(); },
+};
+const Kind panelButtonKind{QAccessible::PushButton, firstAction};
+const Kind mainButtonKind{
+    QAccessible::ButtonMenu,
+    nullptr,
+    [](QWidget*) { return tr("Application Menu"); },
+    [](QWidget* w) { return static_cast<QAbstractButton*>(w)->isChecked(); },
+};
+const Kind sysButtonKind{
+    QAccessible::PushButton,
+    nullptr,
+    [](QWidget* w) {
+        switch (static_cast<RibbonSysButton*>(w)->type()) {
+        case RibbonSysButton::BtnMinimize:
+            return tr("Minimize");
+        case RibbonSysButton::BtnMaximizeRestore:
+            return w->window()->isMaximized() ? tr("Restore") : tr("Maximize");
+        case RibbonSysButton::BtnClose:
+            break;
+        }
+        return tr("Close");
+    },
+};
+const Kind closeButtonKind{QAccessible::PushButton, nullptr, [](QWidget*) { return tr("Close"); }};
+
+template <class T> bool is(const QString& className)
+{
+    return className == QLatin1String(T::staticMetaObject.className());
+}
+
+} // namespace
+
+QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject* object)
+{
+    // Only the exact class: a host's subclass reaches here again with our
+    // class name while Qt walks up its meta-object chain.
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (is<RibbonCatSimpleButton>(className))
+        return new ActionWidgetAccessible(widget, simpleButtonKind);
+    if (is<RibbonCatMenuButton>(className)) {
+        auto* button = static_cast<RibbonCatMenuButton*>(widget);
+        if (qobject_cast<RibbonCatMenuButtonPPriv*>(button->priv()))
+            return new GalleryAccessible(button);
+        return new ActionWidgetAccessible(widget, menuButtonKind);
+    }
+    if (is<RibbonMenuBarButton>(className))
+        return new ActionWidgetAccessible(widget, tabKind);
+    if (is<RibbonCatColorMenuButton>(className))
+        return new ActionWidgetAccessible(widget, colorButtonKind);
+    if (is<RibbonColorPickerPopup>(className))
+        return new PopupAccessible(widget, QAccessible::Grouping);
+    if (is<RibbonCatMenuPalettePopup>(className))
+        return new PopupAccessible(widget, QAccessible::Grouping);
+    if (is<RibbonCategoryWrapper>(className))
+        return new CategoryWrapperAccessible(static_cast<RibbonCategoryWrapper*>(widget));
+    if (is<RibbonCategoryWrapperPopup>(className))
+        return new CategoryPopupAccessible(static_cast<RibbonCategoryWrapperPopup*>(widget));
+    if (is<RibbonCategoryPanels>(className))
+        return new CategoryPanelsAccessible(static_cast<RibbonCategoryPanels*>(widget));
+    if (is<RibbonColorPickerPopupColorItems>(className))
+        return new ColorGridAccessible(static_cast<RibbonColorPickerPopupColorItems*>(widget));
+    if (is<RibbonPercWidget>(className))
+        return new ZoomAccessible(static_cast<RibbonPercWidget*>(widget));
+    if (is<RibbonProgressWidget>(className))
+        return new ProgressAccessible(static_cast<RibbonProgressWidget*>(widget));
+    if (is<RibbonMainMenuButton>(className))
+        return new ActionWidgetAccessible(widget, mainMenuItemKind);
+    if (is<RibbonMainMenuMenuButton>(className))
+        return new ActionWidgetAccessible(widget, subMenuItemKind);
+    if (className == QLatin1String("QAbstractButton") &&
+        dynamic_cast<RibbonRecentFiles::RecentFile*>(widget))
+        return new ActionWidgetAccessible(widget, recentFileKind);
+    if (is<RibbonMainPanelButton>(className))
+        return new ActionWidgetAccessible(widget, panelButtonKind);
+    if (is<RibbonButtonNormal>(className))
+        return new ActionWidgetAccessible(widget, normalButtonKind);
+    if (is<RibbonButtonMain>(className))
+        return new ActionWidgetAccessible(widget, mainButtonKind);
+    if (is<RibbonSysButton>(className))
+        return new ActionWidgetAccessible(widget, sysButtonKind);
+    if (is<RibbonSmallSysBtnClose>(className))
+        return new ActionWidgetAccessible(widget, closeButtonKind);
+    return nullptr;
+}
+
+} // namespace oru
+
+void oru::installRibbonAccessibility()
+{
+    // Factories installed last are asked first: moving ours behind Qt's own
+    // lets it also serve ribbon widgets whose class Qt knows (the recent file
+    // entries have no meta-object of their own).
+    QAccessible::removeFactory(ribbonAccessibleFactory);
+    QAccessible::installFactory(ribbonAccessibleFactory);
+}
+
+// Installed when the library is loaded, so that a plain QApplication host
+// gets it as well; RibbonApplication installs it again in front of Qt's.
+static void installOnLoad()
+{
+    oru::installRibbonAccessibility();
+}
+Q_CONSTRUCTOR_FUNCTION(installOnLoad)

@@ -1,0 +1,133 @@
+#include "oruRibbonAccessibleItems_p.h"
+
+#include <QWidget>
+
+namespace oru {
+
+ItemViewAccessible::ItemViewAccessible(QWidget* widget, QAccessible::Role role,
+                                       QAccessible::Role itemRole)
+    : QAccessibleWidget(widget, role), m_itemRole(itemRole)
+{
+}
+
+ItemViewAccessible::~ItemViewAccessible()
+{
+    for (const QAccessible::Id id : std::as_const(m_items))
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+QAccessible::State ItemViewAccessible::itemState(int) const
+{
+    return {};
+}
+
+int ItemViewAccessible::childCount() const
+{
+    if (!isValid())
+        return 0;
+    return itemCount() + (openPopup() ? 1 : 0);
+}
+
+QAccessibleInterface* ItemViewAccessible::child(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    if (index == itemCount())
+        return QAccessible::queryAccessibleInterface(openPopup());
+    if (const QAccessible::Id id = m_items.value(index))
+        return QAccessible::accessibleInterface(id);
+    auto* item = new ItemAccessible(*this, index);
+    m_items.insert(index, QAccessible::registerAccessibleInterface(item));
+    return item;
+}
+
+int ItemViewAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    if (!child)
+        return -1;
+    if (child->object())
+        return openPopup() && child->object() == openPopup() ? itemCount() : -1;
+    if (child->parent() != this)
+        return -1;
+    const int index = static_cast<const ItemAccessible*>(child)->index();
+    return index < itemCount() ? index : -1;
+}
+
+QAccessibleInterface* ItemViewAccessible::childAt(int x, int y) const
+{
+    const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+    if (QWidget* popup = openPopup()) {
+        if (popup->geometry().contains(QPoint(x, y)))
+            return QAccessible::queryAccessibleInterface(popup);
+    }
+    for (int i = 0; i < itemCount(); ++i) {
+        if (itemRect(i).contains(local))
+            return child(i);
+    }
+    return nullptr;
+}
+
+ItemAccessible::ItemAccessible(const ItemViewAccessible& view, int index)
+    : m_view(view), m_index(index)
+{
+}
+
+bool ItemAccessible::isValid() const
+{
+    return m_view.isValid() && m_index < m_view.itemCount();
+}
+
+QAccessibleInterface* ItemAccessible::parent() const
+{
+    return const_cast<ItemViewAccessible*>(&m_view);
+}
+
+QString ItemAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && isValid())
+        return m_view.itemName(m_index);
+    return {};
+}
+
+QRect ItemAccessible::rect() const
+{
+    if (!isValid())
+        return {};
+    const QRect local = m_view.itemRect(m_index);
+    return QRect(m_view.viewWidget()->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State ItemAccessible::state() const
+{
+    QAccessible::State state;
+    if (!isValid()) {
+        state.invalid = true;
+        return state;
+    }
+    state = m_view.itemState(m_index);
+    const QAccessible::State view = m_view.state();
+    state.disabled = state.disabled || view.disabled;
+    state.invisible = view.invisible;
+    return state;
+}
+
+void* ItemAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+}
+
+QStringList ItemAccessible::actionNames() const
+{
+    if (!isValid() || state().disabled)
+        return {};
+    return {pressAction()};
+}
+
+void ItemAccessible::doAction(const QString& actionName)
+{
+    if (actionName == pressAction() && actionNames().contains(actionName))
+        const_cast<ItemViewAccessible&>(m_view).pressItem(m_index);
+}
+
+} // namespace oru

@@ -1,0 +1,252 @@
+#include "a11ytestutil.h"
+
+#include <oruRibbonAccessible.h>
+#include <oruRibbonCategoryWrapper.h>
+#include <oruTestApp.h>
+
+#include <QAccessibleValueInterface>
+#include <QSignalSpy>
+
+using namespace oru;
+using namespace oru::test;
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accessibleText_data();
+    void accessibleText();
+    void tree_data();
+    void tree();
+    void hiddenPagesLeaveTheTree();
+    void pressTriggersOnce();
+    void colourCellsAndGallery();
+    void collapsedGroupPopup();
+};
+
+void TestAccessibility::accessibleText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("mnemonic") << "&Paste"
+                              << "Paste";
+    QTest::newRow("inner") << "Cu&t"
+                           << "Cut";
+    QTest::newRow("literal") << "Date && Time"
+                             << "Date & Time";
+    QTest::newRow("trailing") << "Oops&"
+                              << "Oops";
+    QTest::newRow("plain") << "Zoom"
+                           << "Zoom";
+}
+
+void TestAccessibility::accessibleText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(oru::accessibleText(text), expected);
+}
+
+void TestAccessibility::tree_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("states"); // c checkable, C checked, d disabled, s selected
+    QTest::newRow("home tab") << int(QAccessible::PageTab) << "Home"
+                              << ""
+                              << "s";
+    QTest::newRow("format tab") << int(QAccessible::PageTab) << "Format"
+                                << ""
+                                << "";
+    QTest::newRow("group") << int(QAccessible::Grouping) << "Clipboard"
+                           << ""
+                           << "";
+    QTest::newRow("large") << int(QAccessible::PushButton) << "Paste"
+                           << "Insert the clipboard's contents"
+                           << "";
+    QTest::newRow("disabled") << int(QAccessible::PushButton) << "Cut"
+                              << ""
+                              << "d";
+    QTest::newRow("checked") << int(QAccessible::PushButton) << "Bold"
+                             << ""
+                             << "cC";
+    QTest::newRow("zoom") << int(QAccessible::Slider) << "Zoom"
+                          << ""
+                          << "";
+    QTest::newRow("progress") << int(QAccessible::ProgressBar) << "Exporting"
+                              << ""
+                              << "";
+    QTest::newRow("app button") << int(QAccessible::ButtonMenu) << "Application Menu"
+                                << ""
+                                << "";
+    QTest::newRow("close") << int(QAccessible::PushButton) << "Close"
+                           << ""
+                           << "";
+}
+
+void TestAccessibility::tree()
+{
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QString, states);
+    DemoWindow demo;
+    const QList<Node> nodes = walk(QAccessible::queryAccessibleInterface(&demo.window));
+    QAccessibleInterface* node = find(nodes, QAccessible::Role(role), name);
+    QVERIFY2(node, qPrintable(name));
+    QCOMPARE(node->text(QAccessible::Description), description);
+    const QAccessible::State s = node->state();
+    QCOMPARE(bool(s.checkable), states.contains('c'));
+    QCOMPARE(bool(s.checked), states.contains('C'));
+    QCOMPARE(bool(s.disabled), states.contains('d'));
+    QCOMPARE(bool(s.selected), states.contains('s'));
+    QVERIFY(!s.invisible);
+    if (name == QLatin1String("Paste"))
+        QCOMPARE(node->text(QAccessible::Accelerator),
+                 QKeySequence(Qt::CTRL | Qt::Key_V).toString(QKeySequence::NativeText));
+}
+
+void TestAccessibility::hiddenPagesLeaveTheTree()
+{
+    DemoWindow demo;
+    QVERIFY(findIn(demo.window, QAccessible::PushButton, QStringLiteral("Paste")));
+    QVERIFY(!findIn(demo.window, QAccessible::List, QStringLiteral("Styles")));
+
+    // Switching tabs through the tab's own action, as a screen reader does.
+    QAccessibleInterface* format =
+        findIn(demo.window, QAccessible::PageTab, QStringLiteral("Format"));
+    QVERIFY(actions(format));
+    actions(format)->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(demo.format->isChecked());
+    QVERIFY(format->state().selected);
+    QVERIFY(!findIn(demo.window, QAccessible::PushButton, QStringLiteral("Paste")));
+    QVERIFY(findIn(demo.window, QAccessible::List, QStringLiteral("Styles")));
+    QVERIFY(!findIn(demo.window, QAccessible::PageTab, QStringLiteral("Home"))->state().selected);
+}
+
+void TestAccessibility::pressTriggersOnce()
+{
+    DemoWindow demo;
+    QSignalSpy pasted(demo.paste, &QAction::triggered);
+    QSignalSpy cut(demo.cut, &QAction::triggered);
+    QAccessibleInterface* paste =
+        findIn(demo.window, QAccessible::PushButton, QStringLiteral("Paste"));
+    QCOMPARE(actions(paste)->actionNames().value(0), QAccessibleActionInterface::pressAction());
+    actions(paste)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(pasted.count(), 1);
+    QCOMPARE(actions(paste)->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+             QStringList{paste->text(QAccessible::Accelerator)});
+
+    // A disabled button offers nothing and does nothing.
+    QAccessibleInterface* cutNode =
+        findIn(demo.window, QAccessible::PushButton, QStringLiteral("Cut"));
+    QVERIFY(actions(cutNode)->actionNames().isEmpty());
+    actions(cutNode)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(cut.count(), 0);
+
+    // The checkable one toggles once.
+    QAccessibleInterface* bold =
+        findIn(demo.window, QAccessible::PushButton, QStringLiteral("Bold"));
+    actions(bold)->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!demo.bold->isChecked());
+    QVERIFY(!bold->state().checked);
+
+    // The split button: press runs the default action, showMenu only opens.
+    demo.format->setChecked(true);
+    QSignalSpy splitRun(demo.splitDefault, &QAction::triggered);
+    QAccessibleInterface* split =
+        findIn(demo.window, QAccessible::ButtonMenu, QStringLiteral("Paste Special"));
+    QVERIFY(split);
+    QCOMPARE(actions(split)->actionNames(),
+             (QStringList{QAccessibleActionInterface::pressAction(),
+                          QAccessibleActionInterface::showMenuAction()}));
+    QVERIFY(split->state().hasPopup);
+    QVERIFY(!split->state().expanded);
+    actions(split)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(splitRun.count(), 1);
+    actions(split)->doAction(QAccessibleActionInterface::showMenuAction());
+    QCOMPARE(splitRun.count(), 1);
+    QVERIFY(split->state().expanded);
+    QWidget* menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    menu->close();
+    QVERIFY(!split->state().expanded);
+}
+
+void TestAccessibility::colourCellsAndGallery()
+{
+    DemoWindow demo;
+    demo.format->setChecked(true);
+    QAccessibleInterface* gallery =
+        findIn(demo.window, QAccessible::List, QStringLiteral("Styles"));
+    QVERIFY(gallery);
+    QCOMPARE(gallery->childCount(), 3);
+    QAccessibleInterface* heading = gallery->child(1);
+    QCOMPARE(heading->role(), QAccessible::ListItem);
+    QCOMPARE(heading->text(QAccessible::Name), QStringLiteral("Heading"));
+    QVERIFY(gallery->rect().contains(heading->rect()));
+    QCOMPARE(gallery->childAt(heading->rect().center().x(), heading->rect().center().y()), heading);
+    QAction* headingAction = demo.gallery->menuActions().at(1);
+    QSignalSpy chosen(headingAction, &QAction::triggered);
+    actions(heading)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(chosen.count(), 1);
+    QVERIFY(heading->state().selected);
+
+    // The colour button lists its popup while it shows; the cells are named.
+    QAccessibleInterface* button =
+        findIn(demo.window, QAccessible::ButtonMenu, QStringLiteral("Text colour"));
+    QVERIFY(button);
+    const int closedChildren = button->childCount();
+    actions(button)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(button->state().expanded);
+    QCOMPARE(button->childCount(), closedChildren + 1);
+    QAccessibleInterface* cells = findIn(demo.window, QAccessible::Table, QStringLiteral("Colors"));
+    QVERIFY(cells);
+    QCOMPARE(cells->childCount(), 40);
+    QCOMPARE(cells->child(0)->text(QAccessible::Name), QStringLiteral("Black"));
+    QCOMPARE(cells->child(2)->text(QAccessible::Name), QStringLiteral("Red"));
+    QCOMPARE(cells->child(39)->text(QAccessible::Name), QStringLiteral("White"));
+    QSignalSpy colourSet(demo.colour, &RibbonCatColorMenuAction::colorSet);
+    actions(cells->child(2))->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(colourSet.count(), 1);
+    QCOMPARE(demo.colour->color(), QColor(255, 0, 0));
+}
+
+void TestAccessibility::collapsedGroupPopup()
+{
+    DemoWindow demo;
+    demo.window.resize(200, 600);
+    QTest::qWait(10);
+    RibbonCategoryWrapper* wrapper = nullptr;
+    for (auto* candidate : demo.window.findChildren<RibbonCategoryWrapper*>()) {
+        if (candidate->isVisible() && candidate->isColapsed())
+            wrapper = candidate;
+    }
+    QVERIFY(wrapper);
+    const QString caption = wrapper->categoryAction()->text();
+    const QString button = caption + QStringLiteral("Find");
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(wrapper);
+    QCOMPARE(group->role(), QAccessible::ButtonDropDown);
+    QCOMPARE(group->text(QAccessible::Name), caption);
+    QCOMPARE(group->childCount(), 0);
+    QVERIFY(!group->state().expanded);
+    QVERIFY(!findIn(demo.window, QAccessible::PushButton, button));
+
+    actions(group)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(wrapper->popup());
+    QVERIFY(group->state().expanded);
+    QCOMPARE(group->childCount(), 1);
+    QAccessibleInterface* popup = group->child(0);
+    QCOMPARE(popup->parent(), group);
+    QCOMPARE(popup->text(QAccessible::Name), caption);
+    QVERIFY(find(walk(popup), QAccessible::PushButton, button));
+    QVERIFY(findIn(demo.window, QAccessible::PushButton, button));
+
+    wrapper->popup()->close();
+    QTRY_COMPARE(group->childCount(), 0);
+}
+
+ORU_TEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
