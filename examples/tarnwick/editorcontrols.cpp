@@ -1,6 +1,7 @@
 #include "editorcontrols.h"
 
 #include "editorwindow.h"
+#include "themeicon.h"
 
 #include <oruRibbonCatActionGroup.h>
 #include <oruRibbonCatColorMenuAction.h>
@@ -166,17 +167,20 @@ void buildEditorControls(EditorWindow& window)
 
     // Paste: a split button with a menu of its variants.
     RibbonCategoryAction* clipboard = group(tr("Paste"));
-    auto* paste = new RibbonCatMenuAction(tileIcon(32, clip, QStringLiteral("P")), tr("Paste"),
-                                          RibbonCatMenuAction::Button, RibbonCatMenuAction::Large,
-                                          RibbonCatMenuAction::Menu, &window);
+    auto* paste =
+        new RibbonCatMenuAction(themeIcon("edit-paste", tileIcon(32, clip, QStringLiteral("P"))),
+                                tr("Paste"), RibbonCatMenuAction::Button,
+                                RibbonCatMenuAction::Large, RibbonCatMenuAction::Menu, &window);
     paste->setObjectName(QStringLiteral("pasteMenu"));
     // The default action's icon is the one the large button shows: give it
     // the large size too.
     QIcon pasteIcon = tileIcon(16, clip, QStringLiteral("P"));
     pasteIcon.addPixmap(tileIcon(32, clip, QStringLiteral("P")).pixmap(32, 32));
+    pasteIcon = themeIcon("edit-paste", pasteIcon);
     auto* pasteRich = new RibbonSimpleAction(pasteIcon, tr("Paste"), &window);
-    auto* pastePlain = new RibbonSimpleAction(tileIcon(16, clip, QStringLiteral("T")),
-                                              tr("Paste as plain text"), &window);
+    auto* pastePlain =
+        new RibbonSimpleAction(themeIcon("text-plain", tileIcon(16, clip, QStringLiteral("T"))),
+                               tr("Paste as plain text"), &window);
     QObject::connect(pasteRich, &QAction::triggered, edit, &QTextEdit::paste);
     QObject::connect(pastePlain, &QAction::triggered, edit,
                      [edit] { edit->insertPlainText(QApplication::clipboard()->text()); });
@@ -244,16 +248,16 @@ void buildEditorControls(EditorWindow& window)
     text->addAction(alignGroup);
 
     auto* colourGroup = new RibbonCatActionGroup(tr("Colours"), &window);
-    auto* fontColour =
-        new RibbonCatColorMenuAction(tileIcon(16, font, QStringLiteral("A")), tr("Font colour"),
-                                     RibbonCatColorMenuAction::Small, &window);
+    auto* fontColour = new RibbonCatColorMenuAction(
+        themeIcon("format-text-color", tileIcon(16, font, QStringLiteral("A"))), tr("Font colour"),
+        RibbonCatColorMenuAction::Small, &window);
     fontColour->setToolTip(tr("Font colour"));
     fontColour->setHasAutomaticColor(true);
     fontColour->setAutomaticColor(Qt::black);
     fontColour->setColor(QColor(255, 0, 0));
-    auto* highlight =
-        new RibbonCatColorMenuAction(tileIcon(16, QColor(200, 200, 60), QStringLiteral("H")),
-                                     tr("Highlight"), RibbonCatColorMenuAction::Small, &window);
+    auto* highlight = new RibbonCatColorMenuAction(
+        themeIcon("format-fill-color", tileIcon(16, QColor(200, 200, 60), QStringLiteral("H"))),
+        tr("Highlight"), RibbonCatColorMenuAction::Small, &window);
     highlight->setObjectName(QStringLiteral("highlightColour"));
     highlight->setToolTip(tr("Text highlight colour"));
     highlight->setHasNoneColor(true);
@@ -283,9 +287,9 @@ void buildEditorControls(EditorWindow& window)
     colourGroup->addAction(highlight, true);
     text->addAction(colourGroup);
 
-    auto* largeColour =
-        new RibbonCatColorMenuAction(tileIcon(32, font, QStringLiteral("A")), tr("Text colour"),
-                                     RibbonCatColorMenuAction::Large, &window);
+    auto* largeColour = new RibbonCatColorMenuAction(
+        themeIcon("format-text-color", tileIcon(32, font, QStringLiteral("A"))), tr("Text colour"),
+        RibbonCatColorMenuAction::Large, &window);
     largeColour->setObjectName(QStringLiteral("textColour"));
     largeColour->setHasAutomaticColor(true);
     largeColour->setAutomaticColor(Qt::black);
@@ -352,9 +356,10 @@ void buildEditorControls(EditorWindow& window)
     window.ribbonMenuBar()->addAction(tab);
 
     // Status bar: a view popup choosing how lines wrap.
-    auto* views = new RibbonCatMenuAction(tileIcon(16, para, QStringLiteral("V")), QString(),
-                                          RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
-                                          RibbonCatMenuAction::ViewPopup, &window);
+    auto* views =
+        new RibbonCatMenuAction(themeIcon("view-choose", tileIcon(16, para, QStringLiteral("V"))),
+                                QString(), RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                                RibbonCatMenuAction::ViewPopup, &window);
     views->setObjectName(QStringLiteral("viewMenu"));
     views->setToolTip(tr("Line wrapping"));
     auto* wrapGroup = new QActionGroup(views);
@@ -388,10 +393,10 @@ void buildEditorControls(EditorWindow& window)
         wrapGroup->addAction(a);
     }
     views->addIconActionGroup(wrapGroup);
-    auto* zoomIn =
-        new RibbonSimpleAction(tileIcon(16, para, QStringLiteral("+")), tr("Larger text"), views);
-    auto* zoomOut =
-        new RibbonSimpleAction(tileIcon(16, para, QStringLiteral("-")), tr("Smaller text"), views);
+    auto* zoomIn = new RibbonSimpleAction(
+        themeIcon("zoom-in", tileIcon(16, para, QStringLiteral("+"))), tr("Larger text"), views);
+    auto* zoomOut = new RibbonSimpleAction(
+        themeIcon("zoom-out", tileIcon(16, para, QStringLiteral("-"))), tr("Smaller text"), views);
     QObject::connect(zoomIn, &QAction::triggered, edit, [edit] { edit->zoomIn(1); });
     QObject::connect(zoomOut, &QAction::triggered, edit, [edit] { edit->zoomOut(1); });
     views->addTopAction(zoomIn);

@@ -3,6 +3,7 @@
 
 #include "editoroptions.h"
 #include "editorwindow.h"
+#include "themeicon.h"
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonButtonMain.h>
@@ -58,22 +59,23 @@ void EditorWindow::buildApplicationMenu()
 {
     RibbonMenuBar* bar = ribbonMenuBar();
     RibbonMenuAction& menu = bar->mainMenuActions();
-    const auto item = [this](const QColor& colour, const QString& text, const QString& tip,
-                             auto slot) {
-        auto* action = new RibbonSimpleAction(pageIcon(colour), text, this);
+    const auto item = [this](const char* themeName, const QColor& colour, const QString& text,
+                             const QString& tip, auto slot) {
+        auto* action = new RibbonSimpleAction(themeIcon(themeName, pageIcon(colour)), text, this);
         action->setToolTip(tip);
         connect(action, &RibbonAction::activated, this, slot);
         return action;
     };
 
-    menu.addAction(item(QColor(0x3a, 0x6e, 0xa5), tr("&New"), tr("Start an empty document."),
-                        &EditorWindow::newDocument));
-    menu.addAction(item(QColor(0xc0, 0x8a, 0x2a), tr("&Open..."), tr("Open a document."),
-                        &EditorWindow::openDocument));
-    menu.addAction(item(QColor(0x2e, 0x8b, 0x57), tr("&Save"), tr("Save the document."),
-                        &EditorWindow::saveDocument));
+    menu.addAction(item("document-new", QColor(0x3a, 0x6e, 0xa5), tr("&New"),
+                        tr("Start an empty document."), &EditorWindow::newDocument));
+    menu.addAction(item("document-open", QColor(0xc0, 0x8a, 0x2a), tr("&Open..."),
+                        tr("Open a document."), &EditorWindow::openDocument));
+    menu.addAction(item("document-save", QColor(0x2e, 0x8b, 0x57), tr("&Save"),
+                        tr("Save the document."), &EditorWindow::saveDocument));
 
-    auto* saveAs = new RibbonMenuAction(pageIcon(QColor(0x2e, 0x8b, 0x57)), tr("Save &As"), this);
+    auto* saveAs = new RibbonMenuAction(
+        themeIcon("document-save-as", pageIcon(QColor(0x2e, 0x8b, 0x57))), tr("Save &As"), this);
     saveAs->setToolTip(tr("Save a copy of the document"));
     const auto saveIn = [this](const QString& filter, const QString& suffix) {
         return [this, filter, suffix] {
@@ -85,18 +87,18 @@ void EditorWindow::buildApplicationMenu()
             writeTo(path);
         };
     };
-    saveAs->addAction(item(QColor(0x3a, 0x6e, 0xa5), tr("Tarnwick Document"),
+    saveAs->addAction(item("text-html", QColor(0x3a, 0x6e, 0xa5), tr("Tarnwick Document"),
                            tr("Save the document with all its formatting."),
                            saveIn(tr("HTML (*.html)"), QStringLiteral(".html"))),
                       true);
-    saveAs->addAction(item(QColor(0x70, 0x70, 0x70), tr("Plain Text"),
+    saveAs->addAction(item("text-plain", QColor(0x70, 0x70, 0x70), tr("Plain Text"),
                            tr("Save only the text, without any formatting, for programs that "
                               "read nothing else."),
                            saveIn(tr("Text (*.txt)"), QStringLiteral(".txt"))));
     menu.addAction(saveAs);
-    menu.addAction(item(QColor(0x6a, 0x5a, 0xcd), tr("&Print..."),
+    menu.addAction(item("document-print", QColor(0x6a, 0x5a, 0xcd), tr("&Print..."),
                         tr("Print the document into a PDF file."), &EditorWindow::printDocument));
-    RibbonSimpleAction* close = item(QColor(0x90, 0x30, 0x30), tr("&Close"),
+    RibbonSimpleAction* close = item("document-close", QColor(0x90, 0x30, 0x30), tr("&Close"),
                                      tr("Close the document."), &EditorWindow::newDocument);
     menu.addAction(close);
 

@@ -7,6 +7,7 @@
 #include "framedemo.h"
 #include "options.h"
 #include "tarnwickapp.h"
+#include "themeicon.h"
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonCatComboAction.h>
@@ -131,9 +132,8 @@ EditorWindow::EditorWindow()
     connect(m_editor, &QTextEdit::redoAvailable, m_redo, &RibbonAction::enableAction);
     connect(m_editor, &QTextEdit::copyAvailable, m_cut, &RibbonAction::enableAction);
     connect(m_editor, &QTextEdit::copyAvailable, m_copy, &RibbonAction::enableAction);
-    connect(m_editor->document(), &QTextDocument::modificationChanged, this, [this](bool) {
-        setWindowModified(m_editor->document()->isModified());
-    });
+    connect(m_editor->document(), &QTextDocument::modificationChanged, this,
+            [this](bool) { setWindowModified(m_editor->document()->isModified()); });
 
     // The file commands of the application menu, by keyboard too.
     const auto shortcut = [this](const QKeySequence& keys, auto slot) {
@@ -184,27 +184,32 @@ void EditorWindow::buildHome()
     QTextEdit* edit = m_editor;
 
     RibbonCategoryAction* clipboard = addGroup(m_home, tr("Clipboard"));
-    connect(addCommand(clipboard, letterIcon(kClipboard, QStringLiteral("P")), tr("Paste"),
-                       Size::Large),
+    connect(addCommand(clipboard,
+                       themeIcon("edit-paste", letterIcon(kClipboard, QStringLiteral("P"))),
+                       tr("Paste"), Size::Large),
             &QAction::triggered, edit, &QTextEdit::paste);
-    m_cut = addCommand(clipboard, letterIcon(kClipboard.darker(130), QStringLiteral("X")),
-                       tr("Cut"), Size::Medium);
+    m_cut = addCommand(
+        clipboard, themeIcon("edit-cut", letterIcon(kClipboard.darker(130), QStringLiteral("X"))),
+        tr("Cut"), Size::Medium);
     connect(m_cut, &QAction::triggered, edit, &QTextEdit::cut);
-    m_copy = addCommand(clipboard, letterIcon(kClipboard.darker(130), QStringLiteral("C")),
-                        tr("Copy"), Size::Medium);
+    m_copy = addCommand(
+        clipboard, themeIcon("edit-copy", letterIcon(kClipboard.darker(130), QStringLiteral("C"))),
+        tr("Copy"), Size::Medium);
     connect(m_copy, &QAction::triggered, edit, &QTextEdit::copy);
-    connect(addCommand(clipboard, letterIcon(kClipboard.darker(130), QStringLiteral("A")),
+    connect(addCommand(clipboard,
+                       themeIcon("edit-select-all",
+                                 letterIcon(kClipboard.darker(130), QStringLiteral("A"))),
                        tr("Select All"), Size::Medium),
             &QAction::triggered, edit, &QTextEdit::selectAll);
     m_cut->enableAction(false);
     m_copy->enableAction(false);
 
     RibbonCategoryAction* history = addGroup(m_home, tr("History"));
-    m_undo = addCommand(history, letterIcon(kHistory, QStringLiteral("<")), tr("Undo"),
-                        Size::Medium);
+    m_undo = addCommand(history, themeIcon("edit-undo", letterIcon(kHistory, QStringLiteral("<"))),
+                        tr("Undo"), Size::Medium);
     connect(m_undo, &QAction::triggered, edit, &QTextEdit::undo);
-    m_redo = addCommand(history, letterIcon(kHistory, QStringLiteral(">")), tr("Redo"),
-                        Size::Medium);
+    m_redo = addCommand(history, themeIcon("edit-redo", letterIcon(kHistory, QStringLiteral(">"))),
+                        tr("Redo"), Size::Medium);
     connect(m_redo, &QAction::triggered, edit, &QTextEdit::redo);
     m_undo->enableAction(false);
     m_redo->enableAction(false);
@@ -238,14 +243,17 @@ void EditorWindow::buildHome()
         mergeFormat(f);
         m_editor->setFocus();
     });
-    m_bold = addCommand(font, letterIcon(kFont, QStringLiteral("B")), tr("Bold"), Size::Small,
-                        true, 1);
-    m_italic = addCommand(font, letterIcon(kFont, QStringLiteral("I")), tr("Italic"),
-                          Size::Small, true, 1);
-    m_underline = addCommand(font, letterIcon(kFont, QStringLiteral("U")), tr("Underline"),
-                             Size::Small, true, 1);
-    m_strike = addCommand(font, letterIcon(kFont, QStringLiteral("S")), tr("Strikeout"),
-                          Size::Small, true, 1);
+    m_bold = addCommand(font, themeIcon("format-text-bold", letterIcon(kFont, QStringLiteral("B"))),
+                        tr("Bold"), Size::Small, true, 1);
+    m_italic =
+        addCommand(font, themeIcon("format-text-italic", letterIcon(kFont, QStringLiteral("I"))),
+                   tr("Italic"), Size::Small, true, 1);
+    m_underline =
+        addCommand(font, themeIcon("format-text-underline", letterIcon(kFont, QStringLiteral("U"))),
+                   tr("Underline"), Size::Small, true, 1);
+    m_strike = addCommand(
+        font, themeIcon("format-text-strikethrough", letterIcon(kFont, QStringLiteral("S"))),
+        tr("Strikeout"), Size::Small, true, 1);
     connect(m_bold, &QAction::triggered, this, [this](bool on) {
         QTextCharFormat f;
         f.setFontWeight(on ? QFont::Bold : QFont::Normal);
@@ -274,10 +282,14 @@ void EditorWindow::buildHome()
         f.setFontPointSize(qMax<qreal>(6, size + step));
         mergeFormat(f);
     };
-    connect(addCommand(font, letterIcon(kFont.lighter(130), QStringLiteral("A")), tr("Grow Font"),
-                       Size::Small, false, 0),
+    connect(addCommand(font,
+                       themeIcon("format-font-size-more",
+                                 letterIcon(kFont.lighter(130), QStringLiteral("A"))),
+                       tr("Grow Font"), Size::Small, false, 0),
             &QAction::triggered, this, [scaleFont] { scaleFont(2); });
-    connect(addCommand(font, letterIcon(kFont.lighter(130), QStringLiteral("a")),
+    connect(addCommand(font,
+                       themeIcon("format-font-size-less",
+                                 letterIcon(kFont.lighter(130), QStringLiteral("a"))),
                        tr("Shrink Font"), Size::Small, false, 0),
             &QAction::triggered, this, [scaleFont] { scaleFont(-2); });
 
@@ -285,38 +297,46 @@ void EditorWindow::buildHome()
     const QString marks[] = {QStringLiteral("L"), QStringLiteral("C"), QStringLiteral("R"),
                              QStringLiteral("J")};
     const QString names[] = {tr("Align Left"), tr("Center"), tr("Align Right"), tr("Justify")};
+    const char* const themes[] = {"format-justify-left", "format-justify-center",
+                                  "format-justify-right", "format-justify-fill"};
     const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
                                         Qt::AlignJustify};
     auto* alignGroup = new QActionGroup(this);
     for (int i = 0; i < 4; ++i) {
-        m_align[i] =
-            addCommand(paragraph, letterIcon(kParagraph, marks[i]), names[i], Size::Small, true);
+        m_align[i] = addCommand(paragraph, themeIcon(themes[i], letterIcon(kParagraph, marks[i])),
+                                names[i], Size::Small, true);
         alignGroup->addAction(m_align[i]);
         const Qt::Alignment alignment = alignments[i];
         connect(m_align[i], &QAction::triggered, this,
                 [this, alignment] { m_editor->setAlignment(alignment); });
     }
-    connect(addCommand(paragraph, letterIcon(kParagraph, QStringLiteral("•")), tr("Bullets"),
-                       Size::Small),
-            &QAction::triggered, this, [this] {
-                QTextCursor cursor = m_editor->textCursor();
-                if (QTextList* list = cursor.currentList()) {
-                    list->remove(cursor.block());
-                    QTextBlockFormat plain;
-                    plain.setIndent(0);
-                    cursor.mergeBlockFormat(plain);
-                } else {
-                    cursor.createList(QTextListFormat::ListDisc);
-                }
-            });
-    connect(addCommand(paragraph, letterIcon(kParagraph, QStringLiteral("1")), tr("Numbering"),
-                       Size::Small),
-            &QAction::triggered, this,
-            [this] { m_editor->textCursor().createList(QTextListFormat::ListDecimal); });
+    connect(
+        addCommand(paragraph,
+                   themeIcon("format-list-unordered", letterIcon(kParagraph, QStringLiteral("•"))),
+                   tr("Bullets"), Size::Small),
+        &QAction::triggered, this, [this] {
+            QTextCursor cursor = m_editor->textCursor();
+            if (QTextList* list = cursor.currentList()) {
+                list->remove(cursor.block());
+                QTextBlockFormat plain;
+                plain.setIndent(0);
+                cursor.mergeBlockFormat(plain);
+            } else {
+                cursor.createList(QTextListFormat::ListDisc);
+            }
+        });
+    connect(
+        addCommand(paragraph,
+                   themeIcon("format-list-ordered", letterIcon(kParagraph, QStringLiteral("1"))),
+                   tr("Numbering"), Size::Small),
+        &QAction::triggered, this,
+        [this] { m_editor->textCursor().createList(QTextListFormat::ListDecimal); });
 
     RibbonCategoryAction* editing = addGroup(m_home, tr("Editing"));
-    connect(addCommand(editing, letterIcon(QColor(0x55, 0x55, 0x55), QStringLiteral("F")),
-                       tr("Find"), Size::Large),
+    connect(addCommand(
+                editing,
+                themeIcon("edit-find", letterIcon(QColor(0x55, 0x55, 0x55), QStringLiteral("F"))),
+                tr("Find"), Size::Large),
             &QAction::triggered, this, [this] {
                 // Into the find box of the tab row, ready for typing.
                 auto* box = ribbonMenuBar()->findChild<RibbonCatComboComboBox*>();
@@ -335,32 +355,38 @@ void EditorWindow::buildInsert()
 {
     RibbonCategoriesPanelAction* tab = addTab(tr("Insert"));
     RibbonCategoryAction* text = addGroup(tab, tr("Text"));
-    connect(addCommand(text, letterIcon(kInsert, QStringLiteral("D")), tr("Date && Time"),
-                       Size::Large),
+    connect(addCommand(text,
+                       themeIcon("x-office-calendar", letterIcon(kInsert, QStringLiteral("D"))),
+                       tr("Date && Time"), Size::Large),
             &QAction::triggered, this, [this] {
                 m_editor->insertPlainText(
                     QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat));
             });
-    connect(addCommand(text, letterIcon(kInsert, QStringLiteral("©")), tr("Symbol"),
-                       Size::Medium),
+    connect(addCommand(text, themeIcon("draw-text", letterIcon(kInsert, QStringLiteral("©"))),
+                       tr("Symbol"), Size::Medium),
             &QAction::triggered, this, [this] { m_editor->insertPlainText(QStringLiteral("©")); });
-    connect(addCommand(text, letterIcon(kInsert, QStringLiteral("—")), tr("Horizontal Line"),
-                       Size::Medium),
+    connect(addCommand(
+                text, themeIcon("insert-horizontal-rule", letterIcon(kInsert, QStringLiteral("—"))),
+                tr("Horizontal Line"), Size::Medium),
             &QAction::triggered, this, [this] { m_editor->insertHtml(QStringLiteral("<hr/>")); });
 
     RibbonCategoryAction* tables = addGroup(tab, tr("Tables"));
-    connect(addCommand(tables, letterIcon(kInsert.darker(120), QStringLiteral("T")), tr("Table"),
-                       Size::Large),
-            &QAction::triggered, this, [this] {
-                QTextTableFormat format;
-                format.setCellPadding(3);
-                format.setBorder(1);
-                m_editor->textCursor().insertTable(3, 3, format);
-            });
+    connect(
+        addCommand(tables,
+                   themeIcon("insert-table", letterIcon(kInsert.darker(120), QStringLiteral("T"))),
+                   tr("Table"), Size::Large),
+        &QAction::triggered, this, [this] {
+            QTextTableFormat format;
+            format.setCellPadding(3);
+            format.setBorder(1);
+            m_editor->textCursor().insertTable(3, 3, format);
+        });
 
     RibbonCategoryAction* exporting = addGroup(tab, tr("Export"));
     RibbonCatSimpleAction* exportCommand = addCommand(
-        exporting, letterIcon(kInsert.darker(140), QStringLiteral("E")), tr("Export"), Size::Large);
+        exporting,
+        themeIcon("document-export", letterIcon(kInsert.darker(140), QStringLiteral("E"))),
+        tr("Export"), Size::Large);
     exportCommand->setToolTip(tr("Export the document (simulated, with progress)"));
     connect(exportCommand, &QAction::triggered, this, &EditorWindow::startExport);
     ribbonMenuBar()->addAction(tab);
@@ -388,20 +414,23 @@ void EditorWindow::buildView()
     }
 
     RibbonCategoryAction* zoom = addGroup(tab, tr("Zoom"));
-    connect(addCommand(zoom, letterIcon(kView, QStringLiteral("+")), tr("Zoom In"), Size::Medium),
+    connect(addCommand(zoom, themeIcon("zoom-in", letterIcon(kView, QStringLiteral("+"))),
+                       tr("Zoom In"), Size::Medium),
             &QAction::triggered, m_editor,
             [this] { m_zoom->setPercentage(m_zoom->percentage() + 10); });
-    connect(addCommand(zoom, letterIcon(kView, QStringLiteral("-")), tr("Zoom Out"),
-                       Size::Medium),
+    connect(addCommand(zoom, themeIcon("zoom-out", letterIcon(kView, QStringLiteral("-"))),
+                       tr("Zoom Out"), Size::Medium),
             &QAction::triggered, m_editor,
             [this] { m_zoom->setPercentage(m_zoom->percentage() - 10); });
-    connect(addCommand(zoom, letterIcon(kView, QStringLiteral("1")), tr("100 %"), Size::Medium),
+    connect(addCommand(zoom, themeIcon("zoom-original", letterIcon(kView, QStringLiteral("1"))),
+                       tr("100 %"), Size::Medium),
             &QAction::triggered, m_editor, [this] { m_zoom->setPercentage(100); });
 
     RibbonCategoryAction* widgets = addGroup(tab, tr("Widgets"));
     RibbonCatSimpleAction* skinned = addCommand(
-        widgets, letterIcon(kView.darker(120), QStringLiteral("W")), tr("Skinned Widgets"),
-        Size::Large, true);
+        widgets,
+        themeIcon("preferences-desktop-theme", letterIcon(kView.darker(120), QStringLiteral("W"))),
+        tr("Skinned Widgets"), Size::Large, true);
     skinned->setToolTip(tr("Draw menus, tool tips and combo boxes with the skin"));
     skinned->setChecked(currentStyle() == RibbonSkinnedStyle);
     connect(skinned, &QAction::toggled, this, [](bool on) {
@@ -416,8 +445,9 @@ void EditorWindow::buildView()
 void EditorWindow::buildQuickAccessAndStatus()
 {
     RibbonQuickAccessBar* qab = ribbonMenuBar()->quickAccessBar();
-    auto* save = new RibbonSimpleAction(letterIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("S")),
-                                        tr("Save"), this);
+    auto* save = new RibbonSimpleAction(
+        themeIcon("document-save", letterIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("S"))),
+        tr("Save"), this);
     connect(save, &QAction::triggered, this, &EditorWindow::saveDocument);
     qab->addAction(save);
     auto* undo = new RibbonSimpleAction(QPointer<RibbonAction>(m_undo), this);
@@ -429,8 +459,9 @@ void EditorWindow::buildQuickAccessAndStatus()
     redo->setText(m_redo->text());
     qab->addAction(redo);
 
-    m_help = new RibbonSimpleAction(letterIcon(QColor(0x2a, 0x6a, 0xc0), QStringLiteral("?")),
-                                    tr("Help"), this);
+    m_help = new RibbonSimpleAction(
+        themeIcon("help-contents", letterIcon(QColor(0x2a, 0x6a, 0xc0), QStringLiteral("?"))),
+        tr("Help"), this);
     connect(m_help, &QAction::triggered, this, [this] { showTarnwickHelp(this); });
     // The find box stands in the tab row, left of the help button.
     m_find = new RibbonCatComboAction(this);
@@ -459,8 +490,10 @@ void EditorWindow::buildQuickAccessAndStatus()
 
     // Status-bar toggles: word wrap and read-only.
     RibbonStatusBar* status = ribbonStatusBar();
-    auto* wrap = new RibbonSimpleAction(letterIcon(QColor(0x4a, 0x7a, 0x3a), QStringLiteral("W")),
-                                        tr("Wrap Lines"), this);
+    auto* wrap =
+        new RibbonSimpleAction(themeIcon("format-text-direction-ltr",
+                                         letterIcon(QColor(0x4a, 0x7a, 0x3a), QStringLiteral("W"))),
+                               tr("Wrap Lines"), this);
     wrap->setCheckable(true);
     wrap->setChecked(true);
     wrap->setToolTip(tr("Wrap long lines at the window edge"));
@@ -469,7 +502,8 @@ void EditorWindow::buildQuickAccessAndStatus()
     });
     status->addAction(wrap);
     auto* readOnly = new RibbonSimpleAction(
-        letterIcon(QColor(0x90, 0x30, 0x30), QStringLiteral("R")), tr("Read Only"), this);
+        themeIcon("object-locked", letterIcon(QColor(0x90, 0x30, 0x30), QStringLiteral("R"))),
+        tr("Read Only"), this);
     readOnly->setCheckable(true);
     readOnly->setToolTip(tr("Protect the document from changes"));
     connect(readOnly, &QAction::toggled, m_editor, &QTextEdit::setReadOnly);

@@ -2,12 +2,14 @@
 #include "options.h"
 #include "skinview.h"
 #include "tarnwickapp.h"
+#include "themeicon.h"
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     TarnwickApp app(argc, argv);
+    useOxygenIconTheme();
     const DemoOptions options = DemoOptions::parse(app.arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr,

@@ -1,9 +1,9 @@
 #include "options.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
 

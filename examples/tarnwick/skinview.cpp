@@ -163,8 +163,7 @@ void SkinSheet::paintEvent(QPaintEvent*)
         painter.setPen(Qt::black);
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
         painter.setPen(skin->highlightedCategoryTextColor());
-        painter.drawText(swatch.right() + 6, swatch.bottom() - 4,
-                         QLatin1String(kColors[i].name));
+        painter.drawText(swatch.right() + 6, swatch.bottom() - 4, QLatin1String(kColors[i].name));
     }
 
     const QString base = folder();

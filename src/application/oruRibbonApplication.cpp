@@ -5,11 +5,52 @@
 #include "oruRibbonQStyle.h"
 #include "oruRibbonStyle.h"
 
+#include <QTranslator>
+
+#include <memory>
+
 namespace oru {
 
-RibbonApplication::RibbonApplication(int& argc, char** argv) : QApplication(argc, argv)
+RibbonApplication::RibbonApplication(int& argc, char** argv)
+    : QApplication(argc, argv), m_translationLocale(QLocale::system())
 {
     installRibbonAccessibility();
+    loadTranslations(m_translationLocale);
+}
+
+void RibbonApplication::setTranslationsEnabled(bool enabled)
+{
+    if (enabled == m_translationsEnabled)
+        return;
+    m_translationsEnabled = enabled;
+    if (enabled) {
+        loadTranslations(m_translationLocale);
+    } else if (m_translator) {
+        removeTranslator(m_translator);
+        delete m_translator;
+        m_translator = nullptr;
+    }
+}
+
+bool RibbonApplication::loadTranslations(const QLocale& locale)
+{
+    m_translationLocale = locale;
+    if (!m_translationsEnabled)
+        return false;
+    if (m_translator) {
+        removeTranslator(m_translator);
+        delete m_translator;
+        m_translator = nullptr;
+    }
+    // The .qm files are compiled into the library; installed before the
+    // host's own translators, which therefore take precedence.
+    auto translator = std::make_unique<QTranslator>(this);
+    if (!translator->load(locale, QStringLiteral("vazavevurovi"), QStringLiteral("_"),
+                          QStringLiteral(":/oru/translations")))
+        return false;
+    m_translator = translator.release();
+    installTranslator(m_translator);
+    return true;
 }
 
 RibbonApplication::~RibbonApplication() = default;

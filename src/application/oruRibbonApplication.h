@@ -3,6 +3,9 @@
 #include "oruGlobal.h"
 
 #include <QApplication>
+#include <QLocale>
+
+class QTranslator;
 
 namespace oru {
 
@@ -58,11 +61,34 @@ public:
 
     void setApplicationStyle(eAppStyle style);
 
+    /// Whether the library's own translations of its user-visible texts are
+    /// installed. On by default: the constructor loads the translation for the
+    /// system locale (German, French, Spanish and Russian are shipped).
+    bool translationsEnabled() const { return m_translationsEnabled; }
+
+    /// Turns the library's translations off (removing the installed
+    /// translator) or on again (loading the one for translationLocale()). Texts
+    /// that widgets already hold keep their language, so hosts decide before
+    /// they build windows.
+    void setTranslationsEnabled(bool enabled);
+
+    /// Loads the library's translation for \a locale in place of the current
+    /// one; returns true when one was found and installed. While translations
+    /// are disabled it only remembers the locale and returns false.
+    bool loadTranslations(const QLocale& locale);
+
+    /// The locale the library's translation was last asked for; the system
+    /// locale unless loadTranslations() chose another.
+    QLocale translationLocale() const { return m_translationLocale; }
+
 signals:
     void ribbonStyleChanged();
 
 private:
     eRibbonStyle m_ribbonStyle = Blue;
+    QTranslator* m_translator = nullptr;
+    QLocale m_translationLocale;
+    bool m_translationsEnabled = true;
 };
 
 } // namespace oru

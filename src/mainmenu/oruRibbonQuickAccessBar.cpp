@@ -5,14 +5,14 @@
 #include "oruRibbonSimpleAction.h"
 
 #include <QActionEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 namespace oru {
 
 RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
-    : QWidget(&menuBar)
-    , m_menuBar(menuBar)
-    , m_endSpacer(15, 0, QSizePolicy::Fixed, QSizePolicy::Ignored)
+    : QWidget(&menuBar), m_menuBar(menuBar),
+      m_endSpacer(15, 0, QSizePolicy::Fixed, QSizePolicy::Ignored)
 {
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     setFixedHeight(26);
@@ -26,8 +26,8 @@ RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
     m_outerLayout->addItem(&m_endSpacer);
     setLayout(m_outerLayout);
 
-    m_customizeAction =
-        new RibbonSimpleAction(QIcon(), tr("Customize Quick Access Toolbar"), this);
+    m_customizeAction = new RibbonSimpleAction(
+        QIcon(), QCoreApplication::translate("QObject", "Customize Quick Access Toolbar"), this);
     addAction(m_customizeAction);
 }
 

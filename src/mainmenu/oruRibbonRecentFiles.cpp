@@ -140,7 +140,7 @@ void RibbonRecentFiles::paintEvent(QPaintEvent*)
     mainmenu::drawPopupBorder(painter, skin->popupBorder(), w, h);
     painter.setFont(m_titleFont);
     painter.drawText(QRect(QPoint(5, 5), size()), Qt::AlignLeft | Qt::AlignTop,
-                     QCoreApplication::translate("oru::RibbonRecentFiles", "Recent Files"));
+                     QCoreApplication::translate("QObject", "Recent Files"));
     painter.setPen(skin->mainMenuBgColor().darker(120));
     painter.drawLine(QPoint(1, 23), QPoint(w - 1, 23));
 }

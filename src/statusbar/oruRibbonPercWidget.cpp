@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QActionEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +24,13 @@ constexpr int centreX = 125;
 constexpr int minimumX = 85;
 constexpr int halfTrack = 40;
 
+// The value as shown: the number and a percent sign, in the reader's
+// typography (the translations join them with a no-break space).
+QString percentText(int percentage)
+{
+    return QCoreApplication::translate("RibbonPercWidget", "%1 %").arg(percentage);
+}
+
 QRect centred(int cx, int cy, int w, int h)
 {
     return QRect(cx - (w - 1) / 2, cy - (h - 1) / 2, w, h);
@@ -32,8 +40,7 @@ QRect centred(int cx, int cy, int w, int h)
 
 RibbonPercWidget::RibbonPercWidget(RibbonPercAction& action, QWidget* parent)
     : QWidget(parent), m_action(&action), m_repeatTimer(new QTimer(this)),
-      m_percentage(action.percentage()),
-      m_text(QString::number(action.percentage()) + QStringLiteral(" %")),
+      m_percentage(action.percentage()), m_text(percentText(action.percentage())),
       m_minimum(action.minimum()), m_maximum(action.maximum())
 {
     setMouseTracking(true);
@@ -189,7 +196,7 @@ void RibbonPercWidget::timerEvent()
 
 void RibbonPercWidget::displayPercentage(int perc)
 {
-    m_text = QString::number(perc) + QStringLiteral(" %");
+    m_text = percentText(perc);
     update();
     QAccessibleValueChangeEvent event(this, perc);
     QAccessible::updateAccessibility(&event);

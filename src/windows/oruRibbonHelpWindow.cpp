@@ -42,10 +42,12 @@ QUrl firstLink(const QList<QHelpLink>& links)
 } // namespace
 
 RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
-    : RibbonWindow(),
-      m_back(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Back.ico")), tr("Back")),
-      m_forward(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Forward.ico")), tr("Forward")),
-      m_home(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Home.ico")), tr("Home"))
+    : RibbonWindow(), m_back(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Back.ico")),
+                             QCoreApplication::translate("RibbonHelpWindow", "Back")),
+      m_forward(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Forward.ico")),
+                QCoreApplication::translate("RibbonHelpWindow", "Forward")),
+      m_home(QIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Home.ico")),
+             QCoreApplication::translate("RibbonHelpWindow", "Home"))
 {
     m_helpEngine = new QHelpEngine(collectionFile, this);
     m_helpEngine->searchEngine()->reindexDocumentation();
@@ -180,7 +182,7 @@ QVariant RibbonHelpWindow::HelpBrowser::loadResource(int type, const QUrl& name)
 RibbonHelpWindow::SideBar::SideBar(RibbonHelpWindow& window)
     : RibbonChildWindow(nullptr), m_window(window)
 {
-    setWindowTitle(tr("Sidebar"));
+    setWindowTitle(QCoreApplication::translate("RibbonHelpWindow::SideBar", "Sidebar"));
     setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
 
     m_layout = new QVBoxLayout(this);
@@ -196,19 +198,21 @@ RibbonHelpWindow::SideBar::SideBar(RibbonHelpWindow& window)
             [contents] { contents->expandToDepth(0); });
     connect(contents, &QHelpContentWidget::clicked, this, &SideBar::expandOnSingleClick);
     connect(contents, &QHelpContentWidget::linkActivated, this, &SideBar::linkActivated);
-    m_tabWidget->addTab(contents, tr("Contents"));
+    m_tabWidget->addTab(contents,
+                        QCoreApplication::translate("RibbonHelpWindow::SideBar", "Contents"));
 
     QHelpIndexWidget* index = engine.indexWidget();
     connect(index, &QHelpIndexWidget::documentActivated, this, &SideBar::onLinkActivated);
     connect(index, &QHelpIndexWidget::documentsActivated, this, &SideBar::onLinksActivated);
-    m_tabWidget->addTab(index, tr("Index"));
+    m_tabWidget->addTab(index, QCoreApplication::translate("RibbonHelpWindow::SideBar", "Index"));
 
     m_searchTab = new SearchTab(*this);
     const QVariant locale = qApp->property("locale");
     if (locale.canConvert<QLocale>())
         m_searchTab->setLocale(locale.toLocale());
     connect(m_searchTab, &SearchTab::linkActivated, this, &SideBar::linkActivated);
-    m_tabWidget->addTab(m_searchTab, tr("Search"));
+    m_tabWidget->addTab(m_searchTab,
+                        QCoreApplication::translate("RibbonHelpWindow::SideBar", "Search"));
 }
 
 void RibbonHelpWindow::SideBar::onLinkActivated(const QHelpLink& link, const QString&)

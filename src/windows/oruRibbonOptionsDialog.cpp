@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -16,7 +17,8 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     : QDialog(&mainWindow), m_mainWindow(mainWindow)
 {
     setFixedSize(655, 396);
-    setWindowTitle(QStringLiteral("Tarnwick") + QChar(0x2122) + QLatin1Char(' ') + tr("Options:"));
+    setWindowTitle(QStringLiteral("Tarnwick") + QChar(0x2122) + QLatin1Char(' ') +
+                   QCoreApplication::translate("RibbonOptionsDialog", "Options:"));
 
     m_buttonGroup = new QButtonGroup(this);
     m_buttonGroup->setExclusive(true);
@@ -41,8 +43,10 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     m_mainLayout->addLayout(m_contentLayout);
 
     m_buttonBox = new QDialogButtonBox(Qt::Horizontal, this);
-    m_buttonBox->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
-    m_buttonBox->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    m_buttonBox->addButton(QCoreApplication::translate("RibbonOptionsDialog", "Ok"),
+                           QDialogButtonBox::AcceptRole);
+    m_buttonBox->addButton(QCoreApplication::translate("RibbonOptionsDialog", "Cancel"),
+                           QDialogButtonBox::RejectRole);
     connect(m_buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_mainLayout->addWidget(m_buttonBox);

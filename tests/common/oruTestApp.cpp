@@ -9,6 +9,8 @@ TestApplication::TestApplication(int& argc, char** argv) : RibbonApplication(arg
 {
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setFont(testFont());
+    // The suites compare English texts whatever the machine's locale.
+    setTranslationsEnabled(false);
 }
 
 QFont TestApplication::testFont()

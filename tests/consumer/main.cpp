@@ -18,5 +18,8 @@ int main(int argc, char** argv)
     const oru::RibbonStyle* skin = ConsumerApp::theApp()->ribbonStyle();
     const bool ok = skin->mainClientColor() == QColor(83, 83, 83) && !skin->mainButton().isNull();
     std::printf("consumer: %s\n", ok ? "skin loaded" : "skin missing");
-    return ok ? 0 : 1;
+    // The translations are compiled into the library.
+    const bool translated = app.loadTranslations(QLocale(QLocale::German));
+    std::printf("consumer: %s\n", translated ? "translations found" : "translations missing");
+    return ok && translated ? 0 : 1;
 }

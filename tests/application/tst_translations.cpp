@@ -1,0 +1,353 @@
+// The library's translations: the .ts files are complete and match the
+// sources, the application object loads the one for the system locale (this
+// suite runs with a German system locale), the host can switch them off, and
+// every text is looked up under the context a host's own translation uses.
+
+#include <oruRibbonButtonMain.h>
+#include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonColorPickerPopup.h>
+#include <oruRibbonHelpWindow.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuAction.h>
+#include <oruRibbonMenuBar.h>
+#include <oruRibbonOptionsDialog.h>
+#include <oruRibbonPanelMain.h>
+#include <oruRibbonPercAction.h>
+#include <oruRibbonPercWidget.h>
+#include <oruRibbonQuickAccessBar.h>
+#include <oruRibbonRecentFiles.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonStatusBar.h>
+
+#include "oruPaintRecorder.h"
+#include "oruTestApp.h"
+#include "oruTestInput.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QSet>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+using namespace oru;
+
+namespace {
+
+using Message = QPair<QString, QString>; // context, source text
+
+struct TsFile
+{
+    QString language;
+    QMap<Message, QString> translations;
+    QStringList problems;
+};
+
+TsFile readTs(const QString& path)
+{
+    TsFile ts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ts.problems << QStringLiteral("cannot read ") + path;
+        return ts;
+    }
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("TS")) {
+            ts.language = xml.attributes().value(QLatin1String("language")).toString();
+        } else if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString text = xml.readElementText();
+            if (!type.isEmpty())
+                ts.problems << QStringLiteral("%1/%2: %3").arg(context, source, type);
+            else if (text.isEmpty())
+                ts.problems << QStringLiteral("%1/%2: empty").arg(context, source);
+            else if (text.count(QLatin1String("%1")) != source.count(QLatin1String("%1")))
+                ts.problems << QStringLiteral("%1/%2: placeholder lost").arg(context, source);
+            ts.translations.insert({context, source}, text);
+        }
+    }
+    if (xml.hasError())
+        ts.problems << xml.errorString();
+    return ts;
+}
+
+// Remembers every lookup and translates nothing, so that the library's own
+// translator still answers.
+class RecordingTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        asked.insert({QString::fromUtf8(context), QString::fromUtf8(source)});
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+    mutable QSet<Message> asked;
+};
+
+// A main window with an application menu, a quick access bar, a status bar
+// with the zoom control and a colour picker: every place that shows one of
+// the library's own texts.
+struct Host
+{
+    RibbonMainWindow window;
+    RibbonMenuBar* bar = window.ribbonMenuBar();
+    RibbonPercAction* zoom = new RibbonPercAction(10, 500, 100, &window);
+    RibbonColorPickerPopup* picker = new RibbonColorPickerPopup(&window);
+
+    Host()
+    {
+        bar->mainMenuActions().addAction(new RibbonSimpleAction(QStringLiteral("Open"), &window));
+        bar->recentFilesActions().addAction(
+            new RibbonSimpleAction(QStringLiteral("/tmp/a.txt"), &window));
+        window.ribbonStatusBar()->addAction(zoom);
+        picker->setNoneColorEnabled(true);
+        picker->setAutomaticColorEnabled(true);
+        window.resize(600, 300);
+        window.show();
+    }
+
+    // The title painted by the application menu's recent-files column.
+    QStringList menuTexts()
+    {
+        RibbonButtonMain* button = bar->findChild<RibbonButtonMain*>();
+        oru::test::mousePress(button, QPoint(10, 10));
+        QCoreApplication::sendPostedEvents();
+        RibbonPanelMain* panel = button->findChild<RibbonPanelMain*>();
+        if (!panel)
+            return {};
+        oru::test::PaintRecorder recorder;
+        panel->recentFiles()->render(&recorder);
+        panel->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return recorder.texts();
+    }
+
+    QString zoomText() const
+    {
+        const auto* widget = window.findChild<RibbonPercWidget*>();
+        return widget ? widget->text() : QString();
+    }
+};
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tsFilesComplete();
+    void systemLocaleIsGerman();
+    void hostSwitch();
+    void otherLanguages_data();
+    void otherLanguages();
+    void contextsMatchHostTranslations();
+};
+
+void TestTranslations::tsFilesComplete()
+{
+    // What the sources ask for today, extracted as the update target does.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString extracted = dir.filePath(QStringLiteral("extracted.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(LUPDATE_EXECUTABLE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral(VAZAVE_SOURCE_DIR "/src"), QStringLiteral("-ts"), extracted});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    const QList<Message> wanted = readTs(extracted).translations.keys();
+    QVERIFY(wanted.size() > 10);
+
+    const QStringList files = QDir(QStringLiteral(VAZAVE_SOURCE_DIR "/translations"))
+                                  .entryList({QStringLiteral("*.ts")}, QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 4);
+    for (const QString& name : files) {
+        const TsFile ts = readTs(QStringLiteral(VAZAVE_SOURCE_DIR "/translations/") + name);
+        QVERIFY2(ts.problems.isEmpty(), qPrintable(name + ": " + ts.problems.join(", ")));
+        // vazavevurovi_de.ts holds de_DE, and so on.
+        QVERIFY2(name.contains(QLatin1Char('_') + ts.language.left(2) + QLatin1Char('.')),
+                 qPrintable(name + ": " + ts.language));
+        QCOMPARE(ts.translations.keys(), wanted);
+        // A translation identical to the English text is the exception
+        // (OK, Index); most must differ.
+        int same = 0;
+        for (auto it = ts.translations.cbegin(); it != ts.translations.cend(); ++it)
+            same += it.value() == it.key().second;
+        QVERIFY2(same <= 2, qPrintable(name));
+    }
+}
+
+void TestTranslations::systemLocaleIsGerman()
+{
+    auto* app = RibbonApplication::theApp();
+    QVERIFY(app->translationsEnabled());
+    QCOMPARE(app->translationLocale().language(), QLocale::German);
+
+    Host host;
+    QVERIFY(host.menuTexts().contains(QStringLiteral("Zuletzt verwendete Dateien")));
+    QCOMPARE(host.bar->quickAccessBar()->customizeAction()->text(),
+             QStringLiteral("Symbolleiste für den Schnellzugriff anpassen"));
+    QCOMPARE(host.picker->moreColorsAction()->text(), QStringLiteral("Weitere Farben..."));
+    QCOMPARE(host.picker->noneAction()->text(), QStringLiteral("Keine"));
+    QCOMPARE(host.picker->automaticAction()->text(), QStringLiteral("Automatisch"));
+    QCOMPARE(host.zoomText(), QStringLiteral("100") + QChar(0xA0) + QLatin1Char('%'));
+    host.zoom->setPercentage(150);
+    QCOMPARE(host.zoomText(), QStringLiteral("150") + QChar(0xA0) + QLatin1Char('%'));
+
+    RibbonOptionsDialog dialog(host.window);
+    QVERIFY(dialog.windowTitle().endsWith(QStringLiteral(" Optionen:")));
+    QStringList buttons;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        buttons << button->text();
+    QVERIFY2(buttons.contains(QStringLiteral("Abbrechen")), qPrintable(buttons.join(',')));
+}
+
+void TestTranslations::hostSwitch()
+{
+    auto* app = RibbonApplication::theApp();
+    app->setTranslationsEnabled(false);
+    QVERIFY(!app->translationsEnabled());
+    {
+        Host host;
+        QVERIFY(host.menuTexts().contains(QStringLiteral("Recent Files")));
+        QCOMPARE(host.picker->moreColorsAction()->text(), QStringLiteral("More colors..."));
+        QCOMPARE(host.zoomText(), QStringLiteral("100 %"));
+    }
+    // While off, a locale is only remembered.
+    QVERIFY(!app->loadTranslations(QLocale(QLocale::French)));
+    QCOMPARE(RibbonColorPickerPopup(nullptr).moreColorsAction()->text(),
+             QStringLiteral("More colors..."));
+    app->setTranslationsEnabled(true);
+    QCOMPARE(RibbonColorPickerPopup(nullptr).moreColorsAction()->text(),
+             QStringLiteral("Autres couleurs..."));
+    // A language the library does not ship leaves the English texts.
+    QVERIFY(!app->loadTranslations(QLocale(QLocale::Japanese)));
+    QCOMPARE(RibbonColorPickerPopup(nullptr).moreColorsAction()->text(),
+             QStringLiteral("More colors..."));
+    QVERIFY(app->loadTranslations(QLocale(QLocale::German, QLocale::Austria)));
+    QCOMPARE(RibbonColorPickerPopup(nullptr).moreColorsAction()->text(),
+             QStringLiteral("Weitere Farben..."));
+}
+
+void TestTranslations::otherLanguages_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("recentFiles");
+    QTest::addColumn<QString>("moreColors");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("fr") << QLocale(QLocale::French) << "Fichiers récents"
+                        << "Autres couleurs..."
+                        << "Annuler";
+    QTest::newRow("es") << QLocale(QLocale::Spanish) << "Archivos recientes"
+                        << "Más colores..."
+                        << "Cancelar";
+    QTest::newRow("ru") << QLocale(QLocale::Russian) << "Последние файлы"
+                        << "Другие цвета..."
+                        << "Отмена";
+}
+
+void TestTranslations::otherLanguages()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, recentFiles);
+    QFETCH(QString, moreColors);
+    QFETCH(QString, cancel);
+    auto* app = RibbonApplication::theApp();
+    QVERIFY(app->loadTranslations(locale));
+    Host host;
+    QVERIFY(host.menuTexts().contains(recentFiles));
+    QCOMPARE(host.picker->moreColorsAction()->text(), moreColors);
+    RibbonOptionsDialog dialog(host.window);
+    QStringList buttons;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        buttons << button->text();
+    QVERIFY2(buttons.contains(cancel), qPrintable(buttons.join(',')));
+    QVERIFY(app->loadTranslations(QLocale::system()));
+}
+
+void TestTranslations::contextsMatchHostTranslations()
+{
+    // A host translates the library's texts under these contexts.
+    const QSet<Message> expected{
+        {"QObject", "None"},
+        {"QObject", "Automatic"},
+        {"QObject", "Recent Files"},
+        {"QObject", "Customize Quick Access Toolbar"},
+        {"RibbonColorPickerPopup", "More colors..."},
+        {"RibbonPercWidget", "%1 %"},
+        {"RibbonOptionsDialog", "Options:"},
+        {"RibbonOptionsDialog", "Ok"},
+        {"RibbonOptionsDialog", "Cancel"},
+        {"RibbonHelpWindow", "Back"},
+        {"RibbonHelpWindow", "Forward"},
+        {"RibbonHelpWindow", "Home"},
+        {"RibbonHelpWindow::SideBar", "Sidebar"},
+        {"RibbonHelpWindow::SideBar", "Contents"},
+        {"RibbonHelpWindow::SideBar", "Index"},
+        {"RibbonHelpWindow::SideBar", "Search"},
+    };
+    RecordingTranslator recorder;
+    QCoreApplication::installTranslator(&recorder);
+    {
+        Host host;
+        host.menuTexts();
+        RibbonOptionsDialog dialog(host.window);
+        QTemporaryDir dir;
+        RibbonHelpWindow help(dir.filePath(QStringLiteral("none.qhc")));
+        help.showHelp(QUrl(QStringLiteral("qthelp://none/doc/index.html")));
+    }
+    QCoreApplication::removeTranslator(&recorder);
+    QSet<Message> asked;
+    for (const Message& m : std::as_const(recorder.asked))
+        if (m.first.startsWith(QLatin1String("Ribbon")) || m.first == QLatin1String("QObject"))
+            asked.insert(m);
+    QSet<Message> missing = expected;
+    missing.subtract(asked);
+    QStringList missed;
+    for (const Message& m : std::as_const(missing))
+        missed << m.first + QLatin1Char('/') + m.second;
+    QVERIFY2(missing.isEmpty(), qPrintable(missed.join(QLatin1String(", "))));
+    // No lookup under a namespaced class name, which a host's .ts would miss.
+    for (const Message& m : std::as_const(recorder.asked))
+        QVERIFY2(!m.first.startsWith(QLatin1String("oru::")), qPrintable(m.first));
+    // Every extracted text is asked for at run time under the same context.
+    const TsFile german =
+        readTs(QStringLiteral(VAZAVE_SOURCE_DIR "/translations/vazavevurovi_de.ts"));
+    for (const Message& m : german.translations.keys())
+        QVERIFY2(expected.contains(m), qPrintable(m.first + "/" + m.second));
+}
+
+int main(int argc, char** argv)
+{
+    // The system locale as a German user's session sets it.
+    qputenv("LANGUAGE", "de_DE");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    qputenv("LANG", "de_DE.UTF-8");
+    class App : public RibbonApplication
+    {
+    public:
+        App(int& argc, char** argv) : RibbonApplication(argc, argv)
+        {
+            setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+            setFont(oru::test::TestApplication::testFont());
+        }
+        bool initInstance() override { return true; }
+    } app(argc, argv);
+    TestTranslations tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_translations.moc"
