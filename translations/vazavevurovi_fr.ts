@@ -21,6 +21,201 @@
     </message>
 </context>
 <context>
+    <name>RibbonAccessible</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Dark Red</source>
+        <translation>Rouge foncé</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose vif</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Orange clair</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Olive Green</source>
+        <translation>Vert olive</translation>
+    </message>
+    <message>
+        <source>Dark Yellow</source>
+        <translation>Jaune foncé</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Citron vert</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Light Yellow</source>
+        <translation>Jaune clair</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Vert foncé</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Sea Green</source>
+        <translation>Vert d'eau</translation>
+    </message>
+    <message>
+        <source>Bright Green</source>
+        <translation>Vert vif</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Vert clair</translation>
+    </message>
+    <message>
+        <source>Dark Teal</source>
+        <translation>Bleu-vert foncé</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Bleu-vert</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Light Turquoise</source>
+        <translation>Turquoise clair</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Bleu clair</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Pale Blue</source>
+        <translation>Bleu pâle</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Blue-Gray</source>
+        <translation>Bleu-gris</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prune</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavande</translation>
+    </message>
+    <message>
+        <source>Gray-80%</source>
+        <translation>Gris 80 %</translation>
+    </message>
+    <message>
+        <source>Gray-50%</source>
+        <translation>Gris 50 %</translation>
+    </message>
+    <message>
+        <source>Gray-40%</source>
+        <translation>Gris 40 %</translation>
+    </message>
+    <message>
+        <source>Gray-25%</source>
+        <translation>Gris 25 %</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Application Menu</source>
+        <translation>Menu de l'application</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>RibbonColorPickerPopup</name>
     <message>
         <source>More colors...</source>

@@ -57,9 +57,9 @@ QString accessibleText(const QString& text)
 
 namespace {
 
-QString tr(const char* text)
+QString translated(const char* text)
 {
-    return QCoreApplication::translate("oru::RibbonAccessible", text);
+    return QCoreApplication::translate("RibbonAccessible", text);
 }
 
 /// A left click at @p pos, for controls whose only way in is the mouse.
@@ -230,7 +230,9 @@ void openMenuButton(QWidget* widget)
 {
     auto* button = static_cast<RibbonCatMenuButton*>(widget);
     // The menu part: the bottom of a large button, the right edge of the others.
-    const QPoint at = button->action().menuSize() == RibbonCatMenuAction::Large
+    if (!button->action())
+        return;
+    const QPoint at = button->action()->menuSize() == RibbonCatMenuAction::Large
                           ? QPoint(button->width() / 2, button->height() - 4)
                           : QPoint(button->width() - 4, button->height() / 2);
     clickAt(button, at);
@@ -238,16 +240,19 @@ void openMenuButton(QWidget* widget)
 
 const Kind menuButtonKind{
     QAccessible::ButtonMenu,
-    [](QWidget* w) -> QAction* { return &static_cast<RibbonCatMenuButton*>(w)->action(); },
+    [](QWidget* w) -> QAction* { return static_cast<RibbonCatMenuButton*>(w)->action(); },
     [](QWidget* w) {
-        const RibbonAction* def = static_cast<RibbonCatMenuButton*>(w)->action().defaultAction();
+        const RibbonCatMenuAction* action = static_cast<RibbonCatMenuButton*>(w)->action();
+        const RibbonAction* def = action ? action->defaultAction() : nullptr;
         return def ? accessibleText(def->text()) : QString();
     },
     [](QWidget* w) { return buttonPriv(w) && buttonPriv(w)->m_popupOpen; },
     openMenuButton,
     [](QWidget* w) {
-        RibbonCatMenuAction& action = static_cast<RibbonCatMenuButton*>(w)->action();
-        if (RibbonAction* def = action.defaultAction()) {
+        RibbonCatMenuAction* action = static_cast<RibbonCatMenuButton*>(w)->action();
+        if (!action)
+            return;
+        if (RibbonAction* def = action->defaultAction()) {
             if (def->isEnabled())
                 def->activate(QAction::Trigger);
         } else {
@@ -324,13 +329,13 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return accessibleText(button()->action().text());
+            return button()->action() ? accessibleText(button()->action()->text()) : QString();
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.disabled = s.disabled || !button()->action().isEnabled();
+        s.disabled = s.disabled || !button()->action() || !button()->action()->isEnabled();
         s.hasPopup = true;
         s.expanded = priv() && priv()->m_popupOpen;
         return s;
@@ -379,46 +384,46 @@ public:
 // ------------------------------------------------------------ colour cells
 
 const std::array<const char*, 40> colorNames = {
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Black"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Red"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Red"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Pink"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Rose"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Brown"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Orange"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Orange"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gold"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Tan"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Olive Green"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Yellow"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Lime"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Yellow"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Yellow"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Green"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Green"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Sea Green"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Bright Green"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Green"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Teal"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Teal"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Aqua"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Turquoise"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Turquoise"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Dark Blue"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Blue"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Light Blue"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Sky Blue"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Pale Blue"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Indigo"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Blue-Gray"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Violet"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Plum"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Lavender"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-80%"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-50%"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-40%"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "Gray-25%"),
-    QT_TRANSLATE_NOOP("oru::RibbonAccessible", "White"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Black"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Dark Red"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Red"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Pink"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Rose"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Brown"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Orange"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Light Orange"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Gold"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Tan"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Olive Green"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Dark Yellow"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Lime"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Yellow"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Light Yellow"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Dark Green"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Green"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Sea Green"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Bright Green"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Light Green"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Dark Teal"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Teal"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Aqua"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Turquoise"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Light Turquoise"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Dark Blue"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Blue"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Light Blue"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Sky Blue"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Pale Blue"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Indigo"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Blue-Gray"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Violet"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Plum"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Lavender"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Gray-80%"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Gray-50%"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Gray-40%"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "Gray-25%"),
+    QT_TRANSLATE_NOOP("RibbonAccessible", "White"),
 };
 
 /// The 40-colour grid, eight columns of five; s_Colors runs down the columns.
@@ -438,12 +443,12 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return tr("Colors");
+            return QCoreApplication::translate("RibbonAccessible", "Colors");
         return QAccessibleWidget::text(t);
     }
 
     int itemCount() const override { return int(colorNames.size()); }
-    QString itemName(int index) const override { return tr(colorNames.at(index)); }
+    QString itemName(int index) const override { return translated(colorNames.at(index)); }
     QRect itemRect(int index) const override
     {
         return QRect(index / 5 * 20, index % 5 * 16, 20, 16);
@@ -622,7 +627,7 @@ public:
         case QAccessible::Name: {
             const RibbonPercAction* action = zoom()->action();
             const QString name = action ? accessibleText(action->text()) : QString();
-            return name.isEmpty() ? tr("Zoom") : name;
+            return name.isEmpty() ? QCoreApplication::translate("RibbonAccessible", "Zoom") : name;
         }
         case QAccessible::Value:
             return zoom()->text();
@@ -677,7 +682,7 @@ public:
         switch (t) {
         case QAccessible::Name: {
             const QString label = progress()->label()->text();
-            return label.isEmpty() ? tr("Progress") : label;
+            return label.isEmpty() ? QCoreApplication::translate("RibbonAccessible", "Progress") : label;
         }
         case QAccessible::Value:
             return progress()->progressBar()->text();
@@ -723,7 +728,7 @@ const Kind panelButtonKind{QAccessible::PushButton, firstAction};
 const Kind mainButtonKind{
     QAccessible::ButtonMenu,
     nullptr,
-    [](QWidget*) { return tr("Application Menu"); },
+    [](QWidget*) { return QCoreApplication::translate("RibbonAccessible", "Application Menu"); },
     [](QWidget* w) { return static_cast<QAbstractButton*>(w)->isChecked(); },
 };
 const Kind sysButtonKind{
@@ -732,16 +737,16 @@ const Kind sysButtonKind{
     [](QWidget* w) {
         switch (static_cast<RibbonSysButton*>(w)->type()) {
         case RibbonSysButton::BtnMinimize:
-            return tr("Minimize");
+            return QCoreApplication::translate("RibbonAccessible", "Minimize");
         case RibbonSysButton::BtnMaximizeRestore:
-            return w->window()->isMaximized() ? tr("Restore") : tr("Maximize");
+            return w->window()->isMaximized() ? QCoreApplication::translate("RibbonAccessible", "Restore") : QCoreApplication::translate("RibbonAccessible", "Maximize");
         case RibbonSysButton::BtnClose:
             break;
         }
-        return tr("Close");
+        return QCoreApplication::translate("RibbonAccessible", "Close");
     },
 };
-const Kind closeButtonKind{QAccessible::PushButton, nullptr, [](QWidget*) { return tr("Close"); }};
+const Kind closeButtonKind{QAccessible::PushButton, nullptr, [](QWidget*) { return QCoreApplication::translate("RibbonAccessible", "Close"); }};
 
 template <class T> bool is(const QString& className)
 {

@@ -727,7 +727,7 @@ private:
             if (buttons.isEmpty())
                 return;
             RibbonCatMenuButton* button = buttons.at(below(int(buttons.size())));
-            m_popupAction = &button->action();
+            m_popupAction = button->action();
             pressAt(button, QPoint(button->width() - 3, button->height() - 3));
             return;
         }
