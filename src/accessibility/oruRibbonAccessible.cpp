@@ -18,6 +18,7 @@
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonMainPanelButton.h"
 #include "oruRibbonMenuBarButton.h"
+#include "oruRibbonPanelMain.h"
 #include "oruRibbonPercAction.h"
 #include "oruRibbonPercWidget.h"
 #include "oruRibbonProgressWidget.h"
@@ -719,6 +720,11 @@ const Kind subMenuItemKind{
         return popup && popup->isVisible();
     },
     [](QWidget* w) { static_cast<RibbonMainMenuMenuButton*>(w)->showPopup(); },
+    nullptr,
+    [](QWidget* w) -> QWidget* {
+        RibbonMainPopupMenu* popup = static_cast<RibbonMainMenuMenuButton*>(w)->popupMenu();
+        return popup && popup->isVisible() ? popup : nullptr;
+    },
 };
 const Kind recentFileKind{
     QAccessible::MenuItem,
@@ -730,6 +736,12 @@ const Kind mainButtonKind{
     nullptr,
     [](QWidget*) { return QCoreApplication::translate("RibbonAccessible", "Application Menu"); },
     [](QWidget* w) { return static_cast<QAbstractButton*>(w)->isChecked(); },
+    nullptr,
+    nullptr,
+    [](QWidget* w) -> QWidget* {
+        auto* panel = w->findChild<RibbonPanelMain*>(QString(), Qt::FindDirectChildrenOnly);
+        return panel && panel->isVisible() ? panel : nullptr;
+    },
 };
 const Kind sysButtonKind{
     QAccessible::PushButton,
@@ -778,6 +790,8 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
         return new PopupAccessible(widget, QAccessible::Grouping);
     if (is<RibbonCatMenuPalettePopup>(className))
         return new PopupAccessible(widget, QAccessible::Grouping);
+    if (is<RibbonPanelMain>(className) || is<RibbonMainPopupMenu>(className))
+        return new PopupAccessible(widget, QAccessible::PopupMenu);
     if (is<RibbonCategoryWrapper>(className))
         return new CategoryWrapperAccessible(static_cast<RibbonCategoryWrapper*>(widget));
     if (is<RibbonCategoryWrapperPopup>(className))
