@@ -186,7 +186,8 @@ void TestTranslations::tsFilesComplete()
         int same = 0;
         for (auto it = ts.translations.cbegin(); it != ts.translations.cend(); ++it)
             same += it.value() == it.key().second;
-        QVERIFY2(same <= 2, qPrintable(name));
+        // Colour names such as Orange or Indigo are the same in several languages.
+        QVERIFY2(same * 5 <= ts.translations.size(), qPrintable(name));
     }
 }
 
@@ -280,7 +281,8 @@ void TestTranslations::otherLanguages()
 
 void TestTranslations::contextsMatchHostTranslations()
 {
-    // A host translates the library's texts under these contexts.
+    // A host translates the library's texts under these contexts (the
+    // accessible names have a context of their own and are not checked here).
     const QSet<Message> expected{
         {"QObject", "None"},
         {"QObject", "Automatic"},
@@ -312,7 +314,9 @@ void TestTranslations::contextsMatchHostTranslations()
     QCoreApplication::removeTranslator(&recorder);
     QSet<Message> asked;
     for (const Message& m : std::as_const(recorder.asked))
-        if (m.first.startsWith(QLatin1String("Ribbon")) || m.first == QLatin1String("QObject"))
+        if ((m.first.startsWith(QLatin1String("Ribbon"))
+             && m.first != QLatin1String("RibbonAccessible"))
+            || m.first == QLatin1String("QObject"))
             asked.insert(m);
     QSet<Message> missing = expected;
     missing.subtract(asked);
@@ -327,7 +331,8 @@ void TestTranslations::contextsMatchHostTranslations()
     const TsFile german =
         readTs(QStringLiteral(VAZAVE_SOURCE_DIR "/translations/vazavevurovi_de.ts"));
     for (const Message& m : german.translations.keys())
-        QVERIFY2(expected.contains(m), qPrintable(m.first + "/" + m.second));
+        QVERIFY2(expected.contains(m) || m.first == QLatin1String("RibbonAccessible"),
+                 qPrintable(m.first + "/" + m.second));
 }
 
 int main(int argc, char** argv)
