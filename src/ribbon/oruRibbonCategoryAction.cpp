@@ -1,9 +1,11 @@
 #include "oruRibbonCategoryAction.h"
 
+#include <QPointer>
+#include <QWidget>
+
 namespace oru {
 
-RibbonCategoryAction::RibbonCategoryAction(const QIcon& icon, const QString& text,
-                                           QObject* parent)
+RibbonCategoryAction::RibbonCategoryAction(const QIcon& icon, const QString& text, QObject* parent)
     : RibbonAction(icon, text, parent)
 {
 }
@@ -13,12 +15,22 @@ RibbonCategoryAction::RibbonCategoryAction(const QString& text, QObject* parent)
 {
 }
 
-RibbonCategoryAction::RibbonCategoryAction(QObject* parent)
-    : RibbonAction(parent)
-{
-}
+RibbonCategoryAction::RibbonCategoryAction(QObject* parent) : RibbonAction(parent) {}
 
-RibbonCategoryAction::~RibbonCategoryAction() = default;
+RibbonCategoryAction::~RibbonCategoryAction()
+{
+    // Leave every page and popup while this object is still whole: dropping
+    // the category deletes its controls, and each deletion re-runs the
+    // layout, which asks this action for its rows. From ~QAction on, that
+    // would read freed members.
+    QList<QPointer<QWidget>> widgets;
+    for (QObject* object : associatedObjects())
+        if (auto* widget = qobject_cast<QWidget*>(object))
+            widgets.append(widget);
+    for (const QPointer<QWidget>& widget : std::as_const(widgets))
+        if (widget)
+            widget->removeAction(this);
+}
 
 int RibbonCategoryAction::actionRow(RibbonAction* action) const
 {

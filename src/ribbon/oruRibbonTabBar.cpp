@@ -256,10 +256,13 @@ void RibbonTabBar::actionEvent(QActionEvent* event)
         return;
     switch (event->type()) {
     case QEvent::ActionRemoved:
-        // Also sent from the action's own destructor: its children are gone
-        // by then and must not be read.
-        m_menuAction = nullptr;
-        m_menuObject = nullptr;
+        // Sent by a plain removal (also when the action is added again) and
+        // from the action's own destructor. Only the dying action, no longer
+        // a RibbonMenuAction by then and with its entries gone, is forgotten.
+        if (!qobject_cast<RibbonMenuAction*>(event->action())) {
+            m_menuAction = nullptr;
+            m_menuObject = nullptr;
+        }
         Q_FALLTHROUGH();
     case QEvent::ActionAdded:
     case QEvent::ActionChanged:

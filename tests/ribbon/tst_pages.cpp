@@ -139,7 +139,7 @@ private slots:
     void stackFollowsTabs()
     {
         RibbonMainWindow owner;
-    RibbonMenuBar& bar = *owner.ribbonMenuBar();
+        RibbonMenuBar& bar = *owner.ribbonMenuBar();
         RibbonCategoryPanels stack(bar);
         QVERIFY(stack.parent() == nullptr);
         QCOMPARE(&stack.menuBar(), &bar);
@@ -190,7 +190,7 @@ private slots:
     {
         Page p;
         QCOMPARE(p.page->pageLayout()->sizeHint(), QSize(0, 85)); // empty page
-        p.layoutAt(300); // places nothing, no crash
+        p.layoutAt(300);                                          // places nothing, no crash
         QCOMPARE(p.page->sizePolicy().horizontalPolicy(), QSizePolicy::Minimum);
         QCOMPARE(p.page->pageLayout()->expandingDirections(), Qt::Horizontal);
         QVERIFY(!p.page->pageLayout()->hasHeightForWidth());
@@ -224,24 +224,24 @@ private slots:
         QTest::addColumn<QStringList>("expected");  // states after each pass
         const QList<int> big{150, 90, 90};
         // Gains 100, 40, 40: the rightmost 40 goes first, then the middle one.
-        QTest::newRow("ties rightmost first") << big << QList<int>{281, 281, 281}
-                                              << QStringList{"ECC", "ECC", "ECC"};
+        QTest::newRow("ties rightmost first")
+            << big << QList<int>{281, 281, 281} << QStringList{"ECC", "ECC", "ECC"};
         QTest::newRow("one step") << big << QList<int>{291, 291} << QStringList{"EEC", "EEC"};
         QTest::newRow("exact fit") << big << QList<int>{331, 331} << QStringList{"EEE", "EEE"};
-        QTest::newRow("one pixel short") << big << QList<int>{330, 330}
-                                         << QStringList{"EEC", "EEC"};
+        QTest::newRow("one pixel short")
+            << big << QList<int>{330, 330} << QStringList{"EEC", "EEC"};
         // Widening to the same width expands the smallest gains first.
-        QTest::newRow("shrink then widen") << big << QList<int>{251, 150, 251, 331}
-                                           << QStringList{"ECC", "CCC", "CEE", "EEE"};
+        QTest::newRow("shrink then widen")
+            << big << QList<int>{251, 150, 251, 331} << QStringList{"ECC", "CCC", "CEE", "EEE"};
         // Gains 40, 100, 10: 10 first, then 40 overshoots the need by 30, so
         // the next pass has room for the 10 again.
         QTest::newRow("smallest gain first") << QList<int>{90, 150, 60} << QList<int>{280, 280, 280}
                                              << QStringList{"CEC", "CEE", "CEE"};
-        QTest::newRow("tie on the left") << QList<int>{90, 90, 150} << QList<int>{300, 300}
-                                         << QStringList{"ECE", "ECE"};
+        QTest::newRow("tie on the left")
+            << QList<int>{90, 90, 150} << QList<int>{300, 300} << QStringList{"ECE", "ECE"};
         // A single category comes back when width - 1 reaches its full width.
-        QTest::newRow("one category") << QList<int>{120} << QList<int>{121, 100, 120, 121}
-                                       << QStringList{"E", "C", "C", "E"};
+        QTest::newRow("one category")
+            << QList<int>{120} << QList<int>{121, 100, 120, 121} << QStringList{"E", "C", "C", "E"};
     }
     void collapseOrder()
     {
@@ -352,8 +352,10 @@ private slots:
         QVERIFY(wrapper->isColapsed());
         QCOMPARE(wrapper->width(), 50);
         // hover, checked (pressed while its popup is open) -> row of the skin
-        for (const auto& [hover, checked, row] : {std::tuple{false, false, 0}, {true, false, 85},
-                                                  {false, true, 170}, {true, true, 170}}) {
+        for (const auto& [hover, checked, row] : {std::tuple{false, false, 0},
+                                                  {true, false, 85},
+                                                  {false, true, 170},
+                                                  {true, true, 170}}) {
             wrapper->setAttribute(Qt::WA_UnderMouse, hover);
             if (checked) {
                 wrapper->setMyChecked(true);
@@ -362,8 +364,8 @@ private slots:
             PaintRecorder recorder;
             wrapper->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
             QCOMPARE(recorder.pixmapRects(back), Slices({{{0, 0, 3, 85}, {0, row, 3, 85}},
-                                                       {{3, 0, 44, 85}, {3, row, 46, 85}},
-                                                       {{47, 0, 3, 85}, {49, row, 3, 85}}}));
+                                                         {{3, 0, 44, 85}, {3, row, 46, 85}},
+                                                         {{47, 0, 3, 85}, {49, row, 3, 85}}}));
             QCOMPARE(recorder.pixmapRects(skin().categoryWrapperIcon()),
                      Slices({{{25 - 19, 6, 38, 38}, {0, 0, 38, 38}}}));
             // The 24 x 24 icon centred on (25, 21).
@@ -475,9 +477,11 @@ private slots:
         QCOMPARE(expected.x() != anchor.x(), shifted);
         // One pixel off each corner.
         const QRegion mask = popup->mask();
-        for (const QPoint& out : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        for (const QPoint& out :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             QVERIFY(!mask.contains(out));
-        for (const QPoint& in : {QPoint(1, 0), QPoint(0, 1), QPoint(w / 2, h / 2), QPoint(w - 3, h - 3)})
+        for (const QPoint& in :
+             {QPoint(1, 0), QPoint(0, 1), QPoint(w / 2, h / 2), QPoint(w - 3, h - 3)})
             QVERIFY(mask.contains(in));
         popup->close();
         flushDeletes();
@@ -534,6 +538,45 @@ private slots:
         QVERIFY(tabPage.isNull());
         flushDeletes();
         QVERIFY(page);
+    }
+
+    // A category with several controls destroyed while its page is shown,
+    // with and without its collapsed popup open: the page drops the wrapper
+    // while the category action is still whole.
+    void multiControlCategoryDestroyed_data()
+    {
+        QTest::addColumn<bool>("popupOpen");
+        QTest::newRow("on the page") << false;
+        QTest::newRow("popup open") << true;
+    }
+    void multiControlCategoryDestroyed()
+    {
+        QFETCH(bool, popupOpen);
+        Page p;
+        p.add(90, QStringLiteral("Keep"));
+        RibbonCategoryAction* doomed = p.add(150, QStringLiteral("Doomed"));
+        RibbonCatSimpleAction small1(QStringLiteral("s1"), RibbonCatSimpleAction::Small, nullptr);
+        RibbonCatSimpleAction small2(QStringLiteral("s2"), RibbonCatSimpleAction::Small, nullptr);
+        doomed->addAction(&small1, 0);
+        doomed->addAction(&small2, 1);
+        p.window.resize(400, 100);
+        p.stack->setGeometry(0, 0, 400, 92);
+        p.window.show();
+        QCoreApplication::sendPostedEvents();
+        QPointer<RibbonCategoryWrapper> wrapper = p.wrapper(1);
+        QPointer<RibbonCategoryWrapperPopup> popup;
+        if (popupOpen) {
+            p.layoutAt(60);
+            wrapper->setMyChecked(true);
+            popup = wrapper->popup();
+            QVERIFY(popup && popup->popupCategory()->widget(&small2));
+        }
+        p.categories.at(1).reset();
+        QVERIFY(wrapper.isNull());
+        QVERIFY(popup.isNull());
+        QCOMPARE(p.page->pageLayout()->wrappers().size(), 1);
+        flushDeletes();
+        QCOMPARE(small1.associatedObjects().size(), 0);
     }
 };
 

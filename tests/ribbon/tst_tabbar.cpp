@@ -77,6 +77,8 @@ private slots:
     void activation();
     void dragHover();
     void painting();
+    void paintingScrolled();
+    void menuActionAddedAgain();
 };
 
 void TestTabBar::navigation_data()
@@ -243,6 +245,18 @@ void TestTabBar::dragHover()
     QCOMPARE(second.count(), 0);
     QVERIFY(!timer->isActive());
     QCOMPARE(tabs.menu.checkedAction(), tabs.children[2]);
+
+    // Leaving the bar does not stop a running timer: the tab last hovered
+    // still opens 400 ms after the pointer reached it.
+    QDragEnterEvent again(onSecond, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&bar, &again);
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(&bar, &leave);
+    QVERIFY(leave.isAccepted());
+    QVERIFY(timer->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(second.count(), 1, 2000);
+    QCOMPARE(tabs.menu.checkedAction(), tabs.children[1]);
+    QVERIFY(!timer->isActive());
 }
 
 void TestTabBar::painting()
@@ -273,6 +287,76 @@ void TestTabBar::painting()
     QVERIFY(!texts[2].font.bold());
     QVERIFY(texts[3].font.bold());
     QCOMPARE(texts[3].pen.color(), skin->highlightedCategoryTextColor());
+}
+
+// Scrolled past the first tabs: only the tabs from the first visible one on
+// are drawn, from x = 74, and the selected tab only while it is among them.
+void TestTabBar::paintingScrolled()
+{
+    const QPixmap& tabsPixmap = RibbonApplication::theApp()->ribbonStyle()->tabBarTabs();
+    Tabs tabs(five);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    const QList<int> w = boldWidths(bar, five);
+    bar.resize(74 + w[2] + w[3] + 4, 16); // tabs 2 and 3, and a cut-off tab 4
+    nav(bar, "navNext");
+    nav(bar, "navNext");
+    QCOMPARE(bar.firstVisible(), 2);
+    oru::test::PaintRecorder recorder;
+    bar.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    // The selected first tab is scrolled away: background and three tabs.
+    auto draws = recorder.pixmapRects(tabsPixmap);
+    QCOMPARE(draws.size(), 1 + 3 * 3);
+    const int x3 = 74 + w[2];
+    const int x4 = x3 + w[3];
+    QCOMPARE(draws[1], qMakePair(QRect(x4, 0, 4, 16), QRect(0, 0, 4, 16)));
+    QCOMPARE(draws[4], qMakePair(QRect(x3, 0, 4, 16), QRect(0, 0, 4, 16)));
+    QCOMPARE(draws[7], qMakePair(QRect(74, 0, 4, 16), QRect(0, 0, 4, 16)));
+    QCOMPARE(draws[8], qMakePair(QRect(78, 0, w[2] - 9, 16), QRect(4, 0, 1, 16)));
+    QCOMPARE(recorder.texts(), (QStringList{five[4], five[3], five[2]}));
+
+    // Selecting the visible tab 3 draws it on top at its scrolled place.
+    tabs.children[3]->setChecked(true);
+    recorder.clear();
+    bar.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    draws = recorder.pixmapRects(tabsPixmap);
+    QCOMPARE(draws.size(), 1 + 3 * 3 + 3);
+    QCOMPARE(draws[10], qMakePair(QRect(x3, 0, 4, 16), QRect(0, 16, 4, 16)));
+    QCOMPARE(draws[12], qMakePair(QRect(x4 - 5, 0, 16, 16), QRect(5, 16, 16, 16)));
+    QCOMPARE(recorder.texts().last(), five[3]);
+    QCOMPARE(bar.actionByPoint(QPoint(75, 5)), tabs.children[2]);
+}
+
+// Adding the menu action to the bar again (Qt removes it, then adds it) and
+// removing it keep the tabs: a removal only measures the tabs again.
+void TestTabBar::menuActionAddedAgain()
+{
+    Tabs tabs(five);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    bar.resize(800, 16);
+    const QList<int> w = boldWidths(bar, five);
+    bar.addAction(&tabs.menu);
+    QCOMPARE(bar.tabSizes().size(), 5);
+    QCOMPARE(bar.actionByPoint(QPoint(74 + w[0] + 2, 5)), tabs.children[1]);
+    oru::test::PaintRecorder recorder;
+    bar.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    QCOMPARE(recorder.texts().size(), 6);
+    // Changes of the menu action still arrive after the second add.
+    tabs.children[4]->setText(QStringLiteral("Z"));
+    tabs.menu.sendActionChangedEvt();
+    QCOMPARE(bar.tabSizes().last().width(), boldWidths(bar, {QStringLiteral("Z")}).first());
+    bar.removeAction(&tabs.menu);
+    QCOMPARE(bar.tabSizes().size(), 5);
+    // Destroying the menu action empties the bar without reading it.
+    auto* menu = new RibbonMenuAction(QStringLiteral("m"), nullptr);
+    menu->addAction(new RibbonSimpleAction(QStringLiteral("a"), menu));
+    RibbonTabBar other(*menu, nullptr);
+    other.resize(300, 16);
+    QCOMPARE(other.tabSizes().size(), 1);
+    delete menu;
+    QCOMPARE(other.tabSizes().size(), 0);
+    recorder.clear();
+    other.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    QCOMPARE(recorder.texts().size(), 0);
 }
 
 ORU_TEST_MAIN(TestTabBar)

@@ -42,9 +42,6 @@ namespace {
 // TODO(merge): faults that are being fixed on other branches. Each switch
 // keeps the run away from one of them; remove the switch (and the code it
 // guards) once the fix is merged.
-// Destroying a category action with two or more controls while its page
-// exists uses freed memory: take such a category off its tabs first.
-constexpr bool kTodoAvoidCategoryDestroyUseAfterFree = true;
 // Controls added to a category that already has its widgets get an empty
 // geometry (on screen at once, or when its page is shown later without the
 // group changing size): add controls only to categories on no page.
@@ -534,12 +531,7 @@ private:
                                .arg(tabs.size());
     }
 
-    void destroyTab(RibbonCategoriesPanelAction* tab)
-    {
-        if (kTodoAvoidCategoryDestroyUseAfterFree)
-            bar().removeAction(tab);
-        delete tab;
-    }
+    void destroyTab(RibbonCategoriesPanelAction* tab) { delete tab; }
 
     void selectTab()
     {
@@ -571,16 +563,7 @@ private:
                 tab->removeCategory(category);
     }
 
-    void destroyCategory(RibbonCategoryAction* category)
-    {
-        if (kTodoAvoidCategoryDestroyUseAfterFree && category->actions().size() >= 2) {
-            prune(m_tabs);
-            for (const QPointer<RibbonCategoriesPanelAction>& tab : m_tabs)
-                if (tab->categories().contains(category))
-                    tab->removeCategory(category);
-        }
-        delete category;
-    }
+    void destroyCategory(RibbonCategoryAction* category) { delete category; }
 
     RibbonCategoryAction* categoryToFill()
     {
