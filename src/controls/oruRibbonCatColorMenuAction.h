@@ -15,7 +15,7 @@ class VAZAVE_EXPORT RibbonCatColorMenuAction : public RibbonSimpleAction
     Q_OBJECT
 
 public:
-    enum eSize
+    enum eSize : int
     {
         Small = 0,
         Medium = 1,

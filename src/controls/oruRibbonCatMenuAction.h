@@ -21,18 +21,18 @@ class VAZAVE_EXPORT RibbonCatMenuAction : public RibbonMenuAction
     Q_OBJECT
 
 public:
-    enum eMenuType
+    enum eMenuType : int
     {
         Button = 0,
         Palette = 1
     };
-    enum eMenuSize
+    enum eMenuSize : int
     {
         Large = 0,
         Medium = 1,
         Small = 2
     };
-    enum ePopupType
+    enum ePopupType : int
     {
         Menu = 0,
         PalettePopup = 1,

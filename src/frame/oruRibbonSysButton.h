@@ -16,7 +16,7 @@ class VAZAVE_EXPORT RibbonSysButton : public QPushButton
     Q_OBJECT
 
 public:
-    enum eType
+    enum eType : int
     {
         BtnMinimize = 0,
         BtnMaximizeRestore = 1,
