@@ -214,6 +214,42 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben blättern</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten blättern</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Nach links blättern</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Nach rechts blättern</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>First Tab</source>
+        <translation>Erste Registerkarte</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Vorherige Registerkarte</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Nächste Registerkarte</translation>
+    </message>
+    <message>
+        <source>Last Tab</source>
+        <translation>Letzte Registerkarte</translation>
+    </message>
 </context>
 <context>
     <name>RibbonColorPickerPopup</name>

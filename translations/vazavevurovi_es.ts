@@ -214,6 +214,42 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Desplazar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Desplazar hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Desplazar hacia la derecha</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>First Tab</source>
+        <translation>Primera pestaña</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Pestaña anterior</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Pestaña siguiente</translation>
+    </message>
+    <message>
+        <source>Last Tab</source>
+        <translation>Última pestaña</translation>
+    </message>
 </context>
 <context>
     <name>RibbonColorPickerPopup</name>

@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Sea Green</source>
-        <translation>Vert d'eau</translation>
+        <translation>Vert d&apos;eau</translation>
     </message>
     <message>
         <source>Bright Green</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Application Menu</source>
-        <translation>Menu de l'application</translation>
+        <translation>Menu de l&apos;application</translation>
     </message>
     <message>
         <source>Minimize</source>
@@ -213,6 +213,42 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Défiler vers la gauche</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Défiler vers la droite</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>First Tab</source>
+        <translation>Premier onglet</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Onglet précédent</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Onglet suivant</translation>
+    </message>
+    <message>
+        <source>Last Tab</source>
+        <translation>Dernier onglet</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,42 @@
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Прокрутить вверх</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Прокрутить вниз</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Прокрутить влево</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Прокрутить вправо</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Ещё</translation>
+    </message>
+    <message>
+        <source>First Tab</source>
+        <translation>Первая вкладка</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Предыдущая вкладка</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Следующая вкладка</translation>
+    </message>
+    <message>
+        <source>Last Tab</source>
+        <translation>Последняя вкладка</translation>
+    </message>
 </context>
 <context>
     <name>RibbonColorPickerPopup</name>

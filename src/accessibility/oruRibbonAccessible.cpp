@@ -24,7 +24,9 @@
 #include "oruRibbonProgressWidget.h"
 #include "oruRibbonRecentFiles.h"
 #include "oruRibbonSmallSysBtnClose.h"
+#include "oruRibbonSymbolButton.h"
 #include "oruRibbonSysButton.h"
+#include "oruRibbonTabBar.h"
 
 #include <QAccessibleValueInterface>
 #include <QCoreApplication>
@@ -471,6 +473,76 @@ public:
     }
 };
 
+// ------------------------------------------------------------ tab strip
+
+/// The tab strip of a RibbonTabBar: its scroll buttons, then one page tab
+/// per tab action. Tabs scrolled out of view stay in the list, off screen.
+class TabBarAccessible : public ItemViewAccessible
+{
+public:
+    explicit TabBarAccessible(RibbonTabBar* bar)
+        : ItemViewAccessible(bar, QAccessible::PageTabList, QAccessible::PageTab, true)
+    {
+    }
+
+    RibbonTabBar* bar() const { return static_cast<RibbonTabBar*>(widget()); }
+    QAction* tab(int index) const { return bar()->tabActions().value(index); }
+
+    int itemCount() const override { return int(bar()->tabActions().size()); }
+    QString itemName(int index) const override
+    {
+        QAction* action = tab(index);
+        return action ? accessibleText(action->text()) : QString();
+    }
+    QRect itemRect(int index) const override { return bar()->tabRect(index); }
+    QAccessible::State itemState(int index) const override
+    {
+        QAccessible::State s;
+        QAction* action = tab(index);
+        if (!action)
+            return s;
+        s.selectable = true;
+        s.selected = action->isChecked();
+        s.disabled = !action->isEnabled();
+        s.offscreen = bar()->tabRect(index).isEmpty();
+        return s;
+    }
+    void pressItem(int index) override
+    {
+        // As a click on the tab: the selected one stays as it is.
+        QAction* action = tab(index);
+        if (action && action->isEnabled() && !action->isChecked())
+            action->activate(QAction::Trigger);
+    }
+};
+
+QString symbolName(QWidget* widget)
+{
+    switch (static_cast<RibbonSymbolButton*>(widget)->symbol()) {
+    case ArrowUp:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Scroll Up"));
+    case ArrowDown:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Scroll Down"));
+    case ArrowLeft:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Scroll Left"));
+    case ArrowRight:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Scroll Right"));
+    case MoreDown:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "More"));
+    case NavFirst:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "First Tab"));
+    case NavPrev:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Previous Tab"));
+    case NavNext:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Next Tab"));
+    case NavLast:
+        return translated(QT_TRANSLATE_NOOP("RibbonAccessible", "Last Tab"));
+    case SymbolNone:
+        break;
+    }
+    return {};
+}
+
 // ------------------------------------------------------------ groups
 
 QString categoryName(const RibbonCategoryWrapper* wrapper)
@@ -683,7 +755,8 @@ public:
         switch (t) {
         case QAccessible::Name: {
             const QString label = progress()->label()->text();
-            return label.isEmpty() ? QCoreApplication::translate("RibbonAccessible", "Progress") : label;
+            return label.isEmpty() ? QCoreApplication::translate("RibbonAccessible", "Progress")
+                                   : label;
         }
         case QAccessible::Value:
             return progress()->progressBar()->text();
@@ -706,6 +779,7 @@ const Kind simpleButtonKind{
     [](QWidget* w) -> QAction* { return static_cast<RibbonCatSimpleButton*>(w)->action(); },
 };
 const Kind normalButtonKind{QAccessible::PushButton, firstAction};
+const Kind symbolButtonKind{QAccessible::PushButton, nullptr, symbolName};
 const Kind tabKind{QAccessible::PageTab, firstAction};
 const Kind mainMenuItemKind{
     QAccessible::MenuItem,
@@ -751,14 +825,18 @@ const Kind sysButtonKind{
         case RibbonSysButton::BtnMinimize:
             return QCoreApplication::translate("RibbonAccessible", "Minimize");
         case RibbonSysButton::BtnMaximizeRestore:
-            return w->window()->isMaximized() ? QCoreApplication::translate("RibbonAccessible", "Restore") : QCoreApplication::translate("RibbonAccessible", "Maximize");
+            return w->window()->isMaximized()
+                       ? QCoreApplication::translate("RibbonAccessible", "Restore")
+                       : QCoreApplication::translate("RibbonAccessible", "Maximize");
         case RibbonSysButton::BtnClose:
             break;
         }
         return QCoreApplication::translate("RibbonAccessible", "Close");
     },
 };
-const Kind closeButtonKind{QAccessible::PushButton, nullptr, [](QWidget*) { return QCoreApplication::translate("RibbonAccessible", "Close"); }};
+const Kind closeButtonKind{QAccessible::PushButton, nullptr, [](QWidget*) {
+                               return QCoreApplication::translate("RibbonAccessible", "Close");
+                           }};
 
 template <class T> bool is(const QString& className)
 {
@@ -817,6 +895,10 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
         return new ActionWidgetAccessible(widget, normalButtonKind);
     if (is<RibbonButtonMain>(className))
         return new ActionWidgetAccessible(widget, mainButtonKind);
+    if (is<RibbonTabBar>(className))
+        return new TabBarAccessible(static_cast<RibbonTabBar*>(widget));
+    if (is<RibbonSymbolButton>(className))
+        return new ActionWidgetAccessible(widget, symbolButtonKind);
     if (is<RibbonSysButton>(className))
         return new ActionWidgetAccessible(widget, sysButtonKind);
     if (is<RibbonSmallSysBtnClose>(className))

@@ -5,9 +5,14 @@
 namespace oru {
 
 ItemViewAccessible::ItemViewAccessible(QWidget* widget, QAccessible::Role role,
-                                       QAccessible::Role itemRole)
-    : QAccessibleWidget(widget, role), m_itemRole(itemRole)
+                                       QAccessible::Role itemRole, bool widgetChildren)
+    : QAccessibleWidget(widget, role), m_itemRole(itemRole), m_widgetChildren(widgetChildren)
 {
+}
+
+int ItemViewAccessible::leadingCount() const
+{
+    return m_widgetChildren ? QAccessibleWidget::childCount() : 0;
 }
 
 ItemViewAccessible::~ItemViewAccessible()
@@ -25,13 +30,17 @@ int ItemViewAccessible::childCount() const
 {
     if (!isValid())
         return 0;
-    return itemCount() + (openPopup() ? 1 : 0);
+    return leadingCount() + itemCount() + (openPopup() ? 1 : 0);
 }
 
 QAccessibleInterface* ItemViewAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
+    const int leading = leadingCount();
+    if (index < leading)
+        return QAccessibleWidget::child(index);
+    index -= leading;
     if (index == itemCount())
         return QAccessible::queryAccessibleInterface(openPopup());
     if (const QAccessible::Id id = m_items.value(index))
@@ -45,12 +54,16 @@ int ItemViewAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     if (!child)
         return -1;
-    if (child->object())
-        return openPopup() && child->object() == openPopup() ? itemCount() : -1;
+    const int leading = leadingCount();
+    if (child->object()) {
+        if (openPopup() && child->object() == openPopup())
+            return leading + itemCount();
+        return m_widgetChildren ? QAccessibleWidget::indexOfChild(child) : -1;
+    }
     if (child->parent() != this)
         return -1;
     const int index = static_cast<const ItemAccessible*>(child)->index();
-    return index < itemCount() ? index : -1;
+    return index < itemCount() ? leading + index : -1;
 }
 
 QAccessibleInterface* ItemViewAccessible::childAt(int x, int y) const
@@ -60,9 +73,13 @@ QAccessibleInterface* ItemViewAccessible::childAt(int x, int y) const
         if (popup->geometry().contains(QPoint(x, y)))
             return QAccessible::queryAccessibleInterface(popup);
     }
+    if (m_widgetChildren) {
+        if (QAccessibleInterface* own = QAccessibleWidget::childAt(x, y))
+            return own;
+    }
     for (int i = 0; i < itemCount(); ++i) {
         if (itemRect(i).contains(local))
-            return child(i);
+            return child(childIndexOfItem(i));
     }
     return nullptr;
 }

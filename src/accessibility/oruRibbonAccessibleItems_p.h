@@ -8,10 +8,13 @@ namespace oru {
 /// A widget that paints several items itself (gallery cells, colour cells):
 /// each item is a child interface of its own, created on demand and owned by
 /// this interface, so that a screen reader can walk and press the items.
+/// With @p widgetChildren, the widget's own child widgets (scroll buttons,
+/// say) come first, then the items.
 class ItemViewAccessible : public QAccessibleWidget
 {
 public:
-    ItemViewAccessible(QWidget* widget, QAccessible::Role role, QAccessible::Role itemRole);
+    ItemViewAccessible(QWidget* widget, QAccessible::Role role, QAccessible::Role itemRole,
+                       bool widgetChildren = false);
     ~ItemViewAccessible() override;
 
     virtual int itemCount() const = 0;
@@ -31,8 +34,14 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
 
+    /// The child index of item @p index.
+    int childIndexOfItem(int index) const { return leadingCount() + index; }
+
 private:
+    int leadingCount() const;
+
     const QAccessible::Role m_itemRole;
+    const bool m_widgetChildren;
     mutable QHash<int, QAccessible::Id> m_items;
 };
 

@@ -1,5 +1,7 @@
 #include "oruRibbonMenuBarButton.h"
 
+#include "oruRibbonAccessibleEvents_p.h"
+
 #include "oruRibbonApplication.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonMenuBar.h"
@@ -13,8 +15,7 @@
 namespace oru {
 
 RibbonMenuBarButton::RibbonMenuBarButton(RibbonMenuBar& menuBar)
-    : QAbstractButton(&menuBar)
-    , m_menuBar(menuBar)
+    : QAbstractButton(&menuBar), m_menuBar(menuBar)
 {
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     setFixedHeight(24);
@@ -44,6 +45,10 @@ void RibbonMenuBarButton::actionEvent(QActionEvent* event)
         updateGeometry();
     }
     setChecked(tab->isChecked());
+    if (m_reportedSelected != tab->isChecked()) {
+        m_reportedSelected = tab->isChecked();
+        notifyAccessibleSelection(this, -1, m_reportedSelected);
+    }
     update();
 }
 

@@ -33,6 +33,9 @@ protected:
 
 private:
     RibbonMenuBar& m_menuBar;
+    // Whether assistive technology last heard of this tab as selected; the
+    // button's own checked state runs ahead of the action's on a click.
+    bool m_reportedSelected = false;
 };
 
 } // namespace oru

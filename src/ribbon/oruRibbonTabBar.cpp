@@ -1,5 +1,7 @@
 #include "oruRibbonTabBar.h"
 
+#include "oruRibbonAccessibleEvents_p.h"
+
 #include "oruRibbonApplication.h"
 #include "oruRibbonMenuAction.h"
 #include "oruRibbonStyle.h"
@@ -104,6 +106,21 @@ QRect RibbonTabBar::tabRect(const QPoint& p) const
     QRect rect;
     hitTab(p, &rect);
     return rect;
+}
+
+QRect RibbonTabBar::tabRect(int index) const
+{
+    const int n = int(m_tabSizes.size());
+    if (index < m_firstVisible || index >= n)
+        return {};
+    int x = ArrowAreaWidth;
+    for (int i = m_firstVisible; i < index; ++i)
+        x += m_tabSizes[i].width();
+    // Painted from the arrows to the right edge; the tab the painter stops
+    // at may be cut off, and what lies beyond is not shown.
+    if (x >= width() - 1)
+        return {};
+    return QRect(x, 0, m_tabSizes[index].width(), m_tabSizes[index].height());
 }
 
 QAction* RibbonTabBar::actionByPoint(const QPoint& p) const
@@ -265,10 +282,20 @@ void RibbonTabBar::actionEvent(QActionEvent* event)
         }
         Q_FALLTHROUGH();
     case QEvent::ActionAdded:
-    case QEvent::ActionChanged:
+    case QEvent::ActionChanged: {
         updateTabSizes();
         update();
+        QAction* selected = m_menuAction ? m_menuAction->checkedAction() : nullptr;
+        if (selected != m_selectedTab) {
+            const QList<QAction*> tabs = tabActions();
+            if (m_selectedTab && tabs.contains(m_selectedTab))
+                notifyAccessibleSelection(this, int(tabs.indexOf(m_selectedTab)), false);
+            m_selectedTab = selected;
+            if (selected)
+                notifyAccessibleSelection(this, int(tabs.indexOf(selected)), true);
+        }
         break;
+    }
     default:
         break;
     }

@@ -35,6 +35,11 @@ public:
 
     /// The visible tab containing @p p, or an empty rectangle.
     QRect tabRect(const QPoint& p) const;
+    /// The rectangle of tab @p index, empty while it is scrolled out of
+    /// view or cut off at the right edge, and for indexes out of range.
+    QRect tabRect(int index) const;
+    /// One action per tab, in tab order; empty once the menu action is gone.
+    QList<QAction*> tabActions() const;
     QAction* actionByPoint(const QPoint& p) const;
     /// Triggers the tab under @p p unless it is the selected one.
     void activateTab(const QPoint& p);
@@ -62,8 +67,6 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
 
 private:
-    /// The tab actions; empty once the menu action is gone.
-    QList<QAction*> tabActions() const;
     /// Index of the hit tab (or -1) and its rectangle.
     int hitTab(const QPoint& p, QRect* rect) const;
     /// The smallest first index that still fills the room right of the arrows.
@@ -77,6 +80,8 @@ private:
     int m_firstVisible = 0;
     int m_tabWidth = 112;
     QPointer<QTimer> m_dragTimer;
+    // The tab last reported selected to assistive technology.
+    QPointer<QAction> m_selectedTab;
     QPoint m_dragPos;
 };
 

@@ -2,6 +2,9 @@
 
 #include <oruRibbonAccessible.h>
 #include <oruRibbonCategoryWrapper.h>
+#include <oruRibbonMenuAction.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonTabBar.h>
 #include <oruTestApp.h>
 
 #include <QAccessibleValueInterface>
@@ -23,6 +26,7 @@ private slots:
     void pressTriggersOnce();
     void colourCellsAndGallery();
     void collapsedGroupPopup();
+    void tabStrip();
 };
 
 void TestAccessibility::accessibleText_data()
@@ -246,6 +250,78 @@ void TestAccessibility::collapsedGroupPopup()
 
     wrapper->popup()->close();
     QTRY_COMPARE(group->childCount(), 0);
+}
+
+void TestAccessibility::tabStrip()
+{
+    RibbonMenuAction menu(QStringLiteral("Documents"), nullptr);
+    menu.setExclusive(true);
+    QList<RibbonSimpleAction*> tabs;
+    for (const char* text : {"&Report.txt", "Notes.txt", "A very long document name.txt"}) {
+        auto* tab = new RibbonSimpleAction(QString::fromLatin1(text), &menu);
+        tab->setCheckable(true);
+        menu.addAction(tab);
+        tabs << tab;
+    }
+    tabs.first()->setChecked(true);
+    RibbonTabBar bar(menu, nullptr);
+    // Room for the first two tabs only: the third starts past the right edge.
+    const int shown = bar.tabSizes().at(0).width() + bar.tabSizes().at(1).width();
+    bar.resize(bar.sizeHint().width() + shown + 1, bar.sizeHint().height());
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(&bar);
+    QCOMPARE(strip->role(), QAccessible::PageTabList);
+    walk(strip);
+    QCOMPARE(strip->childCount(), 4 + 3);
+    const QStringList buttons{"First Tab", "Previous Tab", "Next Tab", "Last Tab"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(strip->child(i)->role(), QAccessible::PushButton);
+        QCOMPARE(strip->child(i)->text(QAccessible::Name), buttons.at(i));
+    }
+    QAccessibleInterface* report = strip->child(4);
+    QAccessibleInterface* notes = strip->child(5);
+    QAccessibleInterface* longTab = strip->child(6);
+    QCOMPARE(report->role(), QAccessible::PageTab);
+    QCOMPARE(report->text(QAccessible::Name), QStringLiteral("Report.txt"));
+    QVERIFY(report->state().selected && !notes->state().selected);
+    QVERIFY(!report->state().offscreen && !notes->state().offscreen);
+    QVERIFY(longTab->state().offscreen);
+    QVERIFY(longTab->rect().isEmpty());
+    // Screen rectangles lead back to the tab under them, left of the cut.
+    QCOMPARE(notes->rect().size(), bar.tabSizes().at(1));
+    const QPoint centre = notes->rect().center();
+    QCOMPARE(strip->childAt(centre.x(), centre.y()), notes);
+    const QPoint arrow = bar.mapToGlobal(QPoint(8, 8));
+    QCOMPARE(strip->childAt(arrow.x(), arrow.y()), strip->child(0));
+
+    // Pressing a tab selects it; pressing the selected one, or a disabled
+    // one, changes nothing.
+    QSignalSpy triggered(&menu, &RibbonMenuAction::triggered);
+    actions(notes)->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(tabs.at(1)->isChecked());
+    QVERIFY(notes->state().selected && !report->state().selected);
+    actions(notes)->doAction(QAccessibleActionInterface::pressAction());
+    tabs.at(0)->setEnabled(false);
+    QVERIFY(report->state().disabled);
+    QVERIFY(actions(report)->actionNames().isEmpty());
+    actions(report)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(triggered.size(), 1);
+    QVERIFY(!tabs.at(0)->isChecked());
+
+    // Scrolling to the end brings the long tab on screen and moves the first
+    // one off.
+    actions(strip->child(3))->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(bar.firstVisible() > 0);
+    QVERIFY(report->state().offscreen);
+    QVERIFY(!longTab->state().offscreen);
+
+    // A removed tab leaves the list; its interface turns invalid.
+    delete tabs.takeLast();
+    QCOMPARE(strip->childCount(), 4 + 2);
+    QVERIFY(!longTab->isValid());
+    walk(strip);
 }
 
 ORU_TEST_MAIN(TestAccessibility)

@@ -3,6 +3,9 @@
 #include <oruTestApp.h>
 
 #include <QAccessibleValueInterface>
+#include <oruRibbonMenuAction.h>
+#include <oruRibbonSimpleAction.h>
+#include <oruRibbonTabBar.h>
 
 using namespace oru;
 using namespace oru::test;
@@ -13,6 +16,20 @@ namespace {
 QList<std::pair<QAccessible::Event, QVariant>> g_events;
 QList<QObject*> g_eventObjects;
 
+/// Selection and "selected" state changes: object, child index, and for a
+/// state change whether it was about the selected state.
+struct SelectionEvent
+{
+    QAccessible::Event type;
+    QObject* object;
+    int child;
+    bool operator==(const SelectionEvent& other) const
+    {
+        return type == other.type && object == other.object && child == other.child;
+    }
+};
+QList<SelectionEvent> g_selection;
+
 void recordEvent(QAccessibleEvent* event)
 {
     QVariant value;
@@ -20,6 +37,11 @@ void recordEvent(QAccessibleEvent* event)
         value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
     g_events.append({event->type(), value});
     g_eventObjects.append(event->object());
+    const bool selectedChanged =
+        event->type() == QAccessible::StateChanged &&
+        static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().selected;
+    if (selectedChanged || event->type() == QAccessible::Selection)
+        g_selection.append({event->type(), event->object(), event->child()});
 }
 
 } // namespace
@@ -33,6 +55,7 @@ class TestAccessibilityEvents : public QObject
 private slots:
     void initTestCase();
     void valueEvents();
+    void tabSwitchEvents();
 };
 
 void TestAccessibilityEvents::initTestCase()
@@ -82,6 +105,60 @@ void TestAccessibilityEvents::valueEvents()
     QCOMPARE(values.at(1).second.toInt(), 500);
     QCOMPARE(values.at(2).first, progress->object());
     QCOMPARE(values.at(2).second.toInt(), 40);
+}
+
+void TestAccessibilityEvents::tabSwitchEvents()
+{
+    // The ribbon's tab buttons: the old tab loses "selected", the new one
+    // gains it and is announced as the selection, once per switch.
+    DemoWindow demo;
+    QAccessibleInterface* home = findIn(demo.window, QAccessible::PageTab, QStringLiteral("Home"));
+    QAccessibleInterface* format =
+        findIn(demo.window, QAccessible::PageTab, QStringLiteral("Format"));
+    QVERIFY(home && format);
+    QAccessible::installUpdateHandler(recordEvent);
+    g_selection.clear();
+    actions(format)->doAction(QAccessibleActionInterface::pressAction());
+    actions(format)->doAction(QAccessibleActionInterface::pressAction()); // already selected
+    QAccessible::installUpdateHandler(nullptr);
+    QObject* homeButton = home->object();
+    QObject* formatButton = format->object();
+    const QList<SelectionEvent> expected{{QAccessible::StateChanged, homeButton, -1},
+                                         {QAccessible::StateChanged, formatButton, -1},
+                                         {QAccessible::Selection, formatButton, -1}};
+    // The order of the two state changes is the exclusive group's business;
+    // the selection follows the new tab's state change.
+    QCOMPARE(g_selection.size(), 3);
+    for (const SelectionEvent& event : expected)
+        QVERIFY(g_selection.contains(event));
+    QVERIFY(g_selection.indexOf(expected.at(2)) > g_selection.indexOf(expected.at(1)));
+
+    // A tab strip's painted tabs are reported by child index.
+    RibbonMenuAction menu(QStringLiteral("Documents"), nullptr);
+    menu.setExclusive(true);
+    QList<RibbonSimpleAction*> tabs;
+    for (const char* text : {"One", "Two", "Three"}) {
+        auto* tab = new RibbonSimpleAction(QString::fromLatin1(text), &menu);
+        tab->setCheckable(true);
+        menu.addAction(tab);
+        tabs << tab;
+    }
+    tabs.at(0)->setChecked(true);
+    RibbonTabBar bar(menu, nullptr);
+    bar.resize(600, bar.height());
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QAccessible::installUpdateHandler(recordEvent);
+    g_selection.clear();
+    tabs.at(2)->setChecked(true);
+    tabs.at(1)->setText(QStringLiteral("Second")); // unchecks Three, selects nothing
+    QAccessible::installUpdateHandler(nullptr);
+    // Four buttons come first among the strip's children.
+    const QList<SelectionEvent> strip{{QAccessible::StateChanged, &bar, 4},
+                                      {QAccessible::StateChanged, &bar, 6},
+                                      {QAccessible::Selection, &bar, 6},
+                                      {QAccessible::StateChanged, &bar, 6}};
+    QCOMPARE(g_selection, strip);
 }
 
 ORU_TEST_MAIN(TestAccessibilityEvents)
