@@ -384,6 +384,76 @@ public:
     }
 };
 
+/// A palette popup: its scroll bar and grip, then one list item per menu
+/// action, those scrolled away off screen. Hangs under its opener, like the
+/// other popups.
+class PalettePopupAccessible : public ItemViewAccessible
+{
+public:
+    explicit PalettePopupAccessible(RibbonCatMenuPalettePopup* popup)
+        : ItemViewAccessible(popup, QAccessible::List, QAccessible::ListItem, true)
+    {
+    }
+
+    RibbonCatMenuPalettePopup* popup() const
+    {
+        return static_cast<RibbonCatMenuPalettePopup*>(widget());
+    }
+    RibbonCatMenuAction* menu() const
+    {
+        auto* button = qobject_cast<RibbonCatMenuButton*>(widget()->parentWidget());
+        return button ? button->action() : nullptr;
+    }
+    RibbonAction* item(int index) const
+    {
+        RibbonCatMenuAction* action = menu();
+        return action ? action->menuActions().value(index) : nullptr;
+    }
+
+    QAccessibleInterface* parent() const override
+    {
+        QWidget* opener = widget()->parentWidget();
+        return opener ? QAccessible::queryAccessibleInterface(opener) : QAccessibleWidget::parent();
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && menu())
+            return accessibleText(menu()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    int itemCount() const override
+    {
+        RibbonCatMenuAction* action = menu();
+        return action ? int(action->menuActions().size()) : 0;
+    }
+    QString itemName(int index) const override
+    {
+        RibbonAction* action = item(index);
+        return action ? accessibleText(action->text()) : QString();
+    }
+    QRect itemRect(int index) const override { return popup()->itemRect(index); }
+    QAccessible::State itemState(int index) const override
+    {
+        QAccessible::State s;
+        RibbonAction* action = item(index);
+        if (!action)
+            return s;
+        s.selectable = true;
+        s.selected = action->isChecked();
+        s.disabled = !action->isEnabled();
+        s.offscreen = itemRect(index).isEmpty();
+        return s;
+    }
+    void pressItem(int index) override
+    {
+        // As a click on the cell; the popup closes through the activation.
+        RibbonAction* action = item(index);
+        if (action && action->isEnabled())
+            action->activate(QAction::Trigger);
+    }
+};
+
 // ------------------------------------------------------------ colour cells
 
 const std::array<const char*, 40> colorNames = {
@@ -867,7 +937,7 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
     if (is<RibbonColorPickerPopup>(className))
         return new PopupAccessible(widget, QAccessible::Grouping);
     if (is<RibbonCatMenuPalettePopup>(className))
-        return new PopupAccessible(widget, QAccessible::Grouping);
+        return new PalettePopupAccessible(static_cast<RibbonCatMenuPalettePopup*>(widget));
     if (is<RibbonPanelMain>(className) || is<RibbonMainPopupMenu>(className))
         return new PopupAccessible(widget, QAccessible::PopupMenu);
     if (is<RibbonCategoryWrapper>(className))

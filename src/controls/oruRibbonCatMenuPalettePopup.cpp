@@ -248,23 +248,30 @@ void RibbonCatMenuPalettePopup::resizeEvent(QResizeEvent*)
     updateScrollBar();
 }
 
+QRect RibbonCatMenuPalettePopup::itemRect(int index) const
+{
+    const int columns = numColumns();
+    if (!m_action || columns <= 0 || index < m_firstIndex ||
+        index >= m_action->menuActions().size())
+        return {};
+    const QRect area = contentArea();
+    const QSize cell = cellSize();
+    const int k = index - m_firstIndex;
+    const QRect r(area.topLeft() + QPoint(k % columns * cell.width(), k / columns * cell.height()),
+                  cell);
+    return r.intersects(area) ? r : QRect();
+}
+
 QAction* RibbonCatMenuPalettePopup::itemAt(const QPoint& pos) const
 {
     if (!m_action)
         return nullptr;
-    const QRect area = contentArea();
-    const QSize cell = cellSize();
-    const int columns = numColumns();
-    if (columns <= 0)
-        return nullptr;
     const QList<RibbonAction*>& items = m_action->menuActions();
     for (int i = m_firstIndex; i < items.size(); ++i) {
-        const int k = i - m_firstIndex;
-        const QRect r(
-            area.topLeft() + QPoint(k % columns * cell.width(), k / columns * cell.height()), cell);
-        if (r.top() > area.bottom())
+        const QRect r = itemRect(i);
+        if (r.isEmpty())
             break;
-        if (r.intersects(area) && r.contains(pos))
+        if (r.contains(pos))
             return items[i];
     }
     return nullptr;
@@ -332,17 +339,11 @@ void RibbonCatMenuPalettePopup::paintEvent(QPaintEvent*)
     const QPixmap& framePm = small ? skin->paletteItemSmall() : skin->paletteItemLarge();
     const int fw = small ? 22 : 43;
     const int fh = small ? 22 : 66;
-    const QSize cell = cellSize();
-    const int columns = numColumns();
-    if (columns <= 0)
-        return;
     const QPoint cursor = mapFromGlobal(QCursor::pos());
     const QList<RibbonAction*>& items = m_action->menuActions();
     for (int i = m_firstIndex; i < items.size(); ++i) {
-        const int k = i - m_firstIndex;
-        const QRect r(
-            area.topLeft() + QPoint(k % columns * cell.width(), k / columns * cell.height()), cell);
-        if (r.top() > area.bottom())
+        const QRect r = itemRect(i);
+        if (r.isEmpty())
             break;
         QAction* item = items[i];
         const bool hovered = r.contains(cursor);

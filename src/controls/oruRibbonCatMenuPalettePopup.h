@@ -63,6 +63,9 @@ public:
     RibbonCatMenuPalettePopupSizer* sizer() const { return m_sizer; }
     /// The rectangle the cells are laid out and clipped in.
     QRect contentArea() const;
+    /// The cell of menu action @p index; empty while it is scrolled out of
+    /// the content area, and for indexes out of range.
+    QRect itemRect(int index) const;
 
 signals:
     void closed();

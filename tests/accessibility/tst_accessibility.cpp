@@ -27,6 +27,7 @@ private slots:
     void colourCellsAndGallery();
     void collapsedGroupPopup();
     void tabStrip();
+    void palettePopup();
 };
 
 void TestAccessibility::accessibleText_data()
@@ -322,6 +323,43 @@ void TestAccessibility::tabStrip()
     QCOMPARE(strip->childCount(), 4 + 2);
     QVERIFY(!longTab->isValid());
     walk(strip);
+}
+
+void TestAccessibility::palettePopup()
+{
+    DemoWindow demo;
+    demo.format->setChecked(true);
+    QAccessibleInterface* gallery =
+        findIn(demo.window, QAccessible::List, QStringLiteral("Styles"));
+    QVERIFY(gallery);
+    const int closedChildren = gallery->childCount();
+    actions(gallery)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(gallery->state().expanded);
+    QCOMPARE(gallery->childCount(), closedChildren + 1);
+    QAccessibleInterface* popup = gallery->child(closedChildren);
+    QCOMPARE(popup->role(), QAccessible::List);
+    QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Styles"));
+    QCOMPARE(popup->parent(), gallery);
+    walk(gallery);
+
+    // The scroll bar and the grip first, then every style.
+    const QList<RibbonAction*>& styles = demo.gallery->menuActions();
+    const int items = int(styles.size());
+    QVERIFY(items > 0);
+    QCOMPARE(popup->childCount(), 2 + items);
+    QAccessibleInterface* first = popup->child(2);
+    QCOMPARE(first->role(), QAccessible::ListItem);
+    QCOMPARE(first->text(QAccessible::Name), oru::accessibleText(styles.at(0)->text()));
+    QVERIFY(!first->state().offscreen);
+    QVERIFY(popup->rect().contains(first->rect()));
+    const QPoint centre = first->rect().center();
+    QCOMPARE(popup->childAt(centre.x(), centre.y()), first);
+
+    QSignalSpy chosen(styles.at(0), &QAction::triggered);
+    actions(first)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(chosen.count(), 1);
+    QTRY_VERIFY(!gallery->state().expanded);
+    QCOMPARE(gallery->childCount(), closedChildren);
 }
 
 ORU_TEST_MAIN(TestAccessibility)
