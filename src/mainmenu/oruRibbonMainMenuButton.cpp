@@ -86,15 +86,7 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
     if (enabled && (rect().contains(mapFromGlobal(QCursor::pos())) || hasFocus()))
         mainmenu::drawItemHighlight(painter, w, h);
 
-    const QIcon itemIcon = icon();
-    if (!itemIcon.isNull()) {
-        const QPixmap pixmap =
-            itemIcon.pixmap(QSize(32, 32), enabled ? QIcon::Normal : QIcon::Disabled);
-        const QSize size = pixmap.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
-                                 size.width(), size.height()),
-                           pixmap);
-    }
+    mainmenu::drawItemIcon(painter, icon(), enabled, h);
 
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());

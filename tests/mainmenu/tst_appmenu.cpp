@@ -15,6 +15,8 @@
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QScreen>
 
 #include <functional>
@@ -82,6 +84,43 @@ RibbonMainMenuMenuButton* subMenuItem(RibbonPanelMain* p)
     return p->findChild<RibbonMainMenuMenuButton*>();
 }
 
+// An icon with one distinct pixmap per mode, so that a recording tells
+// which mode was painted.
+class ModeIconEngine : public QIconEngine
+{
+public:
+    ModeIconEngine(const QPixmap& normal, const QPixmap& disabled)
+        : m_normal(normal), m_disabled(disabled)
+    {
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize&, QIcon::Mode mode, QIcon::State) override
+    {
+        return mode == QIcon::Disabled ? m_disabled : m_normal;
+    }
+    QIconEngine* clone() const override { return new ModeIconEngine(m_normal, m_disabled); }
+
+    QPixmap m_normal;
+    QPixmap m_disabled;
+};
+
+struct ModeIcon
+{
+    QPixmap normal = filled(Qt::blue);
+    QPixmap disabled = filled(Qt::gray);
+    QIcon icon{new ModeIconEngine(normal, disabled)};
+
+    static QPixmap filled(Qt::GlobalColor color)
+    {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(color);
+        return pixmap;
+    }
+};
+
 void closeAndFlush(QWidget* panel)
 {
     if (panel)
@@ -104,6 +143,7 @@ private slots:
     void navigation();
     void subMenuKeys();
     void subMenuPopup();
+    void disabledSubMenuItem();
     void closingPaths_data();
     void closingPaths();
     void recentFiles();
@@ -339,6 +379,42 @@ void TestAppMenu::subMenuPopup()
     PaintRecorder recorder;
     popup->render(&recorder);
     QVERIFY(recorder.texts().contains(QStringLiteral("Save a copy of the document")));
+}
+
+void TestAppMenu::disabledSubMenuItem()
+{
+    // Disabled, the sub-menu item shows no frames even under the cursor, but
+    // still its icon in the Disabled mode, its text and its arrow, dimmed.
+    Host host;
+    const ModeIcon icons;
+    host.saveAs->setIcon(icons.icon);
+    host.saveAs->setEnabled(false);
+    RibbonPanelMain* panel = host.openMenu();
+    RibbonMainMenuMenuButton* sub = subMenuItem(panel);
+    QVERIFY(!sub->isEnabled());
+    oru::test::placeCursor(sub, QPoint(10, 10));
+    const int h = sub->height();
+    for (bool enabled : {false, true}) {
+        host.saveAs->setEnabled(enabled);
+        PaintRecorder recorder;
+        sub->render(&recorder);
+        QCOMPARE(recorder.pixmapDraws(skin().horizontalMenuButtonCaption()).isEmpty(), !enabled);
+        QCOMPARE(recorder.pixmapDraws(skin().horizontalMenuButtonMenu()).isEmpty(), !enabled);
+        const auto icon = recorder.pixmapDraws(enabled ? icons.normal : icons.disabled);
+        QCOMPARE(icon.size(), 1);
+        QCOMPARE(icon.first().target, QRectF(6, (h - 1) / 2 - 15, 32, 32));
+        const QColor colour =
+            enabled ? skin().highlightedCategoryTextColor() : skin().disabledCategoryTextColor();
+        const auto texts = recorder.ops(oru::test::PaintOp::Text);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.first().text, QStringLiteral("Save As"));
+        QCOMPARE(texts.first().pen.color(), colour);
+        const auto arrow = recorder.ops(oru::test::PaintOp::Polygon);
+        QCOMPARE(arrow.size(), 1);
+        QCOMPARE(arrow.first().brush.color(), colour);
+        const int cx = (sub->width() - 24 + sub->width() - 1) / 2;
+        QCOMPARE(arrow.first().polygon.boundingRect().topLeft(), QPointF(cx - 1, (h - 1) / 2 - 3));
+    }
 }
 
 void TestAppMenu::closingPaths_data()
