@@ -18,6 +18,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 
 #include <functional>
 
@@ -120,6 +121,20 @@ struct ModeIcon
         return pixmap;
     }
 };
+
+// The number of lines @p text takes when word-wrapped at @p width.
+int lineCount(const QFont& font, const QString& text, int width)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
+}
 
 void closeAndFlush(QWidget* panel)
 {
@@ -553,18 +568,32 @@ void TestAppMenu::itemSizes()
     QFont boldFont = items.at(0)->font();
     boldFont.setWeight(QFont::Bold);
     const QFontMetrics bfm(boldFont);
-    const int height = bfm.height() + 2 * fm.height() + 6;
     // No tool tip: the title sets the width, two lines stay reserved.
+    const int height = items.at(0)->sizeHint().height();
     QCOMPARE(items.at(0)->sizeHint(), QSize(bfm.horizontalAdvance("Document") + 56, height));
-    // A long tip wraps to the narrowest width that still takes two lines.
-    const QSize hint = items.at(1)->sizeHint();
-    QCOMPARE(hint.height(), height);
-    const int described = hint.width() - 56;
-    const QString tip = items.at(1)->toolTip();
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    QVERIFY(described < fm.horizontalAdvance(tip));
-    QVERIFY(fm.boundingRect(QRect(0, 0, described, 0), flags, tip).height() <= 2 * fm.height());
-    QVERIFY(fm.boundingRect(QRect(0, 0, described - 8, 0), flags, tip).height() > 2 * fm.height());
+    QVERIFY(height >= bfm.height() + 2 * fm.height() + 6);
+    // A long tip wraps to the narrowest width that still takes two lines,
+    // and both lines are painted inside the item.
+    RibbonMainMenuButton* described = items.at(1);
+    const QString tip = described->toolTip();
+    for (const QString& text : {tip, QStringLiteral("Format Painter Tool")}) {
+        described->setToolTip(text);
+        const QSize hint = described->sizeHint();
+        QCOMPARE(hint.height(), height);
+        const int width = hint.width() - 56;
+        QVERIFY(width < fm.horizontalAdvance(text));
+        QCOMPARE(lineCount(described->font(), text, width), 2);
+        QVERIFY(lineCount(described->font(), text, width - 2) > 2);
+        described->resize(hint);
+        PaintRecorder recorder;
+        described->render(&recorder);
+        const auto lines = recorder.ops(oru::test::PaintOp::Text);
+        QCOMPARE(lines.size(), 3); // the title and two description lines
+        QVERIFY(lines.last().position.y() + fm.descent() <= height);
+    }
+    // The three words break before the second: its line is the widest.
+    QVERIFY(qAbs(described->sizeHint().width() - 56 -
+                 fm.horizontalAdvance(QStringLiteral("Painter Tool"))) <= 1);
 
     RibbonMainPanelButton* exitButton = host.bottom(1);
     QCOMPARE(exitButton->sizeHint(),
