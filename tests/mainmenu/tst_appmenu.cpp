@@ -520,6 +520,7 @@ void TestAppMenu::recentFiles()
                        "never/ends/final-report.odt"),
         &host.window);
     host.bar->recentFilesActions().addAction(longPath);
+    host.recent.at(1)->setEnabled(false);
     RibbonPanelMain* panel = host.openMenu();
     const QList<RibbonRecentFiles::RecentFile*> entries = panel->recentFiles()->entries();
     QCOMPARE(entries.size(), 3);
@@ -538,6 +539,31 @@ void TestAppMenu::recentFiles()
     entry->render(&recorder);
     QCOMPARE(recorder.texts(), QStringList{shown});
     QCOMPARE(entry->toolTip(), longPath->toolTip());
+
+    // A disabled file: dimmed text, no highlight under the cursor, no click;
+    // enabled while the menu is open, it takes both back.
+    RibbonRecentFiles::RecentFile* disabled = entries.at(1);
+    QSignalSpy triggered(host.recent.at(1), &QAction::triggered);
+    oru::test::placeCursor(disabled, QPoint(5, 5));
+    for (bool enabled : {false, true}) {
+        host.recent.at(1)->setEnabled(enabled);
+        QCOMPARE(disabled->isEnabled(), enabled);
+        recorder.clear();
+        disabled->render(&recorder);
+        QCOMPARE(recorder.pixmapDraws(skin().horizontalMenuButtonMenu()).isEmpty(), !enabled);
+        const auto text = recorder.ops(oru::test::PaintOp::Text);
+        QCOMPARE(text.size(), 1);
+        QCOMPARE(text.first().pen.color(), enabled ? skin().highlightedCategoryTextColor()
+                                                   : skin().disabledCategoryTextColor());
+        if (!enabled) {
+            QSignalSpy clicked(disabled, &QAbstractButton::clicked);
+            oru::test::mouseClick(disabled, QPoint(5, 5));
+            QCOMPARE(clicked.count(), 0);
+            QCOMPARE(triggered.count(), 0);
+            QVERIFY(panel->isVisible());
+        }
+    }
+    oru::test::parkCursor();
 
     // The column's title; changes show only at the next opening.
     recorder.clear();
