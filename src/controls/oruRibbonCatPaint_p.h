@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFontMetrics>
+#include "oruTextLines_p.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QRect>
@@ -30,41 +31,8 @@ inline void drawNineSlice(QPainter& painter, const QPixmap& pixmap, int cw, int 
     painter.drawPixmap(QRect(x + 2, y + 2, w - 4, h - 4), pixmap, QRect(2, cy + 2, mw, mh));
 }
 
-/// The height of two lines of @p fm's font as the text layout stacks them.
-/// The layout rounds each line up, so this can exceed twice the font height.
-inline int twoLineHeight(const QFontMetrics& fm)
-{
-    return fm
-        .boundingRect(QRect(0, 0, 1 << 16, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                      QStringLiteral("X\nX"))
-        .height();
-}
-
-/// The narrowest width at which @p text wraps into at most two lines (the
-/// halving search shared by the large buttons). @p lines receives the line
-/// count of the last fitting measurement.
-inline int twoLineWidth(const QFontMetrics& fm, const QString& text, int* lines = nullptr)
-{
-    const int full = fm.horizontalAdvance(text);
-    int candidate = full;
-    int best = full;
-    int step = full;
-    const int h = fm.height();
-    const int limit = twoLineHeight(fm);
-    do {
-        step /= 2;
-        const QRect r = fm.boundingRect(QRect(0, 0, candidate, 0),
-                                        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
-        if (r.height() <= limit) {
-            best = r.width();
-            if (lines)
-                *lines = qRound(double(r.height()) / h);
-            candidate -= step;
-        } else {
-            candidate += step;
-        }
-    } while (step != 0);
-    return best;
-}
+// The two-line wrap search of the large buttons.
+using textlines::twoLineHeight;
+using textlines::twoLineWidth;
 
 } // namespace oru::catpaint

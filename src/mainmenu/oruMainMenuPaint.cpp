@@ -40,6 +40,17 @@ void drawPopupBorder(QPainter& painter, const QPixmap& pixmap, int w, int h)
     painter.drawPixmap(QRect(w - 3, h - 3, 3, 3), pixmap, QRect(4, 4, 3, 3));
 }
 
+void drawItemIcon(QPainter& painter, const QIcon& icon, bool enabled, int h)
+{
+    if (icon.isNull())
+        return;
+    const QPixmap pixmap = icon.pixmap(QSize(32, 32), enabled ? QIcon::Normal : QIcon::Disabled);
+    const QSize size = pixmap.deviceIndependentSize().toSize();
+    painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
+                             size.width(), size.height()),
+                       pixmap);
+}
+
 void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& button)
 {
     const int w = button.width();

@@ -17,6 +17,10 @@ void drawItemHighlight(QPainter& painter, int w, int h);
 /// over (0, 0, w, h).
 void drawPopupBorder(QPainter& painter, const QPixmap& pixmap, int w, int h);
 
+/// The icon of a menu item of height @p h: a pixmap of at most 32x32, in the
+/// Disabled mode unless @p enabled, centred on (21, (h - 1) / 2).
+void drawItemIcon(QPainter& painter, const QIcon& icon, bool enabled, int h);
+
 /// Paints @p icon the way the application button does, into the button
 /// rectangle @p button: at most 0.707 of its width, centred.
 void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& button);

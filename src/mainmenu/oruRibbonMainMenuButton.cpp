@@ -5,6 +5,7 @@
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
+#include "oruTextLines_p.h"
 
 #include <QActionEvent>
 #include <QCursor>
@@ -36,27 +37,12 @@ QSize RibbonMainMenuButton::sizeHint() const
     const QFontMetrics bold(m_boldFont);
     const int title = bold.horizontalAdvance(text());
     const QString tip = toolTip();
-    const int tipWidth = fm.horizontalAdvance(tip);
-    const int twoLines = 2 * fm.height();
-    const int height = bold.height() + twoLines + 6;
-    if (tipWidth <= title)
+    const int height = bold.height() + m_twoLineHeight + 6;
+    if (fm.horizontalAdvance(tip) <= title)
         return QSize(title + 56, height);
-    // The narrowest wrap width at which the description takes two lines.
-    int w = tipWidth;
-    int step = tipWidth;
-    int result = tipWidth;
-    do {
-        step = step / 2;
-        const QRect bounds = fm.boundingRect(QRect(0, 0, w, 0),
-                                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tip);
-        if (bounds.height() <= twoLines) {
-            result = bounds.width();
-            w -= step;
-        } else {
-            w += step;
-        }
-    } while (step != 0);
-    return QSize(qMax(result, title) + 56, height);
+    // The description wraps at the narrowest width that keeps it in two lines.
+    const int described = textlines::twoLineWidth(fm, tip, nullptr, Qt::AlignLeft);
+    return QSize(qMax(described, title) + 56, height);
 }
 
 void RibbonMainMenuButton::mouseMoveEvent(QMouseEvent* event)
@@ -86,15 +72,7 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
     if (enabled && (rect().contains(mapFromGlobal(QCursor::pos())) || hasFocus()))
         mainmenu::drawItemHighlight(painter, w, h);
 
-    const QIcon itemIcon = icon();
-    if (!itemIcon.isNull()) {
-        const QPixmap pixmap =
-            itemIcon.pixmap(QSize(32, 32), enabled ? QIcon::Normal : QIcon::Disabled);
-        const QSize size = pixmap.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
-                                 size.width(), size.height()),
-                           pixmap);
-    }
+    mainmenu::drawItemIcon(painter, icon(), enabled, h);
 
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());
@@ -106,12 +84,11 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
         return;
     }
     const int boldLine = m_boldLineHeight;
-    const int line = m_lineHeight;
     painter.setFont(m_boldFont);
     painter.drawText(QRect(QPoint(50, 2), QPoint(w - 7, boldLine + 1)), flags | Qt::AlignVCenter,
                      text());
     painter.setFont(font());
-    painter.drawText(QRect(QPoint(50, boldLine + 4), QPoint(w - 7, boldLine + 2 * line + 3)),
+    painter.drawText(QRect(QPoint(50, boldLine + 4), QPoint(w - 7, boldLine + m_twoLineHeight + 3)),
                      flags | Qt::AlignTop, toolTip());
 }
 
@@ -128,7 +105,7 @@ void RibbonMainMenuButton::actionEvent(QActionEvent* event)
         m_boldFont = f;
         m_boldFont.setWeight(QFont::Bold);
         m_boldLineHeight = QFontMetrics(m_boldFont).height();
-        m_lineHeight = QFontMetrics(f).height();
+        m_twoLineHeight = textlines::twoLineHeight(QFontMetrics(f));
         setIcon(own->icon());
         setText(own->text());
         setToolTip(own->toolTip());

@@ -42,7 +42,7 @@ private:
     // Follow font(); kept for paint and size hint.
     QFont m_boldFont;
     int m_boldLineHeight = 0;
-    int m_lineHeight = 0;
+    int m_twoLineHeight = 0; ///< two description lines as the layout stacks them
 };
 
 } // namespace oru

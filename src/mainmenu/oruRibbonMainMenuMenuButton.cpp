@@ -164,56 +164,42 @@ void RibbonMainMenuMenuButton::leaveEvent(QEvent* event)
 
 void RibbonMainMenuMenuButton::paintEvent(QPaintEvent*)
 {
-    if (!isEnabled())
-        return;
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int w = width();
     const int h = height();
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
-    const bool popupOpen = m_popup && RibbonMainMenuMenuButton::s_CurrentMainPopup == m_popup.get();
-    const bool hovered = rect().contains(cursor);
-    const bool active = hovered || hasFocus();
-    const bool inCaption = captionRect().contains(cursor);
-    RibbonMenuAction* menu = action();
-    QAction* def = menu ? menu->defaultAction() : nullptr;
-
+    const bool enabled = isEnabled();
     QPainter painter(this);
-    if (def) {
-        int captionFrame = -1;
-        int menuFrame = -1;
-        if (popupOpen || active) {
-            if (!def->isEnabled())
-                captionFrame = 4;
-            else
-                captionFrame = inCaption ? 0 : 5;
-            menuFrame = popupOpen ? 0 : 4;
+    // A disabled item shows no frames, only its dimmed icon, text and arrow.
+    if (enabled) {
+        const QPoint cursor = mapFromGlobal(QCursor::pos());
+        const bool popupOpen =
+            m_popup && RibbonMainMenuMenuButton::s_CurrentMainPopup == m_popup.get();
+        const bool active = rect().contains(cursor) || hasFocus();
+        RibbonMenuAction* menu = action();
+        QAction* def = menu ? menu->defaultAction() : nullptr;
+        if (def) {
+            if (popupOpen || active) {
+                const int captionFrame =
+                    !def->isEnabled() ? 4 : (captionRect().contains(cursor) ? 0 : 5);
+                drawCaptionPart(painter, skin->horizontalMenuButtonCaption(), captionFrame, w, h);
+                drawMenuPart(painter, skin->horizontalMenuButtonMenu(), popupOpen ? 0 : 4, w, h);
+            }
+        } else if (active) {
+            mainmenu::drawItemHighlight(painter, w, h);
         }
-        if (captionFrame >= 0)
-            drawCaptionPart(painter, skin->horizontalMenuButtonCaption(), captionFrame, w, h);
-        if (menuFrame >= 0)
-            drawMenuPart(painter, skin->horizontalMenuButtonMenu(), menuFrame, w, h);
-    } else if (active) {
-        mainmenu::drawItemHighlight(painter, w, h);
     }
 
-    const QIcon itemIcon = icon();
-    if (!itemIcon.isNull()) {
-        const QPixmap pixmap = itemIcon.pixmap(QSize(32, 32), QIcon::Normal);
-        const QSize size = pixmap.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
-                                 size.width(), size.height()),
-                           pixmap);
-    }
-    const QColor& textColor = skin->highlightedCategoryTextColor();
+    mainmenu::drawItemIcon(painter, icon(), enabled, h);
+    const QColor& textColor =
+        enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();
+    painter.setPen(textColor);
     if (m_inMainPanel) {
-        painter.setPen(textColor);
         painter.setFont(font());
         painter.drawText(QRect(QPoint(50, 2), QPoint(w - 31, h - 3)),
                          Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter,
                          text());
     }
     const int m = w - 24;
-    painter.setPen(textColor);
     painter.setBrush(textColor);
     const QPoint centre((m + w - 1) / 2, (h - 1) / 2);
     RibbonStyle::drawSymbol(painter, QRect(centre.x() - 1, centre.y() - 3, 4, 7), ArrowRight);

@@ -74,6 +74,8 @@ void RibbonRecentFiles::RecentFile::actionEvent(QActionEvent* event)
         setText(own->text());
         setIcon(own->icon());
         setToolTip(own->toolTip());
+        // A disabled file shows dimmed and cannot be clicked.
+        setEnabled(own->isEnabled());
         updateGeometry();
         update();
     } else if (event->type() == QEvent::ActionRemoved) {

@@ -257,7 +257,9 @@ void RibbonPercWidget::actionEvent(QActionEvent* event)
         m_pressed = 0;
         return;
     }
-    if (event->type() != QEvent::ActionChanged)
+    // Also on ActionAdded: an action disabled before it is added gives a
+    // disabled control.
+    if (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged)
         return;
     if (RibbonPercAction* own = action()) {
         m_percentage = own->percentage();

@@ -144,7 +144,11 @@ void RibbonProgressWidget::paintEvent(QPaintEvent*)
 void RibbonProgressWidget::actionEvent(QActionEvent* event)
 {
     QWidget::actionEvent(event);
-    if (event->type() == QEvent::ActionChanged && m_action && event->action() == m_action.data()) {
+    // Also on ActionAdded: an action disabled before it is added gives a
+    // disabled control.
+    const bool ownChange =
+        event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged;
+    if (ownChange && m_action && event->action() == m_action.data()) {
         setEnabled(m_action->isEnabled());
         update();
     }

@@ -15,7 +15,10 @@
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 
 #include <functional>
 
@@ -82,6 +85,57 @@ RibbonMainMenuMenuButton* subMenuItem(RibbonPanelMain* p)
     return p->findChild<RibbonMainMenuMenuButton*>();
 }
 
+// An icon with one distinct pixmap per mode, so that a recording tells
+// which mode was painted.
+class ModeIconEngine : public QIconEngine
+{
+public:
+    ModeIconEngine(const QPixmap& normal, const QPixmap& disabled)
+        : m_normal(normal), m_disabled(disabled)
+    {
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize&, QIcon::Mode mode, QIcon::State) override
+    {
+        return mode == QIcon::Disabled ? m_disabled : m_normal;
+    }
+    QIconEngine* clone() const override { return new ModeIconEngine(m_normal, m_disabled); }
+
+    QPixmap m_normal;
+    QPixmap m_disabled;
+};
+
+struct ModeIcon
+{
+    QPixmap normal = filled(Qt::blue);
+    QPixmap disabled = filled(Qt::gray);
+    QIcon icon{new ModeIconEngine(normal, disabled)};
+
+    static QPixmap filled(Qt::GlobalColor color)
+    {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(color);
+        return pixmap;
+    }
+};
+
+// The number of lines @p text takes when word-wrapped at @p width.
+int lineCount(const QFont& font, const QString& text, int width)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
+}
+
 void closeAndFlush(QWidget* panel)
 {
     if (panel)
@@ -104,6 +158,7 @@ private slots:
     void navigation();
     void subMenuKeys();
     void subMenuPopup();
+    void disabledSubMenuItem();
     void closingPaths_data();
     void closingPaths();
     void recentFiles();
@@ -341,6 +396,42 @@ void TestAppMenu::subMenuPopup()
     QVERIFY(recorder.texts().contains(QStringLiteral("Save a copy of the document")));
 }
 
+void TestAppMenu::disabledSubMenuItem()
+{
+    // Disabled, the sub-menu item shows no frames even under the cursor, but
+    // still its icon in the Disabled mode, its text and its arrow, dimmed.
+    Host host;
+    const ModeIcon icons;
+    host.saveAs->setIcon(icons.icon);
+    host.saveAs->setEnabled(false);
+    RibbonPanelMain* panel = host.openMenu();
+    RibbonMainMenuMenuButton* sub = subMenuItem(panel);
+    QVERIFY(!sub->isEnabled());
+    oru::test::placeCursor(sub, QPoint(10, 10));
+    const int h = sub->height();
+    for (bool enabled : {false, true}) {
+        host.saveAs->setEnabled(enabled);
+        PaintRecorder recorder;
+        sub->render(&recorder);
+        QCOMPARE(recorder.pixmapDraws(skin().horizontalMenuButtonCaption()).isEmpty(), !enabled);
+        QCOMPARE(recorder.pixmapDraws(skin().horizontalMenuButtonMenu()).isEmpty(), !enabled);
+        const auto icon = recorder.pixmapDraws(enabled ? icons.normal : icons.disabled);
+        QCOMPARE(icon.size(), 1);
+        QCOMPARE(icon.first().target, QRectF(6, (h - 1) / 2 - 15, 32, 32));
+        const QColor colour =
+            enabled ? skin().highlightedCategoryTextColor() : skin().disabledCategoryTextColor();
+        const auto texts = recorder.ops(oru::test::PaintOp::Text);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.first().text, QStringLiteral("Save As"));
+        QCOMPARE(texts.first().pen.color(), colour);
+        const auto arrow = recorder.ops(oru::test::PaintOp::Polygon);
+        QCOMPARE(arrow.size(), 1);
+        QCOMPARE(arrow.first().brush.color(), colour);
+        const int cx = (sub->width() - 24 + sub->width() - 1) / 2;
+        QCOMPARE(arrow.first().polygon.boundingRect().topLeft(), QPointF(cx - 1, (h - 1) / 2 - 3));
+    }
+}
+
 void TestAppMenu::closingPaths_data()
 {
     QTest::addColumn<QString>("path");
@@ -429,6 +520,7 @@ void TestAppMenu::recentFiles()
                        "never/ends/final-report.odt"),
         &host.window);
     host.bar->recentFilesActions().addAction(longPath);
+    host.recent.at(1)->setEnabled(false);
     RibbonPanelMain* panel = host.openMenu();
     const QList<RibbonRecentFiles::RecentFile*> entries = panel->recentFiles()->entries();
     QCOMPARE(entries.size(), 3);
@@ -447,6 +539,31 @@ void TestAppMenu::recentFiles()
     entry->render(&recorder);
     QCOMPARE(recorder.texts(), QStringList{shown});
     QCOMPARE(entry->toolTip(), longPath->toolTip());
+
+    // A disabled file: dimmed text, no highlight under the cursor, no click;
+    // enabled while the menu is open, it takes both back.
+    RibbonRecentFiles::RecentFile* disabled = entries.at(1);
+    QSignalSpy triggered(host.recent.at(1), &QAction::triggered);
+    oru::test::placeCursor(disabled, QPoint(5, 5));
+    for (bool enabled : {false, true}) {
+        host.recent.at(1)->setEnabled(enabled);
+        QCOMPARE(disabled->isEnabled(), enabled);
+        recorder.clear();
+        disabled->render(&recorder);
+        QCOMPARE(recorder.pixmapDraws(skin().horizontalMenuButtonMenu()).isEmpty(), !enabled);
+        const auto text = recorder.ops(oru::test::PaintOp::Text);
+        QCOMPARE(text.size(), 1);
+        QCOMPARE(text.first().pen.color(), enabled ? skin().highlightedCategoryTextColor()
+                                                   : skin().disabledCategoryTextColor());
+        if (!enabled) {
+            QSignalSpy clicked(disabled, &QAbstractButton::clicked);
+            oru::test::mouseClick(disabled, QPoint(5, 5));
+            QCOMPARE(clicked.count(), 0);
+            QCOMPARE(triggered.count(), 0);
+            QVERIFY(panel->isVisible());
+        }
+    }
+    oru::test::parkCursor();
 
     // The column's title; changes show only at the next opening.
     recorder.clear();
@@ -477,18 +594,32 @@ void TestAppMenu::itemSizes()
     QFont boldFont = items.at(0)->font();
     boldFont.setWeight(QFont::Bold);
     const QFontMetrics bfm(boldFont);
-    const int height = bfm.height() + 2 * fm.height() + 6;
     // No tool tip: the title sets the width, two lines stay reserved.
+    const int height = items.at(0)->sizeHint().height();
     QCOMPARE(items.at(0)->sizeHint(), QSize(bfm.horizontalAdvance("Document") + 56, height));
-    // A long tip wraps to the narrowest width that still takes two lines.
-    const QSize hint = items.at(1)->sizeHint();
-    QCOMPARE(hint.height(), height);
-    const int described = hint.width() - 56;
-    const QString tip = items.at(1)->toolTip();
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    QVERIFY(described < fm.horizontalAdvance(tip));
-    QVERIFY(fm.boundingRect(QRect(0, 0, described, 0), flags, tip).height() <= 2 * fm.height());
-    QVERIFY(fm.boundingRect(QRect(0, 0, described - 8, 0), flags, tip).height() > 2 * fm.height());
+    QVERIFY(height >= bfm.height() + 2 * fm.height() + 6);
+    // A long tip wraps to the narrowest width that still takes two lines,
+    // and both lines are painted inside the item.
+    RibbonMainMenuButton* described = items.at(1);
+    const QString tip = described->toolTip();
+    for (const QString& text : {tip, QStringLiteral("Format Painter Tool")}) {
+        described->setToolTip(text);
+        const QSize hint = described->sizeHint();
+        QCOMPARE(hint.height(), height);
+        const int width = hint.width() - 56;
+        QVERIFY(width < fm.horizontalAdvance(text));
+        QCOMPARE(lineCount(described->font(), text, width), 2);
+        QVERIFY(lineCount(described->font(), text, width - 2) > 2);
+        described->resize(hint);
+        PaintRecorder recorder;
+        described->render(&recorder);
+        const auto lines = recorder.ops(oru::test::PaintOp::Text);
+        QCOMPARE(lines.size(), 3); // the title and two description lines
+        QVERIFY(lines.last().position.y() + fm.descent() <= height);
+    }
+    // The three words break before the second: its line is the widest.
+    QVERIFY(qAbs(described->sizeHint().width() - 56 -
+                 fm.horizontalAdvance(QStringLiteral("Painter Tool"))) <= 1);
 
     RibbonMainPanelButton* exitButton = host.bottom(1);
     QCOMPARE(exitButton->sizeHint(),

@@ -1,9 +1,11 @@
 #include <oruPaintRecorder.h>
 #include <oruRibbonApplication.h>
+#include <oruRibbonMainWindow.h>
 #include <oruRibbonPercAction.h>
 #include <oruRibbonPercWidget.h>
 #include <oruRibbonProgressAction.h>
 #include <oruRibbonProgressWidget.h>
+#include <oruRibbonStatusBar.h>
 #include <oruRibbonStyle.h>
 #include <oruTestApp.h>
 #include <oruTestInput.h>
@@ -51,6 +53,7 @@ private slots:
     void autoRepeat();
     void paintFrames();
     void disabledAction();
+    void disabledBeforeAdding();
     void progressSignals();
     void progressWidgetFollows();
     void terminateButton();
@@ -303,6 +306,33 @@ void TestZoomProgress::disabledAction()
     fire(repeatTimer(orphan));
     oru::test::mouseRelease(&orphan, QPoint(179, 9));
     QCOMPARE(orphan.action(), static_cast<RibbonPercAction*>(nullptr));
+}
+
+void TestZoomProgress::disabledBeforeAdding()
+{
+    // Actions disabled before the status bar builds their widgets: the zoom
+    // buttons step nothing and the terminate button does not press.
+    RibbonMainWindow window;
+    RibbonStatusBar& bar = *window.ribbonStatusBar();
+    RibbonPercAction zoom(10, 500, 100, nullptr);
+    RibbonProgressAction progress(QStringLiteral("Export"), nullptr);
+    progress.enableGrab(false);
+    zoom.setEnabled(false);
+    progress.setEnabled(false);
+    bar.addAction(&zoom);
+    bar.addAction(&progress);
+    QWidget* zoomWidget = bar.widgetFor(&zoom);
+    QWidget* progressWidget = bar.widgetFor(&progress);
+    QVERIFY(zoomWidget && progressWidget);
+    QVERIFY(!zoomWidget->isEnabled() && !progressWidget->isEnabled());
+    zoomWidget->resize(190, 20);
+    oru::test::mouseClick(zoomWidget, QPoint(179, 9));
+    QCOMPARE(zoom.percentage(), 100);
+    progressWidget->resize(160, 20);
+    oru::test::mousePress(progressWidget, QPoint(155, 9));
+    QCOMPARE(sourceOf(progressWidget, skin().terminateProgressButton()), QRectF(0, 0, 18, 18));
+    bar.removeAction(&zoom);
+    bar.removeAction(&progress);
 }
 
 void TestZoomProgress::progressSignals()
