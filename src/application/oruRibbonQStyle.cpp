@@ -15,6 +15,7 @@
 #include <QStyleOption>
 
 #include <algorithm>
+#include <cmath>
 
 namespace oru {
 
@@ -105,8 +106,8 @@ void RibbonQStyle::drawControl(ControlElement element, const QStyleOption* optio
                 y = 23;
             painter->drawPixmap(tab->rect, ribbon->toolBoxTabBack(), QRect(0, y, 9, 23));
             const QRect textRect(10, tab->rect.top(), tab->rect.right() - 9, tab->rect.height());
-            painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
-                              tab->text);
+            // The tab text is shown as it is: tool box pages have no mnemonics here.
+            painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, tab->text);
             painter->restore();
             return;
         }
@@ -388,8 +389,11 @@ void RibbonQStyle::drawProgressChunk(const QStyleOption* option, QPainter* paint
                                           : QLinearGradient(chunk.topLeft(), chunk.topRight());
     gradient.setColorAt(0, QColor(45, 107, 135));
     gradient.setColorAt(0.3, QColor(44, 103, 130));
+    // Two colours meet at the middle: a hard step between the darker upper
+    // and the brighter lower half. QGradient keeps one colour per position, so
+    // the second stop sits at the next representable position after 0.5.
     gradient.setColorAt(0.5, QColor(50, 125, 158));
-    gradient.setColorAt(0.5, QColor(65, 152, 191));
+    gradient.setColorAt(std::nextafter(0.5, 1.0), QColor(65, 152, 191));
     gradient.setColorAt(1, Qt::white);
     painter->setPen(Qt::darkGray);
     painter->setBrush(gradient);

@@ -25,11 +25,27 @@ namespace {
 // How long a start waits for the running instance to take its message, and an
 // exiting owner for its successor to take the selection. Both only bound a
 // wait for a hung peer; a live instance answers within milliseconds.
+//
+// Writing the property and going on at once would be simpler, but the
+// property is a single slot: the next start (or this start's own hand-over
+// note on exit) would overwrite a text the owner has not read yet, and ten
+// starts at once would lose messages. So the owner removes the property once
+// it has read it, and a start holds the start-up lock until then. In the same
+// way an exiting owner keeps the selection until its successor has taken it,
+// so that a start in between finds an owner instead of becoming a second
+// first instance. The wait on exit only happens when another listener is
+// there to take over.
 constexpr int kHandshakeTimeoutMs = 5000;
 constexpr int kDefaultTimeoutMs = 5000;
 constexpr int kPollMs = 2;
 
 // The start-up lock: the system semaphore of the shared memory key "idKey".
+//
+// The one-byte segment itself is never created. QSharedMemory::create() first
+// re-creates the key's semaphore with the value 1, whoever holds it at that
+// moment, and a start that finds the segment already there would have to go
+// on unlocked. Locking the semaphore through attach() alone gives every start
+// the same exclusion, also while another one holds it.
 //
 // Qt's System V semaphore is removed again by the process that happened to
 // create it, when its QSharedMemory goes away, and QSharedMemory::create()

@@ -204,7 +204,7 @@ void TestRibbonQStyle::toolBoxTabRows()
     QStyleOptionToolBox option;
     option.rect = QRect(4, 30, 150, 25);
     option.state = QStyle::State_Enabled | QStyle::State(state);
-    option.text = QStringLiteral("Page");
+    option.text = QStringLiteral("&Page");
     const QPen penBefore = painter.pen();
     m_style.drawControl(QStyle::CE_ToolBoxTab, &option, &painter);
     // Painted inside save/restore.
@@ -215,7 +215,7 @@ void TestRibbonQStyle::toolBoxTabRows()
              (QList<QPair<QRect, QRect>>{{QRect(4, 30, 150, 25), QRect(0, sourceY, 9, 23)}}));
     const QVector<PaintOp> texts = recorder.ops(PaintOp::Text);
     QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts.at(0).text, QStringLiteral("Page"));
+    QCOMPARE(texts.at(0).text, QStringLiteral("&Page")); // shown as written
     QCOMPARE(texts.at(0).position.x(), 10.0);
     QCOMPARE(texts.at(0).pen.color(), QColor(Qt::blue));
 }
@@ -508,6 +508,24 @@ void TestRibbonQStyle::progressChunk()
         }
     }
     QVERIFY(chunk);
+
+    // On screen the two halves meet in a hard step: the upper half darkens
+    // towards (50, 125, 158), the lower starts at (65, 152, 191). Rows 8 and
+    // 10 sit at 0.447 and 0.553 of the gradient.
+    option.progress = 200;
+    QImage image(120, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        draw(&painter);
+    }
+    const auto near = [](QRgb got, int r, int g, int b) {
+        return std::abs(qRed(got) - r) <= 4 && std::abs(qGreen(got) - g) <= 4 &&
+               std::abs(qBlue(got) - b) <= 4;
+    };
+    QVERIFY2(near(image.pixel(20, 8), 48, 119, 151), qPrintable(QColor(image.pixel(20, 8)).name()));
+    QVERIFY2(near(image.pixel(20, 10), 85, 163, 198),
+             qPrintable(QColor(image.pixel(20, 10)).name()));
 
     // Nothing done: no chunk at all.
     option.progress = 0;

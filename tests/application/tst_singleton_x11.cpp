@@ -46,7 +46,8 @@ bool spinUntil(const std::function<bool()>& done, int timeoutMs = kWaitMs)
 class Instance
 {
 public:
-    Instance(const QString& id, const QString& mode, const QStringList& extra = {})
+    Instance(const QString& id, const QString& mode, const QStringList& extra = {},
+             const QString& tmpDir = QString())
     {
         m_arguments << QStringLiteral("--id") << id << QStringLiteral("--mode") << mode << extra;
         m_process.setProgram(QStringLiteral(SINGLETON_HELPER));
@@ -56,6 +57,8 @@ public:
         static QTemporaryDir runtime;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        if (!tmpDir.isEmpty())
+            environment.insert(QStringLiteral("TMPDIR"), tmpDir);
         m_process.setProcessEnvironment(environment);
     }
     ~Instance()
@@ -192,6 +195,40 @@ private slots:
         QCOMPARE(spy.size(), 2);
         QVERIFY(app()->isRunning());
         app()->setActivationWindow(nullptr);
+    }
+
+    void longMessageArrivesWhole()
+    {
+        // Longer than the first read of the property (4 KiB), with two-byte
+        // characters, so the reader has to ask again for the rest.
+        QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
+        QString text;
+        for (int i = 0; text.size() < 6000; ++i)
+            text += QStringLiteral("päge %1;").arg(i);
+        Instance sender(app()->id(), QStringLiteral("send"), {QStringLiteral("--text"), text});
+        QVERIFY(sender.startToEnd("sent true"));
+        QVERIFY(spinUntil([&] { return spy.size() >= 1; }));
+        QCOMPARE(spy.at(0).at(0).toString().size(), text.size());
+        QCOMPARE(spy.at(0).at(0).toString(), text);
+    }
+
+    void unusableStartupLockIsReported()
+    {
+        // The lock's key file cannot be made when the temporary directory is
+        // a plain file: the start says so and goes on without the lock.
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("not-a-directory")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString id = uniqueId(QStringLiteral("nolock"));
+        Instance owner(id, QStringLiteral("run"), {}, file.fileName());
+        QVERIFY(owner.startReady("Unable to create single initalizator.init true"));
+        QCOMPARE(probe(id), QStringLiteral("running true"));
+        Instance second(id, QStringLiteral("run"), {QStringLiteral("x")}, file.fileName());
+        QVERIFY(second.startToEnd("Unable to create single initalizator.init false"));
+        QVERIFY(owner.waitForMessages(1));
+        QCOMPARE(owner.messages(), QStringList{second.commandLine()});
+        QVERIFY(owner.quit());
     }
 
     void ownerExitLeavesNothingRunning()

@@ -53,6 +53,7 @@ private slots:
     void sysButtonLooks_data();
     void sysButtonLooks();
     void framePainting();
+    void fullScreenFrame();
     void borderDrag_data();
     void borderDrag();
     void cursorByZone_data();
@@ -97,15 +98,19 @@ void TestMainWindow::sysButtonLooks_data()
     QTest::addColumn<bool>("maximized");
     QTest::addColumn<int>("backY");  // -1: no background
     QTest::addColumn<int>("glyphY"); // -1: idle, by activation
+    QTest::addColumn<bool>("active");
 
-    QTest::newRow("min idle") << 0 << false << false << false << -1 << -1;
-    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 16;
-    QTest::newRow("min pressed") << 0 << true << true << false << 16 << 0;
-    QTest::newRow("pressed, mouse gone") << 2 << false << true << false << 16 << 0;
-    QTest::newRow("max idle") << 1 << false << false << false << -1 << -1;
-    QTest::newRow("restore idle") << 1 << false << false << true << -1 << -1;
-    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 16;
-    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 16;
+    QTest::newRow("min idle") << 0 << false << false << false << -1 << -1 << true;
+    QTest::newRow("min idle, inactive") << 0 << false << false << false << -1 << -1 << false;
+    QTest::newRow("restore idle, inactive") << 1 << false << false << true << -1 << -1 << false;
+    QTest::newRow("close hovered, inactive") << 2 << true << false << false << 0 << 16 << false;
+    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 16 << true;
+    QTest::newRow("min pressed") << 0 << true << true << false << 16 << 0 << true;
+    QTest::newRow("pressed, mouse gone") << 2 << false << true << false << 16 << 0 << true;
+    QTest::newRow("max idle") << 1 << false << false << false << -1 << -1 << true;
+    QTest::newRow("restore idle") << 1 << false << false << true << -1 << -1 << true;
+    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 16 << true;
+    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 16 << true;
 }
 
 void TestMainWindow::sysButtonLooks()
@@ -114,10 +119,18 @@ void TestMainWindow::sysButtonLooks()
     QFETCH(bool, maximized);
     QFETCH(int, backY);
     QFETCH(int, glyphY);
+    QFETCH(bool, active);
     RibbonMainWindow w;
     w.resize(800, 400);
     maximized ? w.showMaximized() : w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget other;
+    other.setGeometry(900, 600, 50, 50);
+    if (!active)
+        other.show();
+    QWidget* focus = active ? static_cast<QWidget*>(&w) : &other;
+    focus->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(focus));
     RibbonSysButton* button = w.ribbonMenuBar()->findChildren<RibbonSysButton*>().at(type);
     QCOMPARE(button->size(), QSize(20, 20));
     QCOMPARE(button->focusPolicy(), Qt::NoFocus);
@@ -130,7 +143,7 @@ void TestMainWindow::sysButtonLooks()
                                maximized ? &skin().sysBtnRestore() : &skin().sysBtnMaximize(),
                                &skin().sysBtnClose()};
     if (glyphY < 0)
-        glyphY = w.isActiveWindow() ? 32 : 64;
+        glyphY = active ? 32 : 64; // idle glyphs follow activation
     PaintRecorder recorder;
     button->render(&recorder);
     using Rects = QList<QPair<QRect, QRect>>;
@@ -192,6 +205,47 @@ void TestMainWindow::framePainting()
     QCOMPARE(changed.count(), 3);
     w.ribbonStatusBar()->removeAction(&plain);
     QCOMPARE(changed.count(), 3);
+}
+
+// Full screen: no frame around the window and no mask; the status bar keeps
+// its left edge and gets the popup area with its separator.
+void TestMainWindow::fullScreenFrame()
+{
+    RibbonMainWindow w;
+    w.resize(800, 500);
+    w.showFullScreen();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.isFullScreen());
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    w.render(&recorder);
+    QVERIFY(recorder.pixmapDraws(skin().mainBorderCaption()).isEmpty());
+    QVERIFY(recorder.pixmapDraws(skin().mainBorder()).isEmpty());
+    QVERIFY(w.mask().isEmpty());
+    const QRect sb = w.ribbonStatusBar()->geometry();
+    const int p = w.ribbonStatusBar()->popupLayoutWidth();
+    QVERIFY(p > 0);
+    const auto ext = recorder.pixmapRects(skin().statusBarExt());
+    const auto separator = qMakePair(QRect(p, sb.top(), 3, sb.height()), QRect(0, 0, 3, 16));
+    const auto popupArea = qMakePair(QRect(0, sb.top(), p, sb.height()), QRect(16, 0, 7, 16));
+    QVERIFY(ext.contains(separator) && ext.contains(popupArea));
+    QVERIFY(ext.indexOf(separator) < ext.indexOf(popupArea));
+    QCOMPARE(recorder.pixmapRects(skin().statusBar()).value(0).first,
+             QRect(0, sb.top(), 7, sb.height()));
+
+    // Back to normal: the frame and the mask return, the popup area goes.
+    w.showNormal();
+    QTRY_VERIFY(!w.isFullScreen());
+    QCoreApplication::processEvents();
+    recorder.clear();
+    w.render(&recorder);
+    QCOMPARE(recorder.pixmapDraws(skin().mainBorderCaption()).size(), 3);
+    QCOMPARE(recorder.pixmapDraws(skin().mainBorder()).size(), 5);
+    QVERIFY(!w.mask().isEmpty());
+    const QRect normalBar = w.ribbonStatusBar()->geometry();
+    QVERIFY(!recorder.pixmapRects(skin().statusBarExt())
+                 .contains(qMakePair(QRect(0, normalBar.top(), p, normalBar.height()),
+                                     QRect(16, 0, 7, 16))));
 }
 
 // Dragging the outer border: each edge and corner, with the minimum size

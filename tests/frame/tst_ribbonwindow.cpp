@@ -121,13 +121,12 @@ private slots:
         QTest::addColumn<Qt::Alignment>("grip");
         QTest::addColumn<QRect>("expected");
         const QRect r(100, 100, 200, 150); // L 100, T 100, R 299, B 249
-        const Qt::Alignment grips[] = {Events::sGripTop,         Events::sGripTopRight,
-                                       Events::sGripRight,       Events::sGripBottomRight,
-                                       Events::sGripBottom,      Events::sGripBottomLeft,
-                                       Events::sGripLeft,        Events::sGripTopLeft};
-        const int corners[8][4] = {{107, 100, 292, 109}, {293, 100, 299, 109},
-                                   {293, 110, 299, 242}, {293, 243, 299, 249},
-                                   {107, 243, 292, 249}, {100, 243, 106, 249},
+        const Qt::Alignment grips[] = {Events::sGripTop,    Events::sGripTopRight,
+                                       Events::sGripRight,  Events::sGripBottomRight,
+                                       Events::sGripBottom, Events::sGripBottomLeft,
+                                       Events::sGripLeft,   Events::sGripTopLeft};
+        const int corners[8][4] = {{107, 100, 292, 109}, {293, 100, 299, 109}, {293, 110, 299, 242},
+                                   {293, 243, 299, 249}, {107, 243, 292, 249}, {100, 243, 106, 249},
                                    {100, 110, 106, 242}, {100, 100, 106, 109}};
         for (int i = 0; i < 8; ++i) {
             const int* c = corners[i];
@@ -139,14 +138,18 @@ private slots:
         QTest::newRow("smallest, bottom-right")
             << QRect(-5, -5, 14, 17) << grips[3] << QRect(2, 5, 7, 7);
         const std::pair<const char*, QRect> degenerate[] = {
-            {"13 wide", QRect(0, 0, 13, 100)}, {"16 high", QRect(0, 0, 100, 16)},
-            {"empty", QRect(10, 10, 0, 0)},    {"null", QRect()},
+            {"13 wide", QRect(0, 0, 13, 100)},
+            {"16 high", QRect(0, 0, 100, 16)},
+            {"empty", QRect(10, 10, 0, 0)},
+            {"null", QRect()},
             {"inverted", QRect(QPoint(300, 300), QPoint(100, 100))}};
         for (const auto& [name, rect] : degenerate) {
             for (const Qt::Alignment& grip : grips)
                 QTest::addRow("%s, grip %d", name, int(grip)) << rect << grip << QRect();
         }
-        const Qt::Alignment notGrips[] = {{}, Qt::AlignCenter, Qt::AlignTop | Qt::AlignBottom,
+        const Qt::Alignment notGrips[] = {{},
+                                          Qt::AlignCenter,
+                                          Qt::AlignTop | Qt::AlignBottom,
                                           Qt::AlignTop | Qt::AlignRight | Qt::AlignHCenter};
         for (const Qt::Alignment& a : notGrips)
             QTest::addRow("not a grip: %d", int(a)) << r << a << QRect();
@@ -165,13 +168,13 @@ private slots:
     {
         // Window 400x300: the top zones are 10 pixels high, the others 7 deep.
         const std::pair<QPoint, Qt::CursorShape> table[] = {
-            {{200, 0}, Qt::SizeVerCursor},    {{7, 9}, Qt::SizeVerCursor},
-            {{393, 9}, Qt::SizeBDiagCursor},  {{399, 150}, Qt::SizeHorCursor},
-            {{393, 10}, Qt::SizeHorCursor},   {{393, 293}, Qt::SizeFDiagCursor},
-            {{392, 299}, Qt::SizeVerCursor},  {{6, 293}, Qt::SizeBDiagCursor},
-            {{0, 292}, Qt::SizeHorCursor},    {{6, 0}, Qt::SizeFDiagCursor},
-            {{100, 20}, Qt::ArrowCursor},     {{7, 150}, Qt::ArrowCursor},
-            {{200, 10}, Qt::ArrowCursor},     {{200, 150}, Qt::ArrowCursor}};
+            {{200, 0}, Qt::SizeVerCursor},   {{7, 9}, Qt::SizeVerCursor},
+            {{393, 9}, Qt::SizeBDiagCursor}, {{399, 150}, Qt::SizeHorCursor},
+            {{393, 10}, Qt::SizeHorCursor},  {{393, 293}, Qt::SizeFDiagCursor},
+            {{392, 299}, Qt::SizeVerCursor}, {{6, 293}, Qt::SizeBDiagCursor},
+            {{0, 292}, Qt::SizeHorCursor},   {{6, 0}, Qt::SizeFDiagCursor},
+            {{100, 20}, Qt::ArrowCursor},    {{7, 150}, Qt::ArrowCursor},
+            {{200, 10}, Qt::ArrowCursor},    {{200, 150}, Qt::ArrowCursor}};
         RibbonWindow w;
         w.setGeometry(kStart);
         for (const auto& [local, shape] : table) {
@@ -285,15 +288,21 @@ private slots:
         QTest::newRow("top-left, minimum 200x100")
             << QSize(200, 100) << QPoint(2, 2)
             << QList<QPoint>{{150, 150}, {250, 150}, {150, 250}, {200, 200}, {190, 190}}
-            << QList<QRect>{{250, 250, 250, 150}, {250, 250, 250, 150}, {250, 250, 250, 150},
-                            {300, 300, 200, 100}, {290, 290, 210, 110}};
+            << QList<QRect>{{250, 250, 250, 150},
+                            {250, 250, 250, 150},
+                            {250, 250, 250, 150},
+                            {300, 300, 200, 100},
+                            {290, 290, 210, 110}};
         // Without a minimum the floor is 14x17; a jump below it leaves the
         // window at its last size instead of snapping to the floor.
         QTest::newRow("bottom-right, floor")
             << QSize() << QPoint(397, 297)
             << QList<QPoint>{{-300, -200}, {-390, -290}, {-386, -283}, {-387, -283}, {-386, -284}}
-            << QList<QRect>{{100, 100, 100, 100}, {100, 100, 100, 100}, {100, 100, 14, 17},
-                            {100, 100, 14, 17},   {100, 100, 14, 17}};
+            << QList<QRect>{{100, 100, 100, 100},
+                            {100, 100, 100, 100},
+                            {100, 100, 14, 17},
+                            {100, 100, 14, 17},
+                            {100, 100, 14, 17}};
         QTest::newRow("left, past the right edge")
             << QSize() << QPoint(2, 150) << QList<QPoint>{{300, 0}, {500, 0}, {386, 0}}
             << QList<QRect>{{400, 100, 100, 300}, {400, 100, 100, 300}, {486, 100, 14, 300}};
@@ -328,7 +337,7 @@ private slots:
 
     void sysButtons_data()
     {
-        QTest::addColumn<int>("button"); // 0 minimize, 1 maximize/restore, 2 close
+        QTest::addColumn<int>("button");  // 0 minimize, 1 maximize/restore, 2 close
         QTest::addColumn<int>("gesture"); // 0 release on it, 1 leave and release, 2 come back
         for (int b = 0; b < 3; ++b) {
             for (int g = 0; g < 3; ++g)
@@ -376,7 +385,7 @@ private slots:
 
     void rightButton_data()
     {
-        QTest::addColumn<QPoint>("local"); // left press that sets the state up; null: none
+        QTest::addColumn<QPoint>("local");       // left press that sets the state up; null: none
         QTest::addColumn<QStringList>("states"); // entered, after press, press+release, release
         // Window 400x300: caption at y 10..25, buttons at x 333, 355, 377.
         const auto row = [](const char* name, QPoint p, const char* states) {
@@ -406,9 +415,8 @@ private slots:
             release(w, at(w, QPoint(200, 150)));
             QCOMPARE(stateOf(w), QStringLiteral("Idle"));
         };
-        const QPoint targets[] = {w.sysMinimizeRect().center(),
-                                  w.sysMaximizeRestoreRect().center(), w.sysCloseRect().center(),
-                                  QPoint(150, 20)};
+        const QPoint targets[] = {w.sysMinimizeRect().center(), w.sysMaximizeRestoreRect().center(),
+                                  w.sysCloseRect().center(), QPoint(150, 20)};
         for (const QPoint& target : targets) {
             enter();
             press(w, at(w, local.isNull() ? target : local), Qt::RightButton);
@@ -450,6 +458,15 @@ private slots:
         QCOMPARE(w.geometry(), maximized);
         QCOMPARE(w.events().normalGeometry(), normal);
         QVERIFY(!w.isMaximized()); // the window-manager state is left alone
+        // The middle button shows the restore glyph while maximized.
+        const auto middleGlyphs = [&] {
+            PaintRecorder recorder;
+            w.render(&recorder);
+            return qMakePair(recorder.pixmapRects(skin()->sysBtnRestoreSmall()),
+                             recorder.pixmapRects(skin()->sysBtnMaximizeSmall()));
+        };
+        const auto middle = [&] { return DrawList{{w.sysMaximizeRestoreRect(), kNormalGlyph}}; };
+        QCOMPARE(middleGlyphs(), qMakePair(middle(), DrawList()));
         // Maximized, the frame is frozen: hovers keep the cursor, drags of
         // the caption or a border start nothing.
         for (const QPoint& p : {QPoint(w.width() - 2, w.height() - 2), QPoint(1, 150),
@@ -466,6 +483,7 @@ private slots:
         QVERIFY(!w.events().isMaximized());
         QVERIFY(w.events().normalGeometry().isNull());
         QCOMPARE(w.geometry(), normal);
+        QCOMPARE(middleGlyphs(), qMakePair(DrawList(), middle()));
 
         // Button and double-click share one bookkeeping.
         mouseClickAt(w, w.sysMaximizeRestoreRect().center());
@@ -526,6 +544,10 @@ private slots:
         QCOMPARE(texts.first().text, QStringLiteral("Frame"));
         QCOMPARE(texts.first().pen.color(),
                  active ? skin()->activeTitleTextColor() : skin()->inactiveTitleTextColor());
+        QCOMPARE(recorder.pixmapRects(skin()->sysBtnMinimizeSmall()),
+                 DrawList({{w.sysMinimizeRect(), kNormalGlyph}}));
+        QCOMPARE(recorder.pixmapRects(skin()->sysBtnMaximizeSmall()),
+                 DrawList({{w.sysMaximizeRestoreRect(), kNormalGlyph}}));
         QCOMPARE(recorder.pixmapRects(skin()->sysBtnCloseSmall()),
                  DrawList({{w.sysCloseRect(), kNormalGlyph}}));
     }
@@ -648,7 +670,8 @@ private slots:
              {RibbonApplication::Black, RibbonApplication::Silver, RibbonApplication::Blue}) {
             app->setRibbonStyle(style);
             for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                QCOMPARE(w.palette().brush(group, QPalette::Window), QBrush(skin()->mainClientColor()));
+                QCOMPARE(w.palette().brush(group, QPalette::Window),
+                         QBrush(skin()->mainClientColor()));
             PaintRecorder recorder;
             w.render(&recorder);
             QCOMPARE(recorder.pixmapDraws(skin()->mainBorderCaption()).size(), 3);
