@@ -22,10 +22,14 @@ class VAZAVE_EXPORT RibbonApplication : public QApplication
     Q_OBJECT
 
 public:
+    /// The built-in skins (colour sets and images) of the ribbon widgets.
     enum eRibbonStyle : int
     {
+        /// Light blue frame and ribbon; the default, also for unknown values.
         Blue = 0,
+        /// Grey-silver frame and ribbon.
         Silver = 1,
+        /// Dark grey frame with light text.
         Black = 2
     };
     Q_ENUM(eRibbonStyle)
@@ -34,14 +38,22 @@ public:
     /// the ribbon's widget style, the others leave the current style alone.
     enum eAppStyle : int
     {
+        /// Keeps the current Qt widget style.
         SystemStyle = 0,
+        /// Keeps the current Qt widget style.
         UnchangedStyle = 1,
+        /// Installs a new RibbonQStyle as the application's widget style.
         SkinnedStyle = 2,
+        /// Installs a new RibbonQStyle, as SkinnedStyle does.
         SkinnedStyleAlternate = 3
     };
     Q_ENUM(eAppStyle)
 
+    /// Passes @p argc and @p argv to QApplication (both must outlive the object), installs the
+    /// accessibility support of the ribbon widgets and loads the library's translation for the
+    /// system locale. The blue skin is selected.
     RibbonApplication(int& argc, char** argv);
+    /// Destroys the application object; the translator it installed is its child and goes with it.
     ~RibbonApplication() override;
 
     /// Called once by the host at start-up; true means this process goes on
@@ -57,8 +69,12 @@ public:
 
     /// Selects the skin and emits ribbonStyleChanged(), also when unchanged.
     void setRibbonStyle(eRibbonStyle style);
+    /// The skin choice last given to setRibbonStyle(); Blue at first.
     eRibbonStyle getRibbonStyle() const { return m_ribbonStyle; }
 
+    /// Sets the widget style of the standard Qt widgets (menus, tool tips, combo boxes, progress
+    /// bars). SkinnedStyle and SkinnedStyleAlternate install a new RibbonQStyle on every call; Qt
+    /// owns it and deletes the previous style. SystemStyle and UnchangedStyle change nothing.
     void setApplicationStyle(eAppStyle style);
 
     /// Whether the library's own translations of its user-visible texts are
@@ -82,6 +98,9 @@ public:
     QLocale translationLocale() const { return m_translationLocale; }
 
 signals:
+    /// Emitted by setRibbonStyle() after the new choice is stored, also when it did not change.
+    /// Every ribbon widget listens to it and repaints (and re-measures where the skin's images
+    /// decide its size).
     void ribbonStyleChanged();
 
 private:

@@ -32,7 +32,13 @@ public:
     class Priv;
     class X11SingletonListener;
 
+    /// The program identifier @p id names the rendezvous, together with the login name; two
+    /// programs with the same identifier count as the same program. Nothing is sent or taken yet:
+    /// that happens in initInstance().
     RibbonSingletonApplication(const QString& id, int& argc, char** argv);
+    /// When this instance owns the rendezvous and another instance of the program still runs,
+    /// hands the rendezvous over to it first; then releases the start-up lock and the X
+    /// resources.
     ~RibbonSingletonApplication() override;
 
     /// Takes the start-up lock and hands the command line to a running
@@ -46,23 +52,34 @@ public:
     /// True when an instance with this identifier owns the rendezvous.
     bool isRunning() const;
 
+    /// The program identifier given to the constructor.
     QString id() const { return m_id; }
 
     /// The window that activateWindow() brings to the front; null at first.
     void setActivationWindow(QWidget* window) { m_activationWindow = window; }
+    /// The window set with setActivationWindow(); null when none was set or it was destroyed.
     QWidget* activationWindow() const { return m_activationWindow; }
 
+    /// The name of the X atom that types the message property ("_ORU_RSAPP").
     static const QString s_RSAPP;
+    /// The suffix of the X atom that marks the listener window ("_ORU_LISTENER").
     static const QString s_LISTENER;
 
 public slots:
     /// Writes @p message to the running instance. The timeout is accepted for
     /// interface compatibility; delivery itself never waits.
     bool sendMessage(const QString& message, int timeout);
+    /// Writes @p message to the running instance; false when no instance owns the rendezvous (or
+    /// there is no X11 display).
     bool sendMessage(const QString& message);
+    /// Activates, raises and shows the activation window, if one is set. Connected to
+    /// messageReceived() by initInstance(); override it to bring something else to the front.
     virtual void activateWindow();
 
 signals:
+    /// Emitted in the running instance for every message a later start (or
+    /// sendMessage()) delivered, with the text as sent: for a second start the
+    /// command line joined by ';'. initInstance() connects it to activateWindow().
     void messageReceived(const QString& message);
 
 protected:
@@ -92,7 +109,9 @@ class VAZAVE_EXPORT RibbonSingletonApplication::X11SingletonListener : public QW
     Q_OBJECT
 
 public:
+    /// A parentless hidden widget; the application object owns it.
     X11SingletonListener();
+    /// Destroys the listener window; its selection ownership ends with it.
     ~X11SingletonListener() override;
 };
 

@@ -11,6 +11,9 @@ namespace oru {
 class IRibbonGroupWidget
 {
 public:
+    /// Handles @p event as if it had arrived at the control itself. The button-group widget passes
+    /// the mouse presses on a member's cell this way; the menu and colour buttons open their popup
+    /// on a press and ignore every other event (and null).
     virtual void processEvents(QEvent* event) = 0;
 
 protected:

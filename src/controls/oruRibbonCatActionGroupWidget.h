@@ -19,10 +19,13 @@ class VAZAVE_EXPORT RibbonCatActionGroupWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// The strip of @p group, owned by @p parent (a group widget builds it for the action). The
+    /// hidden member buttons are its children.
     RibbonCatActionGroupWidget(RibbonCatActionGroup& group, QWidget* parent);
     ~RibbonCatActionGroupWidget() override;
 
     QSize sizeHint() const override;
+    /// Index of the member whose cell the mouse pressed, or -1.
     int pressedIndex() const { return m_pressedIndex; }
     /// The hidden widget hosted for @p member, if any.
     QWidget* hostedWidget(RibbonAction* member) const;

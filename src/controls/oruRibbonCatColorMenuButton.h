@@ -16,12 +16,18 @@ class VAZAVE_EXPORT RibbonCatColorMenuButton : public QWidget, public IRibbonGro
     Q_OBJECT
 
 public:
+    /// The button of @p action, owned by @p parent. The action must outlive the button (the
+    /// containers delete the button when the action leaves or dies); the picker popup is a member
+    /// and goes with the button.
     RibbonCatColorMenuButton(RibbonCatColorMenuAction& action, QWidget* parent);
     ~RibbonCatColorMenuButton() override;
 
     QSize sizeHint() const override;
+    /// A mouse press opens the colour picker, as a press on the button does.
     void processEvents(QEvent* event) override;
 
+    /// The button's colour picker; its choices go to the action's setColor(), setAutomatic() and
+    /// setNone().
     RibbonColorPickerPopup& popup() { return m_popup; }
 
 protected:

@@ -16,6 +16,8 @@ class VAZAVE_EXPORT RibbonCatComboComboBox : public QComboBox
     Q_OBJECT
 
 public:
+    /// A combo box for @p action, owned by @p parent, filled with the action's items and showing
+    /// its selection; it follows the action's later items and flags.
     RibbonCatComboComboBox(RibbonCatComboAction& action, QWidget* parent);
     ~RibbonCatComboComboBox() override;
 
@@ -26,7 +28,9 @@ public slots:
     /// Shows @p item: an item found after the first becomes current; any
     /// other text goes into the edit field (shown only when editable).
     void updateActionSelection(const QString& item);
+    /// Appends @p item; connected to the action's itemAdded().
     void onItemAdded(const QString& item);
+    /// Takes the action's editable flag; connected to the action's editableChanged().
     void onEditableChanged();
 
 protected:

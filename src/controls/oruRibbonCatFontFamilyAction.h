@@ -12,9 +12,11 @@ class VAZAVE_EXPORT RibbonCatFontFamilyAction : public RibbonAction
     Q_OBJECT
 
 public:
+    /// The font family @p font as the current one, owned by @p parent.
     RibbonCatFontFamilyAction(const QFont& font, QObject* parent);
     ~RibbonCatFontFamilyAction() override;
 
+    /// The current font.
     const QFont& fontFamily() const { return m_fontFamily; }
 
 public slots:
@@ -23,6 +25,8 @@ public slots:
     void setFontFamily(const QFont& ff);
 
 signals:
+    /// Emitted by setFontFamily() after the combo boxes show the new font, before changed() and
+    /// activated().
     void fontFamilyChanged(const QFont& ff);
 
 protected:

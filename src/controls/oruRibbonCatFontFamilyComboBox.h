@@ -16,6 +16,7 @@ class VAZAVE_EXPORT RibbonCatFontFamilyComboBox : public QFontComboBox
     Q_OBJECT
 
 public:
+    /// A font combo box for @p action, owned by @p parent, showing the action's font.
     RibbonCatFontFamilyComboBox(RibbonCatFontFamilyAction& action, QWidget* parent);
     ~RibbonCatFontFamilyComboBox() override;
 

@@ -16,6 +16,7 @@ class VAZAVE_EXPORT RibbonCatFontSizeAction : public RibbonAction
     Q_OBJECT
 
 public:
+    /// A font size action with @p fontSize as the current size, owned by @p parent.
     RibbonCatFontSizeAction(int fontSize, QObject* parent);
     ~RibbonCatFontSizeAction() override;
 
@@ -32,6 +33,7 @@ public slots:
     void updateFontSize(int fs);
 
 signals:
+    /// Emitted by setFontSize() with the new size, before changed() and activated().
     void fontSizeChanged(int fs);
 
 protected:

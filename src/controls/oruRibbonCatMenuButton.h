@@ -17,10 +17,12 @@ class VAZAVE_EXPORT RibbonCatMenuButton : public QWidget, public IRibbonGroupWid
     Q_OBJECT
 
 public:
+    /// The button of @p action, owned by @p parent; it takes the action at once.
     RibbonCatMenuButton(RibbonCatMenuAction& action, QWidget* parent);
     ~RibbonCatMenuButton() override;
 
     QSize sizeHint() const override;
+    /// A mouse press goes to the presenter, as a press on the button does (it opens the popup).
     void processEvents(QEvent* event) override;
 
     /// The action shown; null once it was taken off the button or destroyed

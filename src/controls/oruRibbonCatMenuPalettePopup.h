@@ -19,9 +19,11 @@ class VAZAVE_EXPORT RibbonCatMenuPalettePopupSizer : public QWidget
     Q_OBJECT
 
 public:
+    /// The grip of @p popup, a child of it.
     explicit RibbonCatMenuPalettePopupSizer(RibbonCatMenuPalettePopup& popup);
     ~RibbonCatMenuPalettePopupSizer() override;
 
+    /// The corner the grip sits at; dragging it resizes the popup away from the opposite edge.
     Qt::Corner corner() const { return m_corner; }
 
 protected:
@@ -47,19 +49,30 @@ class VAZAVE_EXPORT RibbonCatMenuPalettePopup : public QWidget
     Q_OBJECT
 
 public:
+    /// Opens the gallery of @p action at once. The popup deletes itself (deleteLater()) when it
+    /// closes: when a cell is used, when the action is activated or destroyed, or when the user
+    /// clicks outside. @p parent is the opener.
     RibbonCatMenuPalettePopup(RibbonCatMenuAction& action, QWidget* parent);
     ~RibbonCatMenuPalettePopup() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    /// The number of cell rows that fit into the current height.
     int numRows() const;
+    /// The number of cell columns that fit into the current width, left of the scroll bar.
     int numColumns() const;
+    /// Sets the scroll bar's range for the current size and number of cells, disabled when all rows
+    /// fit, and keeps the first visible row where it was.
     void updateScrollBar();
+    /// The corner of the resize grip (see RibbonCatMenuPalettePopupSizer::corner()).
     Qt::Corner gripSizerCorner() const;
 
+    /// Index of the first visible cell (the scroll position times the columns).
     int firstIndex() const { return m_firstIndex; }
+    /// The vertical scroll bar; a child of the popup.
     QScrollBar* scrollBar() const { return m_scrollBar; }
+    /// The resize grip; a child of the popup.
     RibbonCatMenuPalettePopupSizer* sizer() const { return m_sizer; }
     /// The rectangle the cells are laid out and clipped in.
     QRect contentArea() const;
@@ -68,6 +81,7 @@ public:
     QRect itemRect(int index) const;
 
 signals:
+    /// Emitted when the popup closes, after its deletion was scheduled.
     void closed();
 
 protected:

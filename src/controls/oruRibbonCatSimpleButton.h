@@ -13,6 +13,8 @@ class VAZAVE_EXPORT RibbonCatSimpleButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// The button of @p action, owned by @p parent; a click triggers the action. The button
+    /// takes the action's text, icon, enabled and checked state on every change of it.
     RibbonCatSimpleButton(RibbonCatSimpleAction& action, QWidget* parent);
     ~RibbonCatSimpleButton() override;
 

@@ -20,6 +20,7 @@ class VAZAVE_EXPORT RibbonChildWindow : public QWidget
     Q_OBJECT
 
 public:
+    /// A child pane of @p parent (which owns it), with its own small close button as a child.
     explicit RibbonChildWindow(QWidget* parent);
     ~RibbonChildWindow() override;
 
@@ -28,6 +29,7 @@ public slots:
     void close();
 
 signals:
+    /// Emitted by close() before the pane closes, so receivers still see it visible.
     void closed();
 
 protected:

@@ -28,14 +28,21 @@ public:
     class WindowStateEvent : public QEvent
     {
     public:
+        /// The event type, registered with Qt on the first call.
         static QEvent::Type eventType();
+        /// An event of eventType().
         WindowStateEvent() : QEvent(eventType()) {}
     };
 
+    /// A parentless, frameless top-level window with its ribbon bar and status bar (both children
+    /// of the window, deleted with it) and an empty central area.
     RibbonMainWindow();
+    /// Deletes the ribbon bar, the status bar and the central widget with the other children.
     ~RibbonMainWindow() override;
 
+    /// The ribbon bar on top; owned by the window. Add the tab actions to it.
     RibbonMenuBar* ribbonMenuBar() const { return m_menuBar; }
+    /// The status bar at the bottom; owned by the window.
     RibbonStatusBar* ribbonStatusBar() const { return m_statusBar; }
 
     /// Puts @p widget into the central area (null: the empty placeholder).
@@ -48,21 +55,28 @@ public:
     void setAppIcon(const QIcon& icon);
 
     /// The window title becomes the product name, followed by " - " and
-    /// @p title when that is not empty.
+    /// @p title when that is not empty. The product name is fixed ("Tarnwick"
+    /// with a trademark sign); the ribbon bar paints the title in its caption.
     void setTitle(const QString& title);
+    /// The title last given to setTitle(), without the product name.
     const QString& title() const { return m_title; }
 
+    /// Height of the caption band: the ribbon bar's caption plus the 7-pixel top border.
     int captionHeight() const;
+    /// Sets the window states, as QWidget::setWindowState() does.
     void changeWindowState(Qt::WindowStates states);
 
     /// The saved placement: the geometry given to setRestoreGeom(), else
     /// normalGeometry().
     QRect restoreGeom();
+    /// Stores a placement (for example one saved by the host at the last exit) and moves the window
+    /// there at once.
     void setRestoreGeom(QPoint position, QSize size);
 
 public slots:
     /// Maximizes a normal window, restores a maximized or minimized one.
     void showMaximizedRestored(bool updateState);
+    /// Same as showMaximizedRestored(bool); for connections without an argument.
     void showMaximizedRestored();
 
 protected:

@@ -16,6 +16,8 @@ class VAZAVE_EXPORT RibbonSmallSysBtnClose : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// A 17x16 button owned by @p parent; the owner connects clicked() (RibbonChildWindow
+    /// connects it to its close()).
     explicit RibbonSmallSysBtnClose(QWidget* parent);
     ~RibbonSmallSysBtnClose() override;
 

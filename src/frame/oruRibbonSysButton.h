@@ -16,10 +16,14 @@ class VAZAVE_EXPORT RibbonSysButton : public QPushButton
     Q_OBJECT
 
 public:
+    /// What the button does, which also picks its glyph.
     enum eType : int
     {
+        /// Minimizes the main window.
         BtnMinimize = 0,
+        /// Maximizes the main window, or restores it when maximized; the glyph follows the state.
         BtnMaximizeRestore = 1,
+        /// Closes the main window.
         BtnClose = 2
     };
 
@@ -28,6 +32,7 @@ public:
     RibbonSysButton(RibbonMenuBar& menuBar, eType type);
     ~RibbonSysButton() override;
 
+    /// The kind given to the constructor; it never changes.
     eType type() const { return m_type; }
 
 protected:

@@ -35,8 +35,11 @@ public:
     int captionHeight() const;
     /// The title area of the caption.
     QRect captionRect() const;
+    /// The minimize button in the caption, in window coordinates.
     QRect sysMinimizeRect() const;
+    /// The maximize/restore button in the caption, in window coordinates.
     QRect sysMaximizeRestoreRect() const;
+    /// The close button in the caption, in window coordinates.
     QRect sysCloseRect() const;
 
     /// The window's interaction state machine; it also knows whether the

@@ -17,9 +17,12 @@ class VAZAVE_EXPORT RibbonButtonMain : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// The application button of @p menuBar, which creates and owns it. It is checkable; each
+    /// application menu it opens is a new RibbonPanelMain that deletes itself when it closes.
     explicit RibbonButtonMain(RibbonMenuBar& menuBar);
     ~RibbonButtonMain() override;
 
+    /// The ribbon bar the button belongs to; the application menu reads its entries from it.
     RibbonMenuBar* ribbonMenuBar() const { return &m_menuBar; }
 
 signals:

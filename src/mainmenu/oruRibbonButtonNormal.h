@@ -14,6 +14,7 @@ class VAZAVE_EXPORT RibbonButtonNormal : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// An empty button owned by @p parent; add the action to show with QWidget::addAction().
     explicit RibbonButtonNormal(QWidget* parent);
     ~RibbonButtonNormal() override;
 

@@ -17,12 +17,17 @@ class VAZAVE_EXPORT RibbonMainMenuButton : public RibbonMainMenuItem
     Q_OBJECT
 
 public:
+    /// The item of @p action in the application menu @p panel: in its left column when @p
+    /// inMainPanel is true, else in a sub-menu popup. Made without parent; the layout it is put
+    /// into gives it one.
     RibbonMainMenuButton(RibbonSimpleAction& action, RibbonPanelMain& panel, bool inMainPanel);
     ~RibbonMainMenuButton() override;
 
     /// The action shown; null once it was destroyed or taken off the item.
     QAction* action() const { return m_action.data(); }
+    /// The application menu the item belongs to.
     RibbonPanelMain& panel() const { return m_panel; }
+    /// True for an item of the left column, false for one inside a sub-menu popup.
     bool inMainPanel() const { return m_inMainPanel; }
 
     QSize sizeHint() const override;

@@ -26,19 +26,27 @@ class VAZAVE_EXPORT RibbonMainPopupMenu : public RibbonManuContainer
     Q_OBJECT
 
 public:
+    /// The hidden popup (a Qt::Popup window) of @p owner, which owns it; shown by
+    /// RibbonMainMenuMenuButton::showPopup().
     explicit RibbonMainPopupMenu(RibbonMainMenuMenuButton& owner);
     ~RibbonMainPopupMenu() override;
 
     /// Fixes the content width to the popup's, less room for the
     /// vertical scroll bar when the content is too high.
     void setSize(const QSize& size);
+    /// The items of the popup, top to bottom; children of the popup's scrolled content.
     const QList<RibbonMainMenuButton*>& items() const { return m_items; }
 
 signals:
+    /// Emitted whenever the popup hides, after it stopped being s_CurrentMainPopup.
     void hidden();
+    /// Emitted when a press outside the popup and outside the owner's arrow part closed it: the
+    /// whole application menu is to close (the owner passes it on).
     void closePopup();
 
 public slots:
+    /// Gives the keyboard highlight to the item under the mouse; connected to the items'
+    /// mouseMoved().
     void onMouseMoved();
 
 protected:
@@ -68,6 +76,8 @@ public:
     /// The sub-menu popup (moc knows no nested classes; declared above).
     using RibbonMainPopupMenu = oru::RibbonMainPopupMenu;
 
+    /// The item of @p action in the application menu @p panel. An item of the left column (@p
+    /// inMainPanel true) owns its hidden sub-menu popup. Made without parent.
     RibbonMainMenuMenuButton(RibbonMenuAction& action, RibbonPanelMain& panel, bool inMainPanel);
     ~RibbonMainMenuMenuButton() override;
 
@@ -76,21 +86,31 @@ public:
 
     /// The menu action; null once it was destroyed or taken off the item.
     RibbonMenuAction* action() const;
+    /// The application menu the item belongs to.
     RibbonPanelMain& panel() const { return m_panel; }
+    /// True for an item of the left column.
     bool inMainPanel() const { return m_inMainPanel; }
 
+    /// The item's sub-menu popup (owned by the item); null for an item inside a popup.
     RibbonMainPopupMenu* popupMenu() const { return m_popup.get(); }
+    /// The popup's current size; (-1, -1) without popup.
     QSize popupSize() const;
+    /// The caption part, which runs the default action; in item coordinates.
     QRect captionRect() const { return QRect(0, 0, width() - 24, height()); }
+    /// The menu part with the arrow, which opens the popup; in item coordinates.
     QRect menuRect() const { return QRect(width() - 24, 0, 24, height()); }
 
     QSize sizeHint() const override;
 
 signals:
+    /// Passed on from the popup's closePopup(); the application menu closes on it.
     void closePopup();
 
 public slots:
+    /// Shows the sub-menu popup over the recent-files column, with the column's size, and gives it
+    /// the focus. Does nothing while it is visible or without popup.
     void showPopup();
+    /// Repaints the item; connected to the popup's hidden().
     void popupClosed();
 
 protected:

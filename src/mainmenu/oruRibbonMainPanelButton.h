@@ -14,6 +14,7 @@ class VAZAVE_EXPORT RibbonMainPanelButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// An empty button owned by @p parent; the application menu adds the options or exit action.
     explicit RibbonMainPanelButton(QWidget* parent);
     ~RibbonMainPanelButton() override;
 
@@ -23,6 +24,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
+    /// Emitted on every mouse move over the button, after Qt's own handling.
     void mouseMoved();
 
 protected:

@@ -20,40 +20,62 @@ class VAZAVE_EXPORT RibbonMenuAction : public RibbonAction
     Q_OBJECT
 
 public:
+    /// Stands for @p alias with icon and text of its own (see RibbonAction); owned by @p parent.
     RibbonMenuAction(QPointer<QAction> alias, const QIcon& icon, const QString& text,
                      QObject* parent);
+    /// Stands for @p alias, copying its text and icon; owned by @p parent.
     RibbonMenuAction(QPointer<QAction> alias, QObject* parent);
+    /// An empty menu with @p icon and @p text; owned by @p parent.
     RibbonMenuAction(const QIcon& icon, const QString& text, QObject* parent);
+    /// An empty menu with @p text; owned by @p parent.
     RibbonMenuAction(const QString& text, QObject* parent);
+    /// An empty menu without text; owned by @p parent.
     explicit RibbonMenuAction(QObject* parent);
     ~RibbonMenuAction() override;
 
     /// The children, in order of addition, each at most once.
     const QList<RibbonAction*>& menuActions() const { return m_menuActions; }
 
+    /// The default action, or null (also once it was destroyed or removed).
     RibbonAction* defaultAction() { return m_defaultAction.data(); }
+    /// The default action, or null.
     const RibbonAction* defaultAction() const { return m_defaultAction.data(); }
+    /// Makes @p action the default action (null: none). It is not added as a child; pass isDefault
+    /// to addAction() for that.
     void setDefaultAction(RibbonAction* action);
 
     /// Appends @p action unless it is null or already a child (then
     /// @p isDefault is ignored too).
     void addAction(RibbonAction* action, bool isDefault = false);
+    /// Takes @p action out of the children (not deleted), forgetting it as default or checked
+    /// action; refreshes the widgets and emits changed(). Unknown ones are ignored.
     void removeAction(RibbonAction* action);
 
+    /// True when the checkable children act as a radio group.
     bool isExclusive() const { return m_exclusive; }
+    /// Makes the children a radio group or not; turning it off forgets checkedAction(). Emits
+    /// changed().
     void setExclusive(bool exclusive);
+    /// The checked child of an exclusive menu, or null.
     RibbonAction* checkedAction() { return m_checkedAction.data(); }
+    /// The checked child of an exclusive menu, or null.
     const RibbonAction* checkedAction() const { return m_checkedAction.data(); }
 
     /// Without the flag: whether the default action is checkable and checked.
     /// With it: whether any child is checked.
     void setToBeToggled(bool toBeToggled);
+    /// See setToBeToggled(); the menu buttons draw themselves checked while it is true.
     bool toBeToggled() const;
 
 signals:
+    /// Emitted when the child @p action was triggered, right after the child's own triggered().
+    /// (The inherited QAction::triggered(bool) is the menu's own.)
     void triggered(oru::RibbonAction* action);
 
 protected:
+    /// Handles a change of the child @p action: in an exclusive menu a newly checked child unchecks
+    /// the previous one and becomes checkedAction(). Then the widgets are refreshed and changed()
+    /// is emitted.
     void actionChanged(RibbonAction* action);
 
 private slots:

@@ -16,9 +16,11 @@ class VAZAVE_EXPORT RibbonMenuBarButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// A 24-pixel-high tab button, a child of @p menuBar; the bar adds the tab action to it.
     explicit RibbonMenuBarButton(RibbonMenuBar& menuBar);
     ~RibbonMenuBarButton() override;
 
+    /// The ribbon bar the button belongs to.
     RibbonMenuBar& menuBar() const { return m_menuBar; }
 
     QSize sizeHint() const override;

@@ -16,22 +16,36 @@ class VAZAVE_EXPORT RibbonManuContainer : public QWidget
     Q_OBJECT
 
 public:
+    /// A container window of @p parent (the button or item that opens it) with @p flags.
     RibbonManuContainer(QWidget* parent, Qt::WindowFlags flags);
     ~RibbonManuContainer() override;
 
+    /// Appends @p item to the navigation order (null is ignored) and takes its navigation keys. The
+    /// item is not owned by the list; it is a child widget of the container.
     void AddButton(RibbonMainMenuItem* item);
+    /// The items in navigation order.
     const QList<RibbonMainMenuItem*>& buttons() const { return m_buttons; }
+    /// The item the keyboard highlight is on, or null.
     RibbonMainMenuItem* currentSelection() const { return m_currentSelection.data(); }
+    /// Index of that item in buttons(); -1 before the first key move and after closing.
     int currentIndex() const { return m_currentIndex; }
 
+    /// Forgets the keyboard position and closes the container.
     void closeContainer();
+    /// Moves the keyboard highlight to the first enabled item; done when the container is shown.
     void focusFirstButton();
+    /// Moves the highlight one item down, from the last to the first.
     void focusNextButton();
+    /// Moves the highlight one item up, from the first to the last.
     void focusPrevButton();
+    /// Gives the focus back to the opening sub-menu item and closes the container.
     void focusLeft();
+    /// Does nothing: nothing right of the main panel takes the focus.
     void focusRight();
 
 public slots:
+    /// Handles a navigation key: Down and Up move the highlight, Left closes a sub-menu popup,
+    /// Right is for the main panel, Escape and Alt close the container.
     void processKeyEvent(Qt::Key key);
 
 protected:

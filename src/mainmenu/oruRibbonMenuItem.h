@@ -14,11 +14,15 @@ class VAZAVE_EXPORT RibbonMainMenuItem : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// An item owned by @p parent.
     explicit RibbonMainMenuItem(QWidget* parent);
     ~RibbonMainMenuItem() override;
 
 signals:
+    /// Emitted for Up, Down, Left, Escape and Alt pressed on the item (Return, Enter and Right
+    /// open a sub-menu or click the item instead); the container moves the focus.
     void navigationKeyPressed(Qt::Key key);
+    /// Emitted on mouse moves over the item; the container moves the keyboard highlight to it.
     void mouseMoved();
 
 protected:

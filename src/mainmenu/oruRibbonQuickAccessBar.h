@@ -23,9 +23,11 @@ class VAZAVE_EXPORT RibbonQuickAccessBar : public QWidget
     Q_OBJECT
 
 public:
+    /// The 26-pixel-high bar of @p menuBar, which creates and owns it, with its customize button.
     explicit RibbonQuickAccessBar(RibbonMenuBar& menuBar);
     ~RibbonQuickAccessBar() override;
 
+    /// The ribbon bar the quick access bar belongs to.
     RibbonMenuBar& menuBar() const { return m_menuBar; }
     /// The action behind the customize button; the host decides what it does.
     RibbonSimpleAction* customizeAction() const { return m_customizeAction; }

@@ -26,6 +26,7 @@ public:
     class VAZAVE_EXPORT RecentFile : public QAbstractButton
     {
     public:
+        /// The entry of @p action, made without parent; the column's layout gives it one.
         explicit RecentFile(RibbonAction& action);
         ~RecentFile() override;
 
@@ -44,10 +45,14 @@ public:
         QPointer<QAction> m_action;
     };
 
+    /// The column of @p panel, a child of it, with an entry per recent-files child of the ribbon
+    /// bar.
     explicit RibbonRecentFiles(RibbonPanelMain& panel);
     ~RibbonRecentFiles() override;
 
+    /// The application menu the column belongs to.
     RibbonPanelMain& panel() const { return m_panel; }
+    /// The entries, top to bottom.
     QList<RecentFile*> entries() const;
 
     QSize sizeHint() const override;

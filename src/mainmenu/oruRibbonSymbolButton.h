@@ -13,9 +13,11 @@ class VAZAVE_EXPORT RibbonSymbolButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// A button drawing @p symbol, owned by @p parent.
     RibbonSymbolButton(eSymbolType symbol, QWidget* parent);
     ~RibbonSymbolButton() override;
 
+    /// The symbol given to the constructor.
     eSymbolType symbol() const { return m_symbol; }
 
     QSize sizeHint() const override;

@@ -13,6 +13,8 @@ class VAZAVE_EXPORT RibbonToolBar : public QToolBar
     Q_OBJECT
 
 public:
+    /// An empty tool bar owned by @p parent. Ribbon actions added to it build their own widgets
+    /// (createWidget()).
     explicit RibbonToolBar(QWidget* parent);
     ~RibbonToolBar() override;
 

@@ -22,8 +22,11 @@ class VAZAVE_EXPORT RibbonAction : public QWidgetAction
     Q_OBJECT
 
 public:
+    /// An action without text, icon or alias, owned by @p parent (usually the main window).
     explicit RibbonAction(QObject* parent);
+    /// An action with @p text and no alias.
     RibbonAction(const QString& text, QObject* parent);
+    /// An action with @p icon and @p text and no alias.
     RibbonAction(const QIcon& icon, const QString& text, QObject* parent);
     /// Copies text, icon, tool tip and separator flag from @p alias, which
     /// must be alive.
@@ -53,9 +56,15 @@ signals:
     void activated();
 
 protected slots:
+    /// Takes the alias's enabled and checked state, and its text and icon unless the action keeps
+    /// its own. Connected to the alias's changed() signal.
     void aliasChanged();
 
 protected:
+    /// Connects the action with its alias: the action's changed(), hovered(), toggled() and
+    /// triggered() (and activated() for a ribbon alias) are re-emitted by the alias, and the
+    /// alias's changed() runs aliasChanged(). Called by the constructors; nothing happens without
+    /// alias.
     void connectWithAlieas();
     bool event(QEvent* event) override;
 

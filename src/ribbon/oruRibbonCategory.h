@@ -19,11 +19,15 @@ class VAZAVE_EXPORT RibbonCategory : public QWidget
     Q_OBJECT
 
 public:
+    /// Builds a control for every action of @p action, and follows the action's later additions and
+    /// removals. The controls are children of the group and deleted with it; the group is a child
+    /// of @p parent.
     RibbonCategory(QWidget* parent, RibbonCategoryAction& action);
     ~RibbonCategory() override;
 
     /// The category action; null once it was destroyed.
     RibbonCategoryAction* categoryAction() const { return m_categoryAction.data(); }
+    /// The layout that arranges the controls; owned by the group.
     RibbonCategoryLayout* categoryLayout() const { return m_layout; }
 
     /// The action whose control is @p widget, or null.

@@ -15,11 +15,18 @@ class VAZAVE_EXPORT RibbonCategoryAction : public RibbonAction
     Q_OBJECT
 
 public:
+    /// A group with caption @p text and @p icon (shown when the group is collapsed), owned by @p
+    /// parent.
     RibbonCategoryAction(const QIcon& icon, const QString& text, QObject* parent);
+    /// A group with caption @p text, owned by @p parent.
     RibbonCategoryAction(const QString& text, QObject* parent);
+    /// A group without caption, owned by @p parent.
     explicit RibbonCategoryAction(QObject* parent);
+    /// Leaves every page and popup first, deleting the group widgets built for it (and so their
+    /// controls); the member actions are not deleted.
     ~RibbonCategoryAction() override;
 
+    /// The member actions in the order they were added.
     const QList<RibbonAction*>& actions() const { return m_actions; }
 
     /// -1 while no action has a row entry at all; 0 for an action without an
@@ -29,10 +36,15 @@ public:
     /// Appends @p action (null and duplicates are ignored). The action is not
     /// owned; when it is destroyed it leaves the group by itself.
     void addAction(RibbonAction* action, int row = -1);
+    /// Takes @p action out of the group (not deleted); unknown or null ones are ignored.
     void removeAction(RibbonAction* action);
 
 signals:
+    /// Emitted by addAction() once @p action is a member, before changed(); every group widget of
+    /// the category builds a control for it.
     void actionAdded(oru::RibbonAction* action);
+    /// Emitted by removeAction() once @p action left the group, before changed(). Not emitted when
+    /// a member is destroyed: Qt removes its controls by itself.
     void actionRemoved(oru::RibbonAction* action);
 
 private slots:

@@ -23,17 +23,27 @@ class VAZAVE_EXPORT RibbonCategoryLayout : public QLayout
     Q_OBJECT
 
 public:
+    /// The layout of @p owner, installed on it; the group reads its category action's rows.
     explicit RibbonCategoryLayout(RibbonCategory& owner);
     ~RibbonCategoryLayout() override;
 
+    /// Appends @p item (owned by the layout from now on) and recomputes the arrangement.
     void addItem(QLayoutItem* item) override;
+    /// None: a group is exactly as large as its arrangement.
     Qt::Orientations expandingDirections() const override;
+    /// The size of the computed arrangement, as sizeHint().
     QSize minimumSize() const override;
+    /// Moves the items to their computed places, relative to the top-left of @p rect.
     void setGeometry(const QRect& rect) override;
+    /// The item at @p index; null when out of range.
     QLayoutItem* itemAt(int index) const override;
+    /// Removes the item at @p index and hands it to the caller; null when out of range.
     QLayoutItem* takeAt(int index) override;
+    /// The number of items.
     int count() const override;
+    /// True: the height is the frame height whatever the width.
     bool hasHeightForWidth() const override;
+    /// The 85-pixel frame height, for any @p width.
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
 

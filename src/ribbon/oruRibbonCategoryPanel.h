@@ -23,17 +23,26 @@ class RibbonCategoryPanel;
 class VAZAVE_EXPORT RibbonCategoryPanelLayout : public QHBoxLayout
 {
 public:
+    /// The layout of @p page, installed on it.
     explicit RibbonCategoryPanelLayout(RibbonCategoryPanel& page);
     ~RibbonCategoryPanelLayout() override;
 
+    /// Horizontal: a page takes all the width it gets.
     Qt::Orientations expandingDirections() const override;
+    /// Collapses or expands categories until they fit into @p rect, then places them.
     void setGeometry(const QRect& rect) override;
     QSize sizeHint() const override;
+    /// The width of all categories collapsed, with 2-pixel gaps; 85 high.
     QSize minimumSize() const override;
+    /// False: a page is 85 pixels high.
     bool hasHeightForWidth() const override;
 
+    /// Appends @p wrapper at the right end (null and present ones are ignored). Not owned: the page
+    /// deletes its wrappers.
     void addCategory(RibbonCategoryWrapper* wrapper);
+    /// Takes @p wrapper out of the arrangement (not deleted).
     void removeCategory(RibbonCategoryWrapper* wrapper);
+    /// The wrappers, left to right.
     const QList<RibbonCategoryWrapper*>& wrappers() const { return m_wrapperList; }
 
 private:
@@ -47,12 +56,16 @@ class VAZAVE_EXPORT RibbonCategoryPanel : public QWidget
     Q_OBJECT
 
 public:
+    /// The page of tab @p action, made by @p stack (which owns it): a wrapper for each category,
+    /// following later additions and removals.
     RibbonCategoryPanel(RibbonCategoryPanels& stack, RibbonCategoriesPanelAction& action);
     ~RibbonCategoryPanel() override;
 
+    /// The page stack the page belongs to.
     RibbonCategoryPanels& stack() const { return m_stack; }
     /// The tab action; null once it was destroyed.
     RibbonCategoriesPanelAction* pageAction() const { return m_pageAction.data(); }
+    /// The collapsing layout of the page; owned by the page.
     RibbonCategoryPanelLayout* pageLayout() const { return m_pageLayout; }
     /// The wrapper of @p category, or null.
     RibbonCategoryWrapper* wrapper(RibbonCategoryAction* category) const;

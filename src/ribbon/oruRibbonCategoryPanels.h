@@ -22,6 +22,7 @@ public:
     explicit RibbonCategoryPanels(RibbonMenuBar& bar);
     ~RibbonCategoryPanels() override;
 
+    /// The ribbon bar the stack belongs to.
     RibbonMenuBar& menuBar() const { return m_menuBar; }
     /// The page of @p action, or null.
     RibbonCategoryPanel* page(RibbonCategoriesPanelAction* action) const;

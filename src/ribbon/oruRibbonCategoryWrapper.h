@@ -22,10 +22,13 @@ class VAZAVE_EXPORT RibbonCategoryWrapperPopup : public QWidget
     Q_OBJECT
 
 public:
+    /// A popup window for the category of @p wrapper, with a second group widget of its own.
     explicit RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wrapper);
     ~RibbonCategoryWrapperPopup() override;
 
+    /// The group widget shown in the popup; owned by the popup.
     RibbonCategory* popupCategory() const { return m_popupCategory; }
+    /// The collapsed wrapper that opened the popup.
     RibbonCategoryWrapper& wrapper() const { return m_wrapper; }
 
 protected:
@@ -47,18 +50,25 @@ class VAZAVE_EXPORT RibbonCategoryWrapper : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// The holder of category @p action on @p page, which owns it; it builds the group widget (its
+    /// child) at once, expanded.
     RibbonCategoryWrapper(RibbonCategoryPanel& page, RibbonCategoryAction& action);
     ~RibbonCategoryWrapper() override;
 
+    /// The page the wrapper belongs to.
     RibbonCategoryPanel& page() const { return m_page; }
     /// The category action; null once it was destroyed.
     RibbonCategoryAction* categoryAction() const { return m_categoryAction.data(); }
+    /// The group widget shown while expanded; owned by the wrapper.
     RibbonCategory* category() const { return m_category; }
     /// The open popup, or null.
     RibbonCategoryWrapperPopup* popup() const { return m_popup.data(); }
 
+    /// True while the category is shown as a button.
     bool isColapsed() const { return m_colapsed; }
+    /// Shows the category as a button (true) or at full size (false); the page layout calls it.
     void setColapsed(bool colapsed);
+    /// True while the wrapper is drawn pressed (its popup is open).
     bool isMyChecked() const { return m_myChecked; }
     /// Drawn pressed while the popup is open; true opens the popup.
     void setMyChecked(bool checked);

@@ -37,10 +37,15 @@ class VAZAVE_EXPORT RibbonMenuBar : public QWidget
     Q_OBJECT
 
 public:
+    /// The ribbon bar of @p mainWindow, which creates it and owns it. It builds the application
+    /// button, the quick access bar, the system buttons, the page stack and the two entry
+    /// containers of the application menu, all owned by the bar.
     explicit RibbonMenuBar(RibbonMainWindow& mainWindow);
     ~RibbonMenuBar() override;
 
+    /// The main window the bar belongs to.
     RibbonMainWindow& ribbonMainWindow() const { return m_mainWindow; }
+    /// The quick access bar in the caption; owned by the bar. Add actions to it.
     RibbonQuickAccessBar* quickAccessBar() const { return m_quickAccessBar; }
     /// The application button in the top-left corner.
     RibbonButtonMain* mainButton() const { return m_mainButton; }
@@ -53,28 +58,40 @@ public:
     /// The exclusive group of all tab actions.
     QActionGroup* categoryGroup() const { return m_categoryGroup; }
 
+    /// The action of the application menu's exit button, or null.
     RibbonAction* exitAction() const;
+    /// The action of the help button in the tab row, or null.
     RibbonAction* helpAction() const;
+    /// The action of the application menu's options button, or null.
     RibbonAction* optionsAction() const;
+    /// The combo action of the search box in the tab row, or null.
     RibbonAction* findComboAction() const;
+    /// The menu action of the search button in the tab row, or null.
     RibbonAction* findAction() const;
 
     /// Only stored; the application menu reads them.
     void setExitAction(RibbonAction* action);
+    /// Only stored, like setExitAction(); not owned, and forgotten when destroyed.
     void setOptionsAction(RibbonAction* action);
     /// Stored and added to the bar, which builds its widget in the tab row;
     /// a different earlier action is removed first.
     void setHelpAction(RibbonAction* action);
+    /// As setHelpAction(): a RibbonCatComboAction becomes a combo box in the tab row.
     void setFindComboAction(RibbonAction* action);
+    /// As setHelpAction(): a RibbonCatMenuAction becomes a menu button in the tab row.
     void setFindAction(RibbonAction* action);
 
+    /// The key sequence that opens the application menu.
     void setMainButtonShortcut(const QKeySequence& shortcut);
+    /// The icon on the application button.
     void setAppIcon(const QIcon& icon);
 
     /// The caption area (between the quick access bar and the system
     /// buttons), in bar coordinates.
     QRect captionGeometry() const;
+    /// Height of the caption area, captionGeometry().height().
     int captionHeight() const;
+    /// True while the main window is maximized.
     bool isMWMaximized() const;
 
     /// Bounding rectangle of the product name as painted last.

@@ -10,7 +10,9 @@ class VAZAVE_EXPORT RibbonStringAction : public RibbonAction
     Q_OBJECT
 
 public:
+    /// An empty text, owned by @p parent.
     explicit RibbonStringAction(QObject* parent);
+    /// The text @p text, owned by @p parent.
     RibbonStringAction(const QString& text, QObject* parent);
     ~RibbonStringAction() override;
 };

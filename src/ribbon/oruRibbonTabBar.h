@@ -23,6 +23,8 @@ class VAZAVE_EXPORT RibbonTabBar : public QWidget
     Q_OBJECT
 
 public:
+    /// A tab strip over the children of @p menuAction, owned by @p parent. The menu action is not
+    /// owned; when it is destroyed the strip is left empty.
     RibbonTabBar(RibbonMenuAction& menuAction, QWidget* parent);
     ~RibbonTabBar() override;
 
@@ -30,23 +32,30 @@ public:
 
     /// Width measured for the last tab by updateTabSizes(); 112 before.
     int tabWidth() const { return m_tabWidth; }
+    /// Index of the leftmost visible tab.
     int firstVisible() const { return m_firstVisible; }
+    /// The sizes of all tabs as last measured by updateTabSizes().
     const QList<QSize>& tabSizes() const { return m_tabSizes; }
 
     /// The visible tab containing @p p, or an empty rectangle.
     QRect tabRect(const QPoint& p) const;
-    /// The rectangle of tab @p index, empty while it is scrolled out of
-    /// view or cut off at the right edge, and for indexes out of range.
+    /// The rectangle of tab @p index (the last one shown may be cut off at
+    /// the right edge); empty for tabs scrolled out of view on either side
+    /// and for indexes out of range.
     QRect tabRect(int index) const;
     /// One action per tab, in tab order; empty once the menu action is gone.
     QList<QAction*> tabActions() const;
+    /// The action of the visible tab containing @p p, or null.
     QAction* actionByPoint(const QPoint& p) const;
     /// Triggers the tab under @p p unless it is the selected one.
     void activateTab(const QPoint& p);
+    /// Measures every tab: the width of its text in bold plus 20 pixels.
     void updateTabSizes();
 
 public slots:
+    /// Scrolls to the first tab when @p isLast is true, else one tab further to the right.
     void ensureVisible(bool isLast);
+    /// Scrolls one tab further to the right, as ensureVisible(false).
     void ensureVisible();
 
 private slots:

@@ -15,8 +15,11 @@ public:
     RibbonPercAction(int minimum, int maximum, int percentage, QObject* parent);
     ~RibbonPercAction() override;
 
+    /// The smallest percentage (below 100).
     int minimum() const { return m_minimum; }
+    /// The largest percentage (above 100).
     int maximum() const { return m_maximum; }
+    /// The current percentage.
     int percentage() const { return m_percentage; }
 
 public slots:
@@ -26,6 +29,9 @@ public slots:
     void setPercentage(int perc);
 
 signals:
+    /// Emitted by setPercentage() with the stored (clamped) value after the zoom widgets were
+    /// refreshed, then changed() follows. The zoom widget calls setPercentage() for the user's
+    /// changes, so this is the signal a host follows.
     void percentageChanged(int perc);
 
 private:

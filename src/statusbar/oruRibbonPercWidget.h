@@ -20,6 +20,8 @@ class VAZAVE_EXPORT RibbonPercWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// The zoom slider of @p action, owned by @p parent (the status bar builds it for the action),
+    /// showing the action's range and value.
     RibbonPercWidget(RibbonPercAction& action, QWidget* parent);
     ~RibbonPercWidget() override;
 

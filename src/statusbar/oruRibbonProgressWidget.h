@@ -22,6 +22,8 @@ class VAZAVE_EXPORT RibbonProgressWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// The indicator of @p action, owned by @p parent (the status bar builds it), following the
+    /// action's value, range and caption.
     RibbonProgressWidget(RibbonProgressAction& action, QWidget* parent);
     ~RibbonProgressWidget() override;
 
@@ -30,7 +32,9 @@ public:
 
     /// The action shown; null once it was destroyed.
     RibbonProgressAction* action() const;
+    /// The caption label; a child of the widget.
     QLabel* label() const { return m_label; }
+    /// The progress bar; a child of the widget.
     QProgressBar* progressBar() const { return m_progressBar; }
 
 protected:

@@ -22,9 +22,11 @@ class VAZAVE_EXPORT RibbonStatusBar : public QWidget
     Q_OBJECT
 
 public:
+    /// The status bar of @p mainWindow, which creates and owns it.
     explicit RibbonStatusBar(RibbonMainWindow& mainWindow);
     ~RibbonStatusBar() override;
 
+    /// The main window the status bar belongs to.
     RibbonMainWindow& mainWindow() const { return m_mainWindow; }
 
     /// Width of the right-hand area.
@@ -43,6 +45,9 @@ public:
     QWidget* widgetFor(QAction* action) const { return m_widgets.value(action).data(); }
 
 signals:
+    /// Emitted after a widget was added for an added action or deleted for a removed one, once
+    /// pending events were processed, so that the area widths are current. The main window repaints
+    /// the bar's background on it.
     void statusBarChanged();
 
 protected:

@@ -17,6 +17,8 @@ class VAZAVE_EXPORT RibbonStatusBarWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// The toggle of @p action, owned by @p parent (the status bar builds it), with the action's
+    /// icon and tool tip.
     RibbonStatusBarWidget(RibbonSimpleAction& action, QWidget* parent);
     ~RibbonStatusBarWidget() override;
 

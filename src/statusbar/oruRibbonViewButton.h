@@ -13,6 +13,8 @@ class VAZAVE_EXPORT RibbonViewButton : public RibbonMainMenuItem
     Q_OBJECT
 
 public:
+    /// The entry of @p action (not owned; null gives an inert entry), owned by @p parent: a wide
+    /// text item when @p horizontal, else a tile; @p showIcon and @p centreText choose the look.
     RibbonViewButton(RibbonSimpleAction* action, bool horizontal, bool showIcon, bool centreText,
                      QWidget* parent);
     ~RibbonViewButton() override;
@@ -21,6 +23,8 @@ public:
 
 signals:
     // Kept for hosts that connect to it; the popup closes on clicked().
+    /// Declared for hosts that connect to it; the entry itself emits clicked() (the popup closes on
+    /// it) and never this signal.
     void buttonClicked(oru::RibbonSimpleAction* action);
 
 protected:

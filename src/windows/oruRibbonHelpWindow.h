@@ -29,11 +29,16 @@ public:
     class HelpContentsProxy;
     class HelpContentData;
 
+    /// A parentless help window over the Qt help collection @p collectionFile (a .qhc file), which
+    /// is indexed for the search tab on construction. The help engine and all parts are children of
+    /// the window. Call showHelp() to show it.
     explicit RibbonHelpWindow(const QString& collectionFile);
     ~RibbonHelpWindow() override;
 
+    /// The help engine over the collection; owned by the window.
     QHelpEngine& helpEngine() const { return *m_helpEngine; }
-    /// qthelp://<namespace of the collection>/tarnwick.doc/Help_Files/MainPage.htm
+    /// The start page,
+    /// qthelp://\<namespace of the collection\>/tarnwick.doc/Help_Files/MainPage.htm
     QUrl homeUrl() const;
 
 public slots:

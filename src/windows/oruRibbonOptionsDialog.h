@@ -27,9 +27,11 @@ class VAZAVE_EXPORT RibbonOptionsDialog : public QDialog
     Q_OBJECT
 
 public:
+    /// A 655x396 dialog owned by @p mainWindow, without pages; add them with addOptionsPage().
     explicit RibbonOptionsDialog(RibbonMainWindow& mainWindow);
     ~RibbonOptionsDialog() override;
 
+    /// The main window the dialog belongs to.
     RibbonMainWindow& mainWindow() const { return m_mainWindow; }
 
     /// Adds a button captioned with the page's window title; the first page
@@ -63,13 +65,17 @@ class VAZAVE_EXPORT RibbonOptionsPage : public QWidget
     Q_OBJECT
 
 public:
+    /// A page of @p dialog, which owns it; add it with RibbonOptionsDialog::addOptionsPage().
     explicit RibbonOptionsPage(RibbonOptionsDialog& dialog);
     ~RibbonOptionsPage() override;
 
+    /// The dialog the page belongs to.
     RibbonOptionsDialog& dialog() const { return m_dialog; }
 
 protected slots:
+    /// Applies the page's settings; called when the user presses Ok, after the dialog accepted.
     virtual void accept() = 0;
+    /// Discards the page's changes; called when the user presses Cancel, after the dialog rejected.
     virtual void reject() = 0;
 
 private:
@@ -83,9 +89,11 @@ class VAZAVE_EXPORT RibbonOptionsButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// A checkable page button, a child of @p dialog.
     explicit RibbonOptionsButton(RibbonOptionsDialog& dialog);
     ~RibbonOptionsButton() override;
 
+    /// The dialog the button belongs to.
     RibbonOptionsDialog& dialog() const { return m_dialog; }
 
     QSize sizeHint() const override;

@@ -21,6 +21,7 @@ class VAZAVE_EXPORT RibbonStackedWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// An empty stack owned by @p parent.
     explicit RibbonStackedWidget(QWidget* parent);
     ~RibbonStackedWidget() override;
 
@@ -29,6 +30,7 @@ public:
     void addItem(QWidget* page, QString caption);
     /// Shows @p page if it was added; otherwise nothing changes.
     void setCurrentWidget(QWidget* page);
+    /// The page shown, or null while no page was added.
     QWidget* currentWidget() const;
 
 protected:
@@ -53,9 +55,11 @@ class VAZAVE_EXPORT RibbonStackedButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    /// A checkable page button, a child of @p stackedWidget.
     explicit RibbonStackedButton(RibbonStackedWidget& stackedWidget);
     ~RibbonStackedButton() override;
 
+    /// The stack the button belongs to.
     RibbonStackedWidget& stackedWidget() const { return m_stackedWidget; }
 
     QSize sizeHint() const override;
