@@ -1,8 +1,10 @@
 #include "oruRibbonSingletonApplication.h"
 #include "oruRibbonSingletonApplication_p.h"
 
+#include <QDataStream>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QLocalSocket>
 #include <QThread>
 
 #include <cstdio>
@@ -72,6 +74,30 @@ QSharedMemory* startupLock()
         }
     }();
     return memory;
+}
+
+// Without X11 the instances meet at a local socket. A message travels as a
+// 32-bit length and that many bytes of UTF-8; the running instance answers
+// each whole message with one byte, so a start knows that its text arrived
+// before it ends (and before the next start, waiting for the start-up lock,
+// writes its own). A connection that sends no whole message (isRunning(), a
+// start that died) is simply dropped.
+constexpr char kAck = '\x06';
+
+bool readMessage(QLocalSocket* socket, QString& text)
+{
+    constexpr qint64 header = sizeof(quint32);
+    if (socket->bytesAvailable() < header)
+        return false;
+    QByteArray peeked = socket->peek(header);
+    QDataStream lengthStream(peeked);
+    quint32 length = 0;
+    lengthStream >> length;
+    if (socket->bytesAvailable() < header + qint64(length))
+        return false;
+    socket->read(header);
+    text = QString::fromUtf8(socket->read(qint64(length)));
+    return true;
 }
 
 Display* dpyOf(const RibbonSingletonApplication::Priv& p)
@@ -160,6 +186,11 @@ QByteArray RibbonSingletonApplication::Priv::toXPCS(const QString& text) const
 QByteArray RibbonSingletonApplication::Priv::rendezvousName(const QString& id) const
 {
     return toXPCS(id + login());
+}
+
+QString RibbonSingletonApplication::Priv::socketName(const QString& id) const
+{
+    return QStringLiteral("oru-singleton") + QString::fromLatin1(rendezvousName(id));
 }
 
 void RibbonSingletonApplication::Priv::sendMessageTo(XWindow window, XAtom selection, XAtom type,
@@ -369,8 +400,15 @@ bool RibbonSingletonApplication::endInit()
 
 bool RibbonSingletonApplication::isRunning() const
 {
-    if (!m_priv || !m_priv->m_display)
+    if (!m_priv)
         return false;
+    if (!m_priv->m_display) {
+        if (m_priv->m_server && m_priv->m_server->isListening())
+            return true;
+        QLocalSocket socket;
+        socket.connectToServer(m_priv->socketName(m_id));
+        return socket.waitForConnected(kDefaultTimeoutMs);
+    }
     Display* dpy = dpyOf(*m_priv);
     const QByteArray name = m_priv->rendezvousName(m_id);
     const Atom selection = XInternAtom(dpy, name.constData(), True);
@@ -379,9 +417,32 @@ bool RibbonSingletonApplication::isRunning() const
 
 bool RibbonSingletonApplication::sendMessage(const QString& message, int timeout)
 {
-    Q_UNUSED(timeout);
-    if (!m_priv || !m_priv->m_display)
+    if (!m_priv)
         return false;
+    if (!m_priv->m_display) {
+        // Over the local socket the timeout bounds each wait for the running
+        // instance: connecting, writing, and its answer.
+        if (m_priv->m_server)
+            return false; // this process is the running instance
+        QLocalSocket socket;
+        socket.connectToServer(m_priv->socketName(m_id));
+        if (!socket.waitForConnected(timeout))
+            return false;
+        const QByteArray utf8 = message.toUtf8();
+        QByteArray frame;
+        QDataStream(&frame, QIODevice::WriteOnly) << quint32(utf8.size());
+        socket.write(frame + utf8);
+        const QDeadlineTimer deadline(timeout);
+        while (socket.bytesToWrite() > 0) {
+            if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+                return false;
+        }
+        while (socket.bytesAvailable() < 1) {
+            if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+                return false;
+        }
+        return socket.read(1) == QByteArray(1, kAck);
+    }
     Display* dpy = dpyOf(*m_priv);
     const QByteArray name = m_priv->rendezvousName(m_id);
     const Atom selection = XInternAtom(dpy, name.constData(), True);
@@ -402,9 +463,53 @@ bool RibbonSingletonApplication::sendMessage(const QString& message)
     return sendMessage(message, kDefaultTimeoutMs);
 }
 
+void RibbonSingletonApplication::listenLocally(bool activateOnMessage)
+{
+    Priv& p = *m_priv;
+    if (m_delivered || p.m_server)
+        return;
+    const QString name = p.socketName(m_id);
+    auto server = std::make_unique<QLocalServer>();
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(name) && server->serverError() == QAbstractSocket::AddressInUseError) {
+        // A socket file is left, but nobody answered our message: its owner
+        // crashed. The start-up lock keeps other starts out while it goes.
+        QLocalServer::removeServer(name);
+        server->listen(name);
+    }
+    if (!server->isListening())
+        return;
+    connect(server.get(), &QLocalServer::newConnection, this, [this] {
+        QLocalServer* listening = m_priv ? m_priv->m_server.get() : nullptr;
+        while (QLocalSocket* socket = listening ? listening->nextPendingConnection() : nullptr) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            const auto take = [this, socket] {
+                QString text;
+                while (readMessage(socket, text)) {
+                    socket->write(QByteArray(1, kAck));
+                    socket->flush();
+                    emit messageReceived(text);
+                }
+            };
+            connect(socket, &QLocalSocket::readyRead, this, take);
+            take();
+        }
+    });
+    p.m_server = std::move(server);
+    if (activateOnMessage)
+        connect(this, &RibbonSingletonApplication::messageReceived, this,
+                &RibbonSingletonApplication::activateWindow);
+}
+
 void RibbonSingletonApplication::initialize(bool activateOnMessage)
 {
-    if (!m_priv || m_priv->m_selectionAtom || !m_priv->m_display)
+    if (!m_priv)
+        return;
+    if (!m_priv->m_display) {
+        listenLocally(activateOnMessage);
+        return;
+    }
+    if (m_priv->m_selectionAtom)
         return;
     Priv& p = *m_priv;
     Display* dpy = dpyOf(p);
@@ -514,6 +619,8 @@ void RibbonSingletonApplication::sysCleanup()
         if (successor)
             p.waitForOwner(successor, kHandshakeTimeoutMs);
     }
+    // Closing the server removes its socket file: the next start owns.
+    p.m_server.reset();
     if (p.m_filter)
         removeNativeEventFilter(p.m_filter.get());
     p.m_listener.reset();

@@ -18,8 +18,10 @@ namespace oru {
 /// instance and initInstance() returns false; the running instance emits
 /// messageReceived() and brings its activation window to the front. The
 /// rendezvous is an X selection named after the identifier and the login
-/// name. On platforms without an X11 display the class behaves as a plain
-/// RibbonApplication: initInstance() returns true and nothing is sent.
+/// name. Without an X11 display (Wayland, offscreen) the instances meet at a
+/// local socket of the same name instead, with the same contract: the first
+/// start owns it, later starts hand their command line over and end, and a
+/// socket left by a crashed instance is taken over by the next start.
 ///
 /// Call endInit() once the running instance has finished its start-up; a
 /// process whose initInstance() returned false should simply end (it keeps
@@ -66,8 +68,9 @@ public:
     static const QString s_LISTENER;
 
 public slots:
-    /// Writes @p message to the running instance. The timeout is accepted for
-    /// interface compatibility; delivery itself never waits.
+    /// Writes @p message to the running instance. On X11 the timeout does not
+    /// change what happens (the text is written as a window property); over
+    /// the local socket it bounds each wait for the running instance.
     bool sendMessage(const QString& message, int timeout);
     /// Writes @p message to the running instance; false when no instance owns the rendezvous (or
     /// there is no X11 display).
@@ -94,6 +97,7 @@ private:
     void sysCleanup();
     void lock();
     void unlock();
+    void listenLocally(bool activateOnMessage);
     bool x11EventFilter(void* xcbEvent);
 
     bool m_delivered = false;

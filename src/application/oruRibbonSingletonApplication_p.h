@@ -10,6 +10,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QList>
+#include <QLocalServer>
 #include <QSharedMemory>
 
 struct _XDisplay;
@@ -65,7 +66,12 @@ public:
     /// passed. True when it took the selection.
     bool waitForOwner(XWindow window, int timeoutMs) const;
 
+    /// The local socket name for @p id where there is no X11 display: the
+    /// rendezvous name, which holds the login name, so each user has his own.
+    QString socketName(const QString& id) const;
+
     _XDisplay* m_display = nullptr;
+    std::unique_ptr<QLocalServer> m_server; // the running instance, without X11
     XAtom m_selectionAtom = 0;
     XAtom m_messageTypeAtom = 0;
     XAtom m_listenerAtom = 0;

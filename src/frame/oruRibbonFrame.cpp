@@ -3,8 +3,35 @@
 #include "oruRibbonStyle.h"
 
 #include <QPainter>
+#include <QWidget>
+#include <QWindow>
 
 namespace oru::frame {
+
+namespace {
+
+bool askWindowSystem(QWindow* window, Qt::Edges edges)
+{
+    return edges ? window->startSystemResize(edges) : window->startSystemMove();
+}
+
+SystemMoveResizeHook s_hook = askWindowSystem;
+
+} // namespace
+
+bool startSystemMoveResize(QWidget* widget, Qt::Edges edges)
+{
+    QWidget* top = widget ? widget->window() : nullptr;
+    QWindow* window = top ? top->windowHandle() : nullptr;
+    return window && s_hook(window, edges);
+}
+
+SystemMoveResizeHook setSystemMoveResizeHook(SystemMoveResizeHook hook)
+{
+    const SystemMoveResizeHook previous = s_hook;
+    s_hook = hook ? hook : askWindowSystem;
+    return previous;
+}
 
 QPolygon roundedOutline(int w, int h)
 {

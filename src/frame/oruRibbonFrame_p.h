@@ -1,8 +1,12 @@
 #pragma once
 
+#include "oruGlobal.h"
+
 #include <QPolygon>
 
 class QPainter;
+class QWidget;
+class QWindow;
 
 namespace oru {
 
@@ -24,6 +28,20 @@ QPolygon roundedOutline(int w, int h);
 /// whole width, the side borders below it and the bottom border with its
 /// corners. @p a is 0 for the active look and kInactiveColumn otherwise.
 void drawFramePieces(QPainter& painter, const RibbonStyle& skin, int w, int h, int k, int a);
+
+/// Asks the window system to move the top-level window of @p widget (no
+/// @p edges) or to resize it by @p edges, driven by the pointer as a window
+/// manager's own move does (edge snapping, tiling; on Wayland the only way a
+/// window moves). True when the window system took the drag over; false when
+/// it cannot (no native window, offscreen, a window manager without the
+/// protocol), and the caller then moves or resizes the window itself.
+VAZAVE_EXPORT bool startSystemMoveResize(QWidget* widget, Qt::Edges edges);
+
+/// What startSystemMoveResize() calls: by default QWindow::startSystemMove()
+/// or QWindow::startSystemResize(). Replaceable so that the moment and the
+/// edges of a request can be observed; returns the previous hook.
+using SystemMoveResizeHook = bool (*)(QWindow* window, Qt::Edges edges);
+VAZAVE_EXPORT SystemMoveResizeHook setSystemMoveResizeHook(SystemMoveResizeHook hook);
 
 } // namespace frame
 } // namespace oru

@@ -179,7 +179,7 @@ void RibbonMainWindow::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
     if ((event->buttons() & Qt::LeftButton) && !(m_flags & Maximized)) {
-        m_flags = (m_flags & ~Edges) | edgesAt(event->position().toPoint());
+        m_flags = (m_flags & ~(Edges | SystemOffered)) | edgesAt(event->position().toPoint());
         m_pressPosition = event->globalPosition().toPoint();
         m_pressGeometry = geometry();
     }
@@ -212,6 +212,25 @@ void RibbonMainWindow::mouseMoveEvent(QMouseEvent* event)
             shape = Qt::SizeHorCursor;
         setCursor(shape);
         return;
+    }
+
+    // The first move of a border drag offers the resize to the window system;
+    // when it took over, the drag is no longer ours.
+    if (!(m_flags & SystemOffered)) {
+        m_flags |= SystemOffered;
+        Qt::Edges edges;
+        if (m_flags & EdgeLeft)
+            edges |= Qt::LeftEdge;
+        if (m_flags & EdgeRight)
+            edges |= Qt::RightEdge;
+        if (m_flags & EdgeTop)
+            edges |= Qt::TopEdge;
+        if (m_flags & EdgeBottom)
+            edges |= Qt::BottomEdge;
+        if (frame::startSystemMoveResize(this, edges)) {
+            m_flags &= ~Edges;
+            return;
+        }
     }
 
     QRect r = m_pressGeometry;

@@ -100,7 +100,8 @@ private:
         EdgeTop = 4,
         EdgeLeft = 8,
         Edges = EdgeBottom | EdgeRight | EdgeTop | EdgeLeft,
-        Maximized = 16
+        Maximized = 16,
+        SystemOffered = 32 // this border drag was offered to the window system
     };
     unsigned edgesAt(const QPoint& pos) const;
     void paintStatusBarFrame(QPainter& painter, int a);

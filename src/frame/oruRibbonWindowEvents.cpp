@@ -1,5 +1,7 @@
 #include "oruRibbonWindowEvents_p.h"
 
+#include "oruRibbonFrame_p.h"
+
 #include <boost/mpl/list.hpp>
 #include <boost/statechart/custom_reaction.hpp>
 #include <boost/statechart/simple_state.hpp>
@@ -130,13 +132,23 @@ struct RibbonWindow::Events::MoveWindow : sc::simple_state<MoveWindow, Main>
 
     sc::result react(const EvtMouseMove& evt)
     {
-        eventsOf(*this).window().move(globalPos(evt.m_event) - m_offset);
+        RibbonWindow& window = eventsOf(*this).window();
+        // The first move of a drag (not the press, so that clicks and
+        // double-clicks stay ours) offers the drag to the window system; once
+        // it took over, the pointer is its own until the button goes up.
+        if (!m_offered) {
+            m_offered = true;
+            if (frame::startSystemMoveResize(&window, Qt::Edges()))
+                return transit<Idle>();
+        }
+        window.move(globalPos(evt.m_event) - m_offset);
         return discard_event();
     }
 
     sc::result react(const EvtMouseRelease&) { return transit<Idle>(); }
 
     QPoint m_offset{0, 0};
+    bool m_offered = false;
 };
 
 struct RibbonWindow::Events::ResizeWindow : sc::simple_state<ResizeWindow, Main>
@@ -159,6 +171,12 @@ struct RibbonWindow::Events::ResizeWindow : sc::simple_state<ResizeWindow, Main>
     sc::result react(const EvtMouseMove& evt)
     {
         RibbonWindow& window = eventsOf(*this).window();
+        // As for moves: the first move offers the resize to the window system.
+        if (!m_offered) {
+            m_offered = true;
+            if (frame::startSystemMoveResize(&window, edgesOf(m_grip)))
+                return transit<Idle>();
+        }
         const QPoint global = globalPos(evt.m_event);
         const int dx = global.x() - m_startPosition.x();
         const int dy = global.y() - m_startPosition.y();
@@ -184,7 +202,22 @@ struct RibbonWindow::Events::ResizeWindow : sc::simple_state<ResizeWindow, Main>
 
     sc::result react(const EvtMouseRelease&) { return transit<Idle>(); }
 
+    static Qt::Edges edgesOf(Qt::Alignment grip)
+    {
+        Qt::Edges edges;
+        if (grip & Qt::AlignLeft)
+            edges |= Qt::LeftEdge;
+        if (grip & Qt::AlignRight)
+            edges |= Qt::RightEdge;
+        if (grip & Qt::AlignTop)
+            edges |= Qt::TopEdge;
+        if (grip & Qt::AlignBottom)
+            edges |= Qt::BottomEdge;
+        return edges;
+    }
+
     Qt::Alignment m_grip;
+    bool m_offered = false;
     QRect m_startGeometry;
     QPoint m_startPosition{0, 0};
 };

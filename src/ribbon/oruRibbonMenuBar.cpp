@@ -7,6 +7,7 @@
 #include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategoryPanels.h"
+#include "oruRibbonFrame_p.h"
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuAction.h"
 #include "oruRibbonMenuBarButton.h"
@@ -292,15 +293,25 @@ void RibbonMenuBar::mousePressEvent(QMouseEvent* event)
         m_pressGlobalPos = event->globalPosition().toPoint();
         m_pressWindowPos = m_mainWindow.pos();
         m_dragging = true;
+        m_systemMoveOffered = false;
     }
 }
 
 void RibbonMenuBar::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    if ((event->buttons() & Qt::LeftButton) && !isMWMaximized() && m_dragging)
-        m_mainWindow.move(m_pressWindowPos +
-                          (event->globalPosition().toPoint() - m_pressGlobalPos));
+    if (!(event->buttons() & Qt::LeftButton) || isMWMaximized() || !m_dragging)
+        return;
+    // The first move of a caption drag offers it to the window system; when
+    // it took over, the drag is no longer ours.
+    if (!m_systemMoveOffered) {
+        m_systemMoveOffered = true;
+        if (frame::startSystemMoveResize(&m_mainWindow, Qt::Edges())) {
+            m_dragging = false;
+            return;
+        }
+    }
+    m_mainWindow.move(m_pressWindowPos + (event->globalPosition().toPoint() - m_pressGlobalPos));
 }
 
 void RibbonMenuBar::mouseReleaseEvent(QMouseEvent* event)

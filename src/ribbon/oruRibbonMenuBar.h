@@ -121,6 +121,7 @@ private:
     QHBoxLayout* m_sysButtonsLayout = nullptr;
     RibbonSysButton* m_sysButtons[3] = {nullptr, nullptr, nullptr};
     bool m_dragging = false;
+    bool m_systemMoveOffered = false; // this drag was offered to the window system
     QPoint m_pressGlobalPos;
     QPoint m_pressWindowPos;
     QHBoxLayout* m_tabRowLayout = nullptr;

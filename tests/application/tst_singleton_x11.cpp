@@ -3,6 +3,8 @@
 #include <oruRibbonSingletonApplication.h>
 #include <oruTestApp.h>
 
+#include "singletontest.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QSignalSpy>
@@ -15,129 +17,9 @@
 
 using namespace oru;
 
+using namespace singletontest;
+
 namespace {
-
-constexpr int kWaitMs = 60000; // bounds every wait; a sanitizer build is slow
-
-// A unique identifier per test run, so that runs and tests never meet.
-QString uniqueId(const QString& stem)
-{
-    static int serial = 0;
-    return QStringLiteral("%1 %2 %3")
-        .arg(stem)
-        .arg(QCoreApplication::applicationPid())
-        .arg(++serial);
-}
-
-// Runs the event loop until @p done or the deadline: this process must keep
-// handling X events while it waits, since it may be the running instance.
-bool spinUntil(const std::function<bool()>& done, int timeoutMs = kWaitMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
-
-// One helper process and the lines it printed.
-class Instance
-{
-public:
-    Instance(const QString& id, const QString& mode, const QStringList& extra = {},
-             const QString& tmpDir = QString())
-    {
-        m_arguments << QStringLiteral("--id") << id << QStringLiteral("--mode") << mode << extra;
-        m_process.setProgram(QStringLiteral(SINGLETON_HELPER));
-        m_process.setArguments(m_arguments);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // A private runtime directory keeps Qt from complaining about none.
-        static QTemporaryDir runtime;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        if (!tmpDir.isEmpty())
-            environment.insert(QStringLiteral("TMPDIR"), tmpDir);
-        m_process.setProcessEnvironment(environment);
-    }
-    ~Instance()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    // The message this instance's start hands to a running one.
-    QString commandLine() const
-    {
-        return (QStringList(m_process.program()) + m_arguments).join(QLatin1Char(';'));
-    }
-    QStringList lines()
-    {
-        m_buffer += m_process.readAllStandardOutput();
-        QStringList result = QString::fromUtf8(m_buffer).split('\n');
-        result.removeLast(); // the unfinished rest
-        return result;
-    }
-    QStringList messages()
-    {
-        QStringList result;
-        for (const QString& line : lines()) {
-            if (line.startsWith(QLatin1String("message ")))
-                result << line.mid(8);
-        }
-        return result;
-    }
-    bool waitForMessages(int count)
-    {
-        return spinUntil([&] { return messages().size() >= count; });
-    }
-    bool waitForExit()
-    {
-        return spinUntil([&] { return m_process.state() == QProcess::NotRunning; });
-    }
-    bool exitedCleanly() const
-    {
-        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-    }
-    void start() { m_process.start(); }
-    // Starts an instance that stays; true once it is ready after this first line.
-    bool startReady(const char* firstLine)
-    {
-        start();
-        return spinUntil([&] { return lines().contains(QLatin1String("ready")); }) &&
-               lines().constFirst() == QLatin1String(firstLine);
-    }
-    // Starts an instance that ends at once; true if it ended cleanly after
-    // printing exactly this line.
-    bool startToEnd(const char* line)
-    {
-        start();
-        return waitForExit() && exitedCleanly() && lines() == QStringList{QLatin1String(line)};
-    }
-    bool quit()
-    {
-        m_process.write("quit\n");
-        return waitForExit() && exitedCleanly();
-    }
-
-private:
-    QProcess m_process;
-    QStringList m_arguments;
-    QByteArray m_buffer;
-};
-
-// What a probe process says about isRunning() for @p id.
-QString probe(const QString& id)
-{
-    Instance probe(id, QStringLiteral("probe"));
-    probe.start();
-    if (!probe.waitForExit() || probe.lines().isEmpty())
-        return QStringLiteral("no answer");
-    return probe.lines().constLast();
-}
 
 class SingletonTestApp : public RibbonSingletonApplication
 {

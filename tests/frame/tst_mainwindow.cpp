@@ -11,6 +11,7 @@
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
+#include "systemdragspy.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -56,6 +57,7 @@ private slots:
     void fullScreenFrame();
     void borderDrag_data();
     void borderDrag();
+    void systemDrag();
     void cursorByZone_data();
     void cursorByZone();
     void centralWidget();
@@ -302,6 +304,48 @@ void TestMainWindow::borderDrag()
     send(w, QEvent::MouseButtonRelease, corner, Qt::NoButton);
     send(w, QEvent::MouseMove, corner, Qt::NoButton);
     QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+}
+
+// Border drags and the caption drag of the menu bar ask the window system
+// first, at their first move; refused, the window follows the mouse itself.
+void TestMainWindow::systemDrag()
+{
+    RibbonMainWindow w;
+    w.setGeometry(100, 100, 800, 500);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    using Requests = frametest::SystemDragSpy::Requests;
+    for (const bool accept : {true, false}) {
+        frametest::SystemDragSpy spy(accept);
+        const QRect start = w.geometry();
+        const QPoint corner = w.mapToGlobal(QPoint(797, 2)); // top-right
+        send(w, QEvent::MouseButtonPress, corner, Qt::LeftButton);
+        QVERIFY(spy.take().isEmpty());
+        send(w, QEvent::MouseMove, corner + QPoint(20, -10), Qt::LeftButton);
+        send(w, QEvent::MouseMove, corner + QPoint(30, -20), Qt::LeftButton);
+        QCOMPARE(spy.take(), Requests({{w.windowHandle(), Qt::TopEdge | Qt::RightEdge}}));
+        QCOMPARE(w.geometry() == start, accept);
+        send(w, QEvent::MouseButtonRelease, corner, Qt::NoButton);
+        w.setGeometry(start);
+
+        RibbonMenuBar* bar = w.ribbonMenuBar();
+        const QPoint caption = bar->mapToGlobal(bar->captionGeometry().center());
+        const auto sendBar = [&](QEvent::Type type, const QPoint& global, Qt::MouseButtons b) {
+            const QPointF local = bar->mapFromGlobal(QPointF(global));
+            QMouseEvent event(type, local, local, QPointF(global),
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, b,
+                              Qt::NoModifier);
+            QApplication::sendEvent(bar, &event);
+        };
+        sendBar(QEvent::MouseButtonPress, caption, Qt::LeftButton);
+        QVERIFY(spy.take().isEmpty());
+        sendBar(QEvent::MouseMove, caption + QPoint(15, 5), Qt::LeftButton);
+        sendBar(QEvent::MouseMove, caption + QPoint(25, 10), Qt::LeftButton);
+        QCOMPARE(spy.take(), Requests({{w.windowHandle(), Qt::Edges()}}));
+        QCOMPARE(w.pos(), accept ? start.topLeft() : start.topLeft() + QPoint(25, 10));
+        sendBar(QEvent::MouseButtonRelease, caption, Qt::NoButton);
+        w.setGeometry(start);
+    }
 }
 
 void TestMainWindow::cursorByZone_data()

@@ -1,4 +1,5 @@
 #include "frametestutil.h"
+#include "systemdragspy.h"
 
 #include <oruPaintRecorder.h>
 #include <oruRibbonApplication.h>
@@ -241,6 +242,70 @@ private slots:
         QCOMPARE(stateOf(w), QStringLiteral("Idle"));
         move(w, regrab + QPoint(90, 90));
         QCOMPARE(w.geometry(), anchored.translated(10, 10));
+    }
+
+    void systemDrag_data()
+    {
+        QTest::addColumn<QPoint>("local"); // the press, on the 400x300 window
+        QTest::addColumn<int>("edges");    // none: a move
+        QTest::addColumn<bool>("accept");
+        const struct
+        {
+            const char* name;
+            QPoint local;
+            Qt::Edges edges;
+        } grips[] = {{"caption", {40, 15}, {}},
+                     {"top", {200, 2}, Qt::TopEdge},
+                     {"top-right", {397, 2}, Qt::TopEdge | Qt::RightEdge},
+                     {"right", {397, 150}, Qt::RightEdge},
+                     {"bottom-right", {397, 297}, Qt::BottomEdge | Qt::RightEdge},
+                     {"bottom", {200, 297}, Qt::BottomEdge},
+                     {"bottom-left", {2, 297}, Qt::BottomEdge | Qt::LeftEdge},
+                     {"left", {2, 150}, Qt::LeftEdge},
+                     {"top-left", {2, 2}, Qt::TopEdge | Qt::LeftEdge}};
+        for (const auto& grip : grips) {
+            for (const bool accept : {true, false}) {
+                QTest::addRow("%s, %s", grip.name, accept ? "taken" : "refused")
+                    << grip.local << int(grip.edges) << accept;
+            }
+        }
+    }
+    void systemDrag()
+    {
+        QFETCH(QPoint, local);
+        QFETCH(int, edges);
+        QFETCH(bool, accept);
+        RibbonWindow w;
+        QVERIFY(showAt(w));
+        SystemDragSpy spy(accept);
+        const QPoint grab = at(w, local);
+        // A press alone asks for nothing: clicks stay the window's own.
+        press(w, grab);
+        QVERIFY(SystemDragSpy::take().isEmpty());
+        // The first move of the drag asks once, with the grip's edges.
+        move(w, grab + QPoint(-20, -15), Qt::LeftButton);
+        QCOMPARE(SystemDragSpy::take(),
+                 SystemDragSpy::Requests({{w.windowHandle(), Qt::Edges(edges)}}));
+        if (accept) {
+            // The window system drives the drag; the window keeps still.
+            QCOMPARE(stateOf(w), QStringLiteral("Idle"));
+            QCOMPARE(w.geometry(), kStart);
+            move(w, grab + QPoint(-40, -30), Qt::LeftButton);
+            QCOMPARE(w.geometry(), kStart);
+        } else {
+            // Refused: the window follows the mouse itself.
+            QCOMPARE(stateOf(w),
+                     edges ? QStringLiteral("ResizeWindow") : QStringLiteral("MoveWindow"));
+            QVERIFY(w.geometry() != kStart);
+            move(w, grab + QPoint(-40, -30), Qt::LeftButton);
+        }
+        release(w, grab + QPoint(-40, -30));
+        QCOMPARE(stateOf(w), QStringLiteral("Idle"));
+        QVERIFY(SystemDragSpy::take().isEmpty());
+        // A caption double-click still maximizes, without asking.
+        doubleClick(w, at(w, w.captionRect().center()));
+        QVERIFY(w.events().isMaximized());
+        QVERIFY(SystemDragSpy::take().isEmpty());
     }
 
     void nestedEventsAreDropped()

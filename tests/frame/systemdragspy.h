@@ -1,0 +1,42 @@
+#pragma once
+
+#include <oruRibbonFrame_p.h>
+
+#include <QList>
+#include <QPair>
+#include <QWindow>
+
+namespace frametest {
+
+/// Stands in for the window system while it lives: records every request to
+/// move (no edges) or resize a window and answers it with @p accept.
+class SystemDragSpy
+{
+public:
+    using Requests = QList<QPair<QWindow*, Qt::Edges>>;
+
+    explicit SystemDragSpy(bool accept)
+    {
+        s_requests.clear();
+        s_accept = accept;
+        m_previous = oru::frame::setSystemMoveResizeHook(&record);
+    }
+    ~SystemDragSpy() { oru::frame::setSystemMoveResizeHook(m_previous); }
+    SystemDragSpy(const SystemDragSpy&) = delete;
+    SystemDragSpy& operator=(const SystemDragSpy&) = delete;
+
+    static Requests take() { return std::exchange(s_requests, Requests()); }
+
+private:
+    static bool record(QWindow* window, Qt::Edges edges)
+    {
+        s_requests.append({window, edges});
+        return s_accept;
+    }
+
+    static inline Requests s_requests;
+    static inline bool s_accept = false;
+    oru::frame::SystemMoveResizeHook m_previous = nullptr;
+};
+
+} // namespace frametest
