@@ -18,6 +18,7 @@
 
 #include <QScreen>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -89,6 +90,30 @@ struct Page
         return s;
     }
 };
+
+// The first control of @p group that is hidden, not at its own size, outside
+// the group or over another control; empty when all are well placed.
+QString misplacedControl(const RibbonCategory& group)
+{
+    QList<QRect> placed;
+    for (RibbonAction* action : group.categoryAction()->actions()) {
+        const QWidget* control = group.widget(action);
+        const QRect r = control ? control->geometry() : QRect();
+        const auto overlaps = [&](const QRect& other) { return other.intersects(r); };
+        if (!control || !control->isVisible() || r.size() != control->sizeHint() ||
+            !group.rect().contains(r) || std::any_of(placed.cbegin(), placed.cend(), overlaps))
+            return QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
+                .arg(action->text())
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height())
+                .arg(group.width())
+                .arg(group.height());
+        placed << r;
+    }
+    return QString();
+}
 
 using Slices = QList<QPair<QRect, QRect>>; // target, source
 
@@ -577,6 +602,99 @@ private slots:
         QCOMPARE(p.page->pageLayout()->wrappers().size(), 1);
         flushDeletes();
         QCOMPARE(small1.associatedObjects().size(), 0);
+    }
+
+    // Controls and groups added while the ribbon is on screen, to a page shown
+    // later, or to a group whose collapsed popup is open are laid out at once:
+    // every control inside its group, none overlapping another, every group
+    // inside its page.
+    void addedWhileShown_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("visible page") << QStringLiteral("visible");
+        QTest::newRow("page shown later") << QStringLiteral("later");
+        QTest::newRow("group added to a visible page") << QStringLiteral("group");
+        QTest::newRow("collapsed group's popup") << QStringLiteral("popup");
+    }
+    void addedWhileShown()
+    {
+        QFETCH(QString, where);
+        RibbonMainWindow window;
+        RibbonMenuBar& bar = *window.ribbonMenuBar();
+        window.resize(where == QLatin1String("popup") ? 300 : 1200, 400);
+        RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+        RibbonCategoriesPanelAction other(QStringLiteral("Other"), nullptr);
+        RibbonCategoryAction first(QStringLiteral("First"), nullptr);
+        RibbonCategoryAction second(QStringLiteral("Second group"), nullptr);
+        RibbonCatSimpleAction seed(QStringLiteral("Seed"), RibbonCatSimpleAction::Large, nullptr);
+        first.addAction(&seed);
+        home.addCategory(&first);
+        if (where == QLatin1String("popup")) {
+            // Wider than the window: it collapses.
+            for (int i = 0; i < 6; ++i)
+                first.addAction(new RibbonCatSimpleAction(QStringLiteral("Wide large %1").arg(i),
+                                                          RibbonCatSimpleAction::Large, &first));
+        }
+        home.setChecked(true);
+        bar.addAction(&home);
+        bar.addAction(&other);
+        if (where == QLatin1String("later"))
+            other.trigger();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RibbonCategoryPanel* page = bar.panels()->page(&home);
+        RibbonCategoryWrapper* wrapper = page->wrapper(&first);
+        RibbonCategory* target = wrapper->category();
+        if (where == QLatin1String("popup")) {
+            QVERIFY(wrapper->isColapsed());
+            wrapper->setMyChecked(true);
+            QVERIFY(wrapper->popup());
+            target = wrapper->popup()->popupCategory();
+            QTest::qWait(0);
+        }
+
+        std::vector<std::unique_ptr<RibbonCatSimpleAction>> added;
+        const auto addControl = [&](RibbonCategoryAction& category, const QString& text,
+                                    RibbonCatSimpleAction::eSize size) {
+            added.push_back(std::make_unique<RibbonCatSimpleAction>(text, size, nullptr));
+            category.addAction(added.back().get());
+        };
+        if (where == QLatin1String("group")) {
+            addControl(second, QStringLiteral("Before"), RibbonCatSimpleAction::Large);
+            home.addCategory(&second);
+            addControl(second, QStringLiteral("After one"), RibbonCatSimpleAction::Small);
+            addControl(second, QStringLiteral("After two"), RibbonCatSimpleAction::Small);
+        } else {
+            addControl(first, QStringLiteral("Big"), RibbonCatSimpleAction::Large);
+            addControl(first, QStringLiteral("Small one"), RibbonCatSimpleAction::Small);
+            addControl(first, QStringLiteral("Small two"), RibbonCatSimpleAction::Medium);
+            addControl(first, QStringLiteral("Small three"), RibbonCatSimpleAction::Small);
+        }
+        QTest::qWait(0);
+        if (where == QLatin1String("later")) {
+            home.trigger();
+            QTest::qWait(0);
+        }
+        if (where == QLatin1String("group"))
+            target = page->wrapper(&second)->category();
+        QVERIFY(target->isVisible());
+
+        QTRY_COMPARE(misplacedControl(*target), QString());
+        // Retitled controls grow: the group is arranged again.
+        for (const auto& action : added)
+            action->setText(action->text() + QStringLiteral(" with a longer caption"));
+        QTRY_COMPARE(misplacedControl(*target), QString());
+        QRect previous;
+        for (RibbonCategoryWrapper* w : page->pageLayout()->wrappers()) {
+            QVERIFY(w->isVisible());
+            QVERIFY(!w->geometry().isEmpty() && w->geometry().left() > previous.right());
+            QVERIFY(page->rect().contains(w->geometry()));
+            previous = w->geometry();
+        }
+        if (wrapper->popup()) {
+            wrapper->popup()->close();
+            flushDeletes();
+        }
     }
 };
 
