@@ -28,6 +28,15 @@ RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
     connect(&action, &RibbonCategoryAction::actionAdded, this, &RibbonCategory::addRibbonAction);
     connect(&action, &RibbonCategoryAction::actionRemoved, this,
             &RibbonCategory::removeRibbonAction);
+    // A new caption changes the frame's text and may change its width.
+    m_caption = action.text();
+    connect(&action, &QAction::changed, this, [this]() {
+        if (m_categoryAction && m_categoryAction->text() != m_caption) {
+            m_caption = m_categoryAction->text();
+            updateGeometry();
+            update();
+        }
+    });
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_layout = new RibbonCategoryLayout(*this);
     setLayout(m_layout);

@@ -319,6 +319,7 @@ private slots:
         QTest::newRow("three words 12px") << QStringLiteral("Insert Page Breaks") << 12;
         QTest::newRow("narrow words 12px") << QStringLiteral("ab cd ef gh") << 12;
         QTest::newRow("two words 13px") << QStringLiteral("Paragraph Settings") << 13;
+        QTest::newRow("three words 13px") << QStringLiteral("Format Painter Tool") << 13;
     }
     void collapsedSize()
     {
@@ -344,15 +345,16 @@ private slots:
         }
         // The narrowest width at which the caption takes two lines at most.
         const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+        const int twoLines =
+            fm.boundingRect(QRect(0, 0, 1000, 0), flags, QStringLiteral("X\nX")).height();
         int narrowest = 1;
-        while (fm.boundingRect(QRect(0, 0, narrowest, 0), flags, caption).height() >
-               2 * fm.height())
+        while (fm.boundingRect(QRect(0, 0, narrowest, 0), flags, caption).height() > twoLines)
             ++narrowest;
         const int best = fm.boundingRect(QRect(0, 0, narrowest, 0), flags, caption).width();
         const int expected = best > 37 ? best + 12 : 50;
         QVERIFY2(qAbs(size.width() - expected) <= 1,
                  qPrintable(QStringLiteral("%1 vs %2").arg(size.width()).arg(expected)));
-        if (pixelSize == 12 && caption.contains(QLatin1Char(' ')))
+        if (caption.contains(QLatin1Char(' ')))
             QVERIFY(size.width() < tw + 12); // it wrapped
     }
 
@@ -695,6 +697,72 @@ private slots:
             wrapper->popup()->close();
             flushDeletes();
         }
+    }
+
+    // Renaming a group or changing the font lays the page out again: the
+    // group takes the size that a group built with that caption and font
+    // has, expanded and collapsed.
+    void captionAndFontRelayPage_data()
+    {
+        QTest::addColumn<bool>("collapsed");
+        QTest::addColumn<bool>("font");
+        QTest::newRow("renamed, expanded") << false << false;
+        QTest::newRow("renamed, collapsed") << true << false;
+        QTest::newRow("new font, expanded") << false << true;
+        QTest::newRow("new font, collapsed") << true << true;
+    }
+    void captionAndFontRelayPage()
+    {
+        QFETCH(bool, collapsed);
+        QFETCH(bool, font);
+        const QString longCaption = QStringLiteral("Clipboard and other long caption");
+        RibbonMainWindow window;
+        RibbonMenuBar& bar = *window.ribbonMenuBar();
+        window.resize(collapsed ? 200 : 1400, 400); // 200: the window's least width
+        RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+        std::vector<std::unique_ptr<RibbonCategoryAction>> groups;
+        std::vector<std::unique_ptr<RibbonCatSimpleAction>> buttons;
+        const auto addGroup = [&](const QString& caption) {
+            groups.push_back(std::make_unique<RibbonCategoryAction>(caption, nullptr));
+            for (int i = 0; i < 4; ++i) {
+                buttons.push_back(std::make_unique<RibbonCatSimpleAction>(
+                    QStringLiteral("b"), RibbonCatSimpleAction::Large, nullptr));
+                groups.back()->addAction(buttons.back().get());
+            }
+            home.addCategory(groups.back().get());
+            return groups.back().get();
+        };
+        RibbonCategoryAction* changed = addGroup(font ? longCaption : QStringLiteral("G"));
+        addGroup(QStringLiteral("Other"));
+        RibbonCategoryAction* twin = font ? nullptr : addGroup(longCaption);
+        home.setChecked(true);
+        bar.addAction(&home);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RibbonCategoryPanel* page = bar.panels()->page(&home);
+        RibbonCategoryWrapper* wrapper = page->wrapper(changed);
+        QCOMPARE(wrapper->isColapsed(), collapsed);
+        const QSize before = wrapper->size();
+
+        if (font) {
+            QFont bigger = page->font();
+            bigger.setPixelSize(20);
+            page->setFont(bigger);
+            twin = addGroup(longCaption);
+        } else {
+            changed->setText(longCaption);
+        }
+        RibbonCategoryWrapper* reference = page->wrapper(twin);
+        QTRY_COMPARE(wrapper->size(),
+                     collapsed ? reference->minimumSizeHint() : reference->sizeHint());
+        QVERIFY(wrapper->width() > before.width());
+        QCOMPARE(wrapper->isColapsed(), collapsed);
+        if (!collapsed)
+            QCOMPARE(wrapper->category()->size(), reference->sizeHint());
+        // The groups still follow one another with their gap.
+        const QList<RibbonCategoryWrapper*>& wrappers = page->pageLayout()->wrappers();
+        for (int i = 1; i < wrappers.size(); ++i)
+            QCOMPARE(wrappers.at(i)->x(), wrappers.at(i - 1)->geometry().right() + 3);
     }
 };
 
