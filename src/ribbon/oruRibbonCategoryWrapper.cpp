@@ -42,6 +42,10 @@ void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
     // Just below the page, at the wrapper's left edge.
     const int y0 = m_wrapper.page().geometry().bottom() - m_wrapper.y();
     const QPoint anchor = m_wrapper.mapToGlobal(QPoint(0, y0));
+    // The screen under the anchor, not the primary one: with several monitors
+    // the popup must open on the monitor where the group was clicked, and its
+    // edges are the ones it must stay inside. Only an anchor off every screen
+    // falls back to the primary screen.
     QScreen* screen = QGuiApplication::screenAt(anchor);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
