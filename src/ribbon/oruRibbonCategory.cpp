@@ -23,12 +23,20 @@
 namespace oru {
 
 RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
-    : QWidget(parent)
-    , m_categoryAction(&action)
+    : QWidget(parent), m_categoryAction(&action)
 {
     connect(&action, &RibbonCategoryAction::actionAdded, this, &RibbonCategory::addRibbonAction);
     connect(&action, &RibbonCategoryAction::actionRemoved, this,
             &RibbonCategory::removeRibbonAction);
+    // A new caption changes the frame's text and may change its width.
+    m_caption = action.text();
+    connect(&action, &QAction::changed, this, [this]() {
+        if (m_categoryAction && m_categoryAction->text() != m_caption) {
+            m_caption = m_categoryAction->text();
+            updateGeometry();
+            update();
+        }
+    });
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_layout = new RibbonCategoryLayout(*this);
     setLayout(m_layout);
@@ -126,8 +134,8 @@ void RibbonCategory::paintEvent(QPaintEvent*)
 
     if (m_categoryAction) {
         painter.setPen(skin->categoryCaptionTextColor());
-        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)), Qt::AlignHCenter | Qt::AlignVCenter,
-                         m_categoryAction->text());
+        painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)),
+                         Qt::AlignHCenter | Qt::AlignVCenter, m_categoryAction->text());
     }
 }
 
@@ -153,6 +161,10 @@ void RibbonCategory::actionEvent(QActionEvent* event)
         }
         if (control) {
             m_widgets.insert(action, control);
+            // Not hidden from the start, so that the layout measures it now and
+            // it appears with the group, whether that is on screen already or
+            // shown later.
+            control->setVisible(true);
             m_layout->addWidget(control);
             updateGeometry();
             update();

@@ -56,6 +56,7 @@ private:
     // Keyed by the QAction face so that an action in its destructor can be
     // found without a cast.
     QMap<QAction*, QPointer<QWidget>> m_widgets;
+    QString m_caption; // the caption last measured and painted
 };
 
 } // namespace oru

@@ -27,15 +27,9 @@ class RowSearch
 {
 public:
     explicit RowSearch(const QVector<int>& widths)
-        : m_w(widths.begin(), widths.end())
-        , m_n(int(widths.size()))
-        , m_inRowOne(m_w.size(), 0)
-        , m_bestRow(m_w.size(), 0)
-        , m_minSuffix(m_w.size() + 1, 0)
-        , m_maxSuffix(m_w.size() + 1, 0)
-        , m_remMin(m_w.size() + 1, 0)
-        , m_remMax(m_w.size() + 1, 0)
-        , m_inRowTwo(m_w.size(), 0)
+        : m_w(widths.begin(), widths.end()), m_n(int(widths.size())), m_inRowOne(m_w.size(), 0),
+          m_bestRow(m_w.size(), 0), m_minSuffix(m_w.size() + 1, 0), m_maxSuffix(m_w.size() + 1, 0),
+          m_remMin(m_w.size() + 1, 0), m_remMax(m_w.size() + 1, 0), m_inRowTwo(m_w.size(), 0)
     {
         int widest = 0;
         for (int width : m_w) {
@@ -117,8 +111,14 @@ private:
         return *std::max_element(rows, rows + 3);
     }
 
-    int least(int from, int k) const { return m_leastFrom[size_t(from) * size_t(m_n + 1) + size_t(k)]; }
-    int most(int from, int k) const { return m_mostFrom[size_t(from) * size_t(m_n + 1) + size_t(k)]; }
+    int least(int from, int k) const
+    {
+        return m_leastFrom[size_t(from) * size_t(m_n + 1) + size_t(k)];
+    }
+    int most(int from, int k) const
+    {
+        return m_mostFrom[size_t(from) * size_t(m_n + 1) + size_t(k)];
+    }
 
     // Whether rows of these sizes could be narrower than the best at all.
     bool canBeat(int k1, int k2, int k3) const
@@ -128,10 +128,7 @@ private:
 
     // Whether row one may be as wide as @p rowOne at most and still leave a
     // rest that fits into the other rows, each narrower than the best.
-    bool restCanFit(int rowOne) const
-    {
-        return m_total - rowOne <= (m_rows - 1) * (m_best - 1);
-    }
+    bool restCanFit(int rowOne) const { return m_total - rowOne <= (m_rows - 1) * (m_best - 1); }
 
     // Row one holds @p count indices so far (index 0 among them), all below
     // @p start, @p width wide together.
@@ -148,7 +145,8 @@ private:
             if (width + least(i, need) >= m_best || !restCanFit(width + most(i, need)))
                 return;
             const int with = width + m_w[i];
-            if (with + least(i + 1, need - 1) >= m_best || !restCanFit(with + most(i + 1, need - 1)))
+            if (with + least(i + 1, need - 1) >= m_best ||
+                !restCanFit(with + most(i + 1, need - 1)))
                 continue;
             m_inRowOne[i] = 1;
             pickRowOne(count + 1, i + 1, with);
@@ -249,7 +247,7 @@ private:
     int m_k2 = 0;
     int m_rows = 2;
     std::vector<char> m_inRowOne;
-    std::vector<int> m_bestRow; // 0, 1 or 2 per control
+    std::vector<int> m_bestRow;   // 0, 1 or 2 per control
     std::vector<int> m_minSuffix; // over indices i..n-1; 0 past the end
     std::vector<int> m_maxSuffix;
     std::vector<int> m_rem; // indices outside row one, in order
@@ -266,8 +264,7 @@ private:
 
 } // namespace
 
-RibbonCategoryLayout::RibbonCategoryLayout(RibbonCategory& owner)
-    : m_owner(owner)
+RibbonCategoryLayout::RibbonCategoryLayout(RibbonCategory& owner) : m_owner(owner)
 {
     setContentsMargins(3, 2, 4, 15);
     setSpacing(1);
@@ -290,6 +287,22 @@ void RibbonCategoryLayout::addItem(QLayoutItem* item)
     m_itemRects.append(QRect());
     updateLayout();
     invalidate();
+}
+
+void RibbonCategoryLayout::invalidate()
+{
+    // A control built while its group is hidden counts as empty until it is
+    // shown, and a retitled button changes its width: either way the cached
+    // arrangement no longer fits. Invalidation comes with every child's
+    // geometry change, so the search runs only when a hint really changed.
+    if (!m_destroying) {
+        bool changed = m_measured.size() != m_items.size();
+        for (int i = 0; !changed && i < m_items.size(); ++i)
+            changed = m_items.at(i)->sizeHint() != m_measured.at(i);
+        if (changed)
+            updateLayout();
+    }
+    QLayout::invalidate();
 }
 
 Qt::Orientations RibbonCategoryLayout::expandingDirections() const
@@ -369,6 +382,7 @@ void RibbonCategoryLayout::updateLayout()
     const int left = margins.left();
     const int top = margins.top();
     if (m_items.isEmpty()) {
+        m_measured.clear();
         m_cachedWidth = left + margins.right();
         m_cachedHeight = frameHeight;
         return;
@@ -379,6 +393,7 @@ void RibbonCategoryLayout::updateLayout()
     QVector<QSize> hints(n);
     for (int i = 0; i < n; ++i)
         hints[i] = m_items.at(i)->sizeHint();
+    m_measured = QList<QSize>(hints.begin(), hints.end());
 
     int x = left;
     int i = 0;

@@ -16,8 +16,9 @@ class RibbonCategory;
 /// three rows, either as the category action's explicit row numbers say or
 /// so that the widest row is as narrow as possible.
 ///
-/// The arrangement is computed when an item is added or removed and cached;
-/// resizing only moves the cached rectangles.
+/// The arrangement is computed when an item is added or removed, or when an
+/// item's size hint changed, and cached; resizing only moves the cached
+/// rectangles.
 class VAZAVE_EXPORT RibbonCategoryLayout : public QLayout
 {
     Q_OBJECT
@@ -46,6 +47,9 @@ public:
     /// The 85-pixel frame height, for any @p width.
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
+    /// Also arranges the items again when one of them changed its size hint
+    /// (shown at last, retitled, resized) since the last pass.
+    void invalidate() override;
 
     /// Recomputes the arrangement of all items.
     void updateLayout();
@@ -62,6 +66,8 @@ private:
     RibbonCategory& m_owner;
     QList<QLayoutItem*> m_items;
     QList<QRect> m_itemRects;
+    // The size hints the cached arrangement was computed from.
+    QList<QSize> m_measured;
     int m_cachedWidth = -1;
     int m_cachedHeight = 85;
     bool m_destroying = false;

@@ -1,6 +1,7 @@
 #include "oruRibbonCategoryWrapper.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatPaint_p.h"
 #include "oruRibbonCategory.h"
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanel.h"
@@ -17,8 +18,7 @@
 namespace oru {
 
 RibbonCategoryWrapperPopup::RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wrapper)
-    : QWidget(nullptr, Qt::Popup)
-    , m_wrapper(wrapper)
+    : QWidget(nullptr, Qt::Popup), m_wrapper(wrapper)
 {
     m_popupLayout = new QHBoxLayout(this);
     m_popupLayout->setContentsMargins(0, 0, 0, 0);
@@ -42,6 +42,10 @@ void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
     // Just below the page, at the wrapper's left edge.
     const int y0 = m_wrapper.page().geometry().bottom() - m_wrapper.y();
     const QPoint anchor = m_wrapper.mapToGlobal(QPoint(0, y0));
+    // The screen under the anchor, not the primary one: with several monitors
+    // the popup must open on the monitor where the group was clicked, and its
+    // edges are the ones it must stay inside. Only an anchor off every screen
+    // falls back to the primary screen.
     QScreen* screen = QGuiApplication::screenAt(anchor);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -72,9 +76,7 @@ void RibbonCategoryWrapperPopup::closeEvent(QCloseEvent* event)
 
 RibbonCategoryWrapper::RibbonCategoryWrapper(RibbonCategoryPanel& page,
                                              RibbonCategoryAction& action)
-    : QAbstractButton(&page)
-    , m_page(page)
-    , m_categoryAction(&action)
+    : QAbstractButton(&page), m_page(page), m_categoryAction(&action)
 {
     m_category = new RibbonCategory(this, action);
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
@@ -83,7 +85,8 @@ RibbonCategoryWrapper::RibbonCategoryWrapper(RibbonCategoryPanel& page,
     // The category has no layout around it: follow its size by hand.
     m_category->installEventFilter(this);
     setFocusPolicy(Qt::NoFocus);
-    connect(&action, &QAction::changed, this, [this]() { m_colapsedSizeCache = QSize(); });
+    m_caption = action.text();
+    connect(&action, &QAction::changed, this, &RibbonCategoryWrapper::followCaption);
     // Repaint on entering and leaving for the hover look of the button.
     setAttribute(Qt::WA_Hover);
 }
@@ -92,6 +95,25 @@ RibbonCategoryWrapper::~RibbonCategoryWrapper()
 {
     // The popup is a window of its own and refers to this wrapper.
     delete m_popup.data();
+}
+
+void RibbonCategoryWrapper::followCaption()
+{
+    // The category action also reports every change of its controls; only a
+    // new caption changes the sizes here.
+    if (!m_categoryAction || m_categoryAction->text() == m_caption)
+        return;
+    m_caption = m_categoryAction->text();
+    relayout();
+}
+
+void RibbonCategoryWrapper::relayout()
+{
+    m_colapsedSizeCache = QSize();
+    m_category->resize(m_category->sizeHint());
+    // The page decides again what to collapse, with both new sizes.
+    updateGeometry();
+    update();
 }
 
 void RibbonCategoryWrapper::setColapsed(bool colapsed)
@@ -126,7 +148,10 @@ QSize RibbonCategoryWrapper::colapsedSize() const
     const QFontMetrics fm = fontMetrics();
     const QString caption = m_categoryAction ? m_categoryAction->text() : QString();
     const int tw = fm.horizontalAdvance(caption);
-    const int fh = fm.height();
+    // Two lines as the text layout stacks them: with many fonts the line
+    // spacing exceeds the font height, so twice the height would never let a
+    // long caption wrap.
+    const int twoLines = catpaint::twoLineHeight(fm);
     if (tw <= 30) {
         m_colapsedSizeCache = QSize(50, 85);
         return m_colapsedSizeCache;
@@ -138,7 +163,7 @@ QSize RibbonCategoryWrapper::colapsedSize() const
         step = step / 2;
         const QRect bounds = fm.boundingRect(
             QRect(0, 0, w, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
-        if (bounds.height() <= 2 * fh) {
+        if (bounds.height() <= twoLines) {
             best = bounds.width();
             w -= step;
         } else {
@@ -151,9 +176,9 @@ QSize RibbonCategoryWrapper::colapsedSize() const
 
 void RibbonCategoryWrapper::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
-        m_colapsedSizeCache = QSize();
     QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        relayout();
 }
 
 QSize RibbonCategoryWrapper::sizeHint() const
@@ -207,8 +232,8 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
         return;
     const QIcon icon = m_categoryAction->icon();
     if (!icon.isNull()) {
-        const QSize actual = icon.actualSize(size(), QIcon::Normal, QIcon::Off)
-                                 .boundedTo(QSize(32, 32));
+        const QSize actual =
+            icon.actualSize(size(), QIcon::Normal, QIcon::Off).boundedTo(QSize(32, 32));
         icon.paint(&painter,
                    QRect(w / 2 - actual.width() / 2, 21 - actual.height() / 2, actual.width(),
                          actual.height()),
@@ -217,8 +242,7 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
     painter.setPen(skin->categoryWrapperCaptionTextColor());
     painter.setFont(font());
     painter.drawText(QRect(QPoint(6, 44), QPoint(w - 7, 81)),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     m_categoryAction->text());
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_categoryAction->text());
 }
 
 } // namespace oru

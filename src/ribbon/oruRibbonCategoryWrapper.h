@@ -91,6 +91,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void followCaption();
+    // Sizes changed with caption or font: measure again and let the page know.
+    void relayout();
+
     RibbonCategoryPanel& m_page;
     QPointer<RibbonCategoryAction> m_categoryAction;
     bool m_colapsed = false;
@@ -101,6 +105,7 @@ private:
     // for the result on every resize, so it is kept until caption or font
     // change.
     mutable QSize m_colapsedSizeCache;
+    QString m_caption; // the caption the sizes were taken for
 };
 
 } // namespace oru

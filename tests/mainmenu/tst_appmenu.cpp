@@ -164,6 +164,7 @@ private slots:
     void recentFiles();
     void itemSizes();
     void actionsDeletedWhileOpen();
+    void hoverTrackingRepaintsLeftItem();
 };
 
 void TestAppMenu::openAndBuild()
@@ -667,6 +668,57 @@ void TestAppMenu::actionsDeletedWhileOpen()
     closeAndFlush(nullptr);
     QVERIFY(guard.isNull());
     QCOMPARE(RibbonMainMenuMenuButton::s_CurrentMainPopup, nullptr);
+}
+
+namespace {
+
+// Counts the paint events each watched widget receives.
+class PaintCounter : public QObject
+{
+public:
+    QHash<QObject*, int> counts;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++counts[watched];
+        return false;
+    }
+};
+
+} // namespace
+
+// A move reported by an item of the open menu repaints the item the pointer
+// left, so no stale hover highlight stays behind; a move within the same item
+// repaints no other.
+void TestAppMenu::hoverTrackingRepaintsLeftItem()
+{
+    Host host;
+    RibbonPanelMain* panel = host.openMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    const QList<QAbstractButton*> tracked = panel->trackedButtons();
+    QVERIFY(tracked.size() >= 4);
+    // Options, then exit in the bottom row.
+    QAbstractButton* first = tracked.at(0);
+    QAbstractButton* second = tracked.at(1);
+    PaintCounter counter;
+    for (QAbstractButton* button : tracked)
+        button->installEventFilter(&counter);
+    // The pointer arrives first (the item's own enter and leave handling),
+    // then the item reports the move; only what that report repaints counts.
+    const auto moveOnto = [&](QAbstractButton* button) {
+        oru::test::placeCursor(button, button->rect().center());
+        QTest::qWait(10);
+        counter.counts.clear();
+        QVERIFY(QMetaObject::invokeMethod(button, "mouseMoved"));
+        QTest::qWait(10);
+    };
+
+    moveOnto(first);
+    moveOnto(second);
+    QVERIFY(counter.counts.value(first) > 0);
+    moveOnto(second);
+    QCOMPARE(counter.counts.value(first), 0);
+    closeAndFlush(panel);
 }
 
 ORU_TEST_MAIN(TestAppMenu)

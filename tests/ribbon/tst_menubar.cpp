@@ -1,6 +1,7 @@
 // RibbonMenuBar: its grid, tab selection through add/remove sequences, the
 // special actions, caption dragging and the caption text.
 #include <oruRibbonApplication.h>
+#include <oruRibbonButtonMain.h>
 #include <oruRibbonButtonNormal.h>
 #include <oruRibbonCatComboAction.h>
 #include <oruRibbonCatComboComboBox.h>
@@ -8,7 +9,6 @@
 #include <oruRibbonCategoryPanel.h>
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonMainWindow.h>
-#include <oruRibbonButtonMain.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonMenuBarButton.h>
 #include <oruRibbonQuickAccessBar.h>
@@ -23,6 +23,9 @@
 #include <QActionGroup>
 #include <QLayout>
 #include <QMouseEvent>
+
+#include <memory>
+#include <vector>
 
 using namespace oru;
 using oru::test::PaintOp;
@@ -97,6 +100,8 @@ private slots:
     void quickAccessBackground();
     void captionText_data();
     void captionText();
+    void topBandNeverOverlaps_data();
+    void topBandNeverOverlaps();
 };
 
 void TestMenuBar::grid()
@@ -226,8 +231,7 @@ void TestMenuBar::tabSequences()
                          static_cast<QWidget*>(bar.panels()->page(tab)));
             }
         }
-        QVERIFY2(selected == checked.at(step),
-                 qPrintable(where + QStringLiteral(": ") + selected));
+        QVERIFY2(selected == checked.at(step), qPrintable(where + QStringLiteral(": ") + selected));
     }
     for (auto& entry : tabs)
         if (!order.contains(entry.first))
@@ -519,6 +523,54 @@ void TestMenuBar::captionText()
     }
     // The elided paths leave the product rectangle alone.
     QCOMPARE(bar.productTextRect(), productRect);
+}
+
+// Whatever the window's width, no two widgets of the top band (application
+// button, quick access bar, system buttons, tab buttons, the controls at the
+// end of the tab row) overlap, and all stay inside the bar.
+void TestMenuBar::topBandNeverOverlaps_data()
+{
+    QTest::addColumn<int>("width");
+    for (int width : {1200, 700, 500, 420, 300, 150})
+        QTest::newRow(qPrintable(QString::number(width))) << width;
+}
+
+void TestMenuBar::topBandNeverOverlaps()
+{
+    QFETCH(int, width);
+    Window w(1200);
+    w.window.resize(width, 400); // narrow before the band fills up, and after
+    RibbonMenuBar& bar = w.bar;
+    std::vector<std::unique_ptr<RibbonCategoriesPanelAction>> tabs;
+    for (const char* text : {"Home", "Insert", "Page Layout", "References", "Review", "View"}) {
+        tabs.push_back(std::make_unique<RibbonCategoriesPanelAction>(QLatin1String(text), nullptr));
+        bar.addAction(tabs.back().get());
+    }
+    RibbonCatComboAction find(nullptr);
+    find.setWidth(150);
+    find.setEditable(true);
+    RibbonSimpleAction help(QStringLiteral("Help"), nullptr);
+    bar.setFindComboAction(&find);
+    bar.setHelpAction(&help);
+    w.window.resize(width, 400);
+    QTRY_VERIFY(!w.window.testAttribute(Qt::WA_PendingResizeEvent));
+    QCoreApplication::processEvents();
+
+    QList<QWidget*> band;
+    for (QWidget* child : bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && child->isVisible() && child != bar.panels())
+            band << child;
+    QVERIFY(band.size() >= 3 + 6 + 2);
+    for (int i = 0; i < band.size(); ++i) {
+        const QRect a = band.at(i)->geometry();
+        QVERIFY2(bar.rect().contains(a), band.at(i)->metaObject()->className());
+        for (int j = i + 1; j < band.size(); ++j)
+            QVERIFY2(!a.intersects(band.at(j)->geometry()),
+                     qPrintable(QStringLiteral("%1 and %2 at width %3")
+                                    .arg(QLatin1String(band.at(i)->metaObject()->className()),
+                                         QLatin1String(band.at(j)->metaObject()->className()))
+                                    .arg(bar.width())));
+    }
 }
 
 ORU_TEST_MAIN(TestMenuBar)

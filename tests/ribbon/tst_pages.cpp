@@ -18,6 +18,7 @@
 
 #include <QScreen>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -89,6 +90,30 @@ struct Page
         return s;
     }
 };
+
+// The first control of @p group that is hidden, not at its own size, outside
+// the group or over another control; empty when all are well placed.
+QString misplacedControl(const RibbonCategory& group)
+{
+    QList<QRect> placed;
+    for (RibbonAction* action : group.categoryAction()->actions()) {
+        const QWidget* control = group.widget(action);
+        const QRect r = control ? control->geometry() : QRect();
+        const auto overlaps = [&](const QRect& other) { return other.intersects(r); };
+        if (!control || !control->isVisible() || r.size() != control->sizeHint() ||
+            !group.rect().contains(r) || std::any_of(placed.cbegin(), placed.cend(), overlaps))
+            return QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
+                .arg(action->text())
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height())
+                .arg(group.width())
+                .arg(group.height());
+        placed << r;
+    }
+    return QString();
+}
 
 using Slices = QList<QPair<QRect, QRect>>; // target, source
 
@@ -294,6 +319,7 @@ private slots:
         QTest::newRow("three words 12px") << QStringLiteral("Insert Page Breaks") << 12;
         QTest::newRow("narrow words 12px") << QStringLiteral("ab cd ef gh") << 12;
         QTest::newRow("two words 13px") << QStringLiteral("Paragraph Settings") << 13;
+        QTest::newRow("three words 13px") << QStringLiteral("Format Painter Tool") << 13;
     }
     void collapsedSize()
     {
@@ -319,15 +345,16 @@ private slots:
         }
         // The narrowest width at which the caption takes two lines at most.
         const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+        const int twoLines =
+            fm.boundingRect(QRect(0, 0, 1000, 0), flags, QStringLiteral("X\nX")).height();
         int narrowest = 1;
-        while (fm.boundingRect(QRect(0, 0, narrowest, 0), flags, caption).height() >
-               2 * fm.height())
+        while (fm.boundingRect(QRect(0, 0, narrowest, 0), flags, caption).height() > twoLines)
             ++narrowest;
         const int best = fm.boundingRect(QRect(0, 0, narrowest, 0), flags, caption).width();
         const int expected = best > 37 ? best + 12 : 50;
         QVERIFY2(qAbs(size.width() - expected) <= 1,
                  qPrintable(QStringLiteral("%1 vs %2").arg(size.width()).arg(expected)));
-        if (pixelSize == 12 && caption.contains(QLatin1Char(' ')))
+        if (caption.contains(QLatin1Char(' ')))
             QVERIFY(size.width() < tw + 12); // it wrapped
     }
 
@@ -577,6 +604,165 @@ private slots:
         QCOMPARE(p.page->pageLayout()->wrappers().size(), 1);
         flushDeletes();
         QCOMPARE(small1.associatedObjects().size(), 0);
+    }
+
+    // Controls and groups added while the ribbon is on screen, to a page shown
+    // later, or to a group whose collapsed popup is open are laid out at once:
+    // every control inside its group, none overlapping another, every group
+    // inside its page.
+    void addedWhileShown_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("visible page") << QStringLiteral("visible");
+        QTest::newRow("page shown later") << QStringLiteral("later");
+        QTest::newRow("group added to a visible page") << QStringLiteral("group");
+        QTest::newRow("collapsed group's popup") << QStringLiteral("popup");
+    }
+    void addedWhileShown()
+    {
+        QFETCH(QString, where);
+        RibbonMainWindow window;
+        RibbonMenuBar& bar = *window.ribbonMenuBar();
+        window.resize(where == QLatin1String("popup") ? 300 : 1200, 400);
+        RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+        RibbonCategoriesPanelAction other(QStringLiteral("Other"), nullptr);
+        RibbonCategoryAction first(QStringLiteral("First"), nullptr);
+        RibbonCategoryAction second(QStringLiteral("Second group"), nullptr);
+        RibbonCatSimpleAction seed(QStringLiteral("Seed"), RibbonCatSimpleAction::Large, nullptr);
+        first.addAction(&seed);
+        home.addCategory(&first);
+        if (where == QLatin1String("popup")) {
+            // Wider than the window: it collapses.
+            for (int i = 0; i < 6; ++i)
+                first.addAction(new RibbonCatSimpleAction(QStringLiteral("Wide large %1").arg(i),
+                                                          RibbonCatSimpleAction::Large, &first));
+        }
+        home.setChecked(true);
+        bar.addAction(&home);
+        bar.addAction(&other);
+        if (where == QLatin1String("later"))
+            other.trigger();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RibbonCategoryPanel* page = bar.panels()->page(&home);
+        RibbonCategoryWrapper* wrapper = page->wrapper(&first);
+        RibbonCategory* target = wrapper->category();
+        if (where == QLatin1String("popup")) {
+            QVERIFY(wrapper->isColapsed());
+            wrapper->setMyChecked(true);
+            QVERIFY(wrapper->popup());
+            target = wrapper->popup()->popupCategory();
+            QTest::qWait(0);
+        }
+
+        std::vector<std::unique_ptr<RibbonCatSimpleAction>> added;
+        const auto addControl = [&](RibbonCategoryAction& category, const QString& text,
+                                    RibbonCatSimpleAction::eSize size) {
+            added.push_back(std::make_unique<RibbonCatSimpleAction>(text, size, nullptr));
+            category.addAction(added.back().get());
+        };
+        if (where == QLatin1String("group")) {
+            addControl(second, QStringLiteral("Before"), RibbonCatSimpleAction::Large);
+            home.addCategory(&second);
+            addControl(second, QStringLiteral("After one"), RibbonCatSimpleAction::Small);
+            addControl(second, QStringLiteral("After two"), RibbonCatSimpleAction::Small);
+        } else {
+            addControl(first, QStringLiteral("Big"), RibbonCatSimpleAction::Large);
+            addControl(first, QStringLiteral("Small one"), RibbonCatSimpleAction::Small);
+            addControl(first, QStringLiteral("Small two"), RibbonCatSimpleAction::Medium);
+            addControl(first, QStringLiteral("Small three"), RibbonCatSimpleAction::Small);
+        }
+        QTest::qWait(0);
+        if (where == QLatin1String("later")) {
+            home.trigger();
+            QTest::qWait(0);
+        }
+        if (where == QLatin1String("group"))
+            target = page->wrapper(&second)->category();
+        QVERIFY(target->isVisible());
+
+        QTRY_COMPARE(misplacedControl(*target), QString());
+        // Retitled controls grow: the group is arranged again.
+        for (const auto& action : added)
+            action->setText(action->text() + QStringLiteral(" with a longer caption"));
+        QTRY_COMPARE(misplacedControl(*target), QString());
+        QRect previous;
+        for (RibbonCategoryWrapper* w : page->pageLayout()->wrappers()) {
+            QVERIFY(w->isVisible());
+            QVERIFY(!w->geometry().isEmpty() && w->geometry().left() > previous.right());
+            QVERIFY(page->rect().contains(w->geometry()));
+            previous = w->geometry();
+        }
+        if (wrapper->popup()) {
+            wrapper->popup()->close();
+            flushDeletes();
+        }
+    }
+
+    // Renaming a group or changing the font lays the page out again: the
+    // group takes the size that a group built with that caption and font
+    // has, expanded and collapsed.
+    void captionAndFontRelayPage_data()
+    {
+        QTest::addColumn<bool>("collapsed");
+        QTest::addColumn<bool>("font");
+        QTest::newRow("renamed, expanded") << false << false;
+        QTest::newRow("renamed, collapsed") << true << false;
+        QTest::newRow("new font, expanded") << false << true;
+        QTest::newRow("new font, collapsed") << true << true;
+    }
+    void captionAndFontRelayPage()
+    {
+        QFETCH(bool, collapsed);
+        QFETCH(bool, font);
+        const QString longCaption = QStringLiteral("Clipboard and other long caption");
+        RibbonMainWindow window;
+        RibbonMenuBar& bar = *window.ribbonMenuBar();
+        window.resize(collapsed ? 200 : 1400, 400); // 200: the window's least width
+        RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+        std::vector<std::unique_ptr<RibbonCategoryAction>> groups;
+        std::vector<std::unique_ptr<RibbonCatSimpleAction>> buttons;
+        const auto addGroup = [&](const QString& caption) {
+            groups.push_back(std::make_unique<RibbonCategoryAction>(caption, nullptr));
+            for (int i = 0; i < 4; ++i) {
+                buttons.push_back(std::make_unique<RibbonCatSimpleAction>(
+                    QStringLiteral("b"), RibbonCatSimpleAction::Large, nullptr));
+                groups.back()->addAction(buttons.back().get());
+            }
+            home.addCategory(groups.back().get());
+            return groups.back().get();
+        };
+        RibbonCategoryAction* changed = addGroup(font ? longCaption : QStringLiteral("G"));
+        addGroup(QStringLiteral("Other"));
+        RibbonCategoryAction* twin = font ? nullptr : addGroup(longCaption);
+        home.setChecked(true);
+        bar.addAction(&home);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RibbonCategoryPanel* page = bar.panels()->page(&home);
+        RibbonCategoryWrapper* wrapper = page->wrapper(changed);
+        QCOMPARE(wrapper->isColapsed(), collapsed);
+        const QSize before = wrapper->size();
+
+        if (font) {
+            QFont bigger = page->font();
+            bigger.setPixelSize(20);
+            page->setFont(bigger);
+            twin = addGroup(longCaption);
+        } else {
+            changed->setText(longCaption);
+        }
+        RibbonCategoryWrapper* reference = page->wrapper(twin);
+        QTRY_COMPARE(wrapper->size(),
+                     collapsed ? reference->minimumSizeHint() : reference->sizeHint());
+        QVERIFY(wrapper->width() > before.width());
+        QCOMPARE(wrapper->isColapsed(), collapsed);
+        if (!collapsed)
+            QCOMPARE(wrapper->category()->size(), reference->sizeHint());
+        // The groups still follow one another with their gap.
+        const QList<RibbonCategoryWrapper*>& wrappers = page->pageLayout()->wrappers();
+        for (int i = 1; i < wrappers.size(); ++i)
+            QCOMPARE(wrappers.at(i)->x(), wrappers.at(i - 1)->geometry().right() + 3);
     }
 };
 

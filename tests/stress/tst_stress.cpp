@@ -39,14 +39,6 @@ using namespace oru;
 
 namespace {
 
-// TODO(merge): faults that are being fixed on other branches. Each switch
-// keeps the run away from one of them; remove the switch (and the code it
-// guards) once the fix is merged.
-// Controls added to a category that already has its widgets get an empty
-// geometry (on screen at once, or when its page is shown later without the
-// group changing size): add controls only to categories on no page.
-constexpr bool kTodoAvoidAddToLaidOutCategory = true;
-
 int envInt(const char* name, int fallback)
 {
     bool ok = false;
@@ -377,17 +369,6 @@ private:
         return qobject_cast<RibbonCategoriesPanelAction*>(bar().categoryGroup()->checkedAction());
     }
 
-    // Categories that have widgets: on a page of a tab in the bar.
-    bool hasPage(RibbonCategoryAction* category)
-    {
-        for (QAction* t : bar().categoryGroup()->actions()) {
-            auto* panelAction = qobject_cast<RibbonCategoriesPanelAction*>(t);
-            if (panelAction && panelAction->categories().contains(category))
-                return true;
-        }
-        return false;
-    }
-
     RibbonCategoryAction* newCategory()
     {
         auto* category = new RibbonCategoryAction(icon(m_serial), name("Group"), &m_host);
@@ -565,17 +546,9 @@ private:
 
     void destroyCategory(RibbonCategoryAction* category) { delete category; }
 
-    RibbonCategoryAction* categoryToFill()
-    {
-        RibbonCategoryAction* category = pick(m_categories);
-        if (category && kTodoAvoidAddToLaidOutCategory && hasPage(category))
-            return nullptr;
-        return category;
-    }
-
     void addControl()
     {
-        RibbonCategoryAction* category = categoryToFill();
+        RibbonCategoryAction* category = pick(m_categories);
         if (!category)
             return;
         if (category->actions().size() >= 8)
@@ -603,7 +576,7 @@ private:
 
     void aliasControl()
     {
-        RibbonCategoryAction* category = categoryToFill();
+        RibbonCategoryAction* category = pick(m_categories);
         if (!category)
             return;
         auto* alias = new QAction(icon(m_serial), name("Host command"), &m_host);
