@@ -132,7 +132,8 @@ QMenu* RibbonQuickAccessBar::createCustomizeMenu(QWidget* parent)
         m_offered.removeAll(nullptr);
         for (const QPointer<RibbonSimpleAction>& offered : std::as_const(m_offered)) {
             RibbonSimpleAction* command = offered.data();
-            QAction* item = menu->addAction(command->icon(), command->iconText());
+            // Text only, so that the check mark shows.
+            QAction* item = menu->addAction(command->iconText());
             item->setCheckable(true);
             item->setChecked(hasCommand(command));
             connect(item, &QAction::toggled, this, [this, offered](bool on) {

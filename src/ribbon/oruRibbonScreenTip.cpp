@@ -149,7 +149,8 @@ void RibbonScreenTip::paintEvent(QPaintEvent*)
     painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), back, QRect(13, 2, 2, 11));
     painter.drawPixmap(QRect(2, 2, w - 4, h - 4), back, QRect(2, 2, 11, 11));
 
-    painter.setPen(skin->normalCategoryTextColor());
+    // The text colour of menu items, dark on every skin's light tip.
+    painter.setPen(skin->highlightedCategoryTextColor());
     painter.setFont(m_titleFont);
     painter.drawText(m_titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_head);
     if (!m_description.isEmpty()) {
