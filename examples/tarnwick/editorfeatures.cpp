@@ -278,7 +278,7 @@ bool isFeatureScene(const QString& scene)
 {
     return scene == QLatin1String("minimised") || scene == QLatin1String("minimisedpopup") ||
            scene == QLatin1String("contextual") || scene == QLatin1String("qatmenu") ||
-           scene == QLatin1String("screentip");
+           scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions");
 }
 
 bool openFeatureScene(EditorWindow& window, const QString& scene)
@@ -326,6 +326,20 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
             return false;
         press(button, QPoint(3, 5));
         return true;
+    }
+    if (scene == QLatin1String("qatoptions")) {
+        // The options dialog on its Quick Access page.
+        window.showOptions();
+        auto* dialog = window.findChild<RibbonOptionsDialog*>();
+        if (!dialog)
+            return false;
+        for (auto* button : dialog->findChildren<RibbonOptionsButton*>()) {
+            if (button->text() == tr("Quick Access")) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
     }
     if (scene == QLatin1String("screentip")) {
         for (RibbonSimpleAction* command : bar->availableCommands()) {

@@ -23,6 +23,7 @@ oru::RibbonOptionsPage* createQuickAccessPage(oru::RibbonOptionsDialog& dialog,
                                               oru::RibbonMenuBar& bar);
 
 // The scenes of these features: minimised, minimisedpopup, contextual,
-// qatmenu, screentip.
+// qatmenu, screentip, and qatoptions (the options dialog on its Quick
+// Access page).
 bool isFeatureScene(const QString& scene);
 bool openFeatureScene(EditorWindow& window, const QString& scene);

@@ -33,7 +33,7 @@ int main(int argc, char** argv)
                      "tarnwick: unknown scene '%s' (main, appmenu, submenu, collapsed, "
                      "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
                      "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
-                     "minimisedpopup, contextual, qatmenu, screentip, skins)\n",
+                     "minimisedpopup, contextual, qatmenu, screentip, qatoptions, skins)\n",
                      qPrintable(options.shotScene));
         return 2;
     }
