@@ -314,4 +314,27 @@
         <translation>%1&#xa0;%</translation>
     </message>
 </context>
+<context>
+    <name>RibbonQuickAccessBar</name>
+    <message>
+        <source>Add to Quick Access Toolbar</source>
+        <translation>Zur Symbolleiste für den Schnellzugriff hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Quick Access Toolbar</source>
+        <translation>Aus Symbolleiste für den Schnellzugriff entfernen</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar below the Ribbon</source>
+        <translation>Symbolleiste für den Schnellzugriff unterhalb der Multifunktionsleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar above the Ribbon</source>
+        <translation>Symbolleiste für den Schnellzugriff oberhalb der Multifunktionsleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Minimize the Ribbon</source>
+        <translation>Multifunktionsleiste minimieren</translation>
+    </message>
+</context>
 </TS>

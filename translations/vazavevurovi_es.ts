@@ -314,4 +314,27 @@
         <translation>%1&#xa0;%</translation>
     </message>
 </context>
+<context>
+    <name>RibbonQuickAccessBar</name>
+    <message>
+        <source>Add to Quick Access Toolbar</source>
+        <translation>Agregar a la barra de herramientas de acceso rápido</translation>
+    </message>
+    <message>
+        <source>Remove from Quick Access Toolbar</source>
+        <translation>Quitar de la barra de herramientas de acceso rápido</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar below the Ribbon</source>
+        <translation>Mostrar la barra de herramientas de acceso rápido por debajo de la cinta de opciones</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar above the Ribbon</source>
+        <translation>Mostrar la barra de herramientas de acceso rápido por encima de la cinta de opciones</translation>
+    </message>
+    <message>
+        <source>Minimize the Ribbon</source>
+        <translation>Minimizar la cinta de opciones</translation>
+    </message>
+</context>
 </TS>

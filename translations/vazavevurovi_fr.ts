@@ -314,4 +314,27 @@
         <translation>%1&#xa0;%</translation>
     </message>
 </context>
+<context>
+    <name>RibbonQuickAccessBar</name>
+    <message>
+        <source>Add to Quick Access Toolbar</source>
+        <translation>Ajouter à la barre d’outils Accès rapide</translation>
+    </message>
+    <message>
+        <source>Remove from Quick Access Toolbar</source>
+        <translation>Supprimer de la barre d’outils Accès rapide</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar below the Ribbon</source>
+        <translation>Afficher la barre d’outils Accès rapide en dessous du ruban</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar above the Ribbon</source>
+        <translation>Afficher la barre d’outils Accès rapide au-dessus du ruban</translation>
+    </message>
+    <message>
+        <source>Minimize the Ribbon</source>
+        <translation>Réduire le ruban</translation>
+    </message>
+</context>
 </TS>

@@ -314,4 +314,27 @@
         <translation>%1&#xa0;%</translation>
     </message>
 </context>
+<context>
+    <name>RibbonQuickAccessBar</name>
+    <message>
+        <source>Add to Quick Access Toolbar</source>
+        <translation>Добавить на панель быстрого доступа</translation>
+    </message>
+    <message>
+        <source>Remove from Quick Access Toolbar</source>
+        <translation>Удалить с панели быстрого доступа</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar below the Ribbon</source>
+        <translation>Разместить панель быстрого доступа под лентой</translation>
+    </message>
+    <message>
+        <source>Show Quick Access Toolbar above the Ribbon</source>
+        <translation>Разместить панель быстрого доступа над лентой</translation>
+    </message>
+    <message>
+        <source>Minimize the Ribbon</source>
+        <translation>Свернуть ленту</translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,9 @@
 #include "editoroptions.h"
 
+#include "editorfeatures.h"
+
+#include <oruRibbonMenuBar.h>
+
 #include <oruRibbonApplication.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonOptionsDialog.h>
@@ -119,6 +123,7 @@ RibbonOptionsDialog* createOptionsDialog(RibbonMainWindow& window, QTextEdit* ed
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->addOptionsPage(new AppearancePage(*dialog));
     dialog->addOptionsPage(new EditorPage(*dialog, editor));
+    dialog->addOptionsPage(createQuickAccessPage(*dialog, *window.ribbonMenuBar()));
     return dialog;
 }
 

@@ -2,6 +2,7 @@
 
 #include "auxscenes.h"
 #include "editorcontrols.h"
+#include "editorfeatures.h"
 #include "editorhelp.h"
 #include "editortabs.h"
 #include "framedemo.h"
@@ -254,6 +255,32 @@ void EditorWindow::buildHome()
     m_strike = addCommand(
         font, themeIcon("format-text-strikethrough", letterIcon(kFont, QStringLiteral("S"))),
         tr("Strikeout"), Size::Small, true, 1);
+    // Names for the saved quick access bar; descriptions and shortcuts for
+    // the screen tips. The window holds the shortcuts, so they work on
+    // every tab.
+    const struct
+    {
+        RibbonCatSimpleAction* action;
+        const char* name;
+        QKeySequence keys;
+        QString description;
+    } described[] = {
+        {m_bold, "bold", QKeySequence::Bold,
+         tr("Makes the selected text bold, or the text you type next.")},
+        {m_italic, "italic", QKeySequence::Italic, tr("Slants the selected text.")},
+        {m_underline, "underline", QKeySequence::Underline,
+         tr("Draws a line under the selected text.")},
+        {m_strike, "strikeout", QKeySequence(),
+         tr("Draws a line through the middle of the selected text.")},
+    };
+    for (const auto& d : described) {
+        d.action->setObjectName(QLatin1String(d.name));
+        d.action->setWhatsThis(d.description);
+        if (!d.keys.isEmpty()) {
+            d.action->setShortcut(d.keys);
+            addAction(d.action);
+        }
+    }
     connect(m_bold, &QAction::triggered, this, [this](bool on) {
         QTextCharFormat f;
         f.setFontWeight(on ? QFont::Bold : QFont::Normal);
@@ -449,15 +476,18 @@ void EditorWindow::buildQuickAccessAndStatus()
         themeIcon("document-save", letterIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("S"))),
         tr("Save"), this);
     connect(save, &QAction::triggered, this, &EditorWindow::saveDocument);
-    qab->addAction(save);
+    save->setObjectName(QStringLiteral("quickSave"));
+    qab->addCommand(save);
     auto* undo = new RibbonSimpleAction(QPointer<RibbonAction>(m_undo), this);
     undo->setIcon(m_undo->icon());
     undo->setText(m_undo->text());
-    qab->addAction(undo);
+    undo->setObjectName(QStringLiteral("quickUndo"));
+    qab->addCommand(undo);
     auto* redo = new RibbonSimpleAction(QPointer<RibbonAction>(m_redo), this);
     redo->setIcon(m_redo->icon());
     redo->setText(m_redo->text());
-    qab->addAction(redo);
+    redo->setObjectName(QStringLiteral("quickRedo"));
+    qab->addCommand(redo);
 
     m_help = new RibbonSimpleAction(
         themeIcon("help-contents", letterIcon(QColor(0x2a, 0x6a, 0xc0), QStringLiteral("?"))),
@@ -740,7 +770,7 @@ bool isEditorScene(const QString& scene)
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
            scene == QLatin1String("submenu") || scene == QLatin1String("fonts") ||
            scene == QLatin1String("statusbar") || scene == QLatin1String("menustyle") ||
-           isAuxScene(scene) || isControlScene(scene);
+           isAuxScene(scene) || isControlScene(scene) || isFeatureScene(scene);
 }
 
 int runEditor(const DemoOptions& options)
@@ -750,6 +780,8 @@ int runEditor(const DemoOptions& options)
     // View tab switches it off.
     app->setApplicationStyle(RibbonApplication::SkinnedStyle);
     EditorWindow window;
+    // Screenshots start from the built-in state and leave the settings alone.
+    attachRibbonFeatures(window, !options.wantsShot());
     const QString& scene = options.shotScene;
     const bool narrow =
         scene == QLatin1String("collapsed") || scene == QLatin1String("collapsedpopup");
@@ -819,6 +851,9 @@ int runEditor(const DemoOptions& options)
     } else if (isAuxScene(scene) && !prepareAuxScene(window, scene)) {
         return 1;
     } else if (isControlScene(scene) && !openControlScene(window, scene)) {
+        return 1;
+    } else if (isFeatureScene(scene) && !openFeatureScene(window, scene)) {
+        std::fprintf(stderr, "tarnwick: cannot show scene '%s'\n", qPrintable(scene));
         return 1;
     }
     return takeShot(&window, options.shotFile);

@@ -32,7 +32,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr,
                      "tarnwick: unknown scene '%s' (main, appmenu, submenu, collapsed, "
                      "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
-                     "fonts, statusbar, menustyle, options, help, tabbar, window, skins)\n",
+                     "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
+                     "minimisedpopup, contextual, qatmenu, screentip, qatoptions, skins)\n",
                      qPrintable(options.shotScene));
         return 2;
     }

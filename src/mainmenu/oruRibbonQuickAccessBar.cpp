@@ -54,6 +54,10 @@ void RibbonQuickAccessBar::actionEvent(QActionEvent* event)
         button->setFixedWidth(10);
         button->addAction(action);
         m_outerLayout->addWidget(button);
+        // A press opens the customisation drop-down while the bar is
+        // customizable.
+        m_customizeButton = button;
+        button->installEventFilter(this);
     } else if (auto* simple = qobject_cast<RibbonSimpleAction*>(action)) {
         auto* button = new RibbonButtonNormal(this);
         button->setFixedSize(20, 20);

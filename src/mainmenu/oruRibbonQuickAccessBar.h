@@ -2,13 +2,18 @@
 
 #include "oruGlobal.h"
 
+#include <QList>
+#include <QMap>
+#include <QPointer>
 #include <QSpacerItem>
 #include <QWidget>
 
 class QHBoxLayout;
+class QMenu;
 
 namespace oru {
 
+class RibbonButtonNormal;
 class RibbonMenuBar;
 class RibbonSimpleAction;
 
@@ -16,8 +21,10 @@ class RibbonSimpleAction;
 /// RibbonSimpleAction added to it becomes a 20x20 icon button; a narrow
 /// customize button stands at its right end.
 ///
-/// The bar keeps no list of its own: removing an action leaves its button,
-/// adding an action twice gives two buttons.
+/// Plain addAction() keeps no list: removing an action leaves its button,
+/// adding an action twice gives two buttons. The command functions instead
+/// keep the bar's list of commands, the one the user customises and
+/// RibbonMenuBar::saveState() stores: each command once, removable.
 class VAZAVE_EXPORT RibbonQuickAccessBar : public QWidget
 {
     Q_OBJECT
@@ -35,8 +42,38 @@ public:
     /// The rectangle covered by the quick-access buttons, in bar coordinates.
     QRect qabGeometry() const;
 
+    /// Appends @p action as a command; false for null and for an action
+    /// that is a command already.
+    bool addCommand(RibbonSimpleAction* action);
+    /// Inserts @p action before position @p index (clamped to the list).
+    bool insertCommand(int index, RibbonSimpleAction* action);
+    /// Removes the command and its button; false when it is no command.
+    bool removeCommand(QAction* action);
+    /// Moves the command at @p from to position @p to.
+    bool moveCommand(int from, int to);
+    bool hasCommand(const QAction* action) const;
+    /// The commands in the order of their buttons.
+    QList<RibbonSimpleAction*> commands() const;
+    /// Replaces all commands (nulls and doubles are skipped).
+    void setCommands(const QList<RibbonSimpleAction*>& actions);
+
+    /// Whether the user may change the commands and the bar's place from
+    /// the ribbon's context menu and the drop-down at the bar's end; true
+    /// at first. Calls of the host are always allowed.
+    bool isCustomizable() const { return m_customizable; }
+    void setCustomizable(bool customizable);
+
+    /// Builds the drop-down: every command offered so far, checked while
+    /// it is on the bar, then the bar's place, minimising the ribbon and the
+    /// customize action. The menu belongs to @p parent.
+    QMenu* createCustomizeMenu(QWidget* parent);
+
+signals:
+    void commandsChanged();
+
 protected:
     void actionEvent(QActionEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     RibbonMenuBar& m_menuBar;
@@ -44,6 +81,19 @@ private:
     QHBoxLayout* m_outerLayout = nullptr;
     QHBoxLayout* m_buttonsLayout = nullptr;
     QSpacerItem m_endSpacer;
+
+    void commandDestroyed(QObject* object);
+    void rememberOffered(RibbonSimpleAction* action);
+    void showCustomizeMenu();
+
+    // Keyed by the QObject face, so that a command in its destructor is
+    // found by address alone.
+    QList<QObject*> m_commands;
+    QMap<QObject*, RibbonSimpleAction*> m_commandActions;
+    QMap<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
+    QList<QPointer<RibbonSimpleAction>> m_offered;
+    QPointer<RibbonButtonNormal> m_customizeButton;
+    bool m_customizable = true;
 };
 
 } // namespace oru

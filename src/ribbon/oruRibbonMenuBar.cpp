@@ -7,10 +7,12 @@
 #include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategoryPanels.h"
+#include "oruRibbonContextualTabGroup.h"
 #include "oruRibbonFrame_p.h"
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuAction.h"
 #include "oruRibbonMenuBarButton.h"
+#include "oruRibbonMenuBarExtras_p.h"
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonSysButton.h"
@@ -99,10 +101,13 @@ RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
 
     setLayout(m_gridLayout);
     setCursor(Qt::ArrowCursor);
+    m_extras = std::make_unique<RibbonMenuBarExtras>(*this);
 }
 
 RibbonMenuBar::~RibbonMenuBar()
 {
+    // First, while every part is whole: a popup page goes back into the bar.
+    m_extras.reset();
     // The spacers are members: their layouts must not delete them.
     m_gridLayout->removeItem(&m_captionSpacer);
     m_tabRowLayout->removeItem(&m_tabRowSpacer);
@@ -258,6 +263,8 @@ void RibbonMenuBar::addTab(QAction* tab)
     m_tabsLayout->addWidget(button);
     m_tabs.append(tab);
     m_tabButtons.insert(tab, button);
+    if (m_extras)
+        m_extras->tabAdded(tab);
 
     if (checked)
         tab->setChecked(true);
@@ -271,7 +278,8 @@ void RibbonMenuBar::removeTab(QAction* tab)
         index = m_tabs.indexOf(tab);
     const bool wasChecked = tab->isChecked();
     m_categoryGroup->removeAction(tab);
-    m_panels->removeAction(tab);
+    if (m_panels)
+        m_panels->removeAction(tab);
     m_tabs.removeAll(tab);
 
     if (RibbonMenuBarButton* button = m_tabButtons.take(tab)) {
@@ -279,6 +287,8 @@ void RibbonMenuBar::removeTab(QAction* tab)
         button->removeAction(tab);
         delete button;
     }
+    if (m_extras)
+        m_extras->tabRemoved(tab);
 
     const QList<QAction*> remaining = m_categoryGroup->actions();
     if (wasChecked && !remaining.isEmpty())

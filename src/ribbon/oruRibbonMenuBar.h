@@ -9,6 +9,8 @@
 #include <QSpacerItem>
 #include <QWidget>
 
+#include <memory>
+
 class QActionGroup;
 class QGridLayout;
 class QHBoxLayout;
@@ -17,6 +19,9 @@ namespace oru {
 
 class RibbonButtonMain;
 class RibbonCategoryPanels;
+class RibbonContextualTabGroup;
+class RibbonMenuBarExtras;
+class RibbonSimpleAction;
 class RibbonMainWindow;
 class RibbonMenuAction;
 class RibbonMenuBarButton;
@@ -97,6 +102,44 @@ public:
     /// Bounding rectangle of the product name as painted last.
     QRect productTextRect() const { return m_productTextRect; }
 
+    /// A minimised ribbon shows only its tab row; clicking a tab then shows
+    /// the tab's page as a popup over the document. Double-clicking a tab
+    /// and Ctrl+F1 toggle it.
+    bool isMinimized() const;
+    /// The page shown as a popup while the ribbon is minimised, or null.
+    QWidget* minimizedPopup() const;
+    /// Whether the quick access bar stands below the ribbon instead of in
+    /// the caption row.
+    bool isQuickAccessBarBelow() const;
+
+    /// Every simple action of the ribbon's pages, the application menu and
+    /// the quick access bar, in that order: what the user may put on the
+    /// quick access bar.
+    QList<RibbonSimpleAction*> availableCommands() const;
+
+    /// The ribbon's state for the host to keep between runs: the quick
+    /// access commands (by the actions' object names), the bar's place,
+    /// the minimised flag and the selected tab, tagged with @p version.
+    QByteArray saveState(int version = 0) const;
+    /// Takes back a state of saveState() with the same @p version. Names
+    /// of actions that no longer exist are skipped; a blob that is not
+    /// such a state changes nothing and gives false.
+    bool restoreState(const QByteArray& state, int version = 0);
+
+    /// Adds the tabs of @p group to the bar (after the tabs already there)
+    /// and draws the group's coloured title above them while it is visible.
+    void addContextualTabGroup(RibbonContextualTabGroup* group);
+    void removeContextualTabGroup(RibbonContextualTabGroup* group);
+    QList<RibbonContextualTabGroup*> contextualTabGroups() const;
+
+public slots:
+    void setMinimized(bool minimized);
+    void setQuickAccessBarBelow(bool below);
+
+signals:
+    void minimizedChanged(bool minimized);
+    void quickAccessBarBelowChanged(bool below);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -112,6 +155,7 @@ private:
     void removeTab(QAction* tab);
     void addExtraWidget(QAction* action, QWidget* widget);
     void updateSysButtons();
+    friend class RibbonMenuBarExtras;
 
     RibbonMainWindow& m_mainWindow;
     QGridLayout* m_gridLayout = nullptr;
@@ -147,6 +191,9 @@ private:
     // The caption font (10 points) and its metrics, kept per bar.
     QFont m_captionFont;
     QFontMetrics m_captionMetrics;
+    // Minimising, the quick access bar's place, contextual tabs, the
+    // context menu and screen tips.
+    std::unique_ptr<RibbonMenuBarExtras> m_extras;
 };
 
 } // namespace oru

@@ -23,7 +23,9 @@
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
@@ -132,6 +134,31 @@ struct Host
         panel->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return recorder.texts();
+    }
+
+    // The context menus of a command and of a plain quick access button,
+    // and the drop-down with the bar above and below the ribbon.
+    void customizeMenus()
+    {
+        RibbonQuickAccessBar* qab = bar->quickAccessBar();
+        auto* plain = new RibbonSimpleAction(QStringLiteral("Plain"), &window);
+        auto* command = new RibbonSimpleAction(QStringLiteral("Command"), &window);
+        qab->addAction(plain);
+        qab->addCommand(command);
+        QCoreApplication::processEvents();
+        for (QAction* action : {static_cast<QAction*>(plain), static_cast<QAction*>(command)}) {
+            for (QObject* object : action->associatedObjects()) {
+                if (auto* button = qobject_cast<QWidget*>(object)) {
+                    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                            button->mapToGlobal(QPoint(5, 5)));
+                    QApplication::sendEvent(button, &event);
+                }
+            }
+        }
+        delete qab->createCustomizeMenu(&window);
+        bar->setQuickAccessBarBelow(true);
+        delete qab->createCustomizeMenu(&window);
+        qDeleteAll(bar->findChildren<QMenu*>());
     }
 
     QString zoomText() const
@@ -300,12 +327,18 @@ void TestTranslations::contextsMatchHostTranslations()
         {"RibbonHelpWindow::SideBar", "Contents"},
         {"RibbonHelpWindow::SideBar", "Index"},
         {"RibbonHelpWindow::SideBar", "Search"},
+        {"RibbonQuickAccessBar", "Add to Quick Access Toolbar"},
+        {"RibbonQuickAccessBar", "Remove from Quick Access Toolbar"},
+        {"RibbonQuickAccessBar", "Show Quick Access Toolbar below the Ribbon"},
+        {"RibbonQuickAccessBar", "Show Quick Access Toolbar above the Ribbon"},
+        {"RibbonQuickAccessBar", "Minimize the Ribbon"},
     };
     RecordingTranslator recorder;
     QCoreApplication::installTranslator(&recorder);
     {
         Host host;
         host.menuTexts();
+        host.customizeMenus();
         RibbonOptionsDialog dialog(host.window);
         QTemporaryDir dir;
         RibbonHelpWindow help(dir.filePath(QStringLiteral("none.qhc")));

@@ -1,0 +1,135 @@
+// The ribbon bar's saved state and the commands a user may put on the quick
+// access bar.
+
+#include "oruRibbonMenuBar.h"
+
+#include "oruRibbonCatActionGroup.h"
+#include "oruRibbonCategoriesPanelAction.h"
+#include "oruRibbonCategoryAction.h"
+#include "oruRibbonContextualTabGroup.h"
+#include "oruRibbonMenuAction.h"
+#include "oruRibbonMenuBarExtras_p.h"
+#include "oruRibbonQuickAccessBar.h"
+#include "oruRibbonSimpleAction.h"
+
+#include <QActionGroup>
+#include <QDataStream>
+#include <QIODevice>
+#include <QSet>
+
+namespace oru {
+
+namespace {
+
+// "oruR", then the layout of what follows.
+constexpr quint32 kMagic = 0x6f727552;
+constexpr quint16 kFormat = 1;
+
+void collect(RibbonAction* action, QList<RibbonSimpleAction*>& list, QSet<QObject*>& seen)
+{
+    if (!action || seen.contains(action))
+        return;
+    seen.insert(action);
+    if (auto* simple = qobject_cast<RibbonSimpleAction*>(action))
+        list.append(simple);
+    if (auto* group = qobject_cast<RibbonCatActionGroup*>(action)) {
+        for (RibbonAction* member : group->actions())
+            collect(member, list, seen);
+    } else if (auto* menu = qobject_cast<RibbonMenuAction*>(action)) {
+        for (RibbonAction* entry : menu->menuActions())
+            collect(entry, list, seen);
+    }
+}
+
+} // namespace
+
+QList<RibbonSimpleAction*> RibbonMenuBar::availableCommands() const
+{
+    QList<RibbonSimpleAction*> list;
+    QSet<QObject*> seen;
+    for (QAction* tab : m_tabs) {
+        auto* page = qobject_cast<RibbonCategoriesPanelAction*>(tab);
+        if (!page)
+            continue;
+        for (RibbonCategoryAction* category : page->categories())
+            for (RibbonAction* action : category->actions())
+                collect(action, list, seen);
+    }
+    for (RibbonAction* entry : m_mainMenuActionsContainer->menuActions())
+        collect(entry, list, seen);
+    for (RibbonSimpleAction* command : m_quickAccessBar->commands())
+        collect(command, list, seen);
+    return list;
+}
+
+QByteArray RibbonMenuBar::saveState(int version) const
+{
+    QStringList names;
+    for (RibbonSimpleAction* command : m_quickAccessBar->commands())
+        if (command && !command->objectName().isEmpty())
+            names.append(command->objectName());
+    QAction* selected = m_categoryGroup->checkedAction();
+
+    QByteArray state;
+    QDataStream out(&state, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_4);
+    out << kMagic << kFormat << qint32(version) << names << isQuickAccessBarBelow() << isMinimized()
+        << (selected ? selected->objectName() : QString()) << qint32(m_tabs.indexOf(selected));
+    return state;
+}
+
+bool RibbonMenuBar::restoreState(const QByteArray& state, int version)
+{
+    QDataStream in(state);
+    in.setVersion(QDataStream::Qt_6_4);
+    quint32 magic = 0;
+    quint16 format = 0;
+    qint32 savedVersion = 0;
+    in >> magic >> format >> savedVersion;
+    if (in.status() != QDataStream::Ok || magic != kMagic || format != kFormat ||
+        savedVersion != version)
+        return false;
+    QStringList names;
+    bool below = false;
+    bool minimized = false;
+    QString tabName;
+    qint32 tabIndex = -1;
+    in >> names >> below >> minimized >> tabName >> tabIndex;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return false;
+
+    // All read: only now change anything.
+    const QList<RibbonSimpleAction*> available = availableCommands();
+    QList<RibbonSimpleAction*> commands;
+    for (const QString& name : std::as_const(names)) {
+        if (name.isEmpty())
+            continue;
+        for (RibbonSimpleAction* action : available) {
+            if (action->objectName() == name) {
+                if (!commands.contains(action))
+                    commands.append(action);
+                break;
+            }
+        }
+    }
+    m_quickAccessBar->setCommands(commands);
+
+    QAction* tab = nullptr;
+    if (!tabName.isEmpty()) {
+        for (QAction* candidate : std::as_const(m_tabs))
+            if (candidate->objectName() == tabName) {
+                tab = candidate;
+                break;
+            }
+    } else if (tabIndex >= 0 && tabIndex < m_tabs.size()) {
+        tab = m_tabs.at(tabIndex);
+    }
+    if (tab && tab->isVisible() && tab->isEnabled())
+        tab->setChecked(true);
+
+    setQuickAccessBarBelow(below);
+    setMinimized(minimized);
+    return true;
+}
+
+} // namespace oru
