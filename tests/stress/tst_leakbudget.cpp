@@ -198,7 +198,9 @@ private slots:
         qInfo("%s: after %d rounds %+lld objects, %+lld heap bytes against round 10 "
               "(a reused plain Qt popup: %+lld)",
               qPrintable(kind), rounds(), objectGrowth, heapGrowth, m_qtHeapGrowth);
-        QCOMPARE(objectGrowth, 0);
+        // Fewer objects than at round 10 is no leak: a timer or a deferred
+        // deletion of Qt's may still have been pending then on a busy machine.
+        QVERIFY2(objectGrowth <= 0, qPrintable(QString::number(objectGrowth)));
         // Showing a reused top-level window (the colour picker is one) costs
         // Qt itself some bytes each time, measured above; caches inside Qt
         // (glyphs, style) settle within a few blocks. One leaked popup per
