@@ -184,10 +184,10 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         const int y = f * 22;
         const QPixmap& cap = skin->horizontalMenuButtonCaption();
         const QPixmap& men = skin->horizontalMenuButtonMenu();
-        painter.drawPixmap(QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
-        painter.drawPixmap(QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
-        painter.drawPixmap(QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
-        painter.drawPixmap(QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
+        skin->drawPixmap(painter, QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
+        skin->drawPixmap(painter, QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
+        skin->drawPixmap(painter, QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
+        skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
     }
     const QPixmap pm = m_action.icon().pixmap(QSize(16, 16), mode);
     int x0 = 3;

@@ -201,13 +201,13 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     };
     for (const auto& button : buttons) {
         if (!button.rect.contains(cursor)) {
-            painter.drawPixmap(button.rect, button.glyph, QRect(0, 36, 13, 12));
+            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 36, 13, 12));
         } else if (button.pressed) {
-            painter.drawPixmap(button.rect, skin->sysBtnBack(), QRect(0, 16, 17, 16));
-            painter.drawPixmap(button.rect, button.glyph, QRect(0, 0, 13, 12));
+            skin->drawPixmap(painter, button.rect, skin->sysBtnBack(), QRect(0, 16, 17, 16));
+            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 0, 13, 12));
         } else {
-            painter.drawPixmap(button.rect, skin->sysBtnBack(), QRect(0, 0, 17, 16));
-            painter.drawPixmap(button.rect, button.glyph, QRect(0, 12, 13, 12));
+            skin->drawPixmap(painter, button.rect, skin->sysBtnBack(), QRect(0, 0, 17, 16));
+            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 12, 13, 12));
         }
     }
 }

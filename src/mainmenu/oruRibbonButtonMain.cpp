@@ -63,7 +63,7 @@ void RibbonButtonMain::popupClosed()
 void RibbonButtonMain::paintFace(QPainter& painter, const QRect& target, int frameY) const
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    painter.drawPixmap(target, skin->mainButton(), QRect(0, frameY, 38, 38));
+    skin->drawPixmap(painter, target, skin->mainButton(), QRect(0, frameY, 38, 38));
     QIcon shown = icon();
     if (shown.isNull()) {
         if (m_defaultIcon.isNull())

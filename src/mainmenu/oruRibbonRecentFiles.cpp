@@ -136,7 +136,7 @@ void RibbonRecentFiles::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     QPainter painter(this);
-    painter.drawPixmap(QRect(0, 0, w, h), skin->mainPanelSeparator(), QRect(0, 0, 1, 1));
+    skin->drawPixmap(painter, QRect(0, 0, w, h), skin->mainPanelSeparator(), QRect(0, 0, 1, 1));
     mainmenu::drawPopupBorder(painter, skin->popupBorder(), w, h);
     painter.setFont(m_titleFont);
     painter.drawText(QRect(QPoint(5, 5), size()), Qt::AlignLeft | Qt::AlignTop,
