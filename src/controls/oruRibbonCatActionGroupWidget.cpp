@@ -166,7 +166,7 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
             RibbonStyle::drawSymbol(painter, QRect(x + 20, h / 2, 5, 3), ArrowDown);
         }
         const QPixmap icon =
-            m->icon().pixmap(QSize(16, 16), enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+            m->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         if (!icon.isNull()) {
             const QSize s = icon.deviceIndependentSize().toSize();
             const int mainWidth = wide ? 20 : cw;

@@ -359,8 +359,7 @@ void RibbonCatMenuPalettePopup::paintEvent(QPaintEvent*)
             catpaint::drawNineSlice(painter, framePm, fw, fh, f, r);
         const int side = small ? 16 : 48;
         const int off = small ? 2 : 4;
-        const QPixmap pm = item->icon().pixmap(
-            QSize(side, side), item->isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        const QPixmap pm = item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), item->isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         if (pm.isNull())
             continue;
         const QSize s = pm.deviceIndependentSize().toSize();

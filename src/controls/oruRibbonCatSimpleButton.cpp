@@ -108,7 +108,7 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
     if (!buttonIcon.isNull()) {
         const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
         const int side = large ? 32 : 16;
-        const QPixmap pixmap = buttonIcon.pixmap(QSize(side, side), mode, QIcon::Off);
+        const QPixmap pixmap = buttonIcon.pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         const QSize natural = pixmap.deviceIndependentSize().toSize();
         const int pw = natural.width();
         const int ph = natural.height();

@@ -173,7 +173,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     const QIcon icon = windowIcon();
     if (!icon.isNull()) {
         const QPixmap pixmap =
-            icon.pixmap(QSize(16, 16), isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+            icon.pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         QRect target(0, 0, 16, 16);
         target.moveCenter(QPoint(14, (k + 2) / 2));
         painter.drawPixmap(target, pixmap);

@@ -91,7 +91,7 @@ void RibbonButtonNormal::paintEvent(QPaintEvent*)
     if (buttonIcon.isNull() || s <= 0)
         return;
     const QPixmap pixmap =
-        buttonIcon.pixmap(QSize(s, s), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        buttonIcon.pixmap(QSize(s, s), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
     const QSize size = pixmap.deviceIndependentSize().toSize();
     painter.drawPixmap(QRect(QPoint((s - size.width()) / 2 + 2, (s - size.height()) / 2 + 2), size),
                        pixmap);

@@ -89,7 +89,7 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
     const QIcon itemIcon = icon();
     if (!itemIcon.isNull()) {
         const QPixmap pixmap =
-            itemIcon.pixmap(QSize(32, 32), enabled ? QIcon::Normal : QIcon::Disabled);
+            itemIcon.pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
                                  size.width(), size.height()),

@@ -200,7 +200,7 @@ void RibbonMainMenuMenuButton::paintEvent(QPaintEvent*)
 
     const QIcon itemIcon = icon();
     if (!itemIcon.isNull()) {
-        const QPixmap pixmap = itemIcon.pixmap(QSize(32, 32), QIcon::Normal);
+        const QPixmap pixmap = itemIcon.pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), QIcon::Normal);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
                                  size.width(), size.height()),

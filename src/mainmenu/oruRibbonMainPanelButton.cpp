@@ -82,7 +82,7 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     if (!buttonIcon.isNull()) {
         e = qMin(w, h);
         const QPixmap iconPixmap =
-            buttonIcon.pixmap(QSize(e - 4, e - 4), enabled ? QIcon::Normal : QIcon::Disabled);
+            buttonIcon.pixmap(QSize(e - 4, e - 4), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = iconPixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect((e - 4 - size.width()) / 2 + 2, (e - 4 - size.height()) / 2 + 2,
                                  size.width(), size.height()),

@@ -48,7 +48,7 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     const QIcon entryIcon = icon();
     if (!entryIcon.isNull()) {
         const QPixmap pixmap =
-            entryIcon.pixmap(QSize(12, 12), enabled ? QIcon::Normal : QIcon::Disabled);
+            entryIcon.pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(
             QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(), size.height()),

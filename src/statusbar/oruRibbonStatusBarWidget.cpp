@@ -85,7 +85,7 @@ void RibbonStatusBarWidget::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     skin->drawPixmap(painter, QRect(1, 1, 18, 16), skin->normalButtonSmall(), QRect(0, r, 22, 23));
-    const QPixmap pixmap = m_action->icon().pixmap(QSize(12, 12), QIcon::Normal, QIcon::Off);
+    const QPixmap pixmap = m_action->icon().pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
     QRect target(0, 0, 12, 12);
     target.moveCenter(QPoint(9, 8));
     painter.drawPixmap(target, pixmap);

@@ -116,7 +116,14 @@ struct Window
         auto* home = new RibbonCategoriesPanelAction(QStringLiteral("Home"), &window);
         auto* group = new RibbonCategoryAction(QStringLiteral("Clipboard"), &window);
         home->addCategory(group);
-        group->addAction(new RibbonCatSimpleAction(QIcon(), QStringLiteral("Paste"),
+        // An icon with a 32 and a 64 pixel picture.
+        QIcon icon;
+        for (int side : {32, 64}) {
+            QPixmap picture(side, side);
+            picture.fill(side == 32 ? Qt::red : Qt::blue);
+            icon.addPixmap(picture);
+        }
+        group->addAction(new RibbonCatSimpleAction(icon, QStringLiteral("Paste"),
                                                    RibbonCatSimpleAction::Large, &window),
                          0);
         auto* bold = new RibbonCatSimpleAction(QIcon(), QStringLiteral("Bold"),
@@ -147,6 +154,21 @@ QVector<PaintOp> skinDraws(QWidget* widget, qreal ratio)
         if (keys.contains(op.pixmapKey))
             draws.append(op);
     return draws;
+}
+
+// The device-pixel sizes of the icon pictures a render draws (every pixmap
+// draw that is not a skin image).
+QList<QSize> iconSources(const PaintRecorder& recorder)
+{
+    QSet<qint64> keys;
+    for (PixmapGetter getter : kImages)
+        for (qreal ratio : {1.0, 1.5, 2.0})
+            keys.insert(skin().pixmapForRatio((skin().*getter)(), ratio).cacheKey());
+    QList<QSize> sizes;
+    for (const PaintOp& op : recorder.ops(PaintOp::Pixmap))
+        if (!keys.contains(op.pixmapKey))
+            sizes.append(op.source.size().toSize());
+    return sizes;
 }
 
 // Counts the paint events a widget receives.
@@ -264,8 +286,8 @@ private Q_SLOTS:
     }
 
     // A window moved to a screen of another ratio repaints with that
-    // screen's images and keeps its logical geometry; moving back restores
-    // the 1x images.
+    // screen's skin images and icon pictures and keeps its logical geometry;
+    // moving back restores the 1x ones.
     void movingBetweenScreensSwitchesImages()
     {
         Window w;
@@ -293,6 +315,11 @@ private Q_SLOTS:
             w.window.render(&recorder);
             QCOMPARE(recorder.pixmapDraws(fine).isEmpty(), ratio == 1.0);
             QCOMPARE(recorder.pixmapDraws(back).isEmpty(), ratio != 1.0);
+            // The host's icon comes at the screen's density too.
+            // (The application button's default icon is the other picture drawn.)
+            const QList<QSize> icons = iconSources(recorder);
+            QVERIFY(icons.contains(QSize(32, 32) * ratio));
+            QVERIFY(!icons.contains(QSize(32, 32) * (3 - ratio)));
             const QPixmap shot = w.window.grab();
             QCOMPARE(shot.devicePixelRatio(), ratio);
         }
