@@ -18,6 +18,7 @@
 #include "rowsearchreference.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 
 #include <algorithm>
 #include <memory>
@@ -248,6 +249,39 @@ private slots:
         const Figures f = figures(samples);
         qInfo("build 4x8x10 ribbon and first paint: median %.2f ms, 95th percentile %.2f ms",
               f.median, f.p95);
+    }
+
+    // Painting the whole shown window into an image of device pixel ratio 1
+    // and 2, alternately in one run: the first paint at each ratio (at 2 it
+    // loads the 2x skin images) and the median of the repaints after it.
+    void paintAtRatios()
+    {
+        FullWindow full;
+        full.show(1600);
+        const QSize size = full.window->size();
+        QVector<double> samples[2];
+        double first[2] = {0, 0};
+        for (int sample = 0; sample < 21; ++sample) {
+            for (int r = 0; r < 2; ++r) {
+                const qreal ratio = r + 1;
+                QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(ratio);
+                QElapsedTimer clock;
+                clock.start();
+                full.window->render(&image);
+                const double ms = msSince(clock);
+                if (sample == 0)
+                    first[r] = ms;
+                else
+                    samples[r] << ms;
+            }
+        }
+        const Figures one = figures(samples[0]);
+        const Figures two = figures(samples[1]);
+        qInfo("paint of the %dx%d window: first at 1x %.2f ms, at 2x %.2f ms; then median 1x "
+              "%.2f ms (95th %.2f), 2x %.2f ms (95th %.2f); 2x/1x %.2f",
+              size.width(), size.height(), first[0], first[1], one.median, one.p95, two.median,
+              two.p95, two.median / one.median);
     }
 
     void openPopup_data()

@@ -8,13 +8,15 @@
 
 int main(int argc, char** argv)
 {
+    // A bad --scale value is reported by the option parser below.
+    DemoOptions::applyScale(argc, argv);
     TarnwickApp app(argc, argv);
     useOxygenIconTheme();
     const DemoOptions options = DemoOptions::parse(app.arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr,
                      "tarnwick: %s\nusage: tarnwick [--skin blue|silver|black] [--size WxH] "
-                     "[--shot SCENE FILE.png] [FILE...]\n",
+                     "[--scale F] [--shot SCENE FILE.png] [FILE...]\n",
                      qPrintable(options.error));
         return 2;
     }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstring>
 
 DemoOptions DemoOptions::parse(const QStringList& arguments)
 {
@@ -33,6 +34,11 @@ DemoOptions DemoOptions::parse(const QStringList& arguments)
                 options.size = QSize(parts[0].toInt(&okW), parts[1].toInt(&okH));
             if (!okW || !okH || options.size.width() < 1 || options.size.height() < 1)
                 options.error = QStringLiteral("--size wants WIDTHxHEIGHT");
+        } else if (arg == QLatin1String("--scale") && hasValue) {
+            bool ok = false;
+            options.scale = arguments.at(++i).toDouble(&ok);
+            if (!ok || options.scale < 0.5 || options.scale > 4.0)
+                options.error = QStringLiteral("--scale wants a factor from 0.5 to 4");
         } else if (arg == QLatin1String("--shot") && i + 2 < arguments.size()) {
             options.shotScene = arguments.at(++i);
             options.shotFile = arguments.at(++i);
@@ -43,6 +49,20 @@ DemoOptions DemoOptions::parse(const QStringList& arguments)
         }
     }
     return options;
+}
+
+bool DemoOptions::applyScale(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") != 0)
+            continue;
+        bool ok = false;
+        const double factor = QByteArray(argv[i + 1]).toDouble(&ok);
+        if (!ok || factor < 0.5 || factor > 4.0)
+            return false;
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+    }
+    return true;
 }
 
 int takeShot(QWidget* window, const QString& file)

@@ -10,13 +10,18 @@
 struct DemoOptions
 {
     oru::RibbonApplication::eRibbonStyle skin = oru::RibbonApplication::Blue;
-    QSize size;             // window size; empty keeps the default
-    QString shotScene;      // with --shot: the state to show before grabbing
-    QString shotFile;       // with --shot: where the PNG goes
-    QStringList files;      // documents to open
-    QString error;          // set when the command line is wrong
+    QSize size;        // window size; empty keeps the default
+    double scale = 0;  // --scale F: the scale factor the program started with (0: none)
+    QString shotScene; // with --shot: the state to show before grabbing
+    QString shotFile;  // with --shot: where the PNG goes
+    QStringList files; // documents to open
+    QString error;     // set when the command line is wrong
 
     static DemoOptions parse(const QStringList& arguments);
+    // Qt reads its scale factor when the application object is built, so
+    // --scale is looked for in the raw command line before that and set as
+    // the scale factor of the process. Returns false when the value is bad.
+    static bool applyScale(int argc, char** argv);
     bool wantsShot() const { return !shotScene.isEmpty(); }
 };
 

@@ -44,7 +44,7 @@ void drawNinePiece(QPainter* painter, const QRect& target, const QPixmap& pixmap
     const int tx = target.x(), ty = target.y(), tw = target.width(), th = target.height();
     const auto piece = [&](const QRect& to, const QRect& from) {
         if (to.width() > 0 && to.height() > 0)
-            painter->drawPixmap(to, pixmap, from);
+            skin()->drawPixmap(*painter, to, pixmap, from);
     };
     piece(QRect(tx, ty, b, b), QRect(sx, sy, b, b));
     piece(QRect(tx + tw - b, ty, b, b), QRect(sx + sw - b, sy, b, b));
@@ -104,7 +104,7 @@ void RibbonQStyle::drawControl(ControlElement element, const QStyleOption* optio
                 y = 46;
             else if (tab->state & State_MouseOver)
                 y = 23;
-            painter->drawPixmap(tab->rect, ribbon->toolBoxTabBack(), QRect(0, y, 9, 23));
+            skin()->drawPixmap(*painter, tab->rect, ribbon->toolBoxTabBack(), QRect(0, y, 9, 23));
             const QRect textRect(10, tab->rect.top(), tab->rect.right() - 9, tab->rect.height());
             // The tab text is shown as it is: tool box pages have no mnemonics here.
             painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, tab->text);
@@ -325,11 +325,11 @@ void RibbonQStyle::drawRibbonComboBox(const QStyleOptionComplex* option, QPainte
 
     painter->save();
     // The field: rows stretched over the width, the border column at both ends.
-    painter->drawPixmap(QRect(0, 0, W - 1, 1), pixmap, QRect(0, 0, 11, 1));
-    painter->drawPixmap(QRect(0, 1, W - 1, H - 2), pixmap, QRect(0, 1, 11, 20));
-    painter->drawPixmap(QRect(0, H - 1, W - 1, 1), pixmap, QRect(0, 21, 11, 1));
-    painter->drawPixmap(QRect(0, 0, 1, H), pixmap, QRect(11, 0, 1, 22));
-    painter->drawPixmap(QRect(R, 0, 1, H), pixmap, QRect(11, 0, 1, 22));
+    skin()->drawPixmap(*painter, QRect(0, 0, W - 1, 1), pixmap, QRect(0, 0, 11, 1));
+    skin()->drawPixmap(*painter, QRect(0, 1, W - 1, H - 2), pixmap, QRect(0, 1, 11, 20));
+    skin()->drawPixmap(*painter, QRect(0, H - 1, W - 1, 1), pixmap, QRect(0, 21, 11, 1));
+    skin()->drawPixmap(*painter, QRect(0, 0, 1, H), pixmap, QRect(11, 0, 1, 22));
+    skin()->drawPixmap(*painter, QRect(R, 0, 1, H), pixmap, QRect(11, 0, 1, 22));
 
     const bool enabled = combo->state & State_Enabled;
     if (enabled) {

@@ -1,26 +1,69 @@
 #include "oruRibbonStyle.h"
 
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
 
+#include <array>
+
 namespace oru {
 
-RibbonStyle::RibbonStyle() = default;
+namespace {
+
+// The densities the skin images exist in besides 1x, and their file suffixes.
+constexpr int kFinerCount = 2;
+constexpr qreal kFinerRatios[kFinerCount] = {1.5, 2.0};
+const char* const kFinerSuffixes[kFinerCount] = {"@1.5x.png", "@2x.png"};
+
+// The finer image a device ratio paints with: the smallest one at least as
+// fine as the device, the finest one beyond that; -1 for 1x.
+int finerIndex(qreal ratio)
+{
+    if (ratio <= 1.0)
+        return -1;
+    for (int i = 0; i < kFinerCount; ++i)
+        if (ratio <= kFinerRatios[i])
+            return i;
+    return kFinerCount - 1;
+}
+
+} // namespace
+
+struct RibbonStyle::Variants
+{
+    QString folder;
+    // Resource file name (without ".png") of every loaded skin image, by the
+    // address of the member that holds its 1x image.
+    QHash<const QPixmap*, QString> files;
+    // Loaded finer images; a null one marks a variant that does not exist.
+    std::array<QHash<const QPixmap*, QPixmap>, kFinerCount> images;
+};
+
+RibbonStyle::RibbonStyle() : m_variants(new Variants) {}
 
 RibbonStyle::~RibbonStyle() = default;
 
 void RibbonStyle::setColors(const QRgb (&colors)[16])
 {
     QColor* const members[16] = {
-        &m_mainClientColor,         &m_mainMenuBgColor,
-        &m_activeTextColor,         &m_inactiveTextColor,
-        &m_activeTitleTextColor,    &m_inactiveTitleTextColor,
-        &m_normalCategoryTextColor, &m_highlightedCategoryTextColor,
-        &m_disabledCategoryTextColor, &m_categoryCaptionTextColor,
-        &m_categoryWrapperCaptionTextColor, &m_frameOutlineColor,
-        &m_frameNormalFillColor,    &m_frameHighlightedFillColor,
-        &m_frameSunkenColor,        &m_frameRaiseColor,
+        &m_mainClientColor,
+        &m_mainMenuBgColor,
+        &m_activeTextColor,
+        &m_inactiveTextColor,
+        &m_activeTitleTextColor,
+        &m_inactiveTitleTextColor,
+        &m_normalCategoryTextColor,
+        &m_highlightedCategoryTextColor,
+        &m_disabledCategoryTextColor,
+        &m_categoryCaptionTextColor,
+        &m_categoryWrapperCaptionTextColor,
+        &m_frameOutlineColor,
+        &m_frameNormalFillColor,
+        &m_frameHighlightedFillColor,
+        &m_frameSunkenColor,
+        &m_frameRaiseColor,
     };
     for (int i = 0; i < 16; ++i)
         *members[i] = QColor::fromRgb(colors[i]);
@@ -94,8 +137,62 @@ void RibbonStyle::loadPixmaps(const QString& folder)
     static_assert(sizeof(images) / sizeof(images[0]) == 54, "every skin image is loaded once");
 
     const QString base = QStringLiteral(":/oru/ribbon/") + folder + QLatin1Char('/');
-    for (const Image& image : images)
+    m_variants->folder = base;
+    for (const Image& image : images) {
         this->*image.member = QPixmap(base + QLatin1String(image.file));
+        QString name = QLatin1String(image.file);
+        name.chop(4);
+        m_variants->files.insert(&(this->*image.member), name);
+    }
+}
+
+const QPixmap& RibbonStyle::pixmapForRatio(const QPixmap& pixmap, qreal devicePixelRatio) const
+{
+    const int index = finerIndex(devicePixelRatio);
+    if (index < 0 || pixmap.isNull())
+        return pixmap;
+    const auto file = m_variants->files.constFind(&pixmap);
+    if (file == m_variants->files.constEnd())
+        return pixmap;
+    QHash<const QPixmap*, QPixmap>& cache = m_variants->images[size_t(index)];
+    auto found = cache.find(&pixmap);
+    if (found == cache.end()) {
+        QPixmap finer(m_variants->folder + *file + QLatin1String(kFinerSuffixes[index]));
+        if (!finer.isNull())
+            finer.setDevicePixelRatio(kFinerRatios[index]);
+        found = cache.insert(&pixmap, finer);
+    }
+    return found->isNull() ? pixmap : *found;
+}
+
+qreal RibbonStyle::devicePixelRatio(const QPainter& painter)
+{
+    // The engine's device is where the pixels go: a widget's backing store, or
+    // the image or pixmap a widget is rendered into.
+    const QPaintEngine* engine = painter.isActive() ? painter.paintEngine() : nullptr;
+    const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    return device ? device->devicePixelRatio() : 1.0;
+}
+
+void RibbonStyle::drawPixmap(QPainter& painter, const QRect& target, const QPixmap& pixmap,
+                             const QRect& source) const
+{
+    const QPixmap& image = pixmapForRatio(pixmap, devicePixelRatio(painter));
+    if (&image == &pixmap) {
+        painter.drawPixmap(target, pixmap, source);
+        return;
+    }
+    const qreal scale = image.devicePixelRatio();
+    // Source rectangles are written in 1x pixels; the finer image holds the
+    // same picture with every pixel edge at its 1x position times the ratio.
+    painter.drawPixmap(QRectF(target), image,
+                       QRectF(source.x() * scale, source.y() * scale, source.width() * scale,
+                              source.height() * scale));
+}
+
+void RibbonStyle::drawPixmap(QPainter& painter, const QRect& target, const QPixmap& pixmap) const
+{
+    drawPixmap(painter, target, pixmap, pixmap.rect());
 }
 
 namespace {

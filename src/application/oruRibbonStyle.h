@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QPixmap>
 
+#include <memory>
+
 class QPainter;
+class QPoint;
 class QRect;
 
 namespace oru {
@@ -194,6 +197,26 @@ public:
     /// The stop button of a progress indicator in the status bar.
     const QPixmap& terminateProgressButton() const { return m_terminateProgressButton; }
 
+    /// The skin image @p pixmap (a reference returned by one of the accessors
+    /// above) as painted for a device pixel ratio: the 1.5x or 2x image, loaded
+    /// the first time a ratio asks for it and kept while the skin lives. Ratios
+    /// up to 1, images without a finer variant and pixmaps that are not this
+    /// skin's images give @p pixmap itself.
+    const QPixmap& pixmapForRatio(const QPixmap& pixmap, qreal devicePixelRatio) const;
+
+    /// Draws the part @p source of the skin image @p pixmap into @p target.
+    /// @p source is given in pixels of the 1x image; the pixels are taken from
+    /// the image that matches the device pixel ratio of what @p painter paints
+    /// on, with the source scaled to it, so every slice stays sharp.
+    void drawPixmap(QPainter& painter, const QRect& target, const QPixmap& pixmap,
+                    const QRect& source) const;
+    /// Draws the whole skin image @p pixmap into @p target.
+    void drawPixmap(QPainter& painter, const QRect& target, const QPixmap& pixmap) const;
+
+    /// The device pixel ratio of the device @p painter paints on (1 when it
+    /// is not active).
+    static qreal devicePixelRatio(const QPainter& painter);
+
     /// Draws @p type into @p rect with the painter's current pen and brush.
     /// Types outside 1..9 draw nothing and leave the painter untouched.
     static void drawSymbol(QPainter& painter, const QRect& rect, eSymbolType type);
@@ -284,6 +307,11 @@ protected:
     //@}
 
 private:
+    struct Variants;
+    // Finer images by ratio, filled on demand; mutable because loading them
+    // does not change what the skin looks like.
+    std::unique_ptr<Variants> m_variants;
+
     Q_DISABLE_COPY(RibbonStyle)
 };
 

@@ -143,20 +143,22 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
                                 : i == 0         ? skin->btnGroupFirst()
                                 : i == count - 1 ? skin->btnGroupLast()
                                                  : skin->btnGroupMidle();
-            painter.drawPixmap(cell, pm, QRect(0, sy, 22, 22));
+            skin->drawPixmap(painter, cell, pm, QRect(0, sy, 22, 22));
         } else {
             const int x = cell.x();
             if (count > 1 && i == count - 1) {
-                painter.drawPixmap(QRect(x, 0, 2, 22), skin->btnGroupMidle(), QRect(0, sy, 2, 22));
-                painter.drawPixmap(QRect(x + 2, 0, 18, 22), skin->btnGroupMidle(),
-                                   QRect(2, sy, 8, 22));
+                skin->drawPixmap(painter, QRect(x, 0, 2, 22), skin->btnGroupMidle(),
+                                 QRect(0, sy, 2, 22));
+                skin->drawPixmap(painter, QRect(x + 2, 0, 18, 22), skin->btnGroupMidle(),
+                                 QRect(2, sy, 8, 22));
             } else {
-                painter.drawPixmap(QRect(x, 0, 20, 22), skin->btnGroupFirst(),
-                                   QRect(0, sy, 20, 22));
+                skin->drawPixmap(painter, QRect(x, 0, 20, 22), skin->btnGroupFirst(),
+                                 QRect(0, sy, 20, 22));
             }
-            painter.drawPixmap(QRect(x + 20, 0, 8, 22), skin->btnGroupMidle(),
-                               QRect(2, sy, 10, 22));
-            painter.drawPixmap(QRect(x + 28, 0, 2, 22), skin->btnGroupLast(), QRect(20, sy, 2, 22));
+            skin->drawPixmap(painter, QRect(x + 20, 0, 8, 22), skin->btnGroupMidle(),
+                             QRect(2, sy, 10, 22));
+            skin->drawPixmap(painter, QRect(x + 28, 0, 2, 22), skin->btnGroupLast(),
+                             QRect(20, sy, 2, 22));
             const QColor& c = m_group.isEnabled() ? skin->highlightedCategoryTextColor()
                                                   : skin->disabledCategoryTextColor();
             painter.setPen(c);
@@ -164,7 +166,7 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
             RibbonStyle::drawSymbol(painter, QRect(x + 20, h / 2, 5, 3), ArrowDown);
         }
         const QPixmap icon =
-            m->icon().pixmap(QSize(16, 16), enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+            m->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         if (!icon.isNull()) {
             const QSize s = icon.deviceIndependentSize().toSize();
             const int mainWidth = wide ? 20 : cw;

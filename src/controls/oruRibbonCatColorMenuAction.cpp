@@ -103,25 +103,30 @@ void RibbonCatColorMenuAction::setColor(const QColor& color)
 void RibbonCatColorMenuAction::updateIcon()
 {
     const int s = m_size == Large ? 32 : 16;
-    QImage image(s, s, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        const QPixmap base = m_baseIcon.pixmap(QSize(s, s), QIcon::Normal, QIcon::Off);
-        if (!base.isNull())
-            painter.drawPixmap(QRect(0, 0, s, s), base);
-        if (m_size != Large) {
-            const QRect bar(QPoint(0, 12), QPoint(15, 15));
-            if (isAutomatic()) {
-                if (m_automaticColor.isValid())
-                    painter.fillRect(bar, m_automaticColor);
-            } else if (!isNone()) {
-                painter.fillRect(bar, m_color);
+    // One image per screen density, so the colour bar stays sharp on every screen.
+    QIcon icon;
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        const int side = qRound(s * ratio);
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            const QPixmap base = m_baseIcon.pixmap(QSize(s, s), ratio, QIcon::Normal, QIcon::Off);
+            if (!base.isNull())
+                painter.drawPixmap(QRect(0, 0, s, s), base);
+            if (m_size != Large) {
+                const QRect bar(QPoint(0, 12), QPoint(15, 15));
+                if (isAutomatic()) {
+                    if (m_automaticColor.isValid())
+                        painter.fillRect(bar, m_automaticColor);
+                } else if (!isNone()) {
+                    painter.fillRect(bar, m_color);
+                }
             }
         }
+        icon.addPixmap(QPixmap::fromImage(image), QIcon::Normal, QIcon::Off);
     }
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(image), QIcon::Normal, QIcon::Off);
     setIcon(icon);
 }
 

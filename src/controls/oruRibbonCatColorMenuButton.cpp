@@ -162,7 +162,7 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         if (f >= 0)
             catpaint::drawNineSlice(painter, skin->paletteItemLarge(), 43, 66, f, rect());
         const QPixmap pm =
-            m_action.icon().pixmap(QSize(32, 32), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+            m_action.icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
         if (!pm.isNull()) {
             const QSize s = pm.deviceIndependentSize().toSize();
             painter.drawPixmap(
@@ -184,12 +184,12 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         const int y = f * 22;
         const QPixmap& cap = skin->horizontalMenuButtonCaption();
         const QPixmap& men = skin->horizontalMenuButtonMenu();
-        painter.drawPixmap(QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
-        painter.drawPixmap(QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
-        painter.drawPixmap(QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
-        painter.drawPixmap(QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
+        skin->drawPixmap(painter, QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
+        skin->drawPixmap(painter, QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
+        skin->drawPixmap(painter, QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
+        skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
     }
-    const QPixmap pm = m_action.icon().pixmap(QSize(16, 16), mode);
+    const QPixmap pm = m_action.icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode);
     int x0 = 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();

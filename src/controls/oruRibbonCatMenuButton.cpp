@@ -364,26 +364,26 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
         const QPixmap& men = skin->verticalMenuButtonMenu();
         if (fc >= 0) {
             const int y = fc * 39;
-            painter.drawPixmap(QRect(0, 0, 2, 39), cap, QRect(0, y, 2, 39));
-            painter.drawPixmap(QRect(2, 0, w - 4, 39), cap, QRect(2, y, 39, 39));
-            painter.drawPixmap(QRect(w - 2, 0, 2, 39), cap, QRect(41, y, 2, 39));
+            skin->drawPixmap(painter, QRect(0, 0, 2, 39), cap, QRect(0, y, 2, 39));
+            skin->drawPixmap(painter, QRect(2, 0, w - 4, 39), cap, QRect(2, y, 39, 39));
+            skin->drawPixmap(painter, QRect(w - 2, 0, 2, 39), cap, QRect(41, y, 2, 39));
         }
         if (fm >= 0) {
             const int y = fm * 27;
             if (split) {
-                painter.drawPixmap(QRect(0, 39, 2, 27), men, QRect(0, y, 2, 27));
-                painter.drawPixmap(QRect(2, 39, w - 4, 27), men, QRect(2, y, 39, 27));
-                painter.drawPixmap(QRect(w - 2, 39, 2, 27), men, QRect(41, y, 2, 27));
+                skin->drawPixmap(painter, QRect(0, 39, 2, 27), men, QRect(0, y, 2, 27));
+                skin->drawPixmap(painter, QRect(2, 39, w - 4, 27), men, QRect(2, y, 39, 27));
+                skin->drawPixmap(painter, QRect(w - 2, 39, 2, 27), men, QRect(41, y, 2, 27));
             } else {
-                painter.drawPixmap(QRect(0, 37, 2, 27), men, QRect(0, y, 2, 25));
-                painter.drawPixmap(QRect(2, 37, w - 4, 27), men, QRect(2, y, 39, 25));
-                painter.drawPixmap(QRect(w - 2, 37, 2, 27), men, QRect(41, y, 2, 25));
-                painter.drawPixmap(QRect(0, 64, 2, 2), men, QRect(0, y + 25, 2, 2));
-                painter.drawPixmap(QRect(2, 64, w - 4, 2), men, QRect(2, y + 25, 39, 2));
-                painter.drawPixmap(QRect(w - 2, 64, 2, 2), men, QRect(41, y + 25, 2, 2));
+                skin->drawPixmap(painter, QRect(0, 37, 2, 27), men, QRect(0, y, 2, 25));
+                skin->drawPixmap(painter, QRect(2, 37, w - 4, 27), men, QRect(2, y, 39, 25));
+                skin->drawPixmap(painter, QRect(w - 2, 37, 2, 27), men, QRect(41, y, 2, 25));
+                skin->drawPixmap(painter, QRect(0, 64, 2, 2), men, QRect(0, y + 25, 2, 2));
+                skin->drawPixmap(painter, QRect(2, 64, w - 4, 2), men, QRect(2, y + 25, 39, 2));
+                skin->drawPixmap(painter, QRect(w - 2, 64, 2, 2), men, QRect(41, y + 25, 2, 2));
             }
         }
-        const QPixmap pm = iconAction->icon().pixmap(QSize(32, 32), mode, QIcon::Off);
+        const QPixmap pm = iconAction->icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         if (!pm.isNull()) {
             const QSize s = pm.deviceIndependentSize().toSize();
             painter.drawPixmap(
@@ -407,21 +407,21 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
     const QPixmap& men = skin->horizontalMenuButtonMenu();
     if (fc >= 0) {
         const int y = fc * 22;
-        painter.drawPixmap(QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
-        painter.drawPixmap(QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
+        skin->drawPixmap(painter, QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
+        skin->drawPixmap(painter, QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
         if (split)
-            painter.drawPixmap(QRect(w - 12, 0, 1, 22), cap, QRect(21, y, 1, 22));
+            skin->drawPixmap(painter, QRect(w - 12, 0, 1, 22), cap, QRect(21, y, 1, 22));
     }
     if (fm >= 0) {
         const int y = fm * 22;
         if (split) {
-            painter.drawPixmap(QRect(w - 11, 0, 11, 22), men, QRect(0, y, 11, 22));
+            skin->drawPixmap(painter, QRect(w - 11, 0, 11, 22), men, QRect(0, y, 11, 22));
         } else {
-            painter.drawPixmap(QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
-            painter.drawPixmap(QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
+            skin->drawPixmap(painter, QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
+            skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
         }
     }
-    const QPixmap pm = iconAction->icon().pixmap(QSize(16, 16), mode, QIcon::Off);
+    const QPixmap pm = iconAction->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
     int x0 = split ? 2 : 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
@@ -548,11 +548,12 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
     const int ft = frame(m_canScrollUp, m_upPressed, 0, 20);
     const int fd = frame(m_canScrollDown, m_downPressed, 21, 39);
     const int fm = frame(enabled, m_morePressed, 40, 59);
-    painter.drawPixmap(QRect(w - 15, 0, 15, 21), skin->paletteBtnTop(), QRect(0, ft * 21, 15, 21));
-    painter.drawPixmap(QRect(w - 15, 21, 15, 19), skin->paletteBtnMiddle(),
-                       QRect(0, fd * 19, 15, 19));
-    painter.drawPixmap(QRect(w - 15, 40, 15, 20), skin->paletteBtnBottom(),
-                       QRect(0, fm * 20, 15, 20));
+    skin->drawPixmap(painter, QRect(w - 15, 0, 15, 21), skin->paletteBtnTop(),
+                     QRect(0, ft * 21, 15, 21));
+    skin->drawPixmap(painter, QRect(w - 15, 21, 15, 19), skin->paletteBtnMiddle(),
+                     QRect(0, fd * 19, 15, 19));
+    skin->drawPixmap(painter, QRect(w - 15, 40, 15, 20), skin->paletteBtnBottom(),
+                     QRect(0, fm * 20, 15, 20));
     drawArrow(painter, QRect(QPoint(w - 10, 8), QPoint(w - 6, 10)), m_canScrollUp, ArrowUp);
     drawArrow(painter, QRect(QPoint(w - 10, 28), QPoint(w - 6, 30)), m_canScrollDown, ArrowDown);
     drawArrow(painter, QRect(QPoint(w - 10, 47), QPoint(w - 6, 52)), enabled, MoreDown);
@@ -580,7 +581,7 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
             drawNineSlice(painter, framePm, cw, ch, f, cell);
         const QIcon::Mode mode = item->isEnabled() ? QIcon::Normal : QIcon::Disabled;
         const int side = small ? 16 : 48;
-        const QPixmap pm = item->icon().pixmap(QSize(side, side), mode, QIcon::Off);
+        const QPixmap pm = item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         if (pm.isNull())
             continue;
         const QSize s = pm.deviceIndependentSize().toSize();

@@ -66,9 +66,9 @@ void RibbonCatMenuPalettePopupSizer::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     QPainter painter(this);
-    painter.drawPixmap(0, 0,
-                       m_corner == Qt::TopRightCorner ? skin->popupResizeBarIconTR()
-                                                      : skin->popupResizeBarIconBR());
+    const QPixmap& grip = m_corner == Qt::TopRightCorner ? skin->popupResizeBarIconTR()
+                                                         : skin->popupResizeBarIconBR();
+    skin->drawPixmap(painter, QRect(QPoint(0, 0), grip.size()), grip);
 }
 
 void RibbonCatMenuPalettePopupSizer::moveEvent(QMoveEvent*)
@@ -314,22 +314,22 @@ void RibbonCatMenuPalettePopup::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     const QPixmap& border = skin->popupBorder();
-    painter.drawPixmap(QRect(0, 0, 3, 3), border, QRect(0, 0, 3, 3));
-    painter.drawPixmap(QRect(w - 3, 0, 3, 3), border, QRect(4, 0, 3, 3));
-    painter.drawPixmap(QRect(0, h - 3, 3, 3), border, QRect(0, 4, 3, 3));
-    painter.drawPixmap(QRect(w - 3, h - 3, 3, 3), border, QRect(4, 4, 3, 3));
-    painter.drawPixmap(QRect(3, 0, w - 6, 3), border, QRect(3, 0, 1, 3));
-    painter.drawPixmap(QRect(0, 3, 3, h - 6), border, QRect(0, 3, 3, 1));
-    painter.drawPixmap(QRect(3, 3, w - 6, h - 6), border, QRect(3, 3, 1, 1));
-    painter.drawPixmap(QRect(w - 3, 3, 3, h - 6), border, QRect(4, 3, 3, 1));
-    painter.drawPixmap(QRect(3, h - 3, w - 6, 3), border, QRect(3, 4, 1, 3));
+    skin->drawPixmap(painter, QRect(0, 0, 3, 3), border, QRect(0, 0, 3, 3));
+    skin->drawPixmap(painter, QRect(w - 3, 0, 3, 3), border, QRect(4, 0, 3, 3));
+    skin->drawPixmap(painter, QRect(0, h - 3, 3, 3), border, QRect(0, 4, 3, 3));
+    skin->drawPixmap(painter, QRect(w - 3, h - 3, 3, 3), border, QRect(4, 4, 3, 3));
+    skin->drawPixmap(painter, QRect(3, 0, w - 6, 3), border, QRect(3, 0, 1, 3));
+    skin->drawPixmap(painter, QRect(0, 3, 3, h - 6), border, QRect(0, 3, 3, 1));
+    skin->drawPixmap(painter, QRect(3, 3, w - 6, h - 6), border, QRect(3, 3, 1, 1));
+    skin->drawPixmap(painter, QRect(w - 3, 3, 3, h - 6), border, QRect(4, 3, 3, 1));
+    skin->drawPixmap(painter, QRect(3, h - 3, w - 6, 3), border, QRect(3, 4, 1, 3));
 
     const bool top = gripSizerCorner() == Qt::TopRightCorner;
     const int by = top ? 1 : h - 12;
     const QPixmap& bar = skin->popupResizeBarBack();
-    painter.drawPixmap(QRect(1, by, 1, 11), bar, QRect(0, 0, 1, 11));
-    painter.drawPixmap(QRect(2, by, w - 4, 11), bar, QRect(1, 0, 1, 11));
-    painter.drawPixmap(QRect(w - 2, by, 1, 11), bar, QRect(2, 0, 1, 11));
+    skin->drawPixmap(painter, QRect(1, by, 1, 11), bar, QRect(0, 0, 1, 11));
+    skin->drawPixmap(painter, QRect(2, by, w - 4, 11), bar, QRect(1, 0, 1, 11));
+    skin->drawPixmap(painter, QRect(w - 2, by, 1, 11), bar, QRect(2, 0, 1, 11));
 
     if (!m_action)
         return;
@@ -360,8 +360,7 @@ void RibbonCatMenuPalettePopup::paintEvent(QPaintEvent*)
             catpaint::drawNineSlice(painter, framePm, fw, fh, f, r);
         const int side = small ? 16 : 48;
         const int off = small ? 2 : 4;
-        const QPixmap pm = item->icon().pixmap(
-            QSize(side, side), item->isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        const QPixmap pm = item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), item->isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         if (pm.isNull())
             continue;
         const QSize s = pm.deviceIndependentSize().toSize();

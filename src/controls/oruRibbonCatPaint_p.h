@@ -1,7 +1,10 @@
 #pragma once
 
+#include "oruRibbonApplication.h"
+#include "oruRibbonStyle.h"
 #include "oruTextLines_p.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 #include <QRect>
@@ -13,6 +16,7 @@ namespace oru::catpaint {
 inline void drawNineSlice(QPainter& painter, const QPixmap& pixmap, int cw, int ch, int f,
                           const QRect& target)
 {
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int cy = ch * f;
     const int x = target.x();
     const int y = target.y();
@@ -20,15 +24,18 @@ inline void drawNineSlice(QPainter& painter, const QPixmap& pixmap, int cw, int 
     const int h = target.height();
     const int mw = cw - 4;
     const int mh = ch - 4;
-    painter.drawPixmap(QRect(x, y, 2, 2), pixmap, QRect(0, cy, 2, 2));
-    painter.drawPixmap(QRect(x + w - 2, y, 2, 2), pixmap, QRect(cw - 2, cy, 2, 2));
-    painter.drawPixmap(QRect(x, y + h - 2, 2, 2), pixmap, QRect(0, cy + ch - 2, 2, 2));
-    painter.drawPixmap(QRect(x + w - 2, y + h - 2, 2, 2), pixmap, QRect(cw - 2, cy + ch - 2, 2, 2));
-    painter.drawPixmap(QRect(x + 2, y, w - 4, 2), pixmap, QRect(2, cy, mw, 2));
-    painter.drawPixmap(QRect(x + 2, y + h - 2, w - 4, 2), pixmap, QRect(2, cy + ch - 2, mw, 2));
-    painter.drawPixmap(QRect(x, y + 2, 2, h - 4), pixmap, QRect(0, cy + 2, 2, mh));
-    painter.drawPixmap(QRect(x + w - 2, y + 2, 2, h - 4), pixmap, QRect(cw - 2, cy + 2, 2, mh));
-    painter.drawPixmap(QRect(x + 2, y + 2, w - 4, h - 4), pixmap, QRect(2, cy + 2, mw, mh));
+    skin->drawPixmap(painter, QRect(x, y, 2, 2), pixmap, QRect(0, cy, 2, 2));
+    skin->drawPixmap(painter, QRect(x + w - 2, y, 2, 2), pixmap, QRect(cw - 2, cy, 2, 2));
+    skin->drawPixmap(painter, QRect(x, y + h - 2, 2, 2), pixmap, QRect(0, cy + ch - 2, 2, 2));
+    skin->drawPixmap(painter, QRect(x + w - 2, y + h - 2, 2, 2), pixmap,
+                     QRect(cw - 2, cy + ch - 2, 2, 2));
+    skin->drawPixmap(painter, QRect(x + 2, y, w - 4, 2), pixmap, QRect(2, cy, mw, 2));
+    skin->drawPixmap(painter, QRect(x + 2, y + h - 2, w - 4, 2), pixmap,
+                     QRect(2, cy + ch - 2, mw, 2));
+    skin->drawPixmap(painter, QRect(x, y + 2, 2, h - 4), pixmap, QRect(0, cy + 2, 2, mh));
+    skin->drawPixmap(painter, QRect(x + w - 2, y + 2, 2, h - 4), pixmap,
+                     QRect(cw - 2, cy + 2, 2, mh));
+    skin->drawPixmap(painter, QRect(x + 2, y + 2, w - 4, h - 4), pixmap, QRect(2, cy + 2, mw, mh));
 }
 
 // The two-line wrap search of the large buttons.

@@ -17,6 +17,7 @@ namespace {
 // the image.
 void drawFrame(QPainter& painter, const QPixmap& pixmap, const QRect& cell, int w, int h)
 {
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int cx = cell.x();
     const int cy = cell.y();
     const int cw = cell.width();
@@ -24,17 +25,18 @@ void drawFrame(QPainter& painter, const QPixmap& pixmap, const QRect& cell, int 
     const int mw = cw - 4;
     const int mh = ch - 4;
     // corners
-    painter.drawPixmap(QRect(0, 0, 2, 2), pixmap, QRect(cx, cy, 2, 2));
-    painter.drawPixmap(QRect(w - 2, 0, 2, 2), pixmap, QRect(cx + cw - 2, cy, 2, 2));
-    painter.drawPixmap(QRect(0, h - 2, 2, 2), pixmap, QRect(cx, cy + ch - 2, 2, 2));
-    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), pixmap, QRect(cx + cw - 2, cy + ch - 2, 2, 2));
+    skin->drawPixmap(painter, QRect(0, 0, 2, 2), pixmap, QRect(cx, cy, 2, 2));
+    skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), pixmap, QRect(cx + cw - 2, cy, 2, 2));
+    skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), pixmap, QRect(cx, cy + ch - 2, 2, 2));
+    skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), pixmap,
+                     QRect(cx + cw - 2, cy + ch - 2, 2, 2));
     // edges
-    painter.drawPixmap(QRect(2, 0, w - 4, 2), pixmap, QRect(cx + 2, cy, mw, 2));
-    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), pixmap, QRect(cx + 2, cy + ch - 2, mw, 2));
-    painter.drawPixmap(QRect(0, 2, 2, h - 4), pixmap, QRect(cx, cy + 2, 2, mh));
-    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), pixmap, QRect(cx + cw - 2, cy + 2, 2, mh));
+    skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), pixmap, QRect(cx + 2, cy, mw, 2));
+    skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), pixmap, QRect(cx + 2, cy + ch - 2, mw, 2));
+    skin->drawPixmap(painter, QRect(0, 2, 2, h - 4), pixmap, QRect(cx, cy + 2, 2, mh));
+    skin->drawPixmap(painter, QRect(w - 2, 2, 2, h - 4), pixmap, QRect(cx + cw - 2, cy + 2, 2, mh));
     // centre
-    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), pixmap, QRect(cx + 2, cy + 2, mw, mh));
+    skin->drawPixmap(painter, QRect(2, 2, w - 4, h - 4), pixmap, QRect(cx + 2, cy + 2, mw, mh));
 }
 
 } // namespace
@@ -106,7 +108,7 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
     if (!buttonIcon.isNull()) {
         const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
         const int side = large ? 32 : 16;
-        const QPixmap pixmap = buttonIcon.pixmap(QSize(side, side), mode, QIcon::Off);
+        const QPixmap pixmap = buttonIcon.pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         const QSize natural = pixmap.deviceIndependentSize().toSize();
         const int pw = natural.width();
         const int ph = natural.height();

@@ -51,15 +51,15 @@ void drawFramePieces(QPainter& painter, const RibbonStyle& skin, int w, int h, i
 {
     const QPixmap& caption = skin.mainBorderCaption();
     const QPixmap& border = skin.mainBorder();
-    painter.drawPixmap(QRect(0, 0, 7, k), caption, QRect(a, 0, 7, 31));
+    skin.drawPixmap(painter, QRect(0, 0, 7, k), caption, QRect(a, 0, 7, 31));
     // The middle runs to the right edge; the right corner covers its end.
-    painter.drawPixmap(QRect(7, 0, w - 7, k), caption, QRect(a + 7, 0, 21, 31));
-    painter.drawPixmap(QRect(w - 7, 0, 7, k), caption, QRect(a + 28, 0, 7, 31));
-    painter.drawPixmap(QRect(0, k, 7, h - 7 - k), border, QRect(a, 15, 7, 1));
-    painter.drawPixmap(QRect(w - 7, k, 7, h - 7 - k), border, QRect(a + 28, 15, 7, 1));
-    painter.drawPixmap(QRect(0, h - 7, 7, 7), border, QRect(a, 16, 7, 7));
-    painter.drawPixmap(QRect(7, h - 7, w - 14, 7), border, QRect(a + 7, 16, 21, 7));
-    painter.drawPixmap(QRect(w - 7, h - 7, 7, 7), border, QRect(a + 28, 16, 7, 7));
+    skin.drawPixmap(painter, QRect(7, 0, w - 7, k), caption, QRect(a + 7, 0, 21, 31));
+    skin.drawPixmap(painter, QRect(w - 7, 0, 7, k), caption, QRect(a + 28, 0, 7, 31));
+    skin.drawPixmap(painter, QRect(0, k, 7, h - 7 - k), border, QRect(a, 15, 7, 1));
+    skin.drawPixmap(painter, QRect(w - 7, k, 7, h - 7 - k), border, QRect(a + 28, 15, 7, 1));
+    skin.drawPixmap(painter, QRect(0, h - 7, 7, 7), border, QRect(a, 16, 7, 7));
+    skin.drawPixmap(painter, QRect(7, h - 7, w - 14, 7), border, QRect(a + 7, 16, 21, 7));
+    skin.drawPixmap(painter, QRect(w - 7, h - 7, 7, 7), border, QRect(a + 28, 16, 7, 7));
 }
 
 } // namespace oru::frame

@@ -286,21 +286,21 @@ void RibbonMainWindow::paintStatusBarFrame(QPainter& painter, int a)
     const int e = m_statusBar->extensionsWidth();
     const int p = m_statusBar->popupLayoutWidth();
 
-    painter.drawPixmap(QRect(0, y, 7, s), bar, QRect(a, 0, 7, 16));
-    painter.drawPixmap(QRect(0, y + s, 7, 7), bar, QRect(a, 16, 7, 7));
+    skin->drawPixmap(painter, QRect(0, y, 7, s), bar, QRect(a, 0, 7, 16));
+    skin->drawPixmap(painter, QRect(0, y + s, 7, 7), bar, QRect(a, 16, 7, 7));
     if (e != 0) {
-        painter.drawPixmap(QRect(7, y, b - e, s), bar, QRect(a + 7, 0, 21, 16));
-        painter.drawPixmap(QRect(7, y + s, b - e, 7), bar, QRect(a + 7, 16, 21, 7));
-        painter.drawPixmap(QRect(w - 7 - e, y, 3, s), ext, QRect(a, 0, 3, 16));
-        painter.drawPixmap(QRect(w - 7 - e, y + s, 3, 7), ext, QRect(a, 16, 3, 7));
-        painter.drawPixmap(QRect(w - 4 - e, y, e - 3, s), ext, QRect(a + 3, 0, 25, 16));
-        painter.drawPixmap(QRect(w - 4 - e, y + s, e - 3, 7), ext, QRect(a + 3, 16, 25, 7));
-        painter.drawPixmap(QRect(w - 7, y, 7, s), ext, QRect(a + 28, 0, 7, 16));
-        painter.drawPixmap(QRect(w - 7, y + s, 7, 7), ext, QRect(a + 28, 16, 7, 7));
+        skin->drawPixmap(painter, QRect(7, y, b - e, s), bar, QRect(a + 7, 0, 21, 16));
+        skin->drawPixmap(painter, QRect(7, y + s, b - e, 7), bar, QRect(a + 7, 16, 21, 7));
+        skin->drawPixmap(painter, QRect(w - 7 - e, y, 3, s), ext, QRect(a, 0, 3, 16));
+        skin->drawPixmap(painter, QRect(w - 7 - e, y + s, 3, 7), ext, QRect(a, 16, 3, 7));
+        skin->drawPixmap(painter, QRect(w - 4 - e, y, e - 3, s), ext, QRect(a + 3, 0, 25, 16));
+        skin->drawPixmap(painter, QRect(w - 4 - e, y + s, e - 3, 7), ext, QRect(a + 3, 16, 25, 7));
+        skin->drawPixmap(painter, QRect(w - 7, y, 7, s), ext, QRect(a + 28, 0, 7, 16));
+        skin->drawPixmap(painter, QRect(w - 7, y + s, 7, 7), ext, QRect(a + 28, 16, 7, 7));
     }
     if (p != 0 && isFullScreen()) {
-        painter.drawPixmap(QRect(p, y, 3, s), ext, QRect(0, 0, 3, 16));
-        painter.drawPixmap(QRect(0, y, p, s), ext, QRect(16, 0, 7, 16));
+        skin->drawPixmap(painter, QRect(p, y, 3, s), ext, QRect(0, 0, 3, 16));
+        skin->drawPixmap(painter, QRect(0, y, p, s), ext, QRect(16, 0, 7, 16));
     }
 }
 

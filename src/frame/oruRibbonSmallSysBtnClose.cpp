@@ -51,14 +51,14 @@ void RibbonSmallSysBtnClose::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     if (pressed)
-        painter.drawPixmap(rect(), skin->sysBtnBack(), QRect(0, 16, 17, 16));
+        skin->drawPixmap(painter, rect(), skin->sysBtnBack(), QRect(0, 16, 17, 16));
     else if (hovered)
-        painter.drawPixmap(rect(), skin->sysBtnBack(), QRect(0, 0, 17, 16));
+        skin->drawPixmap(painter, rect(), skin->sysBtnBack(), QRect(0, 0, 17, 16));
 
     QRect glyph(0, 0, 13, 12);
     glyph.moveCenter(QPoint((width() - 1) / 2, (height() - 1) / 2));
     const int frame = pressed ? 0 : hovered ? 12 : 24;
-    painter.drawPixmap(glyph, skin->sysBtnCloseSmall(), QRect(0, frame, 13, 12));
+    skin->drawPixmap(painter, glyph, skin->sysBtnCloseSmall(), QRect(0, frame, 13, 12));
 }
 
 } // namespace oru

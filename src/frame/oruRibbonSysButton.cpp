@@ -54,9 +54,9 @@ void RibbonSysButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect target = rect();
     if (pressed)
-        painter.drawPixmap(target, skin->sysBtnBack(), QRect(0, 16, 17, 16));
+        skin->drawPixmap(painter, target, skin->sysBtnBack(), QRect(0, 16, 17, 16));
     else if (hovered)
-        painter.drawPixmap(target, skin->sysBtnBack(), QRect(0, 0, 17, 16));
+        skin->drawPixmap(painter, target, skin->sysBtnBack(), QRect(0, 0, 17, 16));
 
     const QPixmap* glyph = &skin->sysBtnClose();
     if (m_type == BtnMinimize)
@@ -71,7 +71,7 @@ void RibbonSysButton::paintEvent(QPaintEvent*)
         y = 16;
     else if (m_menuBar.isActiveWindow())
         y = 32;
-    painter.drawPixmap(target, *glyph, QRect(0, y, 17, 16));
+    skin->drawPixmap(painter, target, *glyph, QRect(0, y, 17, 16));
 }
 
 } // namespace oru

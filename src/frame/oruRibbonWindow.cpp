@@ -173,7 +173,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     const QIcon icon = windowIcon();
     if (!icon.isNull()) {
         const QPixmap pixmap =
-            icon.pixmap(QSize(16, 16), isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+            icon.pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         QRect target(0, 0, 16, 16);
         target.moveCenter(QPoint(14, (k + 2) / 2));
         painter.drawPixmap(target, pixmap);
@@ -201,13 +201,13 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     };
     for (const auto& button : buttons) {
         if (!button.rect.contains(cursor)) {
-            painter.drawPixmap(button.rect, button.glyph, QRect(0, 36, 13, 12));
+            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 36, 13, 12));
         } else if (button.pressed) {
-            painter.drawPixmap(button.rect, skin->sysBtnBack(), QRect(0, 16, 17, 16));
-            painter.drawPixmap(button.rect, button.glyph, QRect(0, 0, 13, 12));
+            skin->drawPixmap(painter, button.rect, skin->sysBtnBack(), QRect(0, 16, 17, 16));
+            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 0, 13, 12));
         } else {
-            painter.drawPixmap(button.rect, skin->sysBtnBack(), QRect(0, 0, 17, 16));
-            painter.drawPixmap(button.rect, button.glyph, QRect(0, 12, 13, 12));
+            skin->drawPixmap(painter, button.rect, skin->sysBtnBack(), QRect(0, 0, 17, 16));
+            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 12, 13, 12));
         }
     }
 }

@@ -16,35 +16,37 @@ void drawItemHighlight(QPainter& painter, int w, int h)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const QPixmap& caption = skin->horizontalMenuButtonCaption();
     const QPixmap& menu = skin->horizontalMenuButtonMenu();
-    painter.drawPixmap(QRect(0, 0, 2, 2), caption, QRect(0, 0, 2, 2));
-    painter.drawPixmap(QRect(0, 2, 2, h - 4), caption, QRect(0, 2, 2, 18));
-    painter.drawPixmap(QRect(0, h - 2, 2, 2), caption, QRect(0, 20, 2, 2));
-    painter.drawPixmap(QRect(2, 0, w - 4, 2), menu, QRect(0, 0, 9, 2));
-    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), menu, QRect(0, 2, 9, 18));
-    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), menu, QRect(0, 20, 9, 2));
-    painter.drawPixmap(QRect(w - 2, 0, 2, 2), menu, QRect(9, 0, 2, 2));
-    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), menu, QRect(9, 2, 2, 18));
-    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), menu, QRect(9, 20, 2, 2));
+    skin->drawPixmap(painter, QRect(0, 0, 2, 2), caption, QRect(0, 0, 2, 2));
+    skin->drawPixmap(painter, QRect(0, 2, 2, h - 4), caption, QRect(0, 2, 2, 18));
+    skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), caption, QRect(0, 20, 2, 2));
+    skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), menu, QRect(0, 0, 9, 2));
+    skin->drawPixmap(painter, QRect(2, 2, w - 4, h - 4), menu, QRect(0, 2, 9, 18));
+    skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), menu, QRect(0, 20, 9, 2));
+    skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), menu, QRect(9, 0, 2, 2));
+    skin->drawPixmap(painter, QRect(w - 2, 2, 2, h - 4), menu, QRect(9, 2, 2, 18));
+    skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), menu, QRect(9, 20, 2, 2));
 }
 
 void drawPopupBorder(QPainter& painter, const QPixmap& pixmap, int w, int h)
 {
-    painter.drawPixmap(QRect(0, 0, 3, 3), pixmap, QRect(0, 0, 3, 3));
-    painter.drawPixmap(QRect(3, 0, w - 6, 3), pixmap, QRect(3, 0, 1, 3));
-    painter.drawPixmap(QRect(w - 3, 0, 3, 3), pixmap, QRect(4, 0, 3, 3));
-    painter.drawPixmap(QRect(0, 3, 3, h - 6), pixmap, QRect(0, 3, 3, 1));
-    painter.drawPixmap(QRect(3, 3, w - 6, h - 6), pixmap, QRect(3, 3, 1, 1));
-    painter.drawPixmap(QRect(w - 3, 3, 3, h - 6), pixmap, QRect(4, 3, 3, 1));
-    painter.drawPixmap(QRect(0, h - 3, 3, 3), pixmap, QRect(0, 4, 3, 3));
-    painter.drawPixmap(QRect(3, h - 3, w - 6, 3), pixmap, QRect(3, 4, 1, 3));
-    painter.drawPixmap(QRect(w - 3, h - 3, 3, 3), pixmap, QRect(4, 4, 3, 3));
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    skin->drawPixmap(painter, QRect(0, 0, 3, 3), pixmap, QRect(0, 0, 3, 3));
+    skin->drawPixmap(painter, QRect(3, 0, w - 6, 3), pixmap, QRect(3, 0, 1, 3));
+    skin->drawPixmap(painter, QRect(w - 3, 0, 3, 3), pixmap, QRect(4, 0, 3, 3));
+    skin->drawPixmap(painter, QRect(0, 3, 3, h - 6), pixmap, QRect(0, 3, 3, 1));
+    skin->drawPixmap(painter, QRect(3, 3, w - 6, h - 6), pixmap, QRect(3, 3, 1, 1));
+    skin->drawPixmap(painter, QRect(w - 3, 3, 3, h - 6), pixmap, QRect(4, 3, 3, 1));
+    skin->drawPixmap(painter, QRect(0, h - 3, 3, 3), pixmap, QRect(0, 4, 3, 3));
+    skin->drawPixmap(painter, QRect(3, h - 3, w - 6, 3), pixmap, QRect(3, 4, 1, 3));
+    skin->drawPixmap(painter, QRect(w - 3, h - 3, 3, 3), pixmap, QRect(4, 4, 3, 3));
 }
 
 void drawItemIcon(QPainter& painter, const QIcon& icon, bool enabled, int h)
 {
     if (icon.isNull())
         return;
-    const QPixmap pixmap = icon.pixmap(QSize(32, 32), enabled ? QIcon::Normal : QIcon::Disabled);
+    const QPixmap pixmap = icon.pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter),
+                                       enabled ? QIcon::Normal : QIcon::Disabled);
     const QSize size = pixmap.deviceIndependentSize().toSize();
     painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
                              size.width(), size.height()),

@@ -63,11 +63,16 @@ void RibbonButtonMain::popupClosed()
 void RibbonButtonMain::paintFace(QPainter& painter, const QRect& target, int frameY) const
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    painter.drawPixmap(target, skin->mainButton(), QRect(0, frameY, 38, 38));
+    skin->drawPixmap(painter, target, skin->mainButton(), QRect(0, frameY, 38, 38));
     QIcon shown = icon();
     if (shown.isNull()) {
-        if (m_defaultIcon.isNull())
-            m_defaultIcon = QIcon(QStringLiteral(":/oru/ribbon/icons/DefaultAppIcon.png"));
+        if (m_defaultIcon.isNull()) {
+            // Every density of the image, so the icon is sharp on any screen.
+            for (const char* file : {"DefaultAppIcon.png", "DefaultAppIcon@1.5x.png",
+                                     "DefaultAppIcon@2x.png"})
+                m_defaultIcon.addFile(QStringLiteral(":/oru/ribbon/icons/") +
+                                      QLatin1String(file));
+        }
         shown = m_defaultIcon;
     }
     mainmenu::drawMainButtonIcon(painter, shown, target);

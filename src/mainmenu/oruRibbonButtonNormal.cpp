@@ -75,15 +75,15 @@ void RibbonButtonNormal::paintEvent(QPaintEvent*)
     if (frame >= 0) {
         const QPixmap& back = skin->normalButtonSmall();
         const int f = 22 * frame;
-        painter.drawPixmap(QRect(0, 0, 2, 2), back, QRect(0, f, 2, 2));
-        painter.drawPixmap(QRect(2, 0, w - 4, 2), back, QRect(2, f, 18, 2));
-        painter.drawPixmap(QRect(w - 2, 0, 2, 2), back, QRect(20, f, 2, 2));
-        painter.drawPixmap(QRect(0, 2, 2, h - 4), back, QRect(0, f + 2, 2, 18));
-        painter.drawPixmap(QRect(2, 2, w - 4, h - 4), back, QRect(2, f + 2, 18, 18));
-        painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), back, QRect(20, f + 2, 2, 18));
-        painter.drawPixmap(QRect(0, h - 2, 2, 2), back, QRect(0, f + 20, 2, 2));
-        painter.drawPixmap(QRect(2, h - 2, w - 4, 2), back, QRect(2, f + 20, 18, 2));
-        painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), back, QRect(20, f + 20, 2, 2));
+        skin->drawPixmap(painter, QRect(0, 0, 2, 2), back, QRect(0, f, 2, 2));
+        skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), back, QRect(2, f, 18, 2));
+        skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), back, QRect(20, f, 2, 2));
+        skin->drawPixmap(painter, QRect(0, 2, 2, h - 4), back, QRect(0, f + 2, 2, 18));
+        skin->drawPixmap(painter, QRect(2, 2, w - 4, h - 4), back, QRect(2, f + 2, 18, 18));
+        skin->drawPixmap(painter, QRect(w - 2, 2, 2, h - 4), back, QRect(20, f + 2, 2, 18));
+        skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), back, QRect(0, f + 20, 2, 2));
+        skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), back, QRect(2, f + 20, 18, 2));
+        skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), back, QRect(20, f + 20, 2, 2));
     }
 
     const QIcon buttonIcon = icon();
@@ -91,7 +91,7 @@ void RibbonButtonNormal::paintEvent(QPaintEvent*)
     if (buttonIcon.isNull() || s <= 0)
         return;
     const QPixmap pixmap =
-        buttonIcon.pixmap(QSize(s, s), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        buttonIcon.pixmap(QSize(s, s), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
     const QSize size = pixmap.deviceIndependentSize().toSize();
     painter.drawPixmap(QRect(QPoint((s - size.width()) / 2 + 2, (s - size.height()) / 2 + 2), size),
                        pixmap);

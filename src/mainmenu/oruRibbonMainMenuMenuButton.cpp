@@ -25,30 +25,32 @@ namespace {
 // Caption part of the split item in frame f (c = caption width - 1).
 void drawCaptionPart(QPainter& painter, const QPixmap& pixmap, int f, int w, int h)
 {
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int c = w - 25;
     const int F = 22 * f;
-    painter.drawPixmap(QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
-    painter.drawPixmap(QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 18));
-    painter.drawPixmap(QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 20, 2, 2));
-    painter.drawPixmap(QRect(2, 0, c - 2, 2), pixmap, QRect(2, F, 19, 2));
-    painter.drawPixmap(QRect(2, 2, c - 2, h - 4), pixmap, QRect(2, F + 2, 19, 18));
-    painter.drawPixmap(QRect(2, h - 2, c - 2, 2), pixmap, QRect(2, F + 20, 19, 2));
-    painter.drawPixmap(QRect(c, 0, 1, 2), pixmap, QRect(21, F, 1, 2));
-    painter.drawPixmap(QRect(c, 2, 1, h - 4), pixmap, QRect(21, F + 2, 1, 18));
-    painter.drawPixmap(QRect(c, h - 2, 1, 2), pixmap, QRect(21, F + 20, 1, 2));
+    skin->drawPixmap(painter, QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
+    skin->drawPixmap(painter, QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 18));
+    skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 20, 2, 2));
+    skin->drawPixmap(painter, QRect(2, 0, c - 2, 2), pixmap, QRect(2, F, 19, 2));
+    skin->drawPixmap(painter, QRect(2, 2, c - 2, h - 4), pixmap, QRect(2, F + 2, 19, 18));
+    skin->drawPixmap(painter, QRect(2, h - 2, c - 2, 2), pixmap, QRect(2, F + 20, 19, 2));
+    skin->drawPixmap(painter, QRect(c, 0, 1, 2), pixmap, QRect(21, F, 1, 2));
+    skin->drawPixmap(painter, QRect(c, 2, 1, h - 4), pixmap, QRect(21, F + 2, 1, 18));
+    skin->drawPixmap(painter, QRect(c, h - 2, 1, 2), pixmap, QRect(21, F + 20, 1, 2));
 }
 
 // Menu part (the right 24 pixels) in frame f.
 void drawMenuPart(QPainter& painter, const QPixmap& pixmap, int f, int w, int h)
 {
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int m = w - 24;
     const int F = 22 * f;
-    painter.drawPixmap(QRect(m, 0, 22, 2), pixmap, QRect(0, F, 9, 2));
-    painter.drawPixmap(QRect(m, 2, 22, h - 4), pixmap, QRect(0, F + 2, 9, 18));
-    painter.drawPixmap(QRect(m, h - 2, 22, 2), pixmap, QRect(0, F + 20, 9, 2));
-    painter.drawPixmap(QRect(m + 22, 0, 2, 2), pixmap, QRect(9, F, 2, 2));
-    painter.drawPixmap(QRect(m + 22, 2, 2, h - 4), pixmap, QRect(9, F + 2, 2, 18));
-    painter.drawPixmap(QRect(m + 22, h - 2, 2, 2), pixmap, QRect(9, F + 20, 2, 2));
+    skin->drawPixmap(painter, QRect(m, 0, 22, 2), pixmap, QRect(0, F, 9, 2));
+    skin->drawPixmap(painter, QRect(m, 2, 22, h - 4), pixmap, QRect(0, F + 2, 9, 18));
+    skin->drawPixmap(painter, QRect(m, h - 2, 22, 2), pixmap, QRect(0, F + 20, 9, 2));
+    skin->drawPixmap(painter, QRect(m + 22, 0, 2, 2), pixmap, QRect(9, F, 2, 2));
+    skin->drawPixmap(painter, QRect(m + 22, 2, 2, h - 4), pixmap, QRect(9, F + 2, 2, 18));
+    skin->drawPixmap(painter, QRect(m + 22, h - 2, 2, 2), pixmap, QRect(9, F + 20, 2, 2));
 }
 
 } // namespace

@@ -66,15 +66,15 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     const int F = hovered ? 23 : 0;
     const QPixmap& pixmap = skin->mainPanelButton();
     QPainter painter(this);
-    painter.drawPixmap(QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
-    painter.drawPixmap(QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
-    painter.drawPixmap(QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));
-    painter.drawPixmap(QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 19));
-    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), pixmap, QRect(2, F + 2, 50, 19));
-    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), pixmap, QRect(52, F + 2, 2, 19));
-    painter.drawPixmap(QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 21, 2, 2));
-    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
-    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
+    skin->drawPixmap(painter, QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
+    skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
+    skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));
+    skin->drawPixmap(painter, QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 19));
+    skin->drawPixmap(painter, QRect(2, 2, w - 4, h - 4), pixmap, QRect(2, F + 2, 50, 19));
+    skin->drawPixmap(painter, QRect(w - 2, 2, 2, h - 4), pixmap, QRect(52, F + 2, 2, 19));
+    skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 21, 2, 2));
+    skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
+    skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
 
     int e = 0;
     const QIcon buttonIcon = icon();
@@ -82,7 +82,7 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     if (!buttonIcon.isNull()) {
         e = qMin(w, h);
         const QPixmap iconPixmap =
-            buttonIcon.pixmap(QSize(e - 4, e - 4), enabled ? QIcon::Normal : QIcon::Disabled);
+            buttonIcon.pixmap(QSize(e - 4, e - 4), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = iconPixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect((e - 4 - size.width()) / 2 + 2, (e - 4 - size.height()) / 2 + 2,
                                  size.width(), size.height()),

@@ -101,9 +101,9 @@ void RibbonMenuBarButton::paintEvent(QPaintEvent*)
         f = 48;
     if (f >= 0) {
         const QPixmap& back = skin->menuBarButton();
-        painter.drawPixmap(QRect(0, 0, 5, 24), back, QRect(0, f, 5, 24));
-        painter.drawPixmap(QRect(5, 0, w - 10, 24), back, QRect(5, f, 47, 24));
-        painter.drawPixmap(QRect(w - 5, 0, 5, 24), back, QRect(52, f, 5, 24));
+        skin->drawPixmap(painter, QRect(0, 0, 5, 24), back, QRect(0, f, 5, 24));
+        skin->drawPixmap(painter, QRect(5, 0, w - 10, 24), back, QRect(5, f, 47, 24));
+        skin->drawPixmap(painter, QRect(w - 5, 0, 5, 24), back, QRect(52, f, 5, 24));
     }
     painter.setPen(checked ? skin->highlightedCategoryTextColor()
                            : skin->normalCategoryTextColor());

@@ -191,33 +191,36 @@ void RibbonPanelMain::paintEvent(QPaintEvent*)
     QPainter painter(this);
 
     const QPixmap& back = skin->mainPanelBack();
-    painter.drawPixmap(QRect(0, 0, 4, 10), back, QRect(0, 0, 4, 10));
-    painter.drawPixmap(QRect(4, 0, w - 8, 10), back, QRect(4, 0, 1, 10));
-    painter.drawPixmap(QRect(w - 4, 0, 4, 10), back, QRect(5, 0, 4, 10));
-    painter.drawPixmap(QRect(0, 10, 4, h - 37), back, QRect(0, 10, 4, 1));
-    painter.drawPixmap(QRect(4, 10, w - 8, h - 37), back, QRect(4, 10, 1, 1));
-    painter.drawPixmap(QRect(w - 4, 10, 4, h - 37), back, QRect(5, 10, 4, 1));
-    painter.drawPixmap(QRect(0, h - 27, 4, 27), back, QRect(0, 11, 4, 27));
-    painter.drawPixmap(QRect(4, h - 27, w - 8, 27), back, QRect(4, 11, 1, 27));
-    painter.drawPixmap(QRect(w - 4, h - 27, 4, 27), back, QRect(5, 11, 4, 27));
+    skin->drawPixmap(painter, QRect(0, 0, 4, 10), back, QRect(0, 0, 4, 10));
+    skin->drawPixmap(painter, QRect(4, 0, w - 8, 10), back, QRect(4, 0, 1, 10));
+    skin->drawPixmap(painter, QRect(w - 4, 0, 4, 10), back, QRect(5, 0, 4, 10));
+    skin->drawPixmap(painter, QRect(0, 10, 4, h - 37), back, QRect(0, 10, 4, 1));
+    skin->drawPixmap(painter, QRect(4, 10, w - 8, h - 37), back, QRect(4, 10, 1, 1));
+    skin->drawPixmap(painter, QRect(w - 4, 10, 4, h - 37), back, QRect(5, 10, 4, 1));
+    skin->drawPixmap(painter, QRect(0, h - 27, 4, 27), back, QRect(0, 11, 4, 27));
+    skin->drawPixmap(painter, QRect(4, h - 27, w - 8, 27), back, QRect(4, 11, 1, 27));
+    skin->drawPixmap(painter, QRect(w - 4, h - 27, 4, 27), back, QRect(5, 11, 4, 27));
 
     const QRect r = m_columnsLayout->geometry();
     painter.fillRect(r, QBrush(skin->mainMenuBgColor()));
 
-    painter.drawPixmap(QRect(m_itemsLayout->geometry().right() + 1, r.top(), 2, r.height()),
-                       skin->mainPanelSeparator(), QRect(0, 0, 2, 2));
+    skin->drawPixmap(painter, QRect(m_itemsLayout->geometry().right() + 1, r.top(), 2, r.height()),
+                     skin->mainPanelSeparator(), QRect(0, 0, 2, 2));
 
     const QPixmap& border = skin->mainPanelBorder();
-    painter.drawPixmap(QRect(r.left(), r.top(), 2, 2), border, QRect(0, 0, 2, 2));
-    painter.drawPixmap(QRect(r.left() + 2, r.top(), r.width() - 4, 2), border, QRect(2, 0, 1, 2));
-    painter.drawPixmap(QRect(r.right() - 1, r.top(), 2, 2), border, QRect(3, 0, 2, 2));
-    painter.drawPixmap(QRect(r.left(), r.top() + 2, 2, r.height() - 4), border, QRect(0, 2, 2, 1));
-    painter.drawPixmap(QRect(r.right() - 1, r.top() + 2, 2, r.height() - 4), border,
-                       QRect(3, 2, 2, 1));
-    painter.drawPixmap(QRect(r.left(), r.bottom() - 1, 2, 2), border, QRect(0, 3, 2, 2));
-    painter.drawPixmap(QRect(r.left() + 2, r.bottom() - 1, r.width() - 4, 2), border,
-                       QRect(2, 3, 1, 2));
-    painter.drawPixmap(QRect(r.right() - 1, r.bottom() - 1, 2, 2), border, QRect(3, 3, 2, 2));
+    skin->drawPixmap(painter, QRect(r.left(), r.top(), 2, 2), border, QRect(0, 0, 2, 2));
+    skin->drawPixmap(painter, QRect(r.left() + 2, r.top(), r.width() - 4, 2), border,
+                     QRect(2, 0, 1, 2));
+    skin->drawPixmap(painter, QRect(r.right() - 1, r.top(), 2, 2), border, QRect(3, 0, 2, 2));
+    skin->drawPixmap(painter, QRect(r.left(), r.top() + 2, 2, r.height() - 4), border,
+                     QRect(0, 2, 2, 1));
+    skin->drawPixmap(painter, QRect(r.right() - 1, r.top() + 2, 2, r.height() - 4), border,
+                     QRect(3, 2, 2, 1));
+    skin->drawPixmap(painter, QRect(r.left(), r.bottom() - 1, 2, 2), border, QRect(0, 3, 2, 2));
+    skin->drawPixmap(painter, QRect(r.left() + 2, r.bottom() - 1, r.width() - 4, 2), border,
+                     QRect(2, 3, 1, 2));
+    skin->drawPixmap(painter, QRect(r.right() - 1, r.bottom() - 1, 2, 2), border,
+                     QRect(3, 3, 2, 2));
 
     const QRect buttonRect = buttonGlobalRect();
     if (buttonRect.intersects(geometry()) && !m_placedAbove)

@@ -48,7 +48,7 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     const QIcon entryIcon = icon();
     if (!entryIcon.isNull()) {
         const QPixmap pixmap =
-            entryIcon.pixmap(QSize(12, 12), enabled ? QIcon::Normal : QIcon::Disabled);
+            entryIcon.pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(
             QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(), size.height()),
@@ -138,7 +138,7 @@ void RibbonRecentFiles::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     QPainter painter(this);
-    painter.drawPixmap(QRect(0, 0, w, h), skin->mainPanelSeparator(), QRect(0, 0, 1, 1));
+    skin->drawPixmap(painter, QRect(0, 0, w, h), skin->mainPanelSeparator(), QRect(0, 0, 1, 1));
     mainmenu::drawPopupBorder(painter, skin->popupBorder(), w, h);
     painter.setFont(m_titleFont);
     painter.drawText(QRect(QPoint(5, 5), size()), Qt::AlignLeft | Qt::AlignTop,

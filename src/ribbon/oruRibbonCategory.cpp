@@ -123,9 +123,9 @@ void RibbonCategory::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // One band: three pieces, fixed 3-pixel ends and a stretched middle.
     const auto band = [&](const QPixmap& pixmap, int sourceY, int sourceH, int y, int h) {
-        painter.drawPixmap(QRect(0, y, 3, h), pixmap, QRect(0, sourceY, 3, sourceH));
-        painter.drawPixmap(QRect(3, y, w - 6, h), pixmap, QRect(3, sourceY, 94, sourceH));
-        painter.drawPixmap(QRect(w - 3, y, 3, h), pixmap, QRect(97, sourceY, 3, sourceH));
+        skin->drawPixmap(painter, QRect(0, y, 3, h), pixmap, QRect(0, sourceY, 3, sourceH));
+        skin->drawPixmap(painter, QRect(3, y, w - 6, h), pixmap, QRect(3, sourceY, 94, sourceH));
+        skin->drawPixmap(painter, QRect(w - 3, y, 3, h), pixmap, QRect(97, sourceY, 3, sourceH));
     };
     band(top, hovered ? 68 : 0, 3, 0, 3);
     band(top, hovered ? 71 : 3, 65, 3, 66);

@@ -29,12 +29,13 @@ RibbonCategoryPanel* RibbonCategoryPanels::page(RibbonCategoriesPanelAction* act
 
 void RibbonCategoryPanels::paintEvent(QPaintEvent*)
 {
-    const QPixmap& back = RibbonApplication::theApp()->ribbonStyle()->categories();
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& back = skin->categories();
     const int w = width();
     QPainter painter(this);
-    painter.drawPixmap(QRect(0, 0, 5, 92), back, QRect(0, 0, 5, 92));
-    painter.drawPixmap(QRect(5, 0, w - 10, 92), back, QRect(5, 0, 70, 92));
-    painter.drawPixmap(QRect(w - 5, 0, 5, 92), back, QRect(75, 0, 5, 92));
+    skin->drawPixmap(painter, QRect(0, 0, 5, 92), back, QRect(0, 0, 5, 92));
+    skin->drawPixmap(painter, QRect(5, 0, w - 10, 92), back, QRect(5, 0, 70, 92));
+    skin->drawPixmap(painter, QRect(w - 5, 0, 5, 92), back, QRect(75, 0, 5, 92));
 }
 
 void RibbonCategoryPanels::actionEvent(QActionEvent* event)

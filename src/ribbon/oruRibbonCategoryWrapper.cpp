@@ -221,12 +221,12 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     const QPixmap& back = skin->categoryWrapperBack();
-    painter.drawPixmap(QRect(0, 0, 3, 85), back, QRect(0, row, 3, 85));
-    painter.drawPixmap(QRect(3, 0, w - 6, 85), back, QRect(3, row, 46, 85));
-    painter.drawPixmap(QRect(w - 3, 0, 3, 85), back, QRect(49, row, 3, 85));
+    skin->drawPixmap(painter, QRect(0, 0, 3, 85), back, QRect(0, row, 3, 85));
+    skin->drawPixmap(painter, QRect(3, 0, w - 6, 85), back, QRect(3, row, 46, 85));
+    skin->drawPixmap(painter, QRect(w - 3, 0, 3, 85), back, QRect(49, row, 3, 85));
 
-    painter.drawPixmap(QRect(w / 2 - 19, 6, 38, 38), skin->categoryWrapperIcon(),
-                       QRect(0, 0, 38, 38));
+    skin->drawPixmap(painter, QRect(w / 2 - 19, 6, 38, 38), skin->categoryWrapperIcon(),
+                     QRect(0, 0, 38, 38));
 
     if (!m_categoryAction)
         return;

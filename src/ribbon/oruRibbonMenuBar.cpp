@@ -368,9 +368,9 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
     const int w = q.width();
     const int y = m_quickAccessBar->y();
     const QPixmap& qab = skin->quickAccessBar();
-    painter.drawPixmap(QRect(x - 15, y, 15, 26), qab, QRect(0, 0, 15, 26));
-    painter.drawPixmap(QRect(x, y, w, 26), qab, QRect(15, 0, 5, 26));
-    painter.drawPixmap(QRect(x + w, y, 12, 26), qab, QRect(20, 0, 12, 26));
+    skin->drawPixmap(painter, QRect(x - 15, y, 15, 26), qab, QRect(0, 0, 15, 26));
+    skin->drawPixmap(painter, QRect(x, y, w, 26), qab, QRect(15, 0, 5, 26));
+    skin->drawPixmap(painter, QRect(x + w, y, 12, 26), qab, QRect(20, 0, 12, 26));
 
     const QString& docTitle = m_mainWindow.title();
     const QString title = docTitle.isEmpty() ? QString() : docTitle + QStringLiteral(" - ");

@@ -219,7 +219,7 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const QPixmap& pixmap = skin->tabBarTabs();
     QPainter painter(this);
-    painter.drawPixmap(QRect(0, 0, ArrowAreaWidth, TabHeight), pixmap, QRect(4, 0, 1, 16));
+    skin->drawPixmap(painter, QRect(0, 0, ArrowAreaWidth, TabHeight), pixmap, QRect(4, 0, 1, 16));
 
     const QList<QAction*> actions = tabActions();
     const int n = qMin(int(actions.size()), int(m_tabSizes.size()));
@@ -240,9 +240,9 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     const auto drawTab = [&](const QRect& r, int y0, const QString& text) {
         const int tx = r.x();
         const int w = r.width();
-        painter.drawPixmap(QRect(tx, 0, 4, 16), pixmap, QRect(0, y0, 4, 16));
-        painter.drawPixmap(QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
-        painter.drawPixmap(QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
+        skin->drawPixmap(painter, QRect(tx, 0, 4, 16), pixmap, QRect(0, y0, 4, 16));
+        skin->drawPixmap(painter, QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
+        skin->drawPixmap(painter, QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
         painter.drawText(QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15)),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextHideMnemonic,
                          text);

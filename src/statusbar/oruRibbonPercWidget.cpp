@@ -230,12 +230,12 @@ void RibbonPercWidget::paintEvent(QPaintEvent*)
     painter.drawLine(80, 10, w - 20, 10);
     painter.drawLine(126, 7, 126, 14);
 
-    painter.drawPixmap(minusRect(), skin->sliderMinus(),
-                       QRect(0, 18 * frame(m_pressed & MinusPressed, minusHover), 18, 18));
-    painter.drawPixmap(plusRect(), skin->sliderPlus(),
-                       QRect(0, 18 * frame(m_pressed & PlusPressed, plusHover), 18, 18));
-    painter.drawPixmap(centred(thumbX, 9, 11, 15), skin->sliderThumb(),
-                       QRect(0, 15 * frame(m_pressed & ThumbDragged, thumbHover), 11, 15));
+    skin->drawPixmap(painter, minusRect(), skin->sliderMinus(),
+                     QRect(0, 18 * frame(m_pressed & MinusPressed, minusHover), 18, 18));
+    skin->drawPixmap(painter, plusRect(), skin->sliderPlus(),
+                     QRect(0, 18 * frame(m_pressed & PlusPressed, plusHover), 18, 18));
+    skin->drawPixmap(painter, centred(thumbX, 9, 11, 15), skin->sliderThumb(),
+                     QRect(0, 15 * frame(m_pressed & ThumbDragged, thumbHover), 11, 15));
 }
 
 void RibbonPercWidget::hideEvent(QHideEvent* event)

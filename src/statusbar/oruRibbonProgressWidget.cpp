@@ -137,8 +137,8 @@ void RibbonProgressWidget::paintEvent(QPaintEvent*)
     else if (buttonHitRect().contains(mapFromGlobal(QCursor::pos())))
         row = 18;
     QPainter painter(this);
-    painter.drawPixmap(QRect(width() - 18, 0, 18, 18), skin->terminateProgressButton(),
-                       QRect(0, row, 18, 18));
+    skin->drawPixmap(painter, QRect(width() - 18, 0, 18, 18), skin->terminateProgressButton(),
+                     QRect(0, row, 18, 18));
 }
 
 void RibbonProgressWidget::actionEvent(QActionEvent* event)

@@ -84,8 +84,8 @@ void RibbonStatusBarWidget::paintEvent(QPaintEvent*)
     const int r = m_down ? 44 : hovered ? 22 : 0;
 
     QPainter painter(this);
-    painter.drawPixmap(QRect(1, 1, 18, 16), skin->normalButtonSmall(), QRect(0, r, 22, 23));
-    const QPixmap pixmap = m_action->icon().pixmap(QSize(12, 12), QIcon::Normal, QIcon::Off);
+    skin->drawPixmap(painter, QRect(1, 1, 18, 16), skin->normalButtonSmall(), QRect(0, r, 22, 23));
+    const QPixmap pixmap = m_action->icon().pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
     QRect target(0, 0, 12, 12);
     target.moveCenter(QPoint(9, 8));
     painter.drawPixmap(target, pixmap);

@@ -1,6 +1,7 @@
 #include "oruRibbonViewButton.h"
 
 #include "oruRibbonSimpleAction.h"
+#include "oruRibbonStyle.h"
 
 #include <QActionEvent>
 #include <QCursor>
@@ -12,16 +13,17 @@ namespace {
 
 // The view popup looks the same in every skin, so its highlight comes from
 // the blue images whatever skin is current; loaded once.
-const QPixmap& blueCaption()
+// The blue images, finer densities included.
+class BlueImages : public RibbonStyle
 {
-    static const QPixmap pixmap(QStringLiteral(":/oru/ribbon/blue/HMenuButtonCaption.png"));
-    return pixmap;
-}
+public:
+    BlueImages() { loadPixmaps(QStringLiteral("blue")); }
+};
 
-const QPixmap& blueMenu()
+const RibbonStyle& blueSkin()
 {
-    static const QPixmap pixmap(QStringLiteral(":/oru/ribbon/blue/HMenuButtonMenu.png"));
-    return pixmap;
+    static const BlueImages images;
+    return images;
 }
 
 } // namespace
@@ -36,6 +38,9 @@ RibbonViewButton::RibbonViewButton(RibbonSimpleAction* action, bool horizontal, 
     if (action)
         addAction(action);
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    // The images are created with the first button rather than at its
+    // first highlight, so the process's objects settle with the first popup.
+    blueSkin();
 }
 
 RibbonViewButton::~RibbonViewButton() = default;
@@ -101,17 +106,18 @@ void RibbonViewButton::drawHighlight(QPainter& painter) const
 {
     const int w = width();
     const int h = height();
-    const QPixmap& cap = blueCaption();
-    const QPixmap& menu = blueMenu();
-    painter.drawPixmap(QRect(0, 0, 2, 2), cap, QRect(0, 0, 2, 2));
-    painter.drawPixmap(QRect(0, 2, 2, h - 4), cap, QRect(0, 2, 2, 18));
-    painter.drawPixmap(QRect(0, h - 2, 2, 2), cap, QRect(0, 20, 2, 2));
-    painter.drawPixmap(QRect(2, 0, w - 4, 2), menu, QRect(0, 0, 9, 2));
-    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), menu, QRect(0, 2, 9, 18));
-    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), menu, QRect(0, 20, 9, 2));
-    painter.drawPixmap(QRect(w - 2, 0, 2, 2), menu, QRect(9, 0, 2, 2));
-    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), menu, QRect(9, 2, 2, 18));
-    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), menu, QRect(9, 20, 2, 2));
+    const RibbonStyle& skin = blueSkin();
+    const QPixmap& cap = skin.horizontalMenuButtonCaption();
+    const QPixmap& menu = skin.horizontalMenuButtonMenu();
+    skin.drawPixmap(painter, QRect(0, 0, 2, 2), cap, QRect(0, 0, 2, 2));
+    skin.drawPixmap(painter, QRect(0, 2, 2, h - 4), cap, QRect(0, 2, 2, 18));
+    skin.drawPixmap(painter, QRect(0, h - 2, 2, 2), cap, QRect(0, 20, 2, 2));
+    skin.drawPixmap(painter, QRect(2, 0, w - 4, 2), menu, QRect(0, 0, 9, 2));
+    skin.drawPixmap(painter, QRect(2, 2, w - 4, h - 4), menu, QRect(0, 2, 9, 18));
+    skin.drawPixmap(painter, QRect(2, h - 2, w - 4, 2), menu, QRect(0, 20, 9, 2));
+    skin.drawPixmap(painter, QRect(w - 2, 0, 2, 2), menu, QRect(9, 0, 2, 2));
+    skin.drawPixmap(painter, QRect(w - 2, 2, 2, h - 4), menu, QRect(9, 2, 2, 18));
+    skin.drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), menu, QRect(9, 20, 2, 2));
 }
 
 void RibbonViewButton::paintEvent(QPaintEvent*)
@@ -127,7 +133,7 @@ void RibbonViewButton::paintEvent(QPaintEvent*)
             drawHighlight(painter);
         int start = 6;
         if (m_showIcon) {
-            const QPixmap pm = icon().pixmap(QSize(26, 26), mode);
+            const QPixmap pm = icon().pixmap(QSize(26, 26), RibbonStyle::devicePixelRatio(painter), mode);
             if (!pm.isNull()) {
                 const QSize s = pm.deviceIndependentSize().toSize();
                 painter.drawPixmap(QRect(15 - (s.width() - 1) / 2,
@@ -147,7 +153,7 @@ void RibbonViewButton::paintEvent(QPaintEvent*)
     const bool checked = m_action && m_action->isCheckable() && m_action->isChecked();
     if ((enabled && (inside || hasFocus())) || checked)
         drawHighlight(painter);
-    const QPixmap pm = icon().pixmap(QSize(56, 56), mode);
+    const QPixmap pm = icon().pixmap(QSize(56, 56), RibbonStyle::devicePixelRatio(painter), mode);
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect((w - s.width()) / 2, (h - s.height()) / 2, s.width(), s.height()),

@@ -35,15 +35,15 @@ void paintPageButton(QAbstractButton& button)
         // Nine slices: 2-pixel corners, a 50x19 middle.
         const QPixmap& pixmap = skin->mainPanelButton();
         const int F = frame;
-        painter.drawPixmap(QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
-        painter.drawPixmap(QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
-        painter.drawPixmap(QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));
-        painter.drawPixmap(QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 19));
-        painter.drawPixmap(QRect(2, 2, w - 4, h - 4), pixmap, QRect(2, F + 2, 50, 19));
-        painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), pixmap, QRect(52, F + 2, 2, 19));
-        painter.drawPixmap(QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 21, 2, 2));
-        painter.drawPixmap(QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
-        painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
+        skin->drawPixmap(painter, QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
+        skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
+        skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));
+        skin->drawPixmap(painter, QRect(0, 2, 2, h - 4), pixmap, QRect(0, F + 2, 2, 19));
+        skin->drawPixmap(painter, QRect(2, 2, w - 4, h - 4), pixmap, QRect(2, F + 2, 50, 19));
+        skin->drawPixmap(painter, QRect(w - 2, 2, 2, h - 4), pixmap, QRect(52, F + 2, 2, 19));
+        skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 21, 2, 2));
+        skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
+        skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
     }
     painter.setPen(button.isEnabled() ? skin->highlightedCategoryTextColor()
                                       : skin->disabledCategoryTextColor());

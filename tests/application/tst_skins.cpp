@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 
 using namespace oru;
 using oru::test::PaintOp;
@@ -26,38 +27,84 @@ struct ImageSize
 };
 
 // Every skin image with the size the painting code slices it by.
-#define I(name, w, h) {#name, &RibbonStyle::name, w, h}
+#define I(name, w, h)                                                                              \
+    {                                                                                              \
+#name, &RibbonStyle::name, w, h                                                            \
+    }
 const ImageSize kImages[] = {
-    I(mainBorder, 70, 23), I(mainBorderCaption, 70, 31), I(mainButton, 38, 114),
-    I(quickAccessBar, 64, 26), I(statusBar, 70, 23), I(statusBarExt, 70, 23),
-    I(sysBtnBack, 17, 32), I(toolBoxTabBack, 9, 113), I(sysBtnClose, 17, 80), I(sysBtnCloseSmall, 13, 60),
-    I(sysBtnMaximize, 17, 80), I(sysBtnMaximizeSmall, 13, 60), I(sysBtnMinimize, 17, 80),
-    I(sysBtnMinimizeSmall, 13, 60), I(sysBtnRestore, 17, 80), I(sysBtnRestoreSmall, 13, 60),
-    I(normalButtonSmall, 22, 110), I(menuBarButton, 57, 120), I(categories, 80, 92),
-    I(categoryTop, 100, 136), I(categoryBottom, 100, 34), I(categoryWrapperBack, 52, 255),
-    I(categoryWrapperIcon, 38, 38), I(mainPanelBack, 9, 38),
-    I(horizontalMenuButtonCaption, 22, 132), I(horizontalMenuButtonMenu, 11, 110),
-    I(verticalMenuButtonCaption, 43, 234), I(verticalMenuButtonMenu, 43, 135),
-    I(mainPanelBorder, 5, 5), I(mainPanelSeparator, 2, 55), I(mainPanelButton, 54, 69),
-    I(paletteBtnTop, 15, 84), I(paletteBtnMiddle, 15, 76), I(paletteBtnBottom, 15, 80),
-    I(paletteItemLarge, 43, 330), I(paletteItemSmall, 22, 110), I(popupBorder, 7, 7),
-    I(popupResizeBarBack, 3, 11), I(popupResizeBarIconB, 15, 3), I(popupResizeBarIconBR, 9, 8),
-    I(popupResizeBarIconTR, 9, 8), I(checkableMenuItemBack, 20, 40),
-    I(checkableMenuItemCheck, 10, 28), I(checkableMenuItemRadio, 10, 28), I(tabBarTabs, 21, 32),
-    I(sliderPlus, 18, 54), I(sliderMinus, 18, 54), I(sliderThumb, 11, 45),
-    I(btnGroupFirst, 22, 110), I(btnGroupMidle, 22, 110), I(btnGroupLast, 22, 110),
-    I(comboBox, 72, 22), I(tooltipBack, 15, 15), I(terminateProgressButton, 18, 54),
+    I(mainBorder, 70, 23),
+    I(mainBorderCaption, 70, 31),
+    I(mainButton, 38, 114),
+    I(quickAccessBar, 64, 26),
+    I(statusBar, 70, 23),
+    I(statusBarExt, 70, 23),
+    I(sysBtnBack, 17, 32),
+    I(toolBoxTabBack, 9, 113),
+    I(sysBtnClose, 17, 80),
+    I(sysBtnCloseSmall, 13, 60),
+    I(sysBtnMaximize, 17, 80),
+    I(sysBtnMaximizeSmall, 13, 60),
+    I(sysBtnMinimize, 17, 80),
+    I(sysBtnMinimizeSmall, 13, 60),
+    I(sysBtnRestore, 17, 80),
+    I(sysBtnRestoreSmall, 13, 60),
+    I(normalButtonSmall, 22, 110),
+    I(menuBarButton, 57, 120),
+    I(categories, 80, 92),
+    I(categoryTop, 100, 136),
+    I(categoryBottom, 100, 34),
+    I(categoryWrapperBack, 52, 255),
+    I(categoryWrapperIcon, 38, 38),
+    I(mainPanelBack, 9, 38),
+    I(horizontalMenuButtonCaption, 22, 132),
+    I(horizontalMenuButtonMenu, 11, 110),
+    I(verticalMenuButtonCaption, 43, 234),
+    I(verticalMenuButtonMenu, 43, 135),
+    I(mainPanelBorder, 5, 5),
+    I(mainPanelSeparator, 2, 55),
+    I(mainPanelButton, 54, 69),
+    I(paletteBtnTop, 15, 84),
+    I(paletteBtnMiddle, 15, 76),
+    I(paletteBtnBottom, 15, 80),
+    I(paletteItemLarge, 43, 330),
+    I(paletteItemSmall, 22, 110),
+    I(popupBorder, 7, 7),
+    I(popupResizeBarBack, 3, 11),
+    I(popupResizeBarIconB, 15, 3),
+    I(popupResizeBarIconBR, 9, 8),
+    I(popupResizeBarIconTR, 9, 8),
+    I(checkableMenuItemBack, 20, 40),
+    I(checkableMenuItemCheck, 10, 28),
+    I(checkableMenuItemRadio, 10, 28),
+    I(tabBarTabs, 21, 32),
+    I(sliderPlus, 18, 54),
+    I(sliderMinus, 18, 54),
+    I(sliderThumb, 11, 45),
+    I(btnGroupFirst, 22, 110),
+    I(btnGroupMidle, 22, 110),
+    I(btnGroupLast, 22, 110),
+    I(comboBox, 72, 22),
+    I(tooltipBack, 15, 15),
+    I(terminateProgressButton, 18, 54),
 };
 #undef I
 
 const ColorGetter kColors[16] = {
-    &RibbonStyle::mainClientColor, &RibbonStyle::mainMenuBgColor, &RibbonStyle::activeTextColor,
-    &RibbonStyle::inactiveTextColor, &RibbonStyle::activeTitleTextColor,
-    &RibbonStyle::inactiveTitleTextColor, &RibbonStyle::normalCategoryTextColor,
-    &RibbonStyle::highlightedCategoryTextColor, &RibbonStyle::disabledCategoryTextColor,
-    &RibbonStyle::categoryCaptionTextColor, &RibbonStyle::categoryWrapperCaptionTextColor,
-    &RibbonStyle::frameOutlineColor, &RibbonStyle::frameNormalFillColor,
-    &RibbonStyle::frameHighlightedFillColor, &RibbonStyle::frameSunkenColor,
+    &RibbonStyle::mainClientColor,
+    &RibbonStyle::mainMenuBgColor,
+    &RibbonStyle::activeTextColor,
+    &RibbonStyle::inactiveTextColor,
+    &RibbonStyle::activeTitleTextColor,
+    &RibbonStyle::inactiveTitleTextColor,
+    &RibbonStyle::normalCategoryTextColor,
+    &RibbonStyle::highlightedCategoryTextColor,
+    &RibbonStyle::disabledCategoryTextColor,
+    &RibbonStyle::categoryCaptionTextColor,
+    &RibbonStyle::categoryWrapperCaptionTextColor,
+    &RibbonStyle::frameOutlineColor,
+    &RibbonStyle::frameNormalFillColor,
+    &RibbonStyle::frameHighlightedFillColor,
+    &RibbonStyle::frameSunkenColor,
     &RibbonStyle::frameRaiseColor,
 };
 
@@ -71,9 +118,8 @@ RibbonStyle* skin(RibbonApplication::eRibbonStyle which)
     return result;
 }
 
-const RibbonApplication::eRibbonStyle kSkins[] = {RibbonApplication::Blue,
-                                                  RibbonApplication::Silver,
-                                                  RibbonApplication::Black};
+const RibbonApplication::eRibbonStyle kSkins[] = {
+    RibbonApplication::Blue, RibbonApplication::Silver, RibbonApplication::Black};
 
 } // namespace
 
@@ -106,6 +152,71 @@ private slots:
             }
         }
         QCOMPARE(keys.size(), 3 * 54);
+    }
+
+    // Every image has a 1.5x and a 2x twin, loaded once on first use, that
+    // shows the same picture: boxed down to 1x it agrees with the 1x image
+    // pixel by pixel, so no state frame or slice border has moved.
+    void finerImagesMatchTheBase()
+    {
+        QSet<qint64> keys;
+        for (auto which : kSkins) {
+            const RibbonStyle* style = skin(which);
+            for (const ImageSize& image : kImages) {
+                const QPixmap& base = (style->*image.getter)();
+                const QByteArray what = QByteArray::number(which) + ' ' + image.name;
+                QVERIFY2(&style->pixmapForRatio(base, 1.0) == &base, what);
+                for (qreal ratio : {1.5, 2.0}) {
+                    const QPixmap& finer = style->pixmapForRatio(base, ratio);
+                    QVERIFY2(&finer != &base, what);
+                    QVERIFY2(&style->pixmapForRatio(base, ratio) == &finer, what);
+                    QCOMPARE(finer.devicePixelRatio(), ratio);
+                    QCOMPARE(finer.size(),
+                             QSize(qCeil(image.width * ratio), qCeil(image.height * ratio)));
+                    QVERIFY2(!keys.contains(finer.cacheKey()), what);
+                    keys.insert(finer.cacheKey());
+                }
+                // Boxed down: each 1x pixel against the mean of its 2x block.
+                const QImage one = base.toImage().convertToFormat(QImage::Format_ARGB32);
+                const QImage two = style->pixmapForRatio(base, 2.0).toImage().convertToFormat(
+                    QImage::Format_ARGB32);
+                int far = 0;
+                for (int y = 0; y < one.height(); ++y) {
+                    for (int x = 0; x < one.width(); ++x) {
+                        const QRgb block[4] = {two.pixel(2 * x, 2 * y), two.pixel(2 * x + 1, 2 * y),
+                                               two.pixel(2 * x, 2 * y + 1),
+                                               two.pixel(2 * x + 1, 2 * y + 1)};
+                        const auto mean = [&](int (*channel)(QRgb)) {
+                            int sum = 0;
+                            for (QRgb p : block)
+                                sum += channel(p);
+                            return sum / 4;
+                        };
+                        const QRgb p = one.pixel(x, y);
+                        const int d = qMax(
+                            qMax(qAbs(qRed(p) - mean(qRed)), qAbs(qGreen(p) - mean(qGreen))),
+                            qMax(qAbs(qBlue(p) - mean(qBlue)), qAbs(qAlpha(p) - mean(qAlpha))));
+                        if (d > 48)
+                            ++far;
+                    }
+                }
+                // Antialiased rims (orbs, slider buttons, rounded corners of
+                // the small border images) are where the densities differ.
+                QVERIFY2(far <= qMax(16, one.width() * one.height() / 5),
+                         what + " differs in " + QByteArray::number(far) + " pixels");
+            }
+        }
+        // Between the supported ratios the finer image is used, beyond them the finest.
+        const RibbonStyle* style = skin(RibbonApplication::Blue);
+        const QPixmap& base = style->mainButton();
+        QVERIFY(&style->pixmapForRatio(base, 0.5) == &base);
+        QCOMPARE(style->pixmapForRatio(base, 1.25).devicePixelRatio(), 1.5);
+        QCOMPARE(style->pixmapForRatio(base, 3.0).devicePixelRatio(), 2.0);
+        // Pixmaps that are not skin images, and a skin without images, have no twins.
+        const QPixmap foreign(8, 8);
+        QVERIFY(&style->pixmapForRatio(foreign, 2.0) == &foreign);
+        RibbonStyle plain;
+        QVERIFY(&plain.pixmapForRatio(plain.mainButton(), 2.0) == &plain.mainButton());
     }
 
     // The state pictures stacked in an image must not look alike, or a button
@@ -170,8 +281,8 @@ private slots:
     {
         QCOMPARE(QPixmap(QStringLiteral(":/oru/ribbon/icons/DefaultAppIcon.png")).size(),
                  QSize(48, 48));
-        for (const char* name : {"Exit", "helpwindow/Back", "helpwindow/Forward",
-                                 "helpwindow/Home", "helpwindow/Sync"}) {
+        for (const char* name : {"Exit", "helpwindow/Back", "helpwindow/Forward", "helpwindow/Home",
+                                 "helpwindow/Sync"}) {
             QImageReader reader(QStringLiteral(":/oru/ribbon/icons/%1.ico").arg(name));
             QVERIFY2(reader.canRead(), name);
             QCOMPARE(reader.imageCount(), 6);

@@ -164,7 +164,10 @@ private:
     qreal m_opacity = 1.0;
 };
 
-PaintRecorder::PaintRecorder(const QSize& size) : m_size(size), m_engine(new Engine) {}
+PaintRecorder::PaintRecorder(const QSize& size, qreal devicePixelRatio)
+    : m_size(size), m_devicePixelRatio(devicePixelRatio), m_engine(new Engine)
+{
+}
 
 PaintRecorder::~PaintRecorder() = default;
 
@@ -240,9 +243,9 @@ int PaintRecorder::metric(PaintDeviceMetric metric) const
     case PdmPhysicalDpiY:
         return 96;
     case PdmDevicePixelRatio:
-        return 1;
+        return qMax(1, int(m_devicePixelRatio));
     case PdmDevicePixelRatioScaled:
-        return int(QPaintDevice::devicePixelRatioFScale());
+        return int(m_devicePixelRatio * QPaintDevice::devicePixelRatioFScale());
     default:
         return 0;
     }

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QLineF>
 #include <QPaintDevice>
-#include <QPen>
 #include <QPair>
+#include <QPen>
 #include <QPolygonF>
 #include <QRect>
 #include <QRectF>
@@ -38,12 +38,12 @@ struct PaintOp
     };
 
     Kind kind = Pixmap;
-    QRectF target;       ///< pixmap/image target, ellipse or path bounds, text item origin rect
-    QRectF source;       ///< pixmap/image source rectangle
+    QRectF target;        ///< pixmap/image target, ellipse or path bounds, text item origin rect
+    QRectF source;        ///< pixmap/image source rectangle
     qint64 pixmapKey = 0; ///< QPixmap::cacheKey() of the drawn pixmap
     QString text;
     QFont font;
-    QPointF position;    ///< text baseline origin
+    QPointF position; ///< text baseline origin
     QPolygonF polygon;
     int polygonMode = 0; ///< QPaintEngine::PolygonDrawMode
     QVector<QRectF> rects;
@@ -59,7 +59,9 @@ struct PaintOp
 class PaintRecorder : public QPaintDevice
 {
 public:
-    explicit PaintRecorder(const QSize& size = QSize(2000, 1500));
+    /// A device of @p size pixels; @p devicePixelRatio makes it a high-DPI
+    /// device, so recorded targets are in its device pixels.
+    explicit PaintRecorder(const QSize& size = QSize(2000, 1500), qreal devicePixelRatio = 1.0);
     ~PaintRecorder() override;
 
     QPaintEngine* paintEngine() const override;
@@ -80,6 +82,7 @@ protected:
 private:
     class Engine;
     QSize m_size;
+    qreal m_devicePixelRatio = 1.0;
     std::unique_ptr<Engine> m_engine;
 };
 

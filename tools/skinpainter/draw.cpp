@@ -1,5 +1,7 @@
 #include "draw.h"
 
+#include <QtMath>
+
 #include <algorithm>
 
 namespace skinpainter {
@@ -18,9 +20,26 @@ QColor withAlpha(const QColor& c, int alpha)
     return out;
 }
 
+namespace {
+qreal g_paintScale = 1.0;
+}
+
+void setPaintScale(qreal scale)
+{
+    g_paintScale = scale;
+}
+
+qreal paintScale()
+{
+    return g_paintScale;
+}
+
 QImage blankImage(const QSize& size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    // Odd sizes at 1.5x end in a half-covered column or row.
+    const QSize pixels(qCeil(size.width() * g_paintScale), qCeil(size.height() * g_paintScale));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_paintScale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -157,7 +176,9 @@ void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src)
 {
     const QPainter::CompositionMode old = p.compositionMode();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(to, image, src);
+    const qreal s = image.devicePixelRatio();
+    p.drawImage(QPointF(to), image,
+                QRectF(src.x() * s, src.y() * s, src.width() * s, src.height() * s));
     p.setCompositionMode(old);
 }
 

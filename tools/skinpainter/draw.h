@@ -27,7 +27,15 @@ enum Corner
 QColor mix(const QColor& a, const QColor& b, qreal t);
 QColor withAlpha(const QColor& c, int alpha);
 
-// A new transparent image to paint on.
+// The scale the images are painted at (1, 1.5 or 2). Every drawing routine
+// works in 1x units; blankImage() creates its canvas at this scale, so one
+// vector drawing yields every density and each state frame lands exactly at
+// its 1x row times the scale.
+void setPaintScale(qreal scale);
+qreal paintScale();
+
+// A new transparent image of `size` 1x units at the paint scale (a painter on
+// it works in 1x units).
 QImage blankImage(const QSize& size);
 
 // A rectangle path whose chosen corners are rounded with `radius`.
@@ -60,7 +68,8 @@ void vline(QPainter& p, int x, int y0, int y1, const QColor& c);
 void pixel(QPainter& p, int x, int y, const QColor& c);
 void box(QPainter& p, const QRect& r, const QColor& c);
 
-// Copies `src` part of `image` to `to` unscaled, replacing what is there.
+// Copies `src` (1x units) of `image` to `to`, pixel for pixel at the paint
+// scale, replacing what is there.
 void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src);
 
 } // namespace skinpainter

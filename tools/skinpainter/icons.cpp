@@ -252,9 +252,11 @@ const std::vector<int>& iconSizes()
     return sizes;
 }
 
-QImage defaultAppIcon()
+QImage defaultAppIcon(qreal scale)
 {
-    return iconCanvas(48, [](QPainter& p) {
+    const qreal previous = paintScale();
+    setPaintScale(scale);
+    QImage image = iconCanvas(48, [](QPainter& p) {
         // A document page with a folded corner, a ribbon band and lines of text.
         QPainterPath page;
         page.moveTo(9, 3.5);
@@ -293,6 +295,9 @@ QImage defaultAppIcon()
             p.drawLine(QPointF(13, y), QPointF(i == 4 ? 27 : 36, y));
         }
     });
+    setPaintScale(previous);
+    image.setDevicePixelRatio(1.0);
+    return image;
 }
 
 const std::vector<IconDef>& icoFiles()

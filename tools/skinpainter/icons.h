@@ -21,7 +21,9 @@ struct IconDef
     IconPainter paint;
 };
 
-QImage defaultAppIcon(); // 48x48, used by the application button when the host sets none
+// 48x48 units at the given density, used by the application button when the
+// host sets none.
+QImage defaultAppIcon(qreal scale = 1.0);
 
 const std::vector<IconDef>& icoFiles();
 

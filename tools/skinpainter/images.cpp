@@ -2,6 +2,8 @@
 
 #include "draw.h"
 
+#include <QtMath>
+
 namespace skinpainter {
 
 namespace {
@@ -174,14 +176,41 @@ const std::vector<ImageDef>& skinImages()
     return table;
 }
 
-QImage renderImage(const ImageDef& def, const SkinPalette& palette)
+const std::vector<qreal>& paintScales()
 {
+    static const std::vector<qreal> scales = {1.0, 1.5, 2.0};
+    return scales;
+}
+
+QString scaledFileName(const QString& file, qreal scale)
+{
+    if (scale == 1.0)
+        return file;
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    return file.left(dot) + QLatin1Char('@') + QString::number(scale) + QLatin1Char('x') +
+           file.mid(dot);
+}
+
+QSize scaledSize(const QSize& size, qreal scale)
+{
+    return QSize(qCeil(size.width() * scale), qCeil(size.height() * scale));
+}
+
+QImage renderImage(const ImageDef& def, const SkinPalette& palette, qreal scale)
+{
+    const qreal previous = paintScale();
+    setPaintScale(scale);
     QImage image = blankImage(def.size);
     {
+        // The image's device pixel ratio scales the painter: the paint
+        // functions draw in 1x units at every density.
         QPainter p(&image);
         def.paint(p, palette);
     }
-    return image.convertToFormat(QImage::Format_ARGB32);
+    setPaintScale(previous);
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    image.setDevicePixelRatio(1.0);
+    return image;
 }
 
 } // namespace skinpainter

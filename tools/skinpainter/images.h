@@ -27,8 +27,18 @@ struct ImageDef
 // All 54 images of a skin, in the library's declaration order.
 const std::vector<ImageDef>& skinImages();
 
-// Paints one image for a skin.
-QImage renderImage(const ImageDef& def, const SkinPalette& palette);
+// The densities every skin image is painted at; 1 is the base image.
+const std::vector<qreal>& paintScales();
+
+// The file of an image at a density: Name.png, Name@1.5x.png, Name@2x.png.
+QString scaledFileName(const QString& file, qreal scale);
+
+// The pixel size of an image of `size` 1x units at a density (odd sizes at
+// 1.5x round up).
+QSize scaledSize(const QSize& size, qreal scale);
+
+// Paints one image for a skin at a density.
+QImage renderImage(const ImageDef& def, const SkinPalette& palette, qreal scale = 1.0);
 
 // --- Image families (one file each) -------------------------------------------
 

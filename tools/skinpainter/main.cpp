@@ -1,6 +1,7 @@
 // skinpainter: paints the skin images and icons of the library's resource tree.
 //
-//   skinpainter --out DIR              write DIR/{blue,silver,black}/*.png, DIR/icons/...
+//   skinpainter --out DIR              write DIR/{blue,silver,black}/*.png (at 1x, and as
+//                                      Name@1.5x.png and Name@2x.png), DIR/icons/...
 //                                      and DIR/oruResources.qrc
 //   skinpainter --verify DIR           check every file's presence, size and icon layout
 //   skinpainter --sheet SKIN FILE      contact sheet of one skin's images
@@ -68,8 +69,11 @@ QStringList resourceFiles()
     QStringList files;
     for (const SkinPalette& palette : allPalettes())
         for (const ImageDef& def : skinImages())
-            files << palette.name + QLatin1Char('/') + def.file;
-    files << QStringLiteral("icons/DefaultAppIcon.png");
+            for (qreal scale : paintScales())
+                files << palette.name + QLatin1Char('/') + scaledFileName(def.file, scale);
+    for (qreal scale : paintScales())
+        files << QStringLiteral("icons/") +
+                     scaledFileName(QStringLiteral("DefaultAppIcon.png"), scale);
     for (const IconDef& icon : icoFiles())
         files << QStringLiteral("icons/") + icon.path;
     return files;
@@ -97,14 +101,19 @@ int writeAll(const QString& dir)
         if (!ensureDir(skinDir))
             return 1;
         for (const ImageDef& def : skinImages())
-            if (!saveImage(renderImage(def, palette), skinDir + QLatin1Char('/') + def.file))
-                return 1;
+            for (qreal scale : paintScales())
+                if (!saveImage(renderImage(def, palette, scale),
+                               skinDir + QLatin1Char('/') + scaledFileName(def.file, scale)))
+                    return 1;
     }
     const QString iconDir = dir + QStringLiteral("/icons");
     if (!ensureDir(iconDir + QStringLiteral("/helpwindow")))
         return 1;
-    if (!saveImage(defaultAppIcon(), iconDir + QStringLiteral("/DefaultAppIcon.png")))
-        return 1;
+    for (qreal scale : paintScales())
+        if (!saveImage(defaultAppIcon(scale),
+                       iconDir + QLatin1Char('/') +
+                           scaledFileName(QStringLiteral("DefaultAppIcon.png"), scale)))
+            return 1;
     for (const IconDef& icon : icoFiles()) {
         std::vector<QImage> images;
         for (int size : iconSizes())
@@ -173,25 +182,31 @@ int verifyAll(const QString& dir)
     int failures = 0, checked = 0;
     for (const SkinPalette& palette : allPalettes()) {
         for (const ImageDef& def : skinImages()) {
-            const QString path =
-                dir + QLatin1Char('/') + palette.name + QLatin1Char('/') + def.file;
-            const QImage image(path);
-            ++checked;
-            if (image.isNull()) {
-                err() << path << ": missing or unreadable" << Qt::endl;
-                ++failures;
-            } else if (image.size() != def.size) {
-                err() << path << ": " << image.width() << "x" << image.height() << ", expected "
-                      << def.size.width() << "x" << def.size.height() << Qt::endl;
-                ++failures;
+            for (qreal scale : paintScales()) {
+                const QString path = dir + QLatin1Char('/') + palette.name + QLatin1Char('/') +
+                                     scaledFileName(def.file, scale);
+                const QImage image(path);
+                const QSize size = scaledSize(def.size, scale);
+                ++checked;
+                if (image.isNull()) {
+                    err() << path << ": missing or unreadable" << Qt::endl;
+                    ++failures;
+                } else if (image.size() != size) {
+                    err() << path << ": " << image.width() << "x" << image.height() << ", expected "
+                          << size.width() << "x" << size.height() << Qt::endl;
+                    ++failures;
+                }
             }
         }
     }
-    const QImage appIcon(dir + QStringLiteral("/icons/DefaultAppIcon.png"));
-    ++checked;
-    if (appIcon.size() != QSize(48, 48)) {
-        err() << "icons/DefaultAppIcon.png: missing or not 48x48" << Qt::endl;
-        ++failures;
+    for (qreal scale : paintScales()) {
+        const QString file = scaledFileName(QStringLiteral("DefaultAppIcon.png"), scale);
+        const QImage appIcon(dir + QStringLiteral("/icons/") + file);
+        ++checked;
+        if (appIcon.size() != scaledSize(QSize(48, 48), scale)) {
+            err() << "icons/" << file << ": missing or of the wrong size" << Qt::endl;
+            ++failures;
+        }
     }
     if (!QImageReader::supportedImageFormats().contains("ico")) {
         err() << "Qt has no ico reader here; only the header parser checks the .ico files"

@@ -78,14 +78,15 @@ void drawGlyph(QPainter& p, Glyph g, const QRect& frame, bool large, const QColo
     {
         QPainter lp(&layer);
         drawGlyphShape(lp, g, o - frame.topLeft() + QPoint(1, 1), large, shadow);
-        QImage top = blankImage(layer.size());
+        QImage top = blankImage(frame.size() + QSize(1, 1));
         {
             QPainter tp(&top);
             drawGlyphShape(tp, g, o - frame.topLeft(), large, c);
         }
         lp.drawImage(0, 0, top);
     }
-    p.drawImage(frame.topLeft(), layer, QRect(QPoint(0, 0), frame.size()));
+    p.drawImage(QPointF(frame.topLeft()), layer,
+                QRectF(QPointF(0, 0), QSizeF(frame.size()) * layer.devicePixelRatio()));
 }
 
 void paintLargeGlyphStrip(QPainter& p, const SkinPalette& s, Glyph g)
