@@ -11,6 +11,7 @@
 #include "oruRibbonMenuAction.h"
 #include "oruRibbonMenuBarButton.h"
 #include "oruRibbonQuickAccessBar.h"
+#include "oruRibbonShortcuts_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonSysButton.h"
 
@@ -98,6 +99,8 @@ RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
 
     setLayout(m_gridLayout);
     setCursor(Qt::ArrowCursor);
+
+    new RibbonShortcutRelay(*this);
 }
 
 RibbonMenuBar::~RibbonMenuBar()
