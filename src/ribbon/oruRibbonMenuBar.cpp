@@ -14,6 +14,7 @@
 #include "oruRibbonMenuBarButton.h"
 #include "oruRibbonMenuBarExtras_p.h"
 #include "oruRibbonQuickAccessBar.h"
+#include "oruRibbonShortcuts_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonSysButton.h"
 
@@ -102,6 +103,7 @@ RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
     setLayout(m_gridLayout);
     setCursor(Qt::ArrowCursor);
     m_extras = std::make_unique<RibbonMenuBarExtras>(*this);
+    new RibbonShortcutRelay(*this);
 }
 
 RibbonMenuBar::~RibbonMenuBar()
