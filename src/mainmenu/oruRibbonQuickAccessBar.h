@@ -51,6 +51,7 @@ public:
     bool removeCommand(QAction* action);
     /// Moves the command at @p from to position @p to.
     bool moveCommand(int from, int to);
+    /// Whether @p action is one of the commands.
     bool hasCommand(const QAction* action) const;
     /// The commands in the order of their buttons.
     QList<RibbonSimpleAction*> commands() const;
@@ -61,6 +62,7 @@ public:
     /// the ribbon's context menu and the drop-down at the bar's end; true
     /// at first. Calls of the host are always allowed.
     bool isCustomizable() const { return m_customizable; }
+    /// Allows or forbids the user's changes; see isCustomizable().
     void setCustomizable(bool customizable);
 
     /// Builds the drop-down: every command offered so far, checked while
@@ -69,6 +71,7 @@ public:
     QMenu* createCustomizeMenu(QWidget* parent);
 
 signals:
+    /// A command was added, removed or moved, by the host or the user.
     void commandsChanged();
 
 protected:

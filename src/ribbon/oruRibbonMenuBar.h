@@ -129,15 +129,23 @@ public:
     /// Adds the tabs of @p group to the bar (after the tabs already there)
     /// and draws the group's coloured title above them while it is visible.
     void addContextualTabGroup(RibbonContextualTabGroup* group);
+    /// Forgets @p group: its title band goes and its tabs stay on the bar
+    /// as ordinary tabs. The group itself is not deleted.
     void removeContextualTabGroup(RibbonContextualTabGroup* group);
+    /// The contextual tab groups in the order they were added.
     QList<RibbonContextualTabGroup*> contextualTabGroups() const;
 
 public slots:
+    /// Minimises the ribbon to its tab row, or brings its pages back.
     void setMinimized(bool minimized);
+    /// Puts the quick access bar below the ribbon, or back into the
+    /// caption row.
     void setQuickAccessBarBelow(bool below);
 
 signals:
+    /// The ribbon was minimised or brought back.
     void minimizedChanged(bool minimized);
+    /// The quick access bar moved below the ribbon or back.
     void quickAccessBarBelowChanged(bool below);
 
 protected:

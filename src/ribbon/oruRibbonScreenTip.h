@@ -23,14 +23,18 @@ class VAZAVE_EXPORT RibbonScreenTip : public QWidget
     Q_OBJECT
 
 public:
+    /// An empty tip; it is a tool-tip window of its own.
     explicit RibbonScreenTip(QWidget* parent = nullptr);
     ~RibbonScreenTip() override;
 
     /// Takes the texts of @p action (null clears them).
     void setAction(QAction* action);
+    /// The action whose texts are shown, or null.
     QAction* action() const { return m_action.data(); }
 
+    /// The bold first line: the action's name.
     QString title() const { return m_title; }
+    /// The paragraph below the title, from the action's whatsThis().
     QString description() const { return m_description; }
     /// The shortcut in the platform's notation; empty without one.
     QString shortcutText() const { return m_shortcut; }
