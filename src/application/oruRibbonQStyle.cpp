@@ -36,28 +36,6 @@ const RibbonStyle* skin()
 /// image: corners and edges @p border pixels thick keep their size along one
 /// axis at least, the middle is stretched. Corners first, then the top and
 /// bottom edges, the left and right edges and the centre.
-void drawNinePiece(QPainter* painter, const QRect& target, const QPixmap& pixmap,
-                   const QRect& source, int border)
-{
-    const int b = border;
-    const int sx = source.x(), sy = source.y(), sw = source.width(), sh = source.height();
-    const int tx = target.x(), ty = target.y(), tw = target.width(), th = target.height();
-    const auto piece = [&](const QRect& to, const QRect& from) {
-        if (to.width() > 0 && to.height() > 0)
-            skin()->drawPixmap(*painter, to, pixmap, from);
-    };
-    piece(QRect(tx, ty, b, b), QRect(sx, sy, b, b));
-    piece(QRect(tx + tw - b, ty, b, b), QRect(sx + sw - b, sy, b, b));
-    piece(QRect(tx, ty + th - b, b, b), QRect(sx, sy + sh - b, b, b));
-    piece(QRect(tx + tw - b, ty + th - b, b, b), QRect(sx + sw - b, sy + sh - b, b, b));
-    piece(QRect(tx + b, ty, tw - 2 * b, b), QRect(sx + b, sy, sw - 2 * b, b));
-    piece(QRect(tx + b, ty + th - b, tw - 2 * b, b), QRect(sx + b, sy + sh - b, sw - 2 * b, b));
-    piece(QRect(tx, ty + b, b, th - 2 * b), QRect(sx, sy + b, b, sh - 2 * b));
-    piece(QRect(tx + tw - b, ty + b, b, th - 2 * b), QRect(sx + sw - b, sy + b, b, sh - 2 * b));
-    piece(QRect(tx + b, ty + b, tw - 2 * b, th - 2 * b),
-          QRect(sx + b, sy + b, sw - 2 * b, sh - 2 * b));
-}
-
 bool isRibbonCombo(const QWidget* widget)
 {
     return qobject_cast<const RibbonCatFontFamilyComboBox*>(widget) ||
@@ -78,7 +56,7 @@ void RibbonQStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
 {
     const RibbonStyle* ribbon = skin();
     if (element == PE_PanelTipLabel && ribbon && option) {
-        drawNinePiece(painter, option->rect, ribbon->tooltipBack(), QRect(0, 0, 15, 15), 2);
+        ribbon->drawTooltipBack(*painter, option->rect);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -196,8 +174,8 @@ void RibbonQStyle::drawCheckableBack(QPainter* painter, const QRect& rect, bool 
     const RibbonStyle* ribbon = skin();
     if (!ribbon || !painter)
         return;
-    drawNinePiece(painter, rect, ribbon->checkableMenuItemBack(),
-                  QRect(0, enabled ? 0 : 20, 20, 20), 2);
+    skin()->drawNinePiece(*painter, rect, ribbon->checkableMenuItemBack(),
+                          QRect(0, enabled ? 0 : 20, 20, 20), 2);
 }
 
 void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
@@ -226,7 +204,7 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
 
     // Background.
     if (selected && enabled) {
-        drawNinePiece(painter, r, ribbon->paletteItemSmall(), QRect(0, 0, 22, 22), 2);
+        skin()->drawNinePiece(*painter, r, ribbon->paletteItemSmall(), QRect(0, 0, 22, 22), 2);
     } else if (!isMenu) {
         painter->fillRect(r, light);
         // A list has no check column of its own, but its separator line
@@ -342,7 +320,8 @@ void RibbonQStyle::drawRibbonComboBox(const QStyleOptionComplex* option, QPainte
                 column = arrowRect.contains(cursor) ? 12 : 48;
         }
         if (column >= 0)
-            drawNinePiece(painter, QRect(A, 0, R - A + 1, AH), pixmap, QRect(column, 0, 12, 22), 2);
+            skin()->drawNinePiece(*painter, QRect(A, 0, R - A + 1, AH), pixmap,
+                                  QRect(column, 0, 12, 22), 2);
     }
 
     const QColor& color =

@@ -195,6 +195,33 @@ void RibbonStyle::drawPixmap(QPainter& painter, const QRect& target, const QPixm
     drawPixmap(painter, target, pixmap, pixmap.rect());
 }
 
+void RibbonStyle::drawNinePiece(QPainter& painter, const QRect& target, const QPixmap& pixmap,
+                                const QRect& source, int border) const
+{
+    const int b = border;
+    const int sx = source.x(), sy = source.y(), sw = source.width(), sh = source.height();
+    const int tx = target.x(), ty = target.y(), tw = target.width(), th = target.height();
+    const auto piece = [&](const QRect& to, const QRect& from) {
+        if (to.width() > 0 && to.height() > 0)
+            drawPixmap(painter, to, pixmap, from);
+    };
+    piece(QRect(tx, ty, b, b), QRect(sx, sy, b, b));
+    piece(QRect(tx + tw - b, ty, b, b), QRect(sx + sw - b, sy, b, b));
+    piece(QRect(tx, ty + th - b, b, b), QRect(sx, sy + sh - b, b, b));
+    piece(QRect(tx + tw - b, ty + th - b, b, b), QRect(sx + sw - b, sy + sh - b, b, b));
+    piece(QRect(tx + b, ty, tw - 2 * b, b), QRect(sx + b, sy, sw - 2 * b, b));
+    piece(QRect(tx + b, ty + th - b, tw - 2 * b, b), QRect(sx + b, sy + sh - b, sw - 2 * b, b));
+    piece(QRect(tx, ty + b, b, th - 2 * b), QRect(sx, sy + b, b, sh - 2 * b));
+    piece(QRect(tx + tw - b, ty + b, b, th - 2 * b), QRect(sx + sw - b, sy + b, b, sh - 2 * b));
+    piece(QRect(tx + b, ty + b, tw - 2 * b, th - 2 * b),
+          QRect(sx + b, sy + b, sw - 2 * b, sh - 2 * b));
+}
+
+void RibbonStyle::drawTooltipBack(QPainter& painter, const QRect& target) const
+{
+    drawNinePiece(painter, target, m_tooltipBack, QRect(0, 0, 15, 15), 2);
+}
+
 namespace {
 
 // Inclusive-corner rectangle, as the symbol geometry is written.

@@ -212,6 +212,14 @@ public:
                     const QRect& source) const;
     /// Draws the whole skin image @p pixmap into @p target.
     void drawPixmap(QPainter& painter, const QRect& target, const QPixmap& pixmap) const;
+    /// Draws the part @p source of the skin image @p pixmap into @p target as
+    /// nine pieces: corners of @p border pixels as they are, edges stretched
+    /// along, the middle stretched both ways.
+    void drawNinePiece(QPainter& painter, const QRect& target, const QPixmap& pixmap,
+                       const QRect& source, int border) const;
+    /// The tool-tip background (tooltipBack(), 2-pixel borders) into @p target,
+    /// as tool tips, screen tips and key tip badges are drawn.
+    void drawTooltipBack(QPainter& painter, const QRect& target) const;
 
     /// The device pixel ratio of the device @p painter paints on (1 when it
     /// is not active).

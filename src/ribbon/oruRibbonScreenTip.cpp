@@ -135,19 +135,7 @@ void RibbonScreenTip::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     QPainter painter(this);
-    // Nine pieces with 2-pixel borders, as the skinned style draws tool tips.
-    const QPixmap& back = skin->tooltipBack();
-    const int w = width();
-    const int h = height();
-    painter.drawPixmap(QRect(0, 0, 2, 2), back, QRect(0, 0, 2, 2));
-    painter.drawPixmap(QRect(w - 2, 0, 2, 2), back, QRect(13, 0, 2, 2));
-    painter.drawPixmap(QRect(0, h - 2, 2, 2), back, QRect(0, 13, 2, 2));
-    painter.drawPixmap(QRect(w - 2, h - 2, 2, 2), back, QRect(13, 13, 2, 2));
-    painter.drawPixmap(QRect(2, 0, w - 4, 2), back, QRect(2, 0, 11, 2));
-    painter.drawPixmap(QRect(2, h - 2, w - 4, 2), back, QRect(2, 13, 11, 2));
-    painter.drawPixmap(QRect(0, 2, 2, h - 4), back, QRect(0, 2, 2, 11));
-    painter.drawPixmap(QRect(w - 2, 2, 2, h - 4), back, QRect(13, 2, 2, 11));
-    painter.drawPixmap(QRect(2, 2, w - 4, h - 4), back, QRect(2, 2, 11, 11));
+    skin->drawTooltipBack(painter, rect());
 
     // The text colour of menu items, dark on every skin's light tip.
     painter.setPen(skin->highlightedCategoryTextColor());
