@@ -41,6 +41,13 @@ QWidget* RibbonCatActionGroupWidget::hostedWidget(RibbonAction* member) const
     return m_hosted.value(member);
 }
 
+QRect RibbonCatActionGroupWidget::cellRect(int index) const
+{
+    if (!member(index))
+        return {};
+    return QRect(index * cellWidth(), 0, cellWidth(), height());
+}
+
 QSize RibbonCatActionGroupWidget::sizeHint() const
 {
     return QSize(int(m_group.actions().size()) * cellWidth(), 22);
@@ -166,7 +173,8 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
             RibbonStyle::drawSymbol(painter, QRect(x + 20, h / 2, 5, 3), ArrowDown);
         }
         const QPixmap icon =
-            m->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+            m->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter),
+                             enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         if (!icon.isNull()) {
             const QSize s = icon.deviceIndependentSize().toSize();
             const int mainWidth = wide ? 20 : cw;

@@ -29,6 +29,9 @@ public:
     int pressedIndex() const { return m_pressedIndex; }
     /// The hidden widget hosted for @p member, if any.
     QWidget* hostedWidget(RibbonAction* member) const;
+    /// The cell of the member at @p index, in the strip's coordinates; an
+    /// empty rectangle for an index that is not a member.
+    QRect cellRect(int index) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

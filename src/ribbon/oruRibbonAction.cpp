@@ -6,13 +6,9 @@
 
 namespace oru {
 
-RibbonAction::RibbonAction(QObject* parent)
-    : QWidgetAction(parent)
-{
-}
+RibbonAction::RibbonAction(QObject* parent) : QWidgetAction(parent) {}
 
-RibbonAction::RibbonAction(const QString& text, QObject* parent)
-    : QWidgetAction(parent)
+RibbonAction::RibbonAction(const QString& text, QObject* parent) : QWidgetAction(parent)
 {
     setText(text);
 }
@@ -25,8 +21,7 @@ RibbonAction::RibbonAction(const QIcon& icon, const QString& text, QObject* pare
 }
 
 RibbonAction::RibbonAction(QPointer<QAction> alias, QObject* parent)
-    : QWidgetAction(parent)
-    , m_alias(alias)
+    : QWidgetAction(parent), m_alias(alias)
 {
     if (m_alias) {
         setText(m_alias->text());
@@ -39,10 +34,7 @@ RibbonAction::RibbonAction(QPointer<QAction> alias, QObject* parent)
 
 RibbonAction::RibbonAction(QPointer<QAction> alias, const QIcon& icon, const QString& text,
                            QObject* parent)
-    : QWidgetAction(parent)
-    , m_alias(alias)
-    , m_keepOwnText(true)
-    , m_keepOwnIcon(true)
+    : QWidgetAction(parent), m_alias(alias), m_keepOwnText(true), m_keepOwnIcon(true)
 {
     setText(text);
     setIcon(icon);
@@ -50,16 +42,13 @@ RibbonAction::RibbonAction(QPointer<QAction> alias, const QIcon& icon, const QSt
 }
 
 RibbonAction::RibbonAction(QPointer<RibbonAction> alias, QObject* parent)
-    : QWidgetAction(parent)
-    , m_alias(alias.data())
+    : QWidgetAction(parent), m_alias(alias.data())
 {
     connectWithAlieas();
 }
 
 RibbonAction::RibbonAction(QPointer<RibbonAction> alias, const QString& text, QObject* parent)
-    : QWidgetAction(parent)
-    , m_alias(alias.data())
-    , m_keepOwnText(true)
+    : QWidgetAction(parent), m_alias(alias.data()), m_keepOwnText(true)
 {
     setText(text);
     connectWithAlieas();
@@ -104,6 +93,18 @@ void RibbonAction::aliasChanged()
     if (isCheckable() == alias->isCheckable())
         setChecked(alias->isChecked());
     m_inAliasUpdate = false;
+}
+
+void RibbonAction::setKeyTip(const QString& keyTip)
+{
+    QString tip;
+    for (const QChar c : keyTip) {
+        if (tip.size() == 3)
+            break;
+        if (c.isLetterOrNumber())
+            tip.append(c.toUpper());
+    }
+    m_keyTip = tip;
 }
 
 void RibbonAction::enableAction(bool enable)

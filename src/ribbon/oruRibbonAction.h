@@ -51,6 +51,16 @@ public:
     /// action, in list order, and finally to the action itself.
     void sendActionChangedEvt();
 
+    /// The letters that reach the action's control while the ribbon shows its
+    /// key tips (Alt or F10), such as "FP". Up to three letters or digits,
+    /// kept in upper case; other characters are dropped. Empty (the default)
+    /// lets the ribbon take the mnemonic of the text ("&Paste" gives "P") or
+    /// choose letters of its own. A tip that another control on the same
+    /// level already uses, or that begins another one, is ignored there.
+    void setKeyTip(const QString& keyTip);
+    /// The key tip set with setKeyTip(), normalised; empty when none is set.
+    QString keyTip() const { return m_keyTip; }
+
 signals:
     /// The action was used; containers forward it and popups close on it.
     void activated();
@@ -75,6 +85,7 @@ private:
     bool m_keepOwnText = false;
     bool m_keepOwnIcon = false;
     bool m_sendingChangedEvt = false;
+    QString m_keyTip;
 };
 
 } // namespace oru

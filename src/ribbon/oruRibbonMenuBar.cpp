@@ -9,6 +9,7 @@
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonContextualTabGroup.h"
 #include "oruRibbonFrame_p.h"
+#include "oruRibbonKeyTips_p.h"
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuAction.h"
 #include "oruRibbonMenuBarButton.h"
@@ -18,9 +19,9 @@
 #include "oruRibbonStyle.h"
 #include "oruRibbonSysButton.h"
 
-#include <QActionEvent>
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
+#include <QActionEvent>
 
 #include <QActionGroup>
 #include <QGridLayout>
@@ -47,12 +48,10 @@ QString productName()
 } // namespace
 
 RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
-    : QWidget(&mainWindow)
-    , m_mainWindow(mainWindow)
-    , m_captionSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored)
-    , m_tabRowSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored)
-    , m_captionFont(captionFontOf(font()))
-    , m_captionMetrics(m_captionFont)
+    : QWidget(&mainWindow), m_mainWindow(mainWindow),
+      m_captionSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored),
+      m_tabRowSpacer(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored),
+      m_captionFont(captionFontOf(font())), m_captionMetrics(m_captionFont)
 {
     m_mainMenuActionsContainer = new RibbonMenuAction(this);
     m_recentFilesActionsContainer = new RibbonMenuAction(this);
@@ -76,8 +75,7 @@ RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
         m_sysButtons[type] = new RibbonSysButton(*this, RibbonSysButton::eType(type));
         m_sysButtonsLayout->addWidget(m_sysButtons[type]);
     }
-    connect(m_sysButtons[0], &QAbstractButton::clicked, &m_mainWindow,
-            &QWidget::showMinimized);
+    connect(m_sysButtons[0], &QAbstractButton::clicked, &m_mainWindow, &QWidget::showMinimized);
     connect(m_sysButtons[1], &QAbstractButton::clicked, &m_mainWindow,
             qOverload<>(&RibbonMainWindow::showMaximizedRestored));
     connect(m_sysButtons[2], &QAbstractButton::clicked, &m_mainWindow, &QWidget::close);
@@ -104,11 +102,16 @@ RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
     setCursor(Qt::ArrowCursor);
     m_extras = std::make_unique<RibbonMenuBarExtras>(*this);
     new RibbonShortcutRelay(*this);
+    m_keyTips = new RibbonKeyTips(*this);
+    connect(m_keyTips, &RibbonKeyTips::shownChanged, this, &RibbonMenuBar::keyTipsVisibleChanged);
 }
 
 RibbonMenuBar::~RibbonMenuBar()
 {
-    // First, while every part is whole: a popup page goes back into the bar.
+    // First, while every part is whole: the key tips stop watching the
+    // application's events, and a popup page goes back into the bar.
+    delete m_keyTips;
+    m_keyTips = nullptr;
     m_extras.reset();
     // The spacers are members: their layouts must not delete them.
     m_gridLayout->removeItem(&m_captionSpacer);
@@ -400,8 +403,7 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
         return;
     }
 
-    const QString elided =
-        m_captionMetrics.elidedText(title + product, Qt::ElideMiddle, g.width());
+    const QString elided = m_captionMetrics.elidedText(title + product, Qt::ElideMiddle, g.width());
     painter.setPen(titleColor);
     if (elided.length() - 1 <= title.length()) {
         painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, elided);
@@ -413,6 +415,34 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
     }
     painter.setPen(productColor);
     painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, elided.mid(title.length()));
+}
+
+bool RibbonMenuBar::keyTipsVisible() const
+{
+    return m_keyTips && m_keyTips->isShown();
+}
+
+QString RibbonMenuBar::mainButtonKeyTip() const
+{
+    return m_keyTips ? m_keyTips->mainButtonTip() : QString();
+}
+
+void RibbonMenuBar::setMainButtonKeyTip(const QString& keyTip)
+{
+    if (m_keyTips)
+        m_keyTips->setMainButtonTip(keyTip);
+}
+
+void RibbonMenuBar::showKeyTips()
+{
+    if (m_keyTips)
+        m_keyTips->show();
+}
+
+void RibbonMenuBar::hideKeyTips()
+{
+    if (m_keyTips)
+        m_keyTips->hide();
 }
 
 } // namespace oru

@@ -20,6 +20,7 @@ namespace oru {
 class RibbonButtonMain;
 class RibbonCategoryPanels;
 class RibbonContextualTabGroup;
+class RibbonKeyTips;
 class RibbonMenuBarExtras;
 class RibbonSimpleAction;
 class RibbonMainWindow;
@@ -135,18 +136,38 @@ public:
     /// The contextual tab groups in the order they were added.
     QList<RibbonContextualTabGroup*> contextualTabGroups() const;
 
+    /// Whether the key tips show: letter badges on the ribbon's controls
+    /// that pressing and releasing Alt, or F10, brings up. Typing a tab's
+    /// letters selects it and shows its page's badges; a control's letters
+    /// use it (a collapsed group opens and shows the badges inside); Esc
+    /// goes back one level, Alt, F10 or a click ends them. The arrow keys
+    /// and Tab move among the controls of the level, Enter or Space uses
+    /// the one moved to. See RibbonAction::setKeyTip() for the letters.
+    bool keyTipsVisible() const;
+    /// The letters of the application button's key tip; "F" at first.
+    QString mainButtonKeyTip() const;
+    /// Sets the application button's key tip (letters and digits, up to
+    /// three; empty gives the button letters of its own).
+    void setMainButtonKeyTip(const QString& keyTip);
+
 public slots:
     /// Minimises the ribbon to its tab row, or brings its pages back.
     void setMinimized(bool minimized);
     /// Puts the quick access bar below the ribbon, or back into the
     /// caption row.
     void setQuickAccessBarBelow(bool below);
+    /// Shows the first level of key tips (as Alt does) while the bar is visible.
+    void showKeyTips();
+    /// Ends the key tips.
+    void hideKeyTips();
 
 signals:
     /// The ribbon was minimised or brought back.
     void minimizedChanged(bool minimized);
     /// The quick access bar moved below the ribbon or back.
     void quickAccessBarBelowChanged(bool below);
+    /// The key tips came up or went away.
+    void keyTipsVisibleChanged(bool visible);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -164,6 +185,7 @@ private:
     void addExtraWidget(QAction* action, QWidget* widget);
     void updateSysButtons();
     friend class RibbonMenuBarExtras;
+    friend class RibbonKeyTips;
 
     RibbonMainWindow& m_mainWindow;
     QGridLayout* m_gridLayout = nullptr;
@@ -202,6 +224,8 @@ private:
     // Minimising, the quick access bar's place, contextual tabs, the
     // context menu and screen tips.
     std::unique_ptr<RibbonMenuBarExtras> m_extras;
+    // A child object: Alt, F10 and the letters typed while badges show.
+    RibbonKeyTips* m_keyTips = nullptr;
 };
 
 } // namespace oru
