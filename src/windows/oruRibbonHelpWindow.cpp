@@ -241,12 +241,10 @@ void RibbonHelpWindow::SideBar::onLinkActivated(const QHelpLink& link, const QSt
     emit linkActivated(link.url);
 }
 
-void RibbonHelpWindow::SideBar::onLinksActivated(const QList<QHelpLink>& links, const QString&)
+void RibbonHelpWindow::SideBar::onLinksActivated(const QList<QHelpLink>&, const QString&)
 {
-    // A keyword with several pages opens the first rather than nothing.
-    const QUrl url = firstLink(links);
-    if (url.isValid())
-        emit linkActivated(url);
+    // A keyword with several pages leaves the current page: there is no
+    // chooser to offer them in, and opening one at random would mislead.
 }
 
 void RibbonHelpWindow::SideBar::expandOnSingleClick(const QModelIndex& index)

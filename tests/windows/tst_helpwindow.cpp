@@ -243,6 +243,16 @@ void TestHelpWindow::sideBar()
     index->activateCurrentItem();
     QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
 
+    // A keyword of several pages opens none of them.
+    QCOMPARE(m_window->helpEngine().documentsForKeyword(QStringLiteral("pages")).size(), 2);
+    QSignalSpy sources(m_browser, &QTextBrowser::sourceChanged);
+    index->filterIndices(QStringLiteral("pages"));
+    QVERIFY(index->currentIndex().isValid());
+    QCOMPARE(index->currentIndex().data().toString(), QStringLiteral("pages"));
+    index->activateCurrentItem();
+    QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
+    QCOMPARE(sources.count(), 0);
+
     // A single click on a contents entry opens its page.
     QHelpContentWidget* contents = m_window->helpEngine().contentWidget();
     QTRY_VERIFY(contents->model()->rowCount() == 1);
