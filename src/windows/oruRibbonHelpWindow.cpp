@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QDesktopServices>
+#include <QEventLoop>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -22,6 +22,10 @@
 namespace oru {
 
 namespace {
+
+// How long the browser waits for a resource that is not part of the help
+// collection; a server that never answers must not freeze the window.
+constexpr int kResourceTimeoutMs = 3000;
 
 bool isHelpScheme(const QUrl& url)
 {
@@ -153,10 +157,10 @@ void RibbonHelpWindow::HelpBrowser::doSetSource(const QUrl& name, QTextDocument:
 {
     // Relative links of a help page stay inside the collection.
     const QUrl url = name.isRelative() && !source().isEmpty() ? source().resolved(name) : name;
-    if (!url.scheme().isEmpty() && !isHelpScheme(url)) {
-        QDesktopServices::openUrl(url);
-        return;
-    }
+    // Links of every scheme are shown here: help pages come from the
+    // collection, anything else through the contents proxy's ordinary network
+    // handling (see loadResource). Handing them to the desktop would start an
+    // outside program from inside the help window.
     QTextBrowser::doSetSource(url, type);
 }
 
@@ -166,10 +170,27 @@ QVariant RibbonHelpWindow::HelpBrowser::loadResource(int type, const QUrl& name)
     QUrl url = name;
     if (url.isRelative())
         url = source().resolved(url);
-    if (!isHelpScheme(url))
+    if (url.isEmpty())
         return QVariant();
-    // The proxy's reply holds the whole file from its construction on.
     std::unique_ptr<QNetworkReply> reply(m_window.m_contentsProxy->get(QNetworkRequest(url)));
+    // The proxy's help replies hold the whole file from their construction
+    // on; other replies are awaited, but only for a while, and without user
+    // input reaching the window meanwhile.
+    if (!isHelpScheme(url) && !reply->isFinished()) {
+        QEventLoop loop;
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timeout.start(kResourceTimeoutMs);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        if (!reply->isFinished()) {
+            reply->abort();
+            return QVariant();
+        }
+    }
+    if (!isHelpScheme(url) && reply->error() != QNetworkReply::NoError)
+        return QVariant();
     const QByteArray data = reply->readAll();
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
         type == QTextDocument::MarkdownResource)
@@ -220,12 +241,10 @@ void RibbonHelpWindow::SideBar::onLinkActivated(const QHelpLink& link, const QSt
     emit linkActivated(link.url);
 }
 
-void RibbonHelpWindow::SideBar::onLinksActivated(const QList<QHelpLink>& links, const QString&)
+void RibbonHelpWindow::SideBar::onLinksActivated(const QList<QHelpLink>&, const QString&)
 {
-    // A keyword with several pages opens the first rather than nothing.
-    const QUrl url = firstLink(links);
-    if (url.isValid())
-        emit linkActivated(url);
+    // A keyword with several pages leaves the current page: there is no
+    // chooser to offer them in, and opening one at random would mislead.
 }
 
 void RibbonHelpWindow::SideBar::expandOnSingleClick(const QModelIndex& index)

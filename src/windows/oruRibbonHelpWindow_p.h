@@ -13,9 +13,9 @@ class QTabWidget;
 
 namespace oru {
 
-/// The page view: a text browser whose every "qthelp" resource (pages,
-/// images, style sheets) is fetched through the window's contents proxy.
-/// Links of other schemes open in the desktop's browser.
+/// The page view: a text browser whose every resource (pages, images, style
+/// sheets) is fetched through the window's contents proxy: "qthelp" ones
+/// from the collection, others by ordinary network access with a time limit.
 class RibbonHelpWindow::HelpBrowser : public QTextBrowser
 {
     Q_OBJECT

@@ -39,6 +39,11 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     m_leftColumn->addItem(
         new QSpacerItem(0, 0, QSizePolicy::Ignored, QSizePolicy::MinimumExpanding));
     m_pageStack = new QStackedWidget(this);
+    // Pages belong to the host, which may delete them or take them away.
+    connect(m_pageStack, &QStackedWidget::widgetRemoved, this,
+            &RibbonOptionsDialog::dropRemovedPages);
+    connect(m_pageStack, &QStackedWidget::currentChanged, this,
+            &RibbonOptionsDialog::checkCurrentButton);
     m_contentLayout->addWidget(m_pageStack);
     m_mainLayout->addLayout(m_contentLayout);
 
@@ -55,12 +60,20 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 
-RibbonOptionsDialog::~RibbonOptionsDialog() = default;
+RibbonOptionsDialog::~RibbonOptionsDialog()
+{
+    // The stack outlives this body; its pages' removal must not reach m_pages.
+    disconnect(m_pageStack, nullptr, this, nullptr);
+}
 
 void RibbonOptionsDialog::addOptionsPage(RibbonOptionsPage* page)
 {
     if (!page)
         return;
+    for (const QPointer<RibbonOptionsPage>& known : std::as_const(m_pages)) {
+        if (known == page)
+            return;
+    }
     auto* button = new RibbonOptionsButton(*this);
     button->setText(page->windowTitle());
     m_buttonGroup->addButton(button);
@@ -76,6 +89,38 @@ void RibbonOptionsDialog::addOptionsPage(RibbonOptionsPage* page)
 }
 
 void RibbonOptionsDialog::removeOptionsPage(RibbonOptionsPage*) {}
+
+void RibbonOptionsDialog::dropRemovedPages()
+{
+    for (auto it = m_pages.begin(); it != m_pages.end();) {
+        RibbonOptionsPage* page = it.value();
+        if (page && m_pageStack->indexOf(page) >= 0) {
+            ++it;
+            continue;
+        }
+        if (page)
+            disconnect(m_buttonBox, nullptr, page, nullptr);
+        RibbonOptionsButton* button = it.key();
+        it = m_pages.erase(it);
+        // The removal may run inside a signal of the button itself.
+        m_buttonGroup->removeButton(button);
+        m_buttonsLayout->removeWidget(button);
+        button->hide();
+        button->deleteLater();
+    }
+    checkCurrentButton();
+}
+
+void RibbonOptionsDialog::checkCurrentButton()
+{
+    QWidget* current = m_pageStack->currentWidget();
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+        if (current && it.value() == current) {
+            it.key()->setChecked(true);
+            return;
+        }
+    }
+}
 
 void RibbonOptionsDialog::buttonClicked(QAbstractButton* button)
 {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QMap>
+#include <QPointer>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -35,7 +36,10 @@ public:
     RibbonMainWindow& mainWindow() const { return m_mainWindow; }
 
     /// Adds a button captioned with the page's window title; the first page
-    /// added becomes the current one.
+    /// added becomes the current one. A page already added, or null, is
+    /// ignored. A page that is deleted, or taken out of the dialog by a new
+    /// parent, loses its button; when it was the current page, its neighbour
+    /// in the stack is shown.
     void addOptionsPage(RibbonOptionsPage* page);
     /// Pages stay for the dialog's lifetime: this does nothing.
     void removeOptionsPage(RibbonOptionsPage* page);
@@ -47,8 +51,11 @@ private slots:
     void buttonClicked(QAbstractButton* button);
 
 private:
+    void dropRemovedPages();
+    void checkCurrentButton();
+
     RibbonMainWindow& m_mainWindow;
-    QMap<RibbonOptionsButton*, RibbonOptionsPage*> m_pages;
+    QMap<RibbonOptionsButton*, QPointer<RibbonOptionsPage>> m_pages;
     QVBoxLayout* m_mainLayout = nullptr;
     QHBoxLayout* m_contentLayout = nullptr;
     QVBoxLayout* m_buttonsLayout = nullptr;

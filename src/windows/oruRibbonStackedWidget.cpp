@@ -19,6 +19,11 @@ RibbonStackedWidget::RibbonStackedWidget(QWidget* parent) : QWidget(parent)
     m_contentLayout->setContentsMargins(0, 0, 0, 0);
     m_contentLayout->setSpacing(10);
     m_pageStack = new QStackedWidget(this);
+    // Pages belong to the host, which may delete them or take them away.
+    connect(m_pageStack, &QStackedWidget::widgetRemoved, this,
+            &RibbonStackedWidget::dropRemovedPages);
+    connect(m_pageStack, &QStackedWidget::currentChanged, this,
+            &RibbonStackedWidget::checkCurrentButton);
     m_contentLayout->addWidget(m_pageStack);
     m_buttonColumn = new QVBoxLayout;
     m_buttonColumn->setContentsMargins(0, 0, 0, 0);
@@ -31,12 +36,20 @@ RibbonStackedWidget::RibbonStackedWidget(QWidget* parent) : QWidget(parent)
     m_mainLayout->addLayout(m_contentLayout);
 }
 
-RibbonStackedWidget::~RibbonStackedWidget() = default;
+RibbonStackedWidget::~RibbonStackedWidget()
+{
+    // The stack outlives this body; its pages' removal must not reach m_pages.
+    disconnect(m_pageStack, nullptr, this, nullptr);
+}
 
 void RibbonStackedWidget::addItem(QWidget* page, QString caption)
 {
     if (!page)
         return;
+    for (const QPointer<QWidget>& known : std::as_const(m_pages)) {
+        if (known == page)
+            return;
+    }
     auto* button = new RibbonStackedButton(*this);
     button->setText(caption);
     m_buttonGroup->addButton(button);
@@ -72,6 +85,36 @@ void RibbonStackedWidget::buttonClicked(QAbstractButton* button)
         return;
     if (QWidget* page = m_pages.value(stackedButton))
         m_pageStack->setCurrentWidget(page);
+}
+
+void RibbonStackedWidget::dropRemovedPages()
+{
+    for (auto it = m_pages.begin(); it != m_pages.end();) {
+        QWidget* page = it.value();
+        if (page && m_pageStack->indexOf(page) >= 0) {
+            ++it;
+            continue;
+        }
+        RibbonStackedButton* button = it.key();
+        it = m_pages.erase(it);
+        // The removal may run inside a signal of the button itself.
+        m_buttonGroup->removeButton(button);
+        m_buttonsLayout->removeWidget(button);
+        button->hide();
+        button->deleteLater();
+    }
+    checkCurrentButton();
+}
+
+void RibbonStackedWidget::checkCurrentButton()
+{
+    QWidget* current = m_pageStack->currentWidget();
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+        if (current && it.value() == current) {
+            it.key()->setChecked(true);
+            return;
+        }
+    }
 }
 
 void RibbonStackedWidget::paintEvent(QPaintEvent* event)

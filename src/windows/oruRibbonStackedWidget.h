@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QMap>
+#include <QPointer>
 #include <QWidget>
 
 class QButtonGroup;
@@ -26,7 +27,10 @@ public:
     ~RibbonStackedWidget() override;
 
     /// Adds @p page with a button captioned @p caption; the first page added
-    /// becomes the current one. The stack takes the page as its child.
+    /// becomes the current one. The stack takes the page as its child. A
+    /// page already added, or null, is ignored. A page that is deleted, or
+    /// taken away by a new parent, loses its button; when it was the current
+    /// page, its neighbour in the stack is shown.
     void addItem(QWidget* page, QString caption);
     /// Shows @p page if it was added; otherwise nothing changes.
     void setCurrentWidget(QWidget* page);
@@ -40,7 +44,10 @@ private slots:
     void buttonClicked(QAbstractButton* button);
 
 private:
-    QMap<RibbonStackedButton*, QWidget*> m_pages;
+    void dropRemovedPages();
+    void checkCurrentButton();
+
+    QMap<RibbonStackedButton*, QPointer<QWidget>> m_pages;
     QVBoxLayout* m_mainLayout = nullptr;
     QVBoxLayout* m_contentLayout = nullptr;
     QVBoxLayout* m_buttonsLayout = nullptr;

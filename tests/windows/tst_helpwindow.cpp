@@ -3,11 +3,17 @@
 #include <oruRibbonHelpWindow.h>
 #include <oruRibbonToolBar.h>
 
+#include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
+#include <QHelpLink>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QScopeGuard>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -21,6 +27,72 @@ QUrl page(const QString& file)
 {
     return QUrl(QStringLiteral("qthelp://%1/tarnwick.doc/Help_Files/%2").arg(helpHost, file));
 }
+
+// A one-thread HTTP server for the browser's outside resources: answers each
+// path of `pages` with its text, other paths with 404, or nothing at all
+// while `silent` is set.
+class TinyHttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    QMap<QString, QByteArray> pages;
+    QStringList requested;
+    bool silent = false;
+
+    bool start()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, &TinyHttpServer::accept);
+        return m_server.listen(QHostAddress::LocalHost);
+    }
+    QUrl url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    }
+
+private slots:
+    void accept()
+    {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(*socket); });
+        }
+    }
+
+private:
+    void answer(QTcpSocket& socket)
+    {
+        m_requests[&socket] += socket.readAll();
+        const QByteArray request = m_requests[&socket];
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QString path = QString::fromLatin1(request.split(' ').value(1));
+        requested << path;
+        if (silent)
+            return;
+        const bool found = pages.contains(path);
+        const QByteArray body = found ? pages[path] : QByteArray("missing");
+        socket.write((found ? "HTTP/1.0 200 OK\r\n" : "HTTP/1.0 404 Not Found\r\n") +
+                     QByteArray("Content-Type: text/html\r\nContent-Length: ") +
+                     QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket.disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QMap<QTcpSocket*, QByteArray> m_requests;
+};
+
+// Stands in for the desktop's URL handlers; the help window must never call it.
+class DesktopSpy : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 } // namespace
 
@@ -37,6 +109,7 @@ private slots:
     void showHelpByKeyword();
     void navigation();
     void sideBar();
+    void outsideResources();
 
 private:
     QTemporaryDir m_dir;
@@ -170,11 +243,70 @@ void TestHelpWindow::sideBar()
     index->activateCurrentItem();
     QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
 
+    // A keyword of several pages opens none of them.
+    QCOMPARE(m_window->helpEngine().documentsForKeyword(QStringLiteral("pages")).size(), 2);
+    QSignalSpy sources(m_browser, &QTextBrowser::sourceChanged);
+    index->filterIndices(QStringLiteral("pages"));
+    QVERIFY(index->currentIndex().isValid());
+    QCOMPARE(index->currentIndex().data().toString(), QStringLiteral("pages"));
+    index->activateCurrentItem();
+    QCOMPARE(m_browser->source(), page(QStringLiteral("Second.htm")));
+    QCOMPARE(sources.count(), 0);
+
     // A single click on a contents entry opens its page.
     QHelpContentWidget* contents = m_window->helpEngine().contentWidget();
     QTRY_VERIFY(contents->model()->rowCount() == 1);
     emit contents->clicked(contents->model()->index(0, 0));
     QCOMPARE(m_browser->source(), page(QStringLiteral("MainPage.htm")));
+}
+
+void TestHelpWindow::outsideResources()
+{
+    DesktopSpy desktop;
+    for (const char* scheme : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &desktop, "open");
+    const auto unsetHandlers = qScopeGuard([] {
+        for (const char* scheme : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    });
+
+    TinyHttpServer server;
+    QVERIFY(server.start());
+    server.pages.insert(QStringLiteral("/web/start.htm"),
+                        "<html><body><p>Served over HTTP.</p>"
+                        "<a href=\"next.htm\">next</a><img src=\"pic.png\"></body></html>");
+    server.pages.insert(QStringLiteral("/web/next.htm"), "<html><body>The next one.</body></html>");
+
+    // A page of another scheme shows in the window, its relative resources
+    // and links resolve against it.
+    m_window->showHelp(server.url(QStringLiteral("/web/start.htm")));
+    QCOMPARE(m_browser->source(), server.url(QStringLiteral("/web/start.htm")));
+    QVERIFY(m_browser->toPlainText().contains(QStringLiteral("Served over HTTP.")));
+    QVERIFY(server.requested.contains(QStringLiteral("/web/pic.png")));
+    m_browser->setSource(QUrl(QStringLiteral("next.htm")));
+    QCOMPARE(m_browser->source(), server.url(QStringLiteral("/web/next.htm")));
+    QVERIFY(m_browser->toPlainText().contains(QStringLiteral("The next one.")));
+
+    // A local file, and then back into the collection.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("local.htm")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<html><body>A local file.</body></html>");
+    file.close();
+    m_browser->setSource(QUrl::fromLocalFile(file.fileName()));
+    QVERIFY(m_browser->toPlainText().contains(QStringLiteral("A local file.")));
+    m_browser->setSource(page(QStringLiteral("Second.htm")));
+    QVERIFY(m_browser->toPlainText().contains(QStringLiteral("Saving documents.")));
+
+    // A server that never answers holds the window only for a bounded time.
+    server.silent = true;
+    QElapsedTimer clock;
+    clock.start();
+    m_browser->setSource(server.url(QStringLiteral("/web/next.htm")));
+    QVERIFY2(clock.elapsed() < 6000, QByteArray::number(clock.elapsed()));
+    QVERIFY(!m_browser->toPlainText().contains(QStringLiteral("The next one.")));
+
+    QVERIFY2(desktop.opened.isEmpty(), qPrintable(desktop.opened.value(0).toString()));
 }
 
 ORU_TEST_MAIN(TestHelpWindow)

@@ -38,6 +38,16 @@ template <class Button> QList<Button*> pageButtons(QWidget& owner)
     return owner.findChildren<Button*>(Qt::FindDirectChildrenOnly);
 }
 
+// The captions of the page buttons still there, the checked one marked "*".
+template <class Button> QStringList buttonCaptions(QWidget& owner)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList captions;
+    for (Button* button : pageButtons<Button>(owner))
+        captions << button->text() + (button->isChecked() ? QStringLiteral("*") : QString());
+    return captions;
+}
+
 } // namespace
 
 class TestOptions : public QObject
@@ -49,6 +59,7 @@ private slots:
     void okCancelReachEveryPage();
     void pageSwitching();
     void pageButtonLook();
+    void pagesGoingAway();
 };
 
 void TestOptions::okCancelReachEveryPage_data()
@@ -162,6 +173,86 @@ void TestOptions::pageButtonLook()
         QCOMPARE(texts.size(), 1);
         QCOMPARE(texts[0].pen.color(), skin->highlightedCategoryTextColor());
     }
+}
+
+void TestOptions::pagesGoingAway()
+{
+    RibbonMainWindow window;
+    RibbonOptionsDialog dialog(window);
+    auto* stack = dialog.findChild<QStackedWidget*>();
+    QStringList log;
+    QList<QPointer<LogPage>> pages;
+    for (const char* title : {"A", "B", "C", "D"}) {
+        pages << new LogPage(dialog, QString::fromLatin1(title), log);
+        dialog.addOptionsPage(pages.last());
+    }
+    dialog.addOptionsPage(pages[1]); // a second time: still one button
+    QCOMPARE(buttonCaptions<RibbonOptionsButton>(dialog), QStringList({"A*", "B", "C", "D"}));
+    QCOMPARE(stack->count(), 4);
+    dialog.show();
+
+    const auto click = [&](const QString& caption) {
+        for (RibbonOptionsButton* button : pageButtons<RibbonOptionsButton>(dialog)) {
+            if (button->text() == caption)
+                button->click();
+        }
+    };
+    // The current page goes: the next one is shown, or the one before when
+    // it was the last.
+    click(QStringLiteral("B"));
+    QCOMPARE(stack->currentWidget(), pages[1].data());
+    delete pages[1];
+    QCOMPARE(buttonCaptions<RibbonOptionsButton>(dialog), QStringList({"A", "C*", "D"}));
+    QCOMPARE(stack->currentWidget(), pages[2].data());
+    click(QStringLiteral("D"));
+    delete pages[3];
+    QCOMPARE(buttonCaptions<RibbonOptionsButton>(dialog), QStringList({"A", "C*"}));
+    QCOMPARE(stack->currentWidget(), pages[2].data());
+    // Another page goes: the current one stays; the buttons still switch.
+    delete pages[0];
+    QCOMPARE(buttonCaptions<RibbonOptionsButton>(dialog), QStringList({"C*"}));
+    QCOMPARE(stack->currentWidget(), pages[2].data());
+    oru::test::PaintRecorder recorder;
+    dialog.render(&recorder);
+
+    // A page the host takes away loses its button and no longer hears Ok;
+    // added again, it is back.
+    std::unique_ptr<LogPage> taken(pages[2].data());
+    taken->setParent(nullptr);
+    QCOMPARE(buttonCaptions<RibbonOptionsButton>(dialog), QStringList());
+    QCOMPARE(stack->count(), 0);
+    dialog.addOptionsPage(taken.get());
+    QCOMPARE(buttonCaptions<RibbonOptionsButton>(dialog), QStringList({"C*"}));
+    QCOMPARE(stack->currentWidget(), taken.get());
+    taken->setParent(nullptr);
+    for (QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons()) {
+        if (b->text() == QStringLiteral("Ok"))
+            b->click();
+    }
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(log, QStringList());
+
+    // The stacked widget keeps its buttons the same way.
+    RibbonStackedWidget widget(nullptr);
+    QPointer<QWidget> a = new QWidget, b = new QWidget, c = new QWidget;
+    widget.addItem(a, QStringLiteral("a"));
+    widget.addItem(b, QStringLiteral("b"));
+    widget.addItem(a, QStringLiteral("a again"));
+    widget.addItem(c, QStringLiteral("c"));
+    widget.show();
+    QCOMPARE(buttonCaptions<RibbonStackedButton>(widget), QStringList({"a*", "b", "c"}));
+    widget.setCurrentWidget(b);
+    delete b;
+    QCOMPARE(buttonCaptions<RibbonStackedButton>(widget), QStringList({"a", "c*"}));
+    QCOMPARE(widget.currentWidget(), c.data());
+    delete a;
+    QCOMPARE(buttonCaptions<RibbonStackedButton>(widget), QStringList({"c*"}));
+    widget.setCurrentWidget(c);
+    QCOMPARE(widget.currentWidget(), c.data());
+    delete c;
+    QCOMPARE(buttonCaptions<RibbonStackedButton>(widget), QStringList());
+    QCOMPARE(widget.currentWidget(), nullptr);
+    widget.render(&recorder);
 }
 
 ORU_TEST_MAIN(TestOptions)
