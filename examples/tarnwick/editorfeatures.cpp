@@ -20,8 +20,10 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -255,6 +257,25 @@ void attachRibbonFeatures(EditorWindow& window, bool persistent)
         if (command->objectName().isEmpty())
             command->setObjectName(QStringLiteral("command%1").arg(index));
     }
+    // Key tips: the letters every ribbon user knows for the common commands
+    // and tabs; the ribbon picks letters of its own for the rest.
+    const QMap<QString, QString> tips = {{EditorWindow::tr("Home"), QStringLiteral("H")},
+                                         {EditorWindow::tr("Insert"), QStringLiteral("N")},
+                                         {EditorWindow::tr("View"), QStringLiteral("W")},
+                                         {EditorWindow::tr("Paste"), QStringLiteral("V")},
+                                         {EditorWindow::tr("Cut"), QStringLiteral("X")},
+                                         {EditorWindow::tr("Copy"), QStringLiteral("C")},
+                                         {EditorWindow::tr("Bold"), QStringLiteral("1")},
+                                         {EditorWindow::tr("Italic"), QStringLiteral("2")},
+                                         {EditorWindow::tr("Underline"), QStringLiteral("3")}};
+    const auto plain = [](QString text) { return text.remove(QLatin1Char('&')); };
+    for (QAction* tab : bar->categoryGroup()->actions())
+        if (auto* page = qobject_cast<RibbonAction*>(tab))
+            page->setKeyTip(tips.value(plain(tab->text())));
+    for (RibbonSimpleAction* command : bar->availableCommands())
+        if (command->keyTip().isEmpty())
+            command->setKeyTip(tips.value(plain(command->text())));
+
     RibbonQuickAccessBar* qab = bar->quickAccessBar();
     QObject::connect(qab->customizeAction(), &RibbonAction::activated, &window,
                      &EditorWindow::showOptions);
@@ -278,7 +299,8 @@ bool isFeatureScene(const QString& scene)
 {
     return scene == QLatin1String("minimised") || scene == QLatin1String("minimisedpopup") ||
            scene == QLatin1String("contextual") || scene == QLatin1String("qatmenu") ||
-           scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions");
+           scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions") ||
+           scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage");
 }
 
 bool openFeatureScene(EditorWindow& window, const QString& scene)
@@ -340,6 +362,21 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
             }
         }
         return false;
+    }
+    if (scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage")) {
+        // As the user does it: Alt pressed and released, then H for Home.
+        const auto key = [&window](QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
+                                   const QString& text = QString()) {
+            QKeyEvent event(type, code, modifiers, text);
+            QApplication::sendEvent(&window, &event);
+        };
+        key(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        key(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        if (scene == QLatin1String("keytipspage")) {
+            key(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"));
+            key(QEvent::KeyRelease, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"));
+        }
+        return bar->keyTipsVisible();
     }
     if (scene == QLatin1String("screentip")) {
         for (RibbonSimpleAction* command : bar->availableCommands()) {

@@ -206,6 +206,15 @@ QString explicitTipOf(const QAction* action)
     return {};
 }
 
+// The words the letters are chosen from: the text, or for controls without
+// one (combo boxes) the tool tip the host gave them.
+QString labelOf(const QAction* action)
+{
+    if (!action)
+        return {};
+    return action->text().isEmpty() ? action->toolTip() : action->text();
+}
+
 RibbonKeyTip tipFor(QWidget* widget, QAction* action)
 {
     RibbonKeyTip tip;
@@ -448,7 +457,7 @@ void RibbonKeyTips::collectTop(QList<RibbonKeyTip>& tips, QList<keytips::Request
                                      : number <= 18 ? QStringLiteral("0%1").arg(number - 9)
                                                     : QString();
             tips.append(tipFor(button, action));
-            requests.append({numbered, action->text()});
+            requests.append({numbered, labelOf(action)});
         }
     }
 
@@ -459,7 +468,7 @@ void RibbonKeyTips::collectTop(QList<RibbonKeyTip>& tips, QList<keytips::Request
         RibbonKeyTip tip = tipFor(button, tab);
         tip.opensLevel = true;
         tips.append(tip);
-        requests.append({explicitTipOf(tab), tab->text()});
+        requests.append({explicitTipOf(tab), labelOf(tab)});
     }
 
     for (auto it = m_bar.m_extraWidgets.cbegin(); it != m_bar.m_extraWidgets.cend(); ++it) {
@@ -470,7 +479,7 @@ void RibbonKeyTips::collectTop(QList<RibbonKeyTip>& tips, QList<keytips::Request
         if (qobject_cast<QComboBox*>(widget))
             tip.kind = RibbonKeyTip::Focus;
         tips.append(tip);
-        requests.append({explicitTipOf(it.key()), it.key()->text()});
+        requests.append({explicitTipOf(it.key()), labelOf(it.key())});
     }
 }
 
@@ -491,7 +500,7 @@ void RibbonKeyTips::collectCategory(RibbonCategory* category, QList<RibbonKeyTip
                 tip.area = strip->cellRect(i);
                 tip.clickPos = tip.area.center();
                 tips.append(tip);
-                requests.append({explicitTipOf(members.at(i)), members.at(i)->text()});
+                requests.append({explicitTipOf(members.at(i)), labelOf(members.at(i))});
             }
             continue;
         }
@@ -510,7 +519,7 @@ void RibbonKeyTips::collectCategory(RibbonCategory* category, QList<RibbonKeyTip
                 tip.clickPos = QPoint(widget->width() - 5, widget->height() / 2);
         }
         tips.append(tip);
-        requests.append({explicitTipOf(action), action->text()});
+        requests.append({explicitTipOf(action), labelOf(action)});
     }
 }
 
@@ -531,7 +540,7 @@ void RibbonKeyTips::collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Reques
         RibbonKeyTip tip = tipFor(wrapper, category);
         tip.opensLevel = true;
         tips.append(tip);
-        requests.append({explicitTipOf(category), category ? category->text() : QString()});
+        requests.append({explicitTipOf(category), labelOf(category)});
     }
 }
 
