@@ -56,6 +56,7 @@ private slots:
     void initTestCase();
     void valueEvents();
     void tabSwitchEvents();
+    void keyTipFocusEvents();
 };
 
 void TestAccessibilityEvents::initTestCase()
@@ -159,6 +160,41 @@ void TestAccessibilityEvents::tabSwitchEvents()
                                       {QAccessible::Selection, &bar, 6},
                                       {QAccessible::StateChanged, &bar, 6}};
     QCOMPARE(g_selection, strip);
+}
+
+void TestAccessibilityEvents::keyTipFocusEvents()
+{
+    // Moving among the key tips with Tab tells the screen reader which
+    // control the focus frame stands on, in the badges' order.
+    DemoWindow demo;
+    RibbonMenuBar* bar = demo.window.ribbonMenuBar();
+    demo.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&demo.window));
+    bar->showKeyTips();
+    QVERIFY(bar->keyTipsVisible());
+    QTest::keyClick(&demo.window, Qt::Key_H);
+    QVERIFY(demo.home->isChecked());
+
+    QList<QObject*> focused;
+    static QList<QObject*>* sink = nullptr;
+    sink = &focused;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::Focus && sink)
+            sink->append(event->object());
+    });
+    QTest::keyClick(&demo.window, Qt::Key_Tab);
+    QTest::keyClick(&demo.window, Qt::Key_Tab);
+    QAccessible::installUpdateHandler(nullptr);
+    sink = nullptr;
+    bar->hideKeyTips();
+
+    QCOMPARE(focused.size(), 2);
+    const auto nameOf = [](QObject* object) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        return face ? face->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(nameOf(focused.at(0)), QStringLiteral("Paste"));
+    QCOMPARE(nameOf(focused.at(1)), QStringLiteral("Cut"));
 }
 
 ORU_TEST_MAIN(TestAccessibilityEvents)
