@@ -469,21 +469,9 @@ int main(int argc, char** argv)
 {
     // Three offscreen screens side by side with ratios 1, 1.5 and 2.
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!oru::test::useOffscreenScreens(dir.filePath(QStringLiteral("screens.json")),
+                                        {1.0, 1.5, 2.0}))
         return 1;
-    QByteArray screens = "{\"screens\": [";
-    const char* const ratios[] = {"1", "1.5", "2"};
-    for (int i = 0; i < 3; ++i)
-        screens += QByteArray(i ? "," : "") + "{\"name\": \"screen" + QByteArray::number(i) +
-                   "\", \"x\": " + QByteArray::number(i * 1600) +
-                   ", \"y\": 0, \"width\": 1600, \"height\": 1200, \"logicalDpi\": 96, "
-                   "\"logicalBaseDpi\": 96, \"dpr\": " +
-                   ratios[i] + "}";
-    file.write(screens + "]}");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     oru::test::TestApplication app(argc, argv);
     TestHiDpi tc;
     QTEST_SET_MAIN_SOURCE_PATH
