@@ -31,12 +31,14 @@ int main(int argc, char** argv)
     if (isEditorScene(options.shotScene))
         return runEditor(options);
     if (options.shotScene != QLatin1String("skins")) {
-        std::fprintf(stderr,
-                     "tarnwick: unknown scene '%s' (main, appmenu, submenu, collapsed, "
-                     "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
-                     "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
-                     "minimisedpopup, contextual, qatmenu, screentip, qatoptions, skins)\n",
-                     qPrintable(options.shotScene));
+        std::fprintf(
+            stderr,
+            "tarnwick: unknown scene '%s' (main, appmenu, submenu, collapsed, "
+            "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
+            "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
+            "minimisedpopup, contextual, qatmenu, screentip, qatoptions, keytips, keytipspage, "
+            "skins)\n",
+            qPrintable(options.shotScene));
         return 2;
     }
     SkinView window;
