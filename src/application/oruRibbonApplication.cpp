@@ -5,6 +5,7 @@
 #include "oruRibbonQStyle.h"
 #include "oruRibbonStyle.h"
 
+#include <QScreen>
 #include <QTranslator>
 
 #include <memory>
@@ -16,6 +17,19 @@ RibbonApplication::RibbonApplication(int& argc, char** argv)
 {
     installRibbonAccessibility();
     loadTranslations(m_translationLocale);
+    // The finer skin images of the screens' densities are loaded with the
+    // skin, as the 1x ones are, and for a screen that comes later when it
+    // comes.
+    preloadScreenImages();
+    connect(this, &QGuiApplication::screenAdded, this,
+            [this](QScreen* screen) { ribbonStyle()->preloadRatio(screen->devicePixelRatio()); });
+}
+
+void RibbonApplication::preloadScreenImages()
+{
+    RibbonStyle* skin = ribbonStyle();
+    for (QScreen* screen : QGuiApplication::screens())
+        skin->preloadRatio(screen->devicePixelRatio());
 }
 
 void RibbonApplication::setTranslationsEnabled(bool enabled)
@@ -126,6 +140,7 @@ RibbonStyle* RibbonApplication::ribbonStyle()
 void RibbonApplication::setRibbonStyle(eRibbonStyle style)
 {
     m_ribbonStyle = style;
+    preloadScreenImages();
     emit ribbonStyleChanged();
 }
 

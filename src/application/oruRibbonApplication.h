@@ -104,6 +104,8 @@ signals:
     void ribbonStyleChanged();
 
 private:
+    void preloadScreenImages();
+
     eRibbonStyle m_ribbonStyle = Blue;
     QTranslator* m_translator = nullptr;
     QLocale m_translationLocale;

@@ -32,10 +32,6 @@ const RibbonStyle* skin()
     return app ? app->ribbonStyle() : nullptr;
 }
 
-/// Draws the @p source part of @p pixmap over @p target as a nine-piece
-/// image: corners and edges @p border pixels thick keep their size along one
-/// axis at least, the middle is stretched. Corners first, then the top and
-/// bottom edges, the left and right edges and the centre.
 bool isRibbonCombo(const QWidget* widget)
 {
     return qobject_cast<const RibbonCatFontFamilyComboBox*>(widget) ||
@@ -239,7 +235,9 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
     }
 
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
-    const qreal dpr = widget ? widget->devicePixelRatio() : painter->device()->devicePixelRatio();
+    // The density of the device painted on: a menu rendered into an image of
+    // another ratio than its screen's takes the image's.
+    const qreal dpr = RibbonStyle::devicePixelRatio(*painter);
     if (iconOnly) {
         const QSize size = item->icon.actualSize(QSize(unboundedIconSize, unboundedIconSize),
                                                  QIcon::Normal, QIcon::Off);

@@ -165,6 +165,14 @@ const QPixmap& RibbonStyle::pixmapForRatio(const QPixmap& pixmap, qreal devicePi
     return found->isNull() ? pixmap : *found;
 }
 
+void RibbonStyle::preloadRatio(qreal devicePixelRatio) const
+{
+    if (finerIndex(devicePixelRatio) < 0)
+        return;
+    for (auto it = m_variants->files.cbegin(); it != m_variants->files.cend(); ++it)
+        pixmapForRatio(*it.key(), devicePixelRatio);
+}
+
 qreal RibbonStyle::devicePixelRatio(const QPainter& painter)
 {
     // The engine's device is where the pixels go: a widget's backing store, or

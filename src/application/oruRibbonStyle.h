@@ -203,6 +203,11 @@ public:
     /// up to 1, images without a finer variant and pixmaps that are not this
     /// skin's images give @p pixmap itself.
     const QPixmap& pixmapForRatio(const QPixmap& pixmap, qreal devicePixelRatio) const;
+    /// Loads every image of the ratio @p devicePixelRatio now instead of at
+    /// its first paint, as the 1x images are loaded with the skin. The
+    /// application does it for the ratios of its screens, so that the first
+    /// paint on a high-density screen costs what it costs on any other.
+    void preloadRatio(qreal devicePixelRatio) const;
 
     /// Draws the part @p source of the skin image @p pixmap into @p target.
     /// @p source is given in pixels of the 1x image; the pixels are taken from

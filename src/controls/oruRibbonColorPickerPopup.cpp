@@ -165,15 +165,21 @@ RibbonColorPickerPopup::~RibbonColorPickerPopup()
 QIcon RibbonColorPickerPopup::swatch(const QColor& color, bool fill) const
 {
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    QPixmap pixmap(size, size);
-    pixmap.fill(palette().color(QPalette::Button));
-    if (fill) {
-        QPainter painter(&pixmap);
-        painter.setPen(Qt::gray);
-        painter.setBrush(color);
-        painter.drawRect(QRect(QPoint(2, 2), QPoint(size - 4, size - 4)));
+    // One picture per screen density, so the swatch stays sharp on every screen.
+    QIcon icon;
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        QPixmap pixmap(QSize(size, size) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(palette().color(QPalette::Button));
+        if (fill) {
+            QPainter painter(&pixmap);
+            painter.setPen(Qt::gray);
+            painter.setBrush(color);
+            painter.drawRect(QRect(QPoint(2, 2), QPoint(size - 4, size - 4)));
+        }
+        icon.addPixmap(pixmap);
     }
-    return QIcon(pixmap);
+    return icon;
 }
 
 void RibbonColorPickerPopup::setNoneColorEnabled(bool enabled)

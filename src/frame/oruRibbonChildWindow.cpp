@@ -1,6 +1,7 @@
 #include "oruRibbonChildWindow.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonFrame_p.h"
 #include "oruRibbonSmallSysBtnClose.h"
 #include "oruRibbonStyle.h"
 
@@ -71,7 +72,7 @@ void RibbonChildWindow::resizeEvent(QResizeEvent* event)
     outline << QPoint(1, 0) << QPoint(w - 1, 0) << QPoint(w - 1, 1) << QPoint(w, 1)
             << QPoint(w, h - 1) << QPoint(w - 1, h - 1) << QPoint(w - 1, h) << QPoint(1, h)
             << QPoint(1, h - 1) << QPoint(0, h - 1) << QPoint(0, 1) << QPoint(1, 1) << QPoint(1, 0);
-    setMask(QRegion(outline, Qt::OddEvenFill));
+    frame::setWindowMask(*this, QRegion(outline, Qt::OddEvenFill));
 }
 
 } // namespace oru

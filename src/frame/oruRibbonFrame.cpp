@@ -2,9 +2,18 @@
 
 #include "oruRibbonStyle.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <QWindow>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+#include <cmath>
+#include <vector>
 
 namespace oru::frame {
 
@@ -17,7 +26,106 @@ bool askWindowSystem(QWindow* window, Qt::Edges edges)
 
 SystemMoveResizeHook s_hook = askWindowSystem;
 
+// The first native pixel of logical pixel @p logical.
+int nativeEdge(int logical, qreal factor)
+{
+    // The products of the scales in use are exact; the margin keeps others
+    // from rounding up past a whole pixel.
+    return int(std::ceil(logical * factor - 1e-6));
+}
+
+bool isWholeFactor(qreal factor)
+{
+    return std::abs(factor - std::round(factor)) < 1e-6;
+}
+
+void applyNativeMask(QWidget& window)
+{
+    if (!window.isWindow() || !window.testAttribute(Qt::WA_WState_Created))
+        return;
+    QWindow* handle = window.windowHandle();
+    const QRegion mask = window.mask();
+    if (!handle || mask.isEmpty())
+        return;
+    // Whole scales keep the bands of Qt's own scaled region adjacent.
+    const qreal factor = handle->devicePixelRatio();
+    if (isWholeFactor(factor))
+        return;
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return;
+    // The native size as Qt makes it: the logical size scaled and rounded.
+    const QSize nativeSize = window.size() * factor;
+    std::vector<XRectangle> rects;
+    for (const QRect& r : nativeMaskRects(mask, factor, nativeSize))
+        rects.push_back(XRectangle{short(r.x()), short(r.y()),
+                                   static_cast<unsigned short>(r.width()),
+                                   static_cast<unsigned short>(r.height())});
+    XShapeCombineRectangles(display, Window(handle->winId()), ShapeBounding, 0, 0, rects.data(),
+                            int(rects.size()), ShapeSet, Unsorted);
+    XFlush(display);
+}
+
+// Sets the native shape again when Qt has set its own: on creation of the
+// native window (shown) and on a move to a screen of another scale.
+class NativeMaskKeeper : public QObject
+{
+public:
+    explicit NativeMaskKeeper(QWidget& window) : QObject(&window), m_window(window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window) {
+            switch (event->type()) {
+            case QEvent::Show:
+            case QEvent::WinIdChange:
+            case QEvent::ScreenChangeInternal:
+                applyNativeMask(m_window);
+                break;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+};
+
 } // namespace
+
+QList<QRect> nativeMaskRects(const QRegion& mask, qreal factor, const QSize& nativeSize)
+{
+    const QRect bounds(QPoint(0, 0), nativeSize);
+    QList<QRect> rects;
+    // Band edges map by one function, so bands that touch in logical
+    // pixels touch in native ones.
+    for (const QRect& r : mask) {
+        const QRect native(QPoint(nativeEdge(r.left(), factor), nativeEdge(r.top(), factor)),
+                           QPoint(nativeEdge(r.left() + r.width(), factor) - 1,
+                                  nativeEdge(r.top() + r.height(), factor) - 1));
+        const QRect clipped = native.intersected(bounds);
+        if (!clipped.isEmpty())
+            rects.append(clipped);
+    }
+    return rects;
+}
+
+void setWindowMask(QWidget& window, const QRegion& mask)
+{
+    window.setMask(mask);
+    if (!window.isWindow() || isWholeFactor(window.devicePixelRatio()))
+        return;
+    if (!window.findChild<NativeMaskKeeper*>(QString(), Qt::FindDirectChildrenOnly))
+        new NativeMaskKeeper(window);
+    applyNativeMask(window);
+}
 
 bool startSystemMoveResize(QWidget* widget, Qt::Edges edges)
 {

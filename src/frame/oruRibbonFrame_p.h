@@ -2,9 +2,12 @@
 
 #include "oruGlobal.h"
 
+#include <QList>
 #include <QPolygon>
+#include <QRect>
 
 class QPainter;
+class QRegion;
 class QWidget;
 class QWindow;
 
@@ -28,6 +31,21 @@ QPolygon roundedOutline(int w, int h);
 /// whole width, the side borders below it and the bottom border with its
 /// corners. @p a is 0 for the active look and kInactiveColumn otherwise.
 void drawFramePieces(QPainter& painter, const RibbonStyle& skin, int w, int h, int k, int a);
+
+/// Sets @p mask (logical pixels) as the mask of @p window. At a fractional
+/// scale on X11 the window's shape is also set in native pixels, each native
+/// pixel in it when the logical pixel that holds it is: Qt scales the bands
+/// of a region one by one and rounds, which leaves rows and columns of
+/// native pixels uncovered (a see-through line along the rounded corners).
+/// The native shape follows the window when it is created again or moves to
+/// a screen of another scale.
+VAZAVE_EXPORT void setWindowMask(QWidget& window, const QRegion& mask);
+
+/// The native rectangles of the shape setWindowMask() gives a window of
+/// @p nativeSize pixels at scale @p factor: native pixel n belongs to logical
+/// pixel floor(n / factor).
+VAZAVE_EXPORT QList<QRect> nativeMaskRects(const QRegion& mask, qreal factor,
+                                           const QSize& nativeSize);
 
 /// Asks the window system to move the top-level window of @p widget (no
 /// @p edges) or to resize it by @p edges, driven by the pointer as a window

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
+#include <cmath>
+
 namespace oru {
 
 QEvent::Type RibbonMainWindow::WindowStateEvent::eventType()
@@ -22,8 +24,8 @@ QEvent::Type RibbonMainWindow::WindowStateEvent::eventType()
 
 RibbonMainWindow::RibbonMainWindow()
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)
-    , m_placeholder(0, 0, QSizePolicy::Expanding, QSizePolicy::Expanding)
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+      m_placeholder(0, 0, QSizePolicy::Expanding, QSizePolicy::Expanding)
 {
     setMouseTracking(true);
     m_outerLayout = new QVBoxLayout;
@@ -41,8 +43,7 @@ RibbonMainWindow::RibbonMainWindow()
 
     connect(RibbonApplication::theApp(), &RibbonApplication::ribbonStyleChanged, this,
             &RibbonMainWindow::ribbonStyleChanged);
-    connect(m_statusBar, &RibbonStatusBar::statusBarChanged, this,
-            qOverload<>(&QWidget::update));
+    connect(m_statusBar, &RibbonStatusBar::statusBarChanged, this, qOverload<>(&QWidget::update));
     ribbonStyleChanged();
 }
 
@@ -133,9 +134,11 @@ void RibbonMainWindow::ribbonStyleChanged()
 
 void RibbonMainWindow::updateMask()
 {
-    setMask(QRegion(frame::roundedOutline(width(), height()), Qt::OddEvenFill));
     if (isFullScreen())
         clearMask();
+    else
+        frame::setWindowMask(*this,
+                             QRegion(frame::roundedOutline(width(), height()), Qt::OddEvenFill));
 }
 
 bool RibbonMainWindow::event(QEvent* event)
@@ -161,6 +164,18 @@ bool RibbonMainWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+namespace {
+
+// The window pixel that holds a pointer position. At a fractional scale the
+// positions lie between logical pixels; rounding would move the window's
+// last native column or row past its edge.
+QPoint pixelAt(const QPointF& pos)
+{
+    return QPoint(int(std::floor(pos.x())), int(std::floor(pos.y())));
+}
+
+} // namespace
+
 unsigned RibbonMainWindow::edgesAt(const QPoint& pos) const
 {
     unsigned edges = 0;
@@ -179,7 +194,7 @@ void RibbonMainWindow::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
     if ((event->buttons() & Qt::LeftButton) && !(m_flags & Maximized)) {
-        m_flags = (m_flags & ~(Edges | SystemOffered)) | edgesAt(event->position().toPoint());
+        m_flags = (m_flags & ~(Edges | SystemOffered)) | edgesAt(pixelAt(event->position()));
         m_pressPosition = event->globalPosition().toPoint();
         m_pressGeometry = geometry();
     }
@@ -200,7 +215,7 @@ void RibbonMainWindow::mouseMoveEvent(QMouseEvent* event)
             setCursor(Qt::ArrowCursor);
             return;
         }
-        const unsigned e = edgesAt(event->position().toPoint());
+        const unsigned e = edgesAt(pixelAt(event->position()));
         Qt::CursorShape shape = Qt::ArrowCursor;
         if (e == (EdgeBottom | EdgeRight) || e == (EdgeTop | EdgeLeft))
             shape = Qt::SizeFDiagCursor;

@@ -173,7 +173,8 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     const QIcon icon = windowIcon();
     if (!icon.isNull()) {
         const QPixmap pixmap =
-            icon.pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+            icon.pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter),
+                        isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         QRect target(0, 0, 16, 16);
         target.moveCenter(QPoint(14, (k + 2) / 2));
         painter.drawPixmap(target, pixmap);
@@ -214,7 +215,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
 
 void RibbonWindow::resizeEvent(QResizeEvent*)
 {
-    setMask(QRegion(frame::roundedOutline(width(), height()), Qt::OddEvenFill));
+    frame::setWindowMask(*this, QRegion(frame::roundedOutline(width(), height()), Qt::OddEvenFill));
 }
 
 } // namespace oru

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <cmath>
+
 namespace sc = boost::statechart;
 
 namespace oru {
@@ -24,6 +26,19 @@ QPoint localPos(const QMouseEvent* event)
 QPoint globalPos(const QMouseEvent* event)
 {
     return event->globalPosition().toPoint();
+}
+
+// The window pixel under the pointer, in global logical coordinates, for
+// finding the grip. At a fractional scale Qt hands out positions between
+// logical pixels (the native pixel's corner divided by the scale); rounding
+// them would put the last native column or row of the window one logical
+// pixel outside it, where no grip is. The pixel that holds the position is
+// always inside.
+QPoint gripPos(const RibbonWindow& window, const QMouseEvent* event)
+{
+    const QPointF local = event->position();
+    return window.geometry().topLeft() +
+           QPoint(int(std::floor(local.x())), int(std::floor(local.y())));
 }
 
 bool isLeft(const QMouseEvent* event)
@@ -72,7 +87,7 @@ struct RibbonWindow::Events::Idle : sc::simple_state<Idle, Main>
             return discard_event();
         RibbonWindow& window = events.window();
         const Qt::CursorShape shape =
-            cursorForGrip(gripAt(window.geometry(), globalPos(evt.m_event)));
+            cursorForGrip(gripAt(window.geometry(), gripPos(window, evt.m_event)));
         if (!window.testAttribute(Qt::WA_SetCursor) || window.cursor().shape() != shape)
             window.setCursor(shape);
         return discard_event();
@@ -100,7 +115,7 @@ struct RibbonWindow::Events::Idle : sc::simple_state<Idle, Main>
             return transit<SysClose>();
         if (events.isMaximized())
             return discard_event();
-        if (gripAt(window.geometry(), globalPos(evt.m_event))) {
+        if (gripAt(window.geometry(), gripPos(window, evt.m_event))) {
             post_event(evt);
             return transit<ResizeWindow>();
         }
@@ -161,9 +176,10 @@ struct RibbonWindow::Events::ResizeWindow : sc::simple_state<ResizeWindow, Main>
     {
         if (!isLeft(evt.m_event))
             return transit<Idle>();
-        m_startGeometry = eventsOf(*this).window().geometry();
+        const RibbonWindow& window = eventsOf(*this).window();
+        m_startGeometry = window.geometry();
         m_startPosition = globalPos(evt.m_event);
-        if (const Qt::Alignment grip = gripAt(m_startGeometry, m_startPosition))
+        if (const Qt::Alignment grip = gripAt(m_startGeometry, gripPos(window, evt.m_event)))
             m_grip = grip;
         return discard_event();
     }

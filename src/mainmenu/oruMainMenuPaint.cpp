@@ -64,7 +64,12 @@ void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& butto
     const QRect target(button.x() + std::max((w - s) / 2, (w - aw) / 2),
                        button.y() + std::max((h - s) / 2, (h - ah) / 2), std::min(s, aw),
                        std::min(s, ah));
-    icon.paint(&painter, target, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+    // At the density of the device painted on, as every other picture.
+    const QPixmap pixmap = icon.pixmap(target.size(), RibbonStyle::devicePixelRatio(painter),
+                                       QIcon::Normal, QIcon::Off);
+    QRect placed(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
+    placed.moveCenter(target.center());
+    painter.drawPixmap(placed, pixmap);
 }
 
 } // namespace oru::mainmenu

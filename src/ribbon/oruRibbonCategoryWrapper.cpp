@@ -234,10 +234,15 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
     if (!icon.isNull()) {
         const QSize actual =
             icon.actualSize(size(), QIcon::Normal, QIcon::Off).boundedTo(QSize(32, 32));
-        icon.paint(&painter,
-                   QRect(w / 2 - actual.width() / 2, 21 - actual.height() / 2, actual.width(),
-                         actual.height()),
-                   Qt::AlignHCenter | Qt::AlignVCenter);
+        // Taken at the density of what is painted on (QIcon::paint would ask
+        // the widget's screen, not an image the widget is rendered into).
+        const QPixmap pixmap =
+            icon.pixmap(actual, RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
+        const QRect box(w / 2 - actual.width() / 2, 21 - actual.height() / 2, actual.width(),
+                        actual.height());
+        QRect target(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
+        target.moveCenter(box.center());
+        painter.drawPixmap(target, pixmap);
     }
     painter.setPen(skin->categoryWrapperCaptionTextColor());
     painter.setFont(font());

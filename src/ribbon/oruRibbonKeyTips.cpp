@@ -12,10 +12,14 @@
 #include "oruRibbonCategoryPanel.h"
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonCategoryWrapper.h"
+#include "oruRibbonMainMenuButton.h"
+#include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonMenuBarButton.h"
+#include "oruRibbonPanelMain.h"
 #include "oruRibbonQuickAccessBar.h"
+#include "oruRibbonRecentFiles.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
@@ -282,6 +286,8 @@ void RibbonKeyTips::hide()
     m_typed.clear();
     m_current = -1;
     m_popupWrapper = nullptr;
+    m_menu = nullptr;
+    m_subMenu = nullptr;
     delete m_overlay.data();
     emit shownChanged(false);
 }
@@ -372,7 +378,7 @@ bool RibbonKeyTips::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::Hide:
         // A popup closed by other means takes its level with it.
-        if (m_level == Popup && m_overlay && widget == m_overlay->parentWidget() && !m_synthesizing)
+        if (m_level >= Popup && m_overlay && widget == m_overlay->parentWidget() && !m_synthesizing)
             hide();
         return false;
     default:
@@ -465,9 +471,7 @@ void RibbonKeyTips::collectTop(QList<RibbonKeyTip>& tips, QList<keytips::Request
         RibbonMenuBarButton* button = m_bar.m_tabButtons.value(tab);
         if (!button || !button->isVisible())
             continue;
-        RibbonKeyTip tip = tipFor(button, tab);
-        tip.opensLevel = true;
-        tips.append(tip);
+        tips.append(tipFor(button, tab));
         requests.append({explicitTipOf(tab), labelOf(tab)});
     }
 
@@ -537,9 +541,7 @@ void RibbonKeyTips::collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Reques
             continue;
         }
         RibbonCategoryAction* category = wrapper->categoryAction();
-        RibbonKeyTip tip = tipFor(wrapper, category);
-        tip.opensLevel = true;
-        tips.append(tip);
+        tips.append(tipFor(wrapper, category));
         requests.append({explicitTipOf(category), labelOf(category)});
     }
 }
@@ -570,6 +572,14 @@ void RibbonKeyTips::enterLevel(Level level)
             collectCategory(popup->popupCategory(), tips, requests);
         break;
     }
+    case Menu:
+        window = m_menu;
+        collectMenu(tips, requests);
+        break;
+    case SubMenu:
+        window = m_subMenu;
+        collectSubMenu(tips, requests);
+        break;
     case Hidden:
         break;
     }
@@ -671,15 +681,18 @@ void RibbonKeyTips::use(int index)
             combo->lineEdit()->selectAll();
         return;
     }
-    if (!tip.opensLevel) {
+    if (!opensLevel(widget)) {
         // The command's own effects (a popup, a dialog) take over the keyboard.
         hide();
         sendClick(widget, tip.clickPos);
         return;
     }
-    m_synthesizing = true;
     QPointer<RibbonKeyTips> self(this);
-    sendClick(widget, tip.clickPos);
+    m_synthesizing = true;
+    if (auto* subMenu = qobject_cast<RibbonMainMenuMenuButton*>(widget))
+        subMenu->showPopup();
+    else
+        sendClick(widget, tip.clickPos);
     if (!self)
         return;
     m_synthesizing = false;
@@ -689,8 +702,77 @@ void RibbonKeyTips::use(int index)
             enterLevel(Popup);
         else
             hide();
+    } else if (qobject_cast<RibbonButtonMain*>(widget)) {
+        m_menu = widget->findChild<RibbonPanelMain*>(QString(), Qt::FindDirectChildrenOnly);
+        if (m_menu && m_menu->isVisible())
+            enterLevel(Menu);
+        else
+            hide();
+    } else if (qobject_cast<RibbonMainMenuMenuButton*>(widget)) {
+        m_subMenu = RibbonMainMenuMenuButton::s_CurrentMainPopup;
+        if (m_subMenu && m_subMenu->isVisible())
+            enterLevel(SubMenu);
+        else
+            hide();
     } else {
         enterLevel(Page);
+    }
+}
+
+bool RibbonKeyTips::opensLevel(const QWidget* widget) const
+{
+    return qobject_cast<const RibbonMenuBarButton*>(widget) ||
+           qobject_cast<const RibbonCategoryWrapper*>(widget) ||
+           qobject_cast<const RibbonButtonMain*>(widget) ||
+           qobject_cast<const RibbonMainMenuMenuButton*>(widget);
+}
+
+void RibbonKeyTips::closeWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    m_synthesizing = true;
+    window->close();
+    m_synthesizing = false;
+}
+
+void RibbonKeyTips::collectMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests)
+{
+    auto* panel = qobject_cast<RibbonPanelMain*>(m_menu.data());
+    if (!panel)
+        return;
+    for (QAbstractButton* button : panel->trackedButtons()) {
+        QAction* action = button->actions().value(0);
+        if (!button->isVisible() || !action)
+            continue;
+        tips.append(tipFor(button, action));
+        requests.append({explicitTipOf(action), labelOf(action)});
+    }
+    // Recent files are numbered, as their list is.
+    if (RibbonRecentFiles* recent = panel->recentFiles()) {
+        int number = 0;
+        for (RibbonRecentFiles::RecentFile* entry : recent->entries()) {
+            if (!entry->isVisible() || !entry->action())
+                continue;
+            ++number;
+            tips.append(tipFor(entry, entry->action()));
+            requests.append(
+                {number <= 9 ? QString::number(number) : QString(), labelOf(entry->action())});
+        }
+    }
+}
+
+void RibbonKeyTips::collectSubMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests)
+{
+    auto* popup = qobject_cast<RibbonMainPopupMenu*>(m_subMenu.data());
+    if (!popup)
+        return;
+    for (RibbonMainMenuButton* item : popup->items()) {
+        QAction* action = item->actions().value(0);
+        if (!item->isVisible() || !action)
+            continue;
+        tips.append(tipFor(item, action));
+        requests.append({explicitTipOf(action), labelOf(action)});
     }
 }
 
@@ -702,12 +784,18 @@ void RibbonKeyTips::back()
         return;
     }
     switch (m_level) {
+    case SubMenu:
+        closeWindow(m_subMenu);
+        enterLevel(Menu);
+        break;
+    case Menu:
+        delete m_overlay.data();
+        closeWindow(m_menu);
+        enterLevel(Top);
+        break;
     case Popup:
-        if (m_popupWrapper && m_popupWrapper->popup()) {
-            m_synthesizing = true;
-            m_popupWrapper->popup()->close();
-            m_synthesizing = false;
-        }
+        if (m_popupWrapper)
+            closeWindow(m_popupWrapper->popup());
         enterLevel(Page);
         break;
     case Page:

@@ -77,9 +77,6 @@ struct RibbonKeyTip
     /// overlay they are painted on.
     QRect frame;
     QRect badge;
-    /// After use: the next level is the selected page (tabs) or the popup
-    /// (collapsed groups); otherwise key tips end.
-    bool opensLevel = false;
 };
 
 // Exported for the tests.
@@ -93,7 +90,11 @@ public:
         Hidden,
         Top,
         Page,
-        Popup
+        Popup,
+        /// The application menu, opened by the application button's tip.
+        Menu,
+        /// A sub-menu of the application menu.
+        SubMenu
     };
 
     explicit RibbonKeyTips(RibbonMenuBar& bar);
@@ -135,6 +136,10 @@ private:
     void collectCategory(RibbonCategory* category, QList<RibbonKeyTip>& tips,
                          QList<keytips::Request>& requests);
     void collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
+    void collectMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
+    void collectSubMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
+    bool opensLevel(const QWidget* widget) const;
+    void closeWindow(QWidget* window);
     void use(int index);
     void moveCurrent(int key);
     void setCurrent(int index);
@@ -150,6 +155,8 @@ private:
     bool m_altArmed = false;
     bool m_synthesizing = false;
     QPointer<RibbonCategoryWrapper> m_popupWrapper;
+    QPointer<QWidget> m_menu;    // the application menu of the Menu level
+    QPointer<QWidget> m_subMenu; // its sub-menu of the SubMenu level
     QPointer<RibbonKeyTipOverlay> m_overlay;
 };
 

@@ -7,14 +7,21 @@
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryAction.h>
+#include <oruRibbonCategoryPanels.h>
+#include <oruRibbonCategoryWrapper.h>
+#include <oruRibbonColorPickerPopup.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonPercAction.h>
+#include <oruRibbonQStyle.h>
+#include <oruRibbonScreenTip.h>
+#include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 #include <oruTestApp.h>
 
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -156,6 +163,38 @@ QVector<PaintOp> skinDraws(QWidget* widget, qreal ratio)
     return draws;
 }
 
+// The skin draws of @p widget at @p ratio against its draws at 1x: one for
+// one, each from the ratio's image, source and target scaled by the ratio.
+// Returns an empty string when they agree.
+QString compareSkinDraws(QWidget* widget, qreal ratio)
+{
+    QHash<qint64, const QPixmap*> byKey;
+    for (PixmapGetter getter : kImages)
+        byKey.insert((skin().*getter)().cacheKey(), &(skin().*getter)());
+    const QVector<PaintOp> base = skinDraws(widget, 1.0);
+    const QVector<PaintOp> fine = skinDraws(widget, ratio);
+    if (base.isEmpty())
+        return QStringLiteral("no skin draws at 1x");
+    if (fine.size() != base.size())
+        return QStringLiteral("%1 draws vs %2 at 1x").arg(fine.size()).arg(base.size());
+    for (int i = 0; i < base.size(); ++i) {
+        const PaintOp& one = base[i];
+        const PaintOp& op = fine[i];
+        if (!byKey.contains(one.pixmapKey))
+            return QStringLiteral("draw %1 at 1x is not from a 1x image").arg(i);
+        const QPixmap& expected = skin().pixmapForRatio(*byKey[one.pixmapKey], ratio);
+        if (op.pixmapKey != expected.cacheKey())
+            return QStringLiteral("draw %1 is not from the image of the ratio").arg(i);
+        if (!sameRect(op.source, scaled(one.source, ratio)) ||
+            !sameRect(op.target, scaled(one.target, ratio)))
+            return QStringLiteral("draw %1: %2 -> %3 vs 1x %4 -> %5")
+                .arg(i)
+                .arg(describe(op.source), describe(op.target), describe(one.source),
+                     describe(one.target));
+    }
+    return QString();
+}
+
 // The device-pixel sizes of the icon pictures a render draws (every pixmap
 // draw that is not a skin image).
 QList<QSize> iconSources(const PaintRecorder& recorder)
@@ -238,6 +277,106 @@ private Q_SLOTS:
                      qPrintable(describe(op.target) + " vs 1x " + describe(one.target)));
         }
         RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
+    }
+
+    void widgetsDrawAtTheRatio_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<qreal>("ratio");
+        for (const char* widget : {"screen tip", "collapsed group", "colour picker", "menu"})
+            for (qreal ratio : {1.0, 1.5, 2.0})
+                QTest::addRow("%s at %g", widget, ratio) << QString::fromLatin1(widget) << ratio;
+    }
+
+    // Widgets outside the main window's first paint: their skin draws come
+    // from the ratio's images with scaled rectangles, and every icon picture
+    // they draw has the icon's logical size times the ratio (a picture of
+    // the screen's density scaled by the painter would be blurred).
+    void widgetsDrawAtTheRatio()
+    {
+        QFETCH(QString, widget);
+        QFETCH(qreal, ratio);
+        // An icon with pictures for every density, in distinct colours.
+        QIcon icon;
+        for (int side : {16, 24, 32, 48, 64}) {
+            QPixmap picture(side, side);
+            picture.fill(QColor::fromHsv(side * 4, 200, 200));
+            icon.addPixmap(picture);
+        }
+        std::unique_ptr<QWidget> owner;
+        std::unique_ptr<Window> mainWindow;
+        QWidget* painted = nullptr;
+        QList<QSize> icons; // the logical sizes of the pictures drawn
+        RibbonSimpleAction action(icon, QStringLiteral("Paste"), nullptr);
+        action.setToolTip(QStringLiteral("Paste"));
+        action.setStatusTip(QStringLiteral("Inserts what the clipboard holds."));
+        std::unique_ptr<QStyle> style;
+        if (widget == QLatin1String("screen tip")) {
+            auto* tip = new RibbonScreenTip;
+            owner.reset(tip);
+            tip->showAt(&action, QPoint(100, 100));
+            QVERIFY(tip->hasContents());
+            painted = tip;
+        } else if (widget == QLatin1String("collapsed group")) {
+            // A page stack of its own, narrower than its one group.
+            auto* host = new QWidget;
+            owner.reset(host);
+            mainWindow = std::make_unique<Window>();
+            auto* stack = new RibbonCategoryPanels(*mainWindow->window.ribbonMenuBar());
+            stack->setParent(host);
+            auto* tab = new RibbonCategoriesPanelAction(QStringLiteral("Tab"), host);
+            tab->setChecked(true);
+            stack->addAction(tab);
+            auto* group = new RibbonCategoryAction(QStringLiteral("Tools"), host);
+            group->setIcon(icon);
+            group->addAction(
+                new RibbonCatSimpleAction(QStringLiteral("b"), RibbonCatSimpleAction::Large, host),
+                0);
+            tab->addCategory(group);
+            host->resize(200, 100);
+            stack->setGeometry(0, 0, 40, 92);
+            host->show();
+            QCoreApplication::sendPostedEvents();
+            for (RibbonCategoryWrapper* wrapper : host->findChildren<RibbonCategoryWrapper*>())
+                if (wrapper->isColapsed())
+                    painted = wrapper;
+            QVERIFY(painted);
+            icons << QSize(32, 32);
+        } else if (widget == QLatin1String("colour picker")) {
+            auto* picker = new RibbonColorPickerPopup(nullptr);
+            owner.reset(picker);
+            picker->setAutomaticColorEnabled(true);
+            picker->setAutomaticColor(Qt::red);
+            picker->adjustSize();
+            painted = picker;
+            icons << QSize(16, 16);
+        } else {
+            style.reset(createStyle(RibbonSkinnedStyle));
+            auto* menu = new QMenu;
+            owner.reset(menu);
+            menu->setStyle(style.get());
+            QAction* item = menu->addAction(icon, QStringLiteral("Bold"));
+            item->setCheckable(true);
+            item->setChecked(true);
+            menu->addAction(QStringLiteral("Italic"));
+            menu->adjustSize();
+            painted = menu;
+            icons << QSize(16, 16);
+        }
+        if (widget != QLatin1String("colour picker")) {
+            const QString wrong = compareSkinDraws(painted, ratio);
+            QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        }
+        PaintRecorder recorder(painted->size() * ratio + QSize(1, 1), ratio);
+        painted->render(&recorder);
+        const QList<QSize> drawn = iconSources(recorder);
+        for (const QSize& size : std::as_const(icons))
+            QVERIFY2(
+                drawn.contains(size * ratio),
+                qPrintable(QStringLiteral("no %1 px picture").arg(qRound(size.width() * ratio))));
+        if (ratio > 1)
+            for (const QSize& size : std::as_const(icons))
+                QVERIFY(!drawn.contains(size));
     }
 
     // A checked button's frame rendered at ratio 2 repeats the rows of the 2x
@@ -330,21 +469,9 @@ int main(int argc, char** argv)
 {
     // Three offscreen screens side by side with ratios 1, 1.5 and 2.
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!oru::test::useOffscreenScreens(dir.filePath(QStringLiteral("screens.json")),
+                                        {1.0, 1.5, 2.0}))
         return 1;
-    QByteArray screens = "{\"screens\": [";
-    const char* const ratios[] = {"1", "1.5", "2"};
-    for (int i = 0; i < 3; ++i)
-        screens += QByteArray(i ? "," : "") + "{\"name\": \"screen" + QByteArray::number(i) +
-                   "\", \"x\": " + QByteArray::number(i * 1600) +
-                   ", \"y\": 0, \"width\": 1600, \"height\": 1200, \"logicalDpi\": 96, "
-                   "\"logicalBaseDpi\": 96, \"dpr\": " +
-                   ratios[i] + "}";
-    file.write(screens + "]}");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     oru::test::TestApplication app(argc, argv);
     TestHiDpi tc;
     QTEST_SET_MAIN_SOURCE_PATH

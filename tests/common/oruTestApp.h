@@ -31,6 +31,12 @@ inline const RibbonStyle& skin()
 /// True when the suite runs on a real X server (the xcb platform).
 bool onX11();
 
+/// Makes the offscreen platform start with 1600x1200 screens side by side,
+/// one per ratio in @p ratios, through a configuration file written to
+/// @p configPath. Call it before the application object exists; false when
+/// the file cannot be written.
+bool useOffscreenScreens(const QString& configPath, const QList<qreal>& ratios);
+
 } // namespace oru::test
 
 /// Entry point of a test executable over oru::test::TestApplication.

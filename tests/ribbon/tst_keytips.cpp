@@ -9,8 +9,11 @@
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonKeyTips_p.h>
+#include <oruRibbonMainMenuMenuButton.h>
 #include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuAction.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonPanelMain.h>
 #include <oruRibbonQuickAccessBar.h>
 
 #include "oruTestApp.h"
@@ -176,6 +179,7 @@ private slots:
     void badgesOfACrowdedPageDoNotOverlap();
     void disabledControlsAndEditors();
     void arrowKeysMoveAmongTheControls();
+    void applicationMenuLevels();
     void clicksAndDeletionsEndTheTips();
 };
 
@@ -566,6 +570,84 @@ void tst_KeyTips::arrowKeysMoveAmongTheControls()
     host.key(Qt::Key_Return);
     QCOMPARE(italic.count(), 1);
     QVERIFY(!host.bar.keyTipsVisible());
+}
+
+void tst_KeyTips::applicationMenuLevels()
+{
+    Host host;
+    RibbonMenuAction& menu = host.bar.mainMenuActions();
+    RibbonSimpleAction newDocument(QStringLiteral("New"), nullptr);
+    RibbonSimpleAction saveAs(QStringLiteral("Save &As"), nullptr);
+    RibbonMenuAction print(QStringLiteral("Print"), nullptr);
+    RibbonSimpleAction quick(QStringLiteral("Quick Print"), nullptr);
+    RibbonSimpleAction preview(QStringLiteral("Preview"), nullptr);
+    RibbonSimpleAction exit(QStringLiteral("Exit"), nullptr);
+    RibbonSimpleAction recentA(QStringLiteral("/tmp/a.txt"), nullptr);
+    RibbonSimpleAction recentB(QStringLiteral("/tmp/b.txt"), nullptr);
+    print.addAction(&quick);
+    print.addAction(&preview);
+    menu.addAction(&newDocument);
+    menu.addAction(&saveAs);
+    menu.addAction(&print);
+    host.bar.recentFilesActions().addAction(&recentA);
+    host.bar.recentFilesActions().addAction(&recentB);
+    host.bar.setExitAction(&exit);
+    const auto panel = [&host] {
+        return host.bar.mainButton()->findChild<RibbonPanelMain*>(QString(),
+                                                                  Qt::FindDirectChildrenOnly);
+    };
+
+    // F opens the menu and shows its badges: items, numbered recent files,
+    // the exit button.
+    host.pressAlt();
+    host.type(QStringLiteral("F"));
+    QVERIFY(panel() && panel()->isVisible());
+    QCOMPARE(host.tips().level(), RibbonKeyTips::Menu);
+    QCOMPARE(host.tips().overlay()->window(), static_cast<QWidget*>(panel()));
+    QCOMPARE(host.lettersOf(&newDocument), QStringLiteral("N"));
+    QCOMPARE(host.lettersOf(&saveAs), QStringLiteral("A"));
+    QCOMPARE(host.lettersOf(&print), QStringLiteral("P"));
+    QCOMPARE(host.lettersOf(&recentA), QStringLiteral("1"));
+    QCOMPARE(host.lettersOf(&recentB), QStringLiteral("2"));
+    QCOMPARE(host.lettersOf(&exit), QStringLiteral("E"));
+
+    // The sub-menu opens as a level of its own; Esc closes it, then the menu.
+    host.type(QStringLiteral("P"));
+    QCOMPARE(host.tips().level(), RibbonKeyTips::SubMenu);
+    QVERIFY(RibbonMainMenuMenuButton::s_CurrentMainPopup);
+    QCOMPARE(host.lettersOf(&quick), QStringLiteral("Q"));
+    host.key(Qt::Key_Escape);
+    QCOMPARE(host.tips().level(), RibbonKeyTips::Menu);
+    QTRY_VERIFY(!RibbonMainMenuMenuButton::s_CurrentMainPopup ||
+                !RibbonMainMenuMenuButton::s_CurrentMainPopup->isVisible());
+    QVERIFY(panel());
+    host.key(Qt::Key_Escape);
+    QCOMPARE(host.tips().level(), RibbonKeyTips::Top);
+    QTRY_VERIFY(!panel());
+
+    // A sub-menu entry is used once and everything closes.
+    QSignalSpy printed(&quick, &QAction::triggered);
+    host.type(QStringLiteral("F"));
+    host.type(QStringLiteral("PQ"));
+    QCOMPARE(printed.count(), 1);
+    QVERIFY(!host.bar.keyTipsVisible());
+    QTRY_VERIFY(!panel());
+
+    // A recent file by its number.
+    QSignalSpy opened(&recentB, &QAction::triggered);
+    host.pressAlt();
+    host.type(QStringLiteral("F2"));
+    QCOMPARE(opened.count(), 1);
+    QTRY_VERIFY(!panel());
+
+    // Closed by the user while its badges show: the key tips end with it.
+    host.pressAlt();
+    host.type(QStringLiteral("F"));
+    QVERIFY(panel());
+    panel()->close();
+    QVERIFY(!host.bar.keyTipsVisible());
+    QTRY_VERIFY(!panel());
+    host.bar.setExitAction(nullptr);
 }
 
 void tst_KeyTips::clicksAndDeletionsEndTheTips()
