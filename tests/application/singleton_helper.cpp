@@ -5,10 +5,11 @@
 //   message TEXT        messageReceived(TEXT)
 //   running true|false  --mode probe: isRunning()
 //   sent true|false     --mode send: sendMessage(--text)
+//   platform NAME       --mode platform: the Qt platform it runs on
 // and quits when it reads "quit" on standard input.
 //
 // Modes: run (default; ends at once when initInstance() returns false),
-// stay (keeps running either way), probe, send.
+// stay (keeps running either way), probe, send, platform.
 
 #include <oruRibbonSingletonApplication.h>
 
@@ -55,6 +56,10 @@ int main(int argc, char** argv)
     }
 
     HelperApp app(id, argc, argv);
+    if (mode == QLatin1String("platform")) {
+        report(QStringLiteral("platform ") + QGuiApplication::platformName());
+        return 0;
+    }
     if (mode == QLatin1String("probe")) {
         report(QStringLiteral("running ") + boolText(app.isRunning()));
         return 0;
