@@ -22,12 +22,14 @@
 #include "oruRibbonRecentFiles.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
+#include "oruRibbonViewPopup.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 
 #include <algorithm>
@@ -288,6 +290,7 @@ void RibbonKeyTips::hide()
     m_popupWrapper = nullptr;
     m_menu = nullptr;
     m_subMenu = nullptr;
+    m_dropDowns.clear();
     delete m_overlay.data();
     emit shownChanged(false);
 }
@@ -580,6 +583,10 @@ void RibbonKeyTips::enterLevel(Level level)
         window = m_subMenu;
         collectSubMenu(tips, requests);
         break;
+    case DropDown:
+        window = m_dropDowns.isEmpty() ? nullptr : m_dropDowns.constLast().data();
+        collectDropDown(tips, requests);
+        break;
     case Hidden:
         break;
     }
@@ -681,13 +688,42 @@ void RibbonKeyTips::use(int index)
             combo->lineEdit()->selectAll();
         return;
     }
+    QPointer<RibbonKeyTips> self(this);
+    const bool menuButton = qobject_cast<RibbonCatMenuButton*>(widget);
+    const bool menuEntry = m_level == DropDown && tip.action && tip.action->menu();
+    if (menuButton || menuEntry) {
+        // A drop-down menu (or one of its sub-menus) opens as a level of its
+        // own; galleries, colour pickers and view popups take the keyboard
+        // themselves.
+        m_synthesizing = true;
+        if (menuEntry)
+            // Made the current entry, a menu opens its sub-menu at once, as
+            // the Right key does.
+            static_cast<QMenu*>(widget)->setActiveAction(tip.action);
+        else
+            sendClick(widget, tip.clickPos);
+        if (!self)
+            return;
+        m_synthesizing = false;
+        QMenu* menu = openedDropDown();
+        if (!menu || (!m_dropDowns.isEmpty() && m_dropDowns.constLast() == menu)) {
+            hide();
+            return;
+        }
+        if (m_level != DropDown) {
+            m_dropDownFrom = m_level;
+            m_dropDowns.clear();
+        }
+        m_dropDowns.append(menu);
+        enterLevel(DropDown);
+        return;
+    }
     if (!opensLevel(widget)) {
         // The command's own effects (a popup, a dialog) take over the keyboard.
         hide();
         sendClick(widget, tip.clickPos);
         return;
     }
-    QPointer<RibbonKeyTips> self(this);
     m_synthesizing = true;
     if (auto* subMenu = qobject_cast<RibbonMainMenuMenuButton*>(widget))
         subMenu->showPopup();
@@ -762,6 +798,32 @@ void RibbonKeyTips::collectMenu(QList<RibbonKeyTip>& tips, QList<keytips::Reques
     }
 }
 
+QMenu* RibbonKeyTips::openedDropDown() const
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    // A view popup is a menu of tiles, not of entries.
+    if (!menu || qobject_cast<RibbonViewPopup*>(menu) || !menu->isVisible())
+        return nullptr;
+    return menu;
+}
+
+void RibbonKeyTips::collectDropDown(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests)
+{
+    QMenu* menu = m_dropDowns.isEmpty() ? nullptr : m_dropDowns.constLast().data();
+    if (!menu)
+        return;
+    for (QAction* action : menu->actions()) {
+        const QRect area = menu->actionGeometry(action);
+        if (!action->isVisible() || action->isSeparator() || area.isEmpty())
+            continue;
+        RibbonKeyTip tip = tipFor(menu, action);
+        tip.area = area;
+        tip.clickPos = area.center();
+        tips.append(tip);
+        requests.append({explicitTipOf(action), labelOf(action)});
+    }
+}
+
 void RibbonKeyTips::collectSubMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests)
 {
     auto* popup = qobject_cast<RibbonMainPopupMenu*>(m_subMenu.data());
@@ -784,6 +846,15 @@ void RibbonKeyTips::back()
         return;
     }
     switch (m_level) {
+    case DropDown:
+        if (!m_dropDowns.isEmpty())
+            closeWindow(m_dropDowns.takeLast());
+        m_dropDowns.removeAll(nullptr);
+        if (!m_dropDowns.isEmpty())
+            enterLevel(DropDown);
+        else
+            enterLevel(m_dropDownFrom);
+        break;
     case SubMenu:
         closeWindow(m_subMenu);
         enterLevel(Menu);

@@ -18,6 +18,7 @@
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 
 namespace oru {
 
@@ -94,7 +95,9 @@ public:
         /// The application menu, opened by the application button's tip.
         Menu,
         /// A sub-menu of the application menu.
-        SubMenu
+        SubMenu,
+        /// A drop-down menu of a menu button (or one of its sub-menus).
+        DropDown
     };
 
     explicit RibbonKeyTips(RibbonMenuBar& bar);
@@ -138,6 +141,9 @@ private:
     void collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectSubMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
+    void collectDropDown(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
+    // The drop-down menu a click just opened, or null.
+    QMenu* openedDropDown() const;
     bool opensLevel(const QWidget* widget) const;
     void closeWindow(QWidget* window);
     void use(int index);
@@ -157,6 +163,10 @@ private:
     QPointer<RibbonCategoryWrapper> m_popupWrapper;
     QPointer<QWidget> m_menu;    // the application menu of the Menu level
     QPointer<QWidget> m_subMenu; // its sub-menu of the SubMenu level
+    // The open drop-down menus of the DropDown level, the innermost last, and
+    // the level they were opened from.
+    QList<QPointer<QMenu>> m_dropDowns;
+    Level m_dropDownFrom = Page;
     QPointer<RibbonKeyTipOverlay> m_overlay;
 };
 

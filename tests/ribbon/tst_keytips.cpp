@@ -180,6 +180,7 @@ private slots:
     void disabledControlsAndEditors();
     void arrowKeysMoveAmongTheControls();
     void applicationMenuLevels();
+    void dropDownMenuLevels();
     void clicksAndDeletionsEndTheTips();
 };
 
@@ -648,6 +649,73 @@ void tst_KeyTips::applicationMenuLevels()
     QVERIFY(!host.bar.keyTipsVisible());
     QTRY_VERIFY(!panel());
     host.bar.setExitAction(nullptr);
+}
+
+void tst_KeyTips::dropDownMenuLevels()
+{
+    Host host;
+    RibbonCatMenuAction shapes(QStringLiteral("Shapes"), RibbonCatMenuAction::Button,
+                               RibbonCatMenuAction::Large, RibbonCatMenuAction::Menu, nullptr);
+    RibbonSimpleAction line(QStringLiteral("Line"), nullptr);
+    RibbonSimpleAction arrow(QStringLiteral("&Arrow"), nullptr);
+    RibbonMenuAction more(QStringLiteral("More"), nullptr);
+    RibbonSimpleAction star(QStringLiteral("Star"), nullptr);
+    more.addAction(&star);
+    shapes.addAction(&line);
+    shapes.addAction(&arrow);
+    shapes.addAction(&more);
+    host.objects.addAction(&shapes);
+    QCoreApplication::processEvents();
+    const auto openMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+
+    // The button's letters open its menu with badges on the entries.
+    host.pressAlt();
+    host.type(QStringLiteral("I"));
+    QCOMPARE(host.lettersOf(&shapes), QStringLiteral("S"));
+    host.type(QStringLiteral("S"));
+    QCOMPARE(host.tips().level(), RibbonKeyTips::DropDown);
+    QMenu* menu = openMenu();
+    QVERIFY(menu);
+    QCOMPARE(host.tips().overlay()->window(), static_cast<QWidget*>(menu));
+    QCOMPARE(host.lettersOf(&line), QStringLiteral("L"));
+    QCOMPARE(host.lettersOf(&arrow), QStringLiteral("A"));
+    const RibbonKeyTip* lineTip = host.tipOf(&line);
+    QCOMPARE(lineTip->frame, menu->actionGeometry(&line));
+
+    // A sub-menu entry opens the sub-menu as the next level; Esc closes
+    // it, then the menu, back on the page.
+    QAction* moreEntry = nullptr;
+    for (QAction* entry : menu->actions())
+        if (entry->menu())
+            moreEntry = entry;
+    QVERIFY(moreEntry);
+    host.type(host.lettersOf(moreEntry));
+    QCOMPARE(host.tips().level(), RibbonKeyTips::DropDown);
+    QMenu* sub = openMenu();
+    QVERIFY(sub && sub != menu);
+    QCOMPARE(host.lettersOf(&star), QStringLiteral("S"));
+    host.key(Qt::Key_Escape);
+    QTRY_VERIFY(!sub->isVisible());
+    QCOMPARE(host.tips().level(), RibbonKeyTips::DropDown);
+    QCOMPARE(host.tips().overlay()->window(), static_cast<QWidget*>(menu));
+    host.key(Qt::Key_Escape);
+    QCOMPARE(host.tips().level(), RibbonKeyTips::Page);
+    QTRY_VERIFY(!openMenu());
+
+    // An entry is used once; the menu and the key tips close.
+    QSignalSpy arrowed(&arrow, &QAction::triggered);
+    host.type(QStringLiteral("SA"));
+    QCOMPARE(arrowed.count(), 1);
+    QVERIFY(!host.bar.keyTipsVisible());
+    QTRY_VERIFY(!openMenu());
+
+    // A menu closed by the user while its badges show ends the key tips.
+    host.pressAlt();
+    host.type(QStringLiteral("IS"));
+    QVERIFY(openMenu());
+    openMenu()->close();
+    QVERIFY(!host.bar.keyTipsVisible());
+    host.objects.removeAction(&shapes);
 }
 
 void tst_KeyTips::clicksAndDeletionsEndTheTips()
