@@ -9,7 +9,12 @@ RibbonCatActionGroup::RibbonCatActionGroup(const QString& text, QObject* parent)
 
 RibbonCatActionGroup::RibbonCatActionGroup(QObject* parent) : RibbonAction(parent) {}
 
-RibbonCatActionGroup::~RibbonCatActionGroup() = default;
+RibbonCatActionGroup::~RibbonCatActionGroup()
+{
+    // The strip lays itself out again when the group leaves it and asks the
+    // group for its members: it must leave while the group is whole.
+    removeFromWidgets();
+}
 
 void RibbonCatActionGroup::setExclusive(bool exclusive)
 {

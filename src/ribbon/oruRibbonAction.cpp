@@ -95,6 +95,17 @@ void RibbonAction::aliasChanged()
     m_inAliasUpdate = false;
 }
 
+void RibbonAction::removeFromWidgets()
+{
+    QList<QPointer<QWidget>> widgets;
+    for (QObject* object : associatedObjects())
+        if (auto* widget = qobject_cast<QWidget*>(object))
+            widgets.append(widget);
+    for (const QPointer<QWidget>& widget : std::as_const(widgets))
+        if (widget)
+            widget->removeAction(this);
+}
+
 void RibbonAction::setKeyTip(const QString& keyTip)
 {
     QString tip;

@@ -77,6 +77,11 @@ protected:
     /// alias.
     void connectWithAlieas();
     bool event(QEvent* event) override;
+    /// Takes the action off every widget that shows it. Destructors of
+    /// subclasses whose widgets read the subclass when the action leaves
+    /// them call it first, while the object is still whole: from ~QAction on,
+    /// such a read would touch freed members.
+    void removeFromWidgets();
 
 private:
     QPointer<QAction> m_alias;

@@ -23,13 +23,7 @@ RibbonCategoryAction::~RibbonCategoryAction()
     // the category deletes its controls, and each deletion re-runs the
     // layout, which asks this action for its rows. From ~QAction on, that
     // would read freed members.
-    QList<QPointer<QWidget>> widgets;
-    for (QObject* object : associatedObjects())
-        if (auto* widget = qobject_cast<QWidget*>(object))
-            widgets.append(widget);
-    for (const QPointer<QWidget>& widget : std::as_const(widgets))
-        if (widget)
-            widget->removeAction(this);
+    removeFromWidgets();
 }
 
 int RibbonCategoryAction::actionRow(RibbonAction* action) const

@@ -1,4 +1,5 @@
 #include <oruRibbonApplication.h>
+#include <oruRibbonCatActionGroup.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonCategoriesPanelAction.h>
@@ -17,6 +18,7 @@
 #include "oruTestInput.h"
 
 #include <QScreen>
+#include <QSignalSpy>
 
 #include <algorithm>
 #include <memory>
@@ -604,6 +606,37 @@ private slots:
         QCOMPARE(p.page->pageLayout()->wrappers().size(), 1);
         flushDeletes();
         QCOMPARE(small1.associatedObjects().size(), 0);
+    }
+
+    // A button group destroyed while its strip is on a shown page: the strip
+    // leaves the group while the group is whole (re-laying the category asks
+    // the strip for its size, which reads the group's members), and the
+    // members stay usable.
+    void buttonGroupDestroyedWhileShown()
+    {
+        Page p;
+        RibbonCategoryAction* category = p.add(120, QStringLiteral("Format"));
+        RibbonCatSimpleAction bold(QStringLiteral("B"), RibbonCatSimpleAction::Small, nullptr);
+        RibbonCatSimpleAction italic(QStringLiteral("I"), RibbonCatSimpleAction::Small, nullptr);
+        auto group = std::make_unique<RibbonCatActionGroup>(nullptr);
+        group->addAction(&bold);
+        group->addAction(&italic);
+        category->addAction(group.get());
+        p.window.resize(400, 100);
+        p.stack->setGeometry(0, 0, 400, 92);
+        p.window.show();
+        QCoreApplication::sendPostedEvents();
+        RibbonCategory* widget = p.wrapper(0)->category();
+        QPointer<QWidget> strip = widget->widget(group.get());
+        QVERIFY(strip);
+        group.reset();
+        flushDeletes();
+        QVERIFY(strip.isNull());
+        QCOMPARE(category->actions().size(), 1);
+        // The members are plain actions again and still trigger.
+        QSignalSpy triggered(&bold, &QAction::triggered);
+        bold.trigger();
+        QCOMPARE(triggered.count(), 1);
     }
 
     // Controls and groups added while the ribbon is on screen, to a page shown
