@@ -373,6 +373,21 @@ void TestMenuButtons::palettePopupGeometry()
     QCOMPARE(popup->numColumns(), 13);
     QCOMPARE(popup->firstIndex(), 13);
     QCOMPARE(popup->scrollBar()->maximum(), 8 - 3);
+    // entries that go while the popup is open take their rows off the scroll range
+    popup->scrollBar()->setValue(5);
+    QCOMPARE(popup->firstIndex(), 65);
+    qDeleteAll(action.menuActions().mid(40)); // 40 left: 4 rows of 13, 3 visible
+    QCOMPARE(popup->scrollBar()->maximum(), 1);
+    QCOMPARE(popup->firstIndex(), 13);
+    QVERIFY(!popup->itemRect(39).isEmpty());
+    qDeleteAll(action.menuActions().mid(30)); // 3 rows: everything fits
+    QVERIFY(!popup->scrollBar()->isEnabled());
+    QCOMPARE(popup->scrollBar()->maximum(), 0);
+    QCOMPARE(popup->firstIndex(), 0);
+    for (int i = 30; i < 100; ++i)
+        action.addAction(new RibbonSimpleAction(QString::number(i), &action));
+    QCOMPARE(popup->scrollBar()->maximum(), 8 - 3);
+    QVERIFY(popup->scrollBar()->isEnabled());
     // near the bottom of the screen the popup opens upwards, grip at the top
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     opener.move(100, avail.bottom() - 30);
