@@ -339,9 +339,23 @@ void TestMenuButtons::paletteScrolling()
     mouseClick(&button, QPoint(80, 20));
     QCOMPARE(t1.count(), 1);
     QCOMPARE(t0.count(), 0);
-    // with fewer items than a row neither direction is available
-    for (int i = 9; i >= 3; --i)
+    // entries removed under a scrolled palette: it falls back to the last row
+    // that still has entries instead of showing an empty one
+    for (int i = 0; i < 2; ++i) {
+        mouseClick(&button, down);
+        QVERIFY(!runTicks(100));
+    }
+    QCOMPARE(priv->m_shownFirst, 8);
+    for (int i = 9; i >= 6; --i)
         action.removeAction(items[i]);
+    QCOMPARE(priv->m_shownFirst, 4);
+    QCOMPARE(priv->m_targetFirst, 4);
+    QVERIFY(priv->m_canScrollUp && !priv->m_canScrollDown);
+    QCOMPARE(priv->itemCells().first().first, items[4]);
+    // with fewer items than a row neither direction is available
+    for (int i = 5; i >= 3; --i)
+        action.removeAction(items[i]);
+    QCOMPARE(priv->m_shownFirst, 0);
     QVERIFY(!priv->m_canScrollUp && !priv->m_canScrollDown);
 }
 
