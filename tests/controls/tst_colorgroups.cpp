@@ -6,13 +6,17 @@
 #include <oruRibbonCatMenuButton.h>
 #include <oruRibbonCatMenuButton_p.h>
 #include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonColorPickerPopup.h>
 
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace oru;
 using namespace oru::test;
@@ -133,6 +137,33 @@ void TestColorGroups::popupMarks()
     // turning the entries off removes them
     action.setHasNoneColor(false);
     QVERIFY(!popup.noneAction());
+
+    // a host that withdraws a choice as soon as it is made: the entry goes
+    // while its own click is still being delivered
+    const auto entryButton = [&popup](QAction* entry) -> QWidget* {
+        for (auto* b : popup.findChildren<RibbonCatSimpleButton*>())
+            if (b->action() == entry)
+                return b;
+        return nullptr;
+    };
+    action.setHasNoneColor(true);
+    connect(&action, &RibbonCatColorMenuAction::noneSet, &popup,
+            [&action] { action.setHasNoneColor(false); });
+    connect(&action, &RibbonCatColorMenuAction::automaticSet, &popup,
+            [&action] { action.setHasAutomaticColor(false); });
+    QWidget* noneEntry = entryButton(popup.noneAction());
+    QVERIFY(noneEntry);
+    mouseClick(noneEntry, QPoint(5, 5));
+    QVERIFY(!action.hasNoneColor());
+    QCOMPARE(action.color(), QColor(Qt::white));
+    QVERIFY(!popup.noneAction());
+    action.setColor(Qt::red);
+    QWidget* autoEntry = entryButton(popup.automaticAction());
+    QVERIFY(autoEntry);
+    mouseClick(autoEntry, QPoint(5, 5));
+    QVERIFY(!popup.automaticAction());
+    QVERIFY(!action.hasAutomaticColor());
+    QCoreApplication::processEvents();
 }
 
 void TestColorGroups::exclusiveGroups()
@@ -346,6 +377,27 @@ void TestColorGroups::colorButtonLetsGoOfItsAction()
     PaintRecorder recorder;
     second->render(&recorder, QPoint(), QRegion(), {});
     QVERIFY(recorder.ops().isEmpty());
+
+    // "More colors...": an accepted dialog colour arrives opaque, as a swatch
+    auto* third = new RibbonCatColorMenuButton(*taken, &window);
+    QSignalSpy thirdSet(taken, &RibbonCatColorMenuAction::colorSet);
+    QTimer::singleShot(0, &window, [] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            dialog->setCurrentColor(QColor(1, 2, 3, 100));
+            dialog->accept();
+        }
+    });
+    third->popup().moreColorsAction()->trigger();
+    QCOMPARE(thirdSet.count(), 1);
+    QCOMPARE(taken->color(), QColor(1, 2, 3));
+    QVERIFY(!third->popup().moreColorsAction()->icon().isNull());
+    QVERIFY(third->findChildren<QColorDialog*>().isEmpty());
+    // the colour dialog is up when the container deletes the button
+    QPointer<RibbonCatColorMenuButton> alive(third);
+    QTimer::singleShot(0, &window, [third] { delete third; });
+    third->popup().moreColorsAction()->trigger();
+    QVERIFY(alive.isNull());
+    QCOMPARE(thirdSet.count(), 1);
 }
 
 ORU_TEST_MAIN(TestColorGroups)
