@@ -30,7 +30,7 @@ void RibbonCatActionGroup::addAction(RibbonAction* action, bool wide)
         return;
     m_actions.append(action);
     if (m_exclusive && action->isCheckable() && action->isChecked()) {
-        RibbonAction* old = m_checkedAction;
+        RibbonAction* old = m_checkedAction.data();
         m_checkedAction = action;
         if (old)
             old->setChecked(false);
@@ -60,7 +60,7 @@ void RibbonCatActionGroup::memberDestroyed(QObject* object)
 {
     for (int i = 0; i < m_actions.size(); ++i) {
         if (static_cast<QObject*>(m_actions[i]) == object) {
-            if (static_cast<QObject*>(m_checkedAction) == object)
+            if (static_cast<QObject*>(m_checkedAction.data()) == object)
                 m_checkedAction = nullptr;
             m_actions.removeAt(i);
             sendActionChangedEvt();
@@ -74,7 +74,7 @@ void RibbonCatActionGroup::actionChanged()
 {
     auto* s = qobject_cast<RibbonAction*>(sender());
     if (s && s->isCheckable() && s->isChecked() && m_exclusive && s != m_checkedAction) {
-        RibbonAction* old = m_checkedAction;
+        RibbonAction* old = m_checkedAction.data();
         m_checkedAction = s;
         if (old && old->isChecked())
             old->setChecked(false);

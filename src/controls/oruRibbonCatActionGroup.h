@@ -3,6 +3,7 @@
 #include "oruRibbonAction.h"
 
 #include <QList>
+#include <QPointer>
 
 namespace oru {
 
@@ -29,7 +30,7 @@ public:
     bool isWide() const { return m_wide; }
     /// The checked member of an exclusive group; null when none is checked, when the group is not
     /// exclusive, or once that member left the group.
-    RibbonAction* checkedAction() { return m_checkedAction; }
+    RibbonAction* checkedAction() { return m_checkedAction.data(); }
 
     /// Makes the group exclusive or not; turning it off forgets checkedAction(). Emits changed().
     void setExclusive(bool exclusive);
@@ -48,7 +49,9 @@ private:
     void memberDestroyed(QObject* object);
 
     QList<RibbonAction*> m_actions;
-    RibbonAction* m_checkedAction = nullptr;
+    // Guarded: a member that stopped being checkable is not forgotten when it
+    // leaves, and its owner may destroy it afterwards.
+    QPointer<RibbonAction> m_checkedAction;
     bool m_exclusive = false;
     bool m_wide = false;
 };

@@ -56,6 +56,8 @@ QSize RibbonCatActionGroupWidget::sizeHint() const
 void RibbonCatActionGroupWidget::actionEvent(QActionEvent* event)
 {
     QWidget::actionEvent(event);
+    if (event->action() == &m_group)
+        dropLeftMembers();
     if (event->type() == QEvent::ActionAdded && event->action() == &m_group && m_group.isWide()) {
         for (RibbonAction* a : m_group.actions()) {
             if (m_hosted.contains(a))
@@ -72,16 +74,49 @@ void RibbonCatActionGroupWidget::actionEvent(QActionEvent* event)
                 face = button;
             }
             if (widget) {
-                // Placed over the cell so that popups open below it.
-                widget->setGeometry(int(m_group.actions().indexOf(a)) * 30, 0, 30, 22);
                 widget->hide();
                 m_groupWidgets.insert(a, face);
                 m_hosted.insert(a, widget);
             }
         }
     }
+    placeHosted();
     updateGeometry();
     update();
+}
+
+void RibbonCatActionGroupWidget::dropLeftMembers()
+{
+    // A hosted widget whose member left the group (or died, and its address
+    // may since name a new member) would open a popup for the wrong cell.
+    const QList<RibbonAction*>& members = m_group.actions();
+    for (auto it = m_hosted.begin(); it != m_hosted.end();) {
+        QWidget* widget = it.value();
+        QAction* shown = nullptr;
+        if (auto* color = qobject_cast<RibbonCatColorMenuButton*>(widget))
+            shown = color->action();
+        else if (auto* menu = qobject_cast<RibbonCatMenuButton*>(widget))
+            shown = menu->action();
+        if (members.contains(it.key()) && shown == it.key()) {
+            ++it;
+            continue;
+        }
+        m_groupWidgets.remove(it.key());
+        it = m_hosted.erase(it);
+        // Letting go of the action closes its popup at once; the widget itself
+        // goes later, as this may run inside one of its popup's own signals.
+        if (shown)
+            widget->removeAction(shown);
+        widget->hide();
+        widget->deleteLater();
+    }
+}
+
+void RibbonCatActionGroupWidget::placeHosted()
+{
+    // Placed over their cells so that popups open below them.
+    for (auto it = m_hosted.cbegin(); it != m_hosted.cend(); ++it)
+        it.value()->setGeometry(int(m_group.actions().indexOf(it.key())) * 30, 0, 30, 22);
 }
 
 void RibbonCatActionGroupWidget::mousePressEvent(QMouseEvent* event)
@@ -90,6 +125,9 @@ void RibbonCatActionGroupWidget::mousePressEvent(QMouseEvent* event)
         return;
     const int i = int(event->position().x()) / cellWidth();
     RibbonAction* m = member(i);
+    // A press that opened a member's popup never sees its release (the popup
+    // takes it): the old index must not carry over to this press.
+    m_pressedIndex = -1;
     if (m && m->isEnabled())
         m_pressedIndex = i;
     if (m_group.isWide() && m_pressedIndex >= 0) {

@@ -42,6 +42,8 @@ protected:
 
 private:
     int cellWidth() const;
+    void dropLeftMembers();
+    void placeHosted();
     RibbonAction* member(int index) const;
 
     RibbonCatActionGroup& m_group;

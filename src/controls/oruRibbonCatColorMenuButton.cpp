@@ -16,7 +16,7 @@ namespace oru {
 
 RibbonCatColorMenuButton::RibbonCatColorMenuButton(RibbonCatColorMenuAction& action,
                                                    QWidget* parent)
-    : QWidget(parent), m_action(action), m_popup(this)
+    : QWidget(parent), m_action(&action), m_actionFace(&action), m_popup(this)
 {
     m_popup.setKeepSelection(action.keepsSelection());
     addAction(&action);
@@ -41,9 +41,11 @@ RibbonCatColorMenuButton::~RibbonCatColorMenuButton()
 
 QSize RibbonCatColorMenuButton::sizeHint() const
 {
-    const int allowance = m_action.icon().isNull() ? 15 : 31;
-    const QString text = m_action.text();
-    switch (m_action.size()) {
+    if (!m_action)
+        return QSize(-1, -1);
+    const int allowance = m_action->icon().isNull() ? 15 : 31;
+    const QString text = m_action->text();
+    switch (m_action->size()) {
     case RibbonCatColorMenuAction::Small:
         return QSize(allowance, 22);
     case RibbonCatColorMenuAction::Medium:
@@ -69,7 +71,8 @@ void RibbonCatColorMenuButton::processEvents(QEvent* event)
 
 void RibbonCatColorMenuButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_action.isEnabled() && !m_popup.isVisible()) {
+    if (m_action && event->button() == Qt::LeftButton && m_action->isEnabled() &&
+        !m_popup.isVisible()) {
         QPoint pos = mapToGlobal(QPoint(0, height() - 1));
         pos.setX(qMax(0, pos.x()));
         pos.setY(qMax(0, pos.y()));
@@ -120,26 +123,39 @@ void RibbonCatColorMenuButton::popupClosed()
 void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
 {
     QWidget::actionEvent(event);
+    if (!m_action)
+        return;
+    if (event->action() == m_actionFace && event->type() == QEvent::ActionRemoved) {
+        // Taken off or being destroyed: the action is no longer ours to read,
+        // and a picker left open would pick for nobody.
+        m_popup.hide();
+        m_popup.disconnect(m_actionFace);
+        disconnect(m_actionFace, nullptr, this, nullptr);
+        m_action = nullptr;
+        updateGeometry();
+        update();
+        return;
+    }
     const QFontMetrics fm = fontMetrics();
-    const QString text = m_action.text();
+    const QString text = m_action->text();
     int lines = 1;
     if (fm.horizontalAdvance(text) > 30)
         catpaint::twoLineWidth(fm, text, &lines);
     m_lineCount = lines;
-    if (event->action() != &m_action ||
+    if (event->action() != m_actionFace ||
         (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged))
         return;
-    setEnabled(m_action.isEnabled());
-    setToolTip(m_action.toolTip());
-    m_popup.setAutomaticColorEnabled(m_action.hasAutomaticColor());
-    m_popup.setAutomaticColor(m_action.automaticColor());
-    m_popup.setNoneColorEnabled(m_action.hasNoneColor());
-    if (m_action.isAutomatic())
+    setEnabled(m_action->isEnabled());
+    setToolTip(m_action->toolTip());
+    m_popup.setAutomaticColorEnabled(m_action->hasAutomaticColor());
+    m_popup.setAutomaticColor(m_action->automaticColor());
+    m_popup.setNoneColorEnabled(m_action->hasNoneColor());
+    if (m_action->isAutomatic())
         m_popup.setAutomaticColor();
-    else if (m_action.isNone())
+    else if (m_action->isNone())
         m_popup.setNoneColor();
     else
-        m_popup.selectColor(m_action.color());
+        m_popup.selectColor(m_action->color());
     updateGeometry();
     update();
 }
@@ -147,10 +163,12 @@ void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
 void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    if (!m_action)
+        return;
     QPainter painter(this);
     const int w = width();
     const int h = height();
-    const bool enabled = m_action.isEnabled();
+    const bool enabled = m_action->isEnabled();
     const bool hover = enabled && underMouse() && rect().contains(mapFromGlobal(QCursor::pos()));
     int f = -1;
     if (enabled)
@@ -158,11 +176,12 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
     const QColor& textColor =
         enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();
-    if (m_action.size() == RibbonCatColorMenuAction::Large) {
+    if (m_action->size() == RibbonCatColorMenuAction::Large) {
         if (f >= 0)
             catpaint::drawNineSlice(painter, skin->paletteItemLarge(), 43, 66, f, rect());
         const QPixmap pm =
-            m_action.icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+            m_action->icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter),
+                                    isEnabled() ? QIcon::Normal : QIcon::Disabled);
         if (!pm.isNull()) {
             const QSize s = pm.deviceIndependentSize().toSize();
             painter.drawPixmap(
@@ -170,7 +189,7 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         }
         painter.setPen(textColor);
         painter.drawText(QRect(QPoint(2, 36), QPoint(w - 3, h - 3)),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_action.text());
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_action->text());
         painter.setBrush(textColor);
         if (m_lineCount == 2)
             RibbonStyle::drawSymbol(painter, QRect(QPoint(w - 7, 56), QPoint(w - 3, 58)),
@@ -189,7 +208,8 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         skin->drawPixmap(painter, QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
         skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
     }
-    const QPixmap pm = m_action.icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode);
+    const QPixmap pm =
+        m_action->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode);
     int x0 = 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
@@ -198,9 +218,9 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         x0 = 19;
     }
     painter.setPen(textColor);
-    if (m_action.size() == RibbonCatColorMenuAction::Medium)
+    if (m_action->size() == RibbonCatColorMenuAction::Medium)
         painter.drawText(QRect(QPoint(x0 + 2, 2), QPoint(w - 14, h - 3)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_action.text());
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_action->text());
     painter.setBrush(textColor);
     RibbonStyle::drawSymbol(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)),
                             ArrowDown);

@@ -16,9 +16,9 @@ class VAZAVE_EXPORT RibbonCatColorMenuButton : public QWidget, public IRibbonGro
     Q_OBJECT
 
 public:
-    /// The button of @p action, owned by @p parent. The action must outlive the button (the
-    /// containers delete the button when the action leaves or dies); the picker popup is a member
-    /// and goes with the button.
+    /// The button of @p action, owned by @p parent; the picker popup is a member and goes with
+    /// the button. When the action is taken off the button or destroyed, the button closes the
+    /// picker and stays empty.
     RibbonCatColorMenuButton(RibbonCatColorMenuAction& action, QWidget* parent);
     ~RibbonCatColorMenuButton() override;
 
@@ -29,6 +29,8 @@ public:
     /// The button's colour picker; its choices go to the action's setColor(), setAutomatic() and
     /// setNone().
     RibbonColorPickerPopup& popup() { return m_popup; }
+    /// The action shown; null once it was taken off the button or destroyed.
+    RibbonCatColorMenuAction* action() const { return m_action; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -43,7 +45,12 @@ private slots:
     void popupClosed();
 
 private:
-    RibbonCatColorMenuAction& m_action;
+    // Cleared when the action leaves the button: a destroyed action reports
+    // its removal while its own destructor runs.
+    RibbonCatColorMenuAction* m_action;
+    // The same object seen as a QAction, for recognising its events without
+    // a cast while it is half destroyed.
+    QAction* m_actionFace;
     RibbonColorPickerPopup m_popup;
     int m_lineCount = 2;
 };

@@ -383,7 +383,8 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
                 skin->drawPixmap(painter, QRect(w - 2, 64, 2, 2), men, QRect(41, y + 25, 2, 2));
             }
         }
-        const QPixmap pm = iconAction->icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+        const QPixmap pm = iconAction->icon().pixmap(
+            QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         if (!pm.isNull()) {
             const QSize s = pm.deviceIndependentSize().toSize();
             painter.drawPixmap(
@@ -421,7 +422,8 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
             skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
         }
     }
-    const QPixmap pm = iconAction->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+    const QPixmap pm = iconAction->icon().pixmap(
+        QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
     int x0 = split ? 2 : 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
@@ -492,6 +494,19 @@ QSize RibbonCatMenuButtonPPriv::sizeHint() const
 
 void RibbonCatMenuButtonPPriv::actionEvent(QActionEvent*)
 {
+    // Entries removed under a scrolled palette: fall back to the last row that
+    // still has entries, rather than showing an empty one.
+    const int n = itemsPerRow();
+    const int count = int(action().menuActions().size());
+    const int lastRow = count > 0 ? (count - 1) / n * n : 0;
+    if (m_targetFirst > lastRow)
+        m_targetFirst = lastRow;
+    if (m_shownFirst > lastRow) {
+        m_shownFirst = lastRow;
+        m_scrollOffset = 0;
+    }
+    if (m_shownFirst == m_targetFirst && m_scrollOffset == 0)
+        m_scrollTimer.stop();
     updateScrollBar();
 }
 
@@ -581,7 +596,8 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
             drawNineSlice(painter, framePm, cw, ch, f, cell);
         const QIcon::Mode mode = item->isEnabled() ? QIcon::Normal : QIcon::Disabled;
         const int side = small ? 16 : 48;
-        const QPixmap pm = item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+        const QPixmap pm = item->icon().pixmap(
+            QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         if (pm.isNull())
             continue;
         const QSize s = pm.deviceIndependentSize().toSize();

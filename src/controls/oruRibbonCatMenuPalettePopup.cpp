@@ -92,7 +92,11 @@ RibbonCatMenuPalettePopup::RibbonCatMenuPalettePopup(RibbonCatMenuAction& action
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &RibbonCatMenuPalettePopup::scrolled);
     connect(&action, &RibbonAction::activated, this, &QWidget::close);
-    connect(&action, &QAction::changed, this, qOverload<>(&QWidget::update));
+    // Entries may come and go while the popup is open: the scroll range follows.
+    connect(&action, &QAction::changed, this, [this] {
+        updateScrollBar();
+        update();
+    });
     // Nothing is left to show once the action is gone.
     connect(&action, &QObject::destroyed, this, &QWidget::close);
     m_scrollBar->setSingleStep(1);
@@ -360,7 +364,9 @@ void RibbonCatMenuPalettePopup::paintEvent(QPaintEvent*)
             catpaint::drawNineSlice(painter, framePm, fw, fh, f, r);
         const int side = small ? 16 : 48;
         const int off = small ? 2 : 4;
-        const QPixmap pm = item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), item->isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        const QPixmap pm =
+            item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter),
+                                item->isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         if (pm.isNull())
             continue;
         const QSize s = pm.deviceIndependentSize().toSize();

@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -324,9 +325,18 @@ void RibbonColorPickerPopup::noneClicked(bool triggered)
 void RibbonColorPickerPopup::moreColorsClicked()
 {
     hide();
-    const QColor chosen = QColorDialog::getColor(m_selectedColor, parentWidget(), QString(),
-                                                 QColorDialog::ShowAlphaChannel);
-    if (chosen.isValid()) {
+    // Not QColorDialog::getColor(): it keeps its dialog on the stack as a
+    // child of the button, and a host that deletes the button while the dialog
+    // is up (removing the action, closing the window) would free it twice.
+    const QPointer<RibbonColorPickerPopup> self(this);
+    const QPointer<QColorDialog> dialog = new QColorDialog(m_selectedColor, parentWidget());
+    dialog->setOptions(QColorDialog::ShowAlphaChannel);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    const QColor chosen = dialog ? dialog->selectedColor() : QColor();
+    delete dialog.data();
+    if (!self)
+        return; // gone with the button
+    if (accepted && chosen.isValid()) {
         QColor opaque = chosen;
         opaque.setAlpha(255);
         selectColor(opaque);

@@ -6,12 +6,17 @@
 #include <oruRibbonCatMenuButton.h>
 #include <oruRibbonCatMenuButton_p.h>
 #include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonColorPickerPopup.h>
 
+#include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace oru;
 using namespace oru::test;
@@ -34,6 +39,8 @@ private slots:
     void popupMarks();
     void exclusiveGroups();
     void wideGroupForwarding();
+    void wideGroupMembersLeave();
+    void colorButtonLetsGoOfItsAction();
 };
 
 void TestColorGroups::colorStateMachine()
@@ -130,6 +137,33 @@ void TestColorGroups::popupMarks()
     // turning the entries off removes them
     action.setHasNoneColor(false);
     QVERIFY(!popup.noneAction());
+
+    // a host that withdraws a choice as soon as it is made: the entry goes
+    // while its own click is still being delivered
+    const auto entryButton = [&popup](QAction* entry) -> QWidget* {
+        for (auto* b : popup.findChildren<RibbonCatSimpleButton*>())
+            if (b->action() == entry)
+                return b;
+        return nullptr;
+    };
+    action.setHasNoneColor(true);
+    connect(&action, &RibbonCatColorMenuAction::noneSet, &popup,
+            [&action] { action.setHasNoneColor(false); });
+    connect(&action, &RibbonCatColorMenuAction::automaticSet, &popup,
+            [&action] { action.setHasAutomaticColor(false); });
+    QWidget* noneEntry = entryButton(popup.noneAction());
+    QVERIFY(noneEntry);
+    mouseClick(noneEntry, QPoint(5, 5));
+    QVERIFY(!action.hasNoneColor());
+    QCOMPARE(action.color(), QColor(Qt::white));
+    QVERIFY(!popup.noneAction());
+    action.setColor(Qt::red);
+    QWidget* autoEntry = entryButton(popup.automaticAction());
+    QVERIFY(autoEntry);
+    mouseClick(autoEntry, QPoint(5, 5));
+    QVERIFY(!popup.automaticAction());
+    QVERIFY(!action.hasAutomaticColor());
+    QCoreApplication::processEvents();
 }
 
 void TestColorGroups::exclusiveGroups()
@@ -181,6 +215,26 @@ void TestColorGroups::exclusiveGroups()
     QCOMPARE(leftTriggered.count(), 0);
     mouseClick(&strip, QPoint(21, 5));
     QCOMPARE(leftTriggered.count(), 1);
+
+    // a member that stops being checkable stays the checked one when it leaves;
+    // once its owner destroys it the group must not hold on to it
+    RibbonCatActionGroup align(nullptr);
+    align.setExclusive(true);
+    auto* gone = new RibbonCatSimpleAction("Gone", RibbonCatSimpleAction::Small, nullptr);
+    gone->setCheckable(true);
+    gone->setChecked(true);
+    align.addAction(gone);
+    QCOMPARE(align.checkedAction(), gone);
+    gone->setCheckable(false);
+    align.removeAction(gone);
+    QCOMPARE(align.checkedAction(), gone);
+    delete gone;
+    QCOMPARE(align.checkedAction(), nullptr);
+    RibbonCatSimpleAction next("Next", RibbonCatSimpleAction::Small, nullptr);
+    next.setCheckable(true);
+    align.addAction(&next);
+    next.setChecked(true);
+    QCOMPARE(align.checkedAction(), &next);
 }
 
 void TestColorGroups::wideGroupForwarding()
@@ -217,6 +271,133 @@ void TestColorGroups::wideGroupForwarding()
     popup->close();
     QVERIFY(!priv->m_popupOpen);
     QTRY_VERIFY(popup.isNull());
+    // the popup took that press's release: a press on a disabled member then
+    // selects nothing and opens nothing
+    plain.setEnabled(false);
+    mousePress(strip, QPoint(5, 5));
+    QCOMPARE(strip->pressedIndex(), -1);
+    QVERIFY(!priv->m_popupOpen);
+    mouseRelease(strip, QPoint(5, 5));
+}
+
+void TestColorGroups::wideGroupMembersLeave()
+{
+    RibbonCatActionGroup group(nullptr);
+    RibbonCatSimpleAction plain("Bold", RibbonCatSimpleAction::Small, nullptr);
+    RibbonCatColorMenuAction color(QIcon(), "Color", RibbonCatColorMenuAction::Small, nullptr);
+    auto* doomed =
+        new RibbonCatColorMenuAction(QIcon(), "Fill", RibbonCatColorMenuAction::Small, nullptr);
+    RibbonCatMenuAction menu("Borders", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                             RibbonCatMenuAction::Menu, nullptr);
+    RibbonSimpleAction entry("All borders", nullptr);
+    menu.addAction(&entry);
+    for (RibbonAction* a : {static_cast<RibbonAction*>(&plain), static_cast<RibbonAction*>(&color),
+                            static_cast<RibbonAction*>(doomed), static_cast<RibbonAction*>(&menu)})
+        group.addAction(a, true);
+    QWidget window;
+    auto* strip = new RibbonCatActionGroupWidget(group, &window);
+    window.show();
+    QPointer<QWidget> colorButton = strip->hostedWidget(&color);
+    QPointer<QWidget> doomedButton = strip->hostedWidget(doomed);
+    QWidget* menuButton = strip->hostedWidget(&menu);
+    QCOMPARE(menuButton->geometry(), QRect(90, 0, 30, 22));
+
+    // a member that leaves takes its hosted widget and its open popup along;
+    // the others move with their cells, so their popups open under them
+    mousePress(strip, QPoint(35, 5));
+    auto* picker = &qobject_cast<RibbonCatColorMenuButton*>(colorButton.data())->popup();
+    QVERIFY(picker->isVisible());
+    group.removeAction(&color);
+    QVERIFY(!picker->isVisible());
+    QVERIFY(!strip->hostedWidget(&color));
+    QTRY_VERIFY(colorButton.isNull());
+    QCOMPARE(strip->sizeHint(), QSize(90, 22));
+    QCOMPARE(menuButton->geometry(), QRect(60, 0, 30, 22));
+    QCOMPARE(doomedButton->geometry(), QRect(30, 0, 30, 22));
+    mouseRelease(strip, QPoint(35, 5));
+
+    // a member destroyed while its picker is open: the picker goes with it
+    mousePress(strip, QPoint(35, 5));
+    picker = &qobject_cast<RibbonCatColorMenuButton*>(doomedButton.data())->popup();
+    QVERIFY(picker->isVisible());
+    delete doomed;
+    QVERIFY(doomedButton.isNull() || !picker->isVisible());
+    QTRY_VERIFY(doomedButton.isNull());
+    QCOMPARE(menuButton->geometry(), QRect(30, 0, 30, 22));
+    mouseRelease(strip, QPoint(35, 5));
+    mousePress(strip, QPoint(35, 5)); // the menu now sits in cell 1
+    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(
+        qobject_cast<RibbonCatMenuButton*>(menuButton)->priv());
+    QVERIFY(priv && priv->m_popupOpen);
+    QCOMPARE(priv->m_popup->pos().y(), window.mapToGlobal(QPoint(0, 21)).y());
+    priv->m_popup->close();
+}
+
+void TestColorGroups::colorButtonLetsGoOfItsAction()
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto* taken =
+        new RibbonCatColorMenuAction(QIcon(), "Taken", RibbonCatColorMenuAction::Medium, &window);
+    auto* dies =
+        new RibbonCatColorMenuAction(QIcon(), "Dies", RibbonCatColorMenuAction::Large, nullptr);
+    auto* first = new RibbonCatColorMenuButton(*taken, &window);
+    auto* second = new RibbonCatColorMenuButton(*dies, &window);
+    first->resize(first->sizeHint());
+    second->setGeometry(0, 30, 42, 66);
+    window.show();
+
+    // taken off the button while the picker is open: the picker closes and
+    // the button no longer answers the action
+    mousePress(first, QPoint(5, 5));
+    QVERIFY(first->popup().isVisible());
+    first->removeAction(taken);
+    QVERIFY(!first->popup().isVisible());
+    QCOMPARE(first->action(), nullptr);
+    QSignalSpy colorSet(taken, &RibbonCatColorMenuAction::colorSet);
+    mouseClick(first->popup().colorItems(), QPoint(25, 20));
+    QCOMPARE(colorSet.count(), 0);
+    QCOMPARE(taken->color(), QColor(Qt::black));
+    mousePress(first, QPoint(5, 5));
+    QVERIFY(!first->popup().isVisible());
+    QCOMPARE(first->sizeHint(), QSize(-1, -1));
+    PaintRecorder empty;
+    first->render(&empty, QPoint(), QRegion(), {});
+    QVERIFY(empty.ops().isEmpty());
+
+    // destroyed while the picker is open
+    mousePress(second, QPoint(5, 5));
+    QVERIFY(second->popup().isVisible());
+    delete dies;
+    QVERIFY(!second->popup().isVisible());
+    QCOMPARE(second->action(), nullptr);
+    mousePress(second, QPoint(5, 5));
+    mouseRelease(second, QPoint(5, 5));
+    QVERIFY(!second->popup().isVisible());
+    PaintRecorder recorder;
+    second->render(&recorder, QPoint(), QRegion(), {});
+    QVERIFY(recorder.ops().isEmpty());
+
+    // "More colors...": an accepted dialog colour arrives opaque, as a swatch
+    auto* third = new RibbonCatColorMenuButton(*taken, &window);
+    QSignalSpy thirdSet(taken, &RibbonCatColorMenuAction::colorSet);
+    QTimer::singleShot(0, &window, [] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            dialog->setCurrentColor(QColor(1, 2, 3, 100));
+            dialog->accept();
+        }
+    });
+    third->popup().moreColorsAction()->trigger();
+    QCOMPARE(thirdSet.count(), 1);
+    QCOMPARE(taken->color(), QColor(1, 2, 3));
+    QVERIFY(!third->popup().moreColorsAction()->icon().isNull());
+    QVERIFY(third->findChildren<QColorDialog*>().isEmpty());
+    // the colour dialog is up when the container deletes the button
+    QPointer<RibbonCatColorMenuButton> alive(third);
+    QTimer::singleShot(0, &window, [third] { delete third; });
+    third->popup().moreColorsAction()->trigger();
+    QVERIFY(alive.isNull());
+    QCOMPARE(thirdSet.count(), 1);
 }
 
 ORU_TEST_MAIN(TestColorGroups)

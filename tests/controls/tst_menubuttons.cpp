@@ -339,9 +339,23 @@ void TestMenuButtons::paletteScrolling()
     mouseClick(&button, QPoint(80, 20));
     QCOMPARE(t1.count(), 1);
     QCOMPARE(t0.count(), 0);
-    // with fewer items than a row neither direction is available
-    for (int i = 9; i >= 3; --i)
+    // entries removed under a scrolled palette: it falls back to the last row
+    // that still has entries instead of showing an empty one
+    for (int i = 0; i < 2; ++i) {
+        mouseClick(&button, down);
+        QVERIFY(!runTicks(100));
+    }
+    QCOMPARE(priv->m_shownFirst, 8);
+    for (int i = 9; i >= 6; --i)
         action.removeAction(items[i]);
+    QCOMPARE(priv->m_shownFirst, 4);
+    QCOMPARE(priv->m_targetFirst, 4);
+    QVERIFY(priv->m_canScrollUp && !priv->m_canScrollDown);
+    QCOMPARE(priv->itemCells().first().first, items[4]);
+    // with fewer items than a row neither direction is available
+    for (int i = 5; i >= 3; --i)
+        action.removeAction(items[i]);
+    QCOMPARE(priv->m_shownFirst, 0);
     QVERIFY(!priv->m_canScrollUp && !priv->m_canScrollDown);
 }
 
@@ -373,6 +387,21 @@ void TestMenuButtons::palettePopupGeometry()
     QCOMPARE(popup->numColumns(), 13);
     QCOMPARE(popup->firstIndex(), 13);
     QCOMPARE(popup->scrollBar()->maximum(), 8 - 3);
+    // entries that go while the popup is open take their rows off the scroll range
+    popup->scrollBar()->setValue(5);
+    QCOMPARE(popup->firstIndex(), 65);
+    qDeleteAll(action.menuActions().mid(40)); // 40 left: 4 rows of 13, 3 visible
+    QCOMPARE(popup->scrollBar()->maximum(), 1);
+    QCOMPARE(popup->firstIndex(), 13);
+    QVERIFY(!popup->itemRect(39).isEmpty());
+    qDeleteAll(action.menuActions().mid(30)); // 3 rows: everything fits
+    QVERIFY(!popup->scrollBar()->isEnabled());
+    QCOMPARE(popup->scrollBar()->maximum(), 0);
+    QCOMPARE(popup->firstIndex(), 0);
+    for (int i = 30; i < 100; ++i)
+        action.addAction(new RibbonSimpleAction(QString::number(i), &action));
+    QCOMPARE(popup->scrollBar()->maximum(), 8 - 3);
+    QVERIFY(popup->scrollBar()->isEnabled());
     // near the bottom of the screen the popup opens upwards, grip at the top
     const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
     opener.move(100, avail.bottom() - 30);
