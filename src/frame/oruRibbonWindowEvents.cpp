@@ -290,6 +290,20 @@ bool RibbonWindow::Events::isMaximized() const
 
 void RibbonWindow::Events::showMaximizedRestored()
 {
+    // A Wayland client can neither place itself nor learn the compositor's
+    // working area (Qt reports the whole output), so there the compositor
+    // maximizes the window and gives the size back on restore.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        const Qt::WindowStates state = m_window.windowState();
+        if (isMaximized()) {
+            m_normalGeometry = QRect();
+            m_window.setWindowState(state & ~Qt::WindowMaximized);
+        } else {
+            m_normalGeometry = m_window.geometry();
+            m_window.setWindowState(state | Qt::WindowMaximized);
+        }
+        return;
+    }
     if (isMaximized()) {
         m_window.setGeometry(m_normalGeometry);
         m_normalGeometry = QRect();
