@@ -74,8 +74,13 @@ class NativeMaskKeeper : public QObject
 public:
     explicit NativeMaskKeeper(QWidget& window) : QObject(&window), m_window(window)
     {
+        // Found again by name: the class has no meta-object of its own, so a
+        // typed findChild would take any child for it.
+        setObjectName(QLatin1String(kName));
         window.installEventFilter(this);
     }
+
+    static constexpr const char* kName = "oru_nativeMaskKeeper";
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -122,7 +127,8 @@ void setWindowMask(QWidget& window, const QRegion& mask)
     window.setMask(mask);
     if (!window.isWindow() || isWholeFactor(window.devicePixelRatio()))
         return;
-    if (!window.findChild<NativeMaskKeeper*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!window.findChild<QObject*>(QLatin1String(NativeMaskKeeper::kName),
+                                    Qt::FindDirectChildrenOnly))
         new NativeMaskKeeper(window);
     applyNativeMask(window);
 }
