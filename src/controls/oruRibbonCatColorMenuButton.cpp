@@ -54,7 +54,7 @@ QSize RibbonCatColorMenuButton::sizeHint() const
         const QFontMetrics fm = fontMetrics();
         if (fm.horizontalAdvance(text) <= 30)
             return QSize(42, 66);
-        return QSize(qMax(42, catpaint::twoLineWidth(fm, text) + 10), 66);
+        return QSize(qMax(42, catpaint::twoLineWidth(font(), text) + 10), 66);
     }
     }
     return QSize(-1, -1);
@@ -124,7 +124,7 @@ void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
     const QString text = m_action.text();
     int lines = 1;
     if (fm.horizontalAdvance(text) > 30)
-        catpaint::twoLineWidth(fm, text, &lines);
+        catpaint::twoLineWidth(font(), text, &lines);
     m_lineCount = lines;
     if (event->action() != &m_action ||
         (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged))
@@ -162,7 +162,8 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         if (f >= 0)
             catpaint::drawNineSlice(painter, skin->paletteItemLarge(), 43, 66, f, rect());
         const QPixmap pm =
-            m_action.icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+            m_action.icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter),
+                                   isEnabled() ? QIcon::Normal : QIcon::Disabled);
         if (!pm.isNull()) {
             const QSize s = pm.deviceIndependentSize().toSize();
             painter.drawPixmap(
@@ -189,7 +190,8 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         skin->drawPixmap(painter, QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
         skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
     }
-    const QPixmap pm = m_action.icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode);
+    const QPixmap pm =
+        m_action.icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode);
     int x0 = 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();

@@ -203,7 +203,7 @@ void RibbonCatMenuButtonBPriv::updateTxtSize()
         return;
     }
     int lines = m_textLines;
-    m_textWidth = catpaint::twoLineWidth(fm, text, &lines);
+    m_textWidth = catpaint::twoLineWidth(m_button.font(), text, &lines);
     m_textLines = lines;
     m_textHeight = 2 * fm.height();
 }
@@ -383,7 +383,8 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
                 skin->drawPixmap(painter, QRect(w - 2, 64, 2, 2), men, QRect(41, y + 25, 2, 2));
             }
         }
-        const QPixmap pm = iconAction->icon().pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+        const QPixmap pm = iconAction->icon().pixmap(
+            QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         if (!pm.isNull()) {
             const QSize s = pm.deviceIndependentSize().toSize();
             painter.drawPixmap(
@@ -421,7 +422,8 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
             skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
         }
     }
-    const QPixmap pm = iconAction->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+    const QPixmap pm = iconAction->icon().pixmap(
+        QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
     int x0 = split ? 2 : 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
@@ -581,7 +583,8 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
             drawNineSlice(painter, framePm, cw, ch, f, cell);
         const QIcon::Mode mode = item->isEnabled() ? QIcon::Normal : QIcon::Disabled;
         const int side = small ? 16 : 48;
-        const QPixmap pm = item->icon().pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+        const QPixmap pm = item->icon().pixmap(
+            QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         if (pm.isNull())
             continue;
         const QSize s = pm.deviceIndependentSize().toSize();
