@@ -53,9 +53,11 @@ inline int twoLineWidth(const QFontMetrics& fm, const QString& text, int* lines 
 namespace detail {
 
 // What the remembered two-line search is looked up by, and what it keeps.
+// The font is kept by its key: a QFont held in a static would outlive the
+// application's font engines.
 struct TwoLineKey
 {
-    QFont font;
+    QString font;
     QString text;
     int align;
     bool operator==(const TwoLineKey& other) const
@@ -87,7 +89,7 @@ inline int twoLineWidth(const QFont& font, const QString& text, int* lines = nul
                         Qt::Alignment align = Qt::AlignHCenter)
 {
     static QHash<detail::TwoLineKey, detail::TwoLineFound> known;
-    const detail::TwoLineKey key{font, text, int(align)};
+    const detail::TwoLineKey key{font.key(), text, int(align)};
     auto it = known.constFind(key);
     if (it == known.constEnd()) {
         // A bound on what a long-running program with changing captions keeps.
