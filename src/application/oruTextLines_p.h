@@ -3,7 +3,9 @@
 // Measuring captions that wrap into two lines, shared by the ribbon's large
 // buttons and the application menu's items.
 
+#include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QRect>
 #include <QString>
 
@@ -46,6 +48,63 @@ inline int twoLineWidth(const QFontMetrics& fm, const QString& text, int* lines 
         }
     } while (step != 0);
     return best;
+}
+
+namespace detail {
+
+// What the remembered two-line search is looked up by, and what it keeps.
+// The font is kept by its key: a QFont held in a static would outlive the
+// application's font engines.
+struct TwoLineKey
+{
+    QString font;
+    QString text;
+    int align;
+    bool operator==(const TwoLineKey& other) const
+    {
+        return align == other.align && text == other.text && font == other.font;
+    }
+};
+
+inline size_t qHash(const TwoLineKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, key.text, key.align);
+}
+
+struct TwoLineFound
+{
+    int width = 0;
+    int lines = 0;
+    bool hasLines = false;
+};
+
+} // namespace detail
+
+/// twoLineWidth() for text in @p font, remembered: every large button of a
+/// ribbon measures its caption at least once when it is built, and again
+/// whenever a collapsed group's popup builds its copy, and the search lays the
+/// text out about a dozen times. The result depends only on the font, the text
+/// and the alignment, so it is kept by them (the GUI thread's widgets only).
+inline int twoLineWidth(const QFont& font, const QString& text, int* lines = nullptr,
+                        Qt::Alignment align = Qt::AlignHCenter)
+{
+    static QHash<detail::TwoLineKey, detail::TwoLineFound> known;
+    const detail::TwoLineKey key{font.key(), text, int(align)};
+    auto it = known.constFind(key);
+    if (it == known.constEnd()) {
+        // A bound on what a long-running program with changing captions keeps.
+        if (known.size() >= 4096)
+            known.clear();
+        detail::TwoLineFound found;
+        int measured = -1;
+        found.width = twoLineWidth(QFontMetrics(font), text, &measured, align);
+        found.hasLines = measured >= 0;
+        found.lines = measured;
+        it = known.insert(key, found);
+    }
+    if (lines && it->hasLines)
+        *lines = it->lines;
+    return it->width;
 }
 
 } // namespace oru::textlines

@@ -56,7 +56,7 @@ QSize RibbonCatColorMenuButton::sizeHint() const
         const QFontMetrics fm = fontMetrics();
         if (fm.horizontalAdvance(text) <= 30)
             return QSize(42, 66);
-        return QSize(qMax(42, catpaint::twoLineWidth(fm, text) + 10), 66);
+        return QSize(qMax(42, catpaint::twoLineWidth(font(), text) + 10), 66);
     }
     }
     return QSize(-1, -1);
@@ -140,7 +140,7 @@ void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
     const QString text = m_action->text();
     int lines = 1;
     if (fm.horizontalAdvance(text) > 30)
-        catpaint::twoLineWidth(fm, text, &lines);
+        catpaint::twoLineWidth(font(), text, &lines);
     m_lineCount = lines;
     if (event->action() != m_actionFace ||
         (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged))

@@ -203,7 +203,7 @@ void RibbonCatMenuButtonBPriv::updateTxtSize()
         return;
     }
     int lines = m_textLines;
-    m_textWidth = catpaint::twoLineWidth(fm, text, &lines);
+    m_textWidth = catpaint::twoLineWidth(m_button.font(), text, &lines);
     m_textLines = lines;
     m_textHeight = 2 * fm.height();
 }

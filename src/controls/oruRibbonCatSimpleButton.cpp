@@ -63,7 +63,7 @@ QSize RibbonCatSimpleButton::sizeHint() const
     case RibbonCatSimpleAction::Large: {
         if (fm.horizontalAdvance(caption) <= 30)
             return QSize(42, 66);
-        return QSize(qMax(catpaint::twoLineWidth(fm, caption) + 10, 42), 66);
+        return QSize(qMax(catpaint::twoLineWidth(font(), caption) + 10, 42), 66);
     }
     case RibbonCatSimpleAction::Medium:
         if (caption.isEmpty())
@@ -108,7 +108,8 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
     if (!buttonIcon.isNull()) {
         const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
         const int side = large ? 32 : 16;
-        const QPixmap pixmap = buttonIcon.pixmap(QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+        const QPixmap pixmap = buttonIcon.pixmap(
+            QSize(side, side), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
         const QSize natural = pixmap.deviceIndependentSize().toSize();
         const int pw = natural.width();
         const int ph = natural.height();

@@ -41,7 +41,7 @@ QSize RibbonMainMenuButton::sizeHint() const
     if (fm.horizontalAdvance(tip) <= title)
         return QSize(title + 56, height);
     // The description wraps at the narrowest width that keeps it in two lines.
-    const int described = textlines::twoLineWidth(fm, tip, nullptr, Qt::AlignLeft);
+    const int described = textlines::twoLineWidth(font(), tip, nullptr, Qt::AlignLeft);
     return QSize(qMax(described, title) + 56, height);
 }
 

@@ -6,6 +6,7 @@
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
+#include "oruTextLines_p.h"
 
 #include <QToolBar>
 
@@ -301,6 +302,53 @@ private slots:
         QVERIFY(qobject_cast<RibbonCatSimpleButton*>(made));
         QCOMPARE(made->parentWidget(), &bar);
         action.releaseWidget(made);
+    }
+
+    // The two-line search is remembered by font, text and alignment: a font
+    // or caption change must measure anew, and a remembered answer must be
+    // the one the search gives.
+    void largeCaptionMeasuredPerFontAndText()
+    {
+        RibbonCatSimpleAction action(QStringLiteral("Format Painter"), RibbonCatSimpleAction::Large,
+                                     nullptr);
+        RibbonCatSimpleButton button(action, nullptr);
+        const auto searched = [&] {
+            return qMax(textlines::twoLineWidth(button.fontMetrics(), action.text()) + 10, 42);
+        };
+        const QSize first = button.sizeHint();
+        QCOMPARE(first.width(), searched());
+        QCOMPARE(button.sizeHint(), first);
+
+        const QFont original = button.font();
+        QFont larger = original;
+        larger.setPixelSize(QFontInfo(original).pixelSize() * 2);
+        button.setFont(larger);
+        QCOMPARE(button.sizeHint().width(), searched());
+        QVERIFY(button.sizeHint().width() > first.width());
+
+        action.setText(QStringLiteral("Format Painter Tool Box"));
+        QCOMPARE(button.sizeHint().width(), searched());
+        button.setFont(original);
+        QCOMPARE(button.sizeHint().width(), searched());
+        action.setText(QStringLiteral("Format Painter"));
+        QCOMPARE(button.sizeHint(), first);
+
+        // Line counts and alignments are kept apart; a caller's line count
+        // is written as the search writes it.
+        for (const Qt::Alignment align : {Qt::AlignHCenter, Qt::AlignLeft}) {
+            for (const QString& text :
+                 {QStringLiteral("One"), QStringLiteral("Two words here"), QString()}) {
+                int plainLines = -7;
+                int keptLines = -7;
+                const int plain =
+                    textlines::twoLineWidth(QFontMetrics(larger), text, &plainLines, align);
+                for (int pass = 0; pass < 2; ++pass) {
+                    keptLines = -7;
+                    QCOMPARE(textlines::twoLineWidth(larger, text, &keptLines, align), plain);
+                    QCOMPARE(keptLines, plainLines);
+                }
+            }
+        }
     }
 
     void actionDestroyedFirst()
