@@ -29,6 +29,7 @@
 
 #include <QActionGroup>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -252,14 +253,18 @@ public:
 
         // Quick access bar: exactly one button per command.
         RibbonQuickAccessBar& qab = *bar.quickAccessBar();
-        const QList<RibbonButtonNormal*> buttons =
-            qab.findChildren<RibbonButtonNormal*>(Qt::FindDirectChildrenOnly);
+        // Counted in one pass over the buttons: the bar may hold a command
+        // for each of a few hundred controls, and a search of every button
+        // per command made each step quadratic in their number.
+        QHash<QAction*, int> buttonsOf;
+        for (RibbonButtonNormal* button :
+             qab.findChildren<RibbonButtonNormal*>(Qt::FindDirectChildrenOnly))
+            for (QAction* shown : button->actions())
+                ++buttonsOf[shown];
         for (QAction* action : qab.actions()) {
             if (!qobject_cast<RibbonSimpleAction*>(action))
                 continue;
-            int count = 0;
-            for (RibbonButtonNormal* button : buttons)
-                count += button->actions().contains(action) ? 1 : 0;
+            const int count = buttonsOf.value(action);
             if (count != 1)
                 fail(QStringLiteral("quick access command has %1 buttons").arg(count));
         }
