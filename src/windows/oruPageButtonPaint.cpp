@@ -4,8 +4,10 @@
 #include "oruRibbonStyle.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QPainter>
 #include <QWidget>
 
@@ -59,6 +61,14 @@ void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack)
     painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
     painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
     painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
+}
+
+void retirePageButton(QAbstractButton& button, QButtonGroup& group, QLayout& layout)
+{
+    group.removeButton(&button);
+    layout.removeWidget(&button);
+    button.hide();
+    button.deleteLater();
 }
 
 } // namespace oru::windows

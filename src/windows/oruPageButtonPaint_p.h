@@ -1,11 +1,13 @@
 #pragma once
 
-// Size and look shared by the page buttons of the options dialog and of the
-// stacked page widget.
+// Size, look and retirement shared by the page buttons of the options dialog
+// and of the stacked page widget.
 
 #include <QSize>
 
 class QAbstractButton;
+class QButtonGroup;
+class QLayout;
 class QRect;
 class QWidget;
 
@@ -21,5 +23,20 @@ void paintPageButton(QAbstractButton& button);
 /// The white, grey-outlined boxes behind the button column and the page
 /// stack, both given in @p widget's coordinates.
 void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack);
+
+/// Takes the button of a page that went away out of @p group and @p layout and
+/// deletes it later: the removal may run inside a signal of the button itself.
+void retirePageButton(QAbstractButton& button, QButtonGroup& group, QLayout& layout);
+
+/// Checks the button (key of @p pages) whose page is @p current, if any.
+template <typename Pages> void checkButtonOfPage(const Pages& pages, const QWidget* current)
+{
+    for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
+        if (current && it.value() == current) {
+            it.key()->setChecked(true);
+            return;
+        }
+    }
+}
 
 } // namespace oru::windows

@@ -102,24 +102,14 @@ void RibbonOptionsDialog::dropRemovedPages()
             disconnect(m_buttonBox, nullptr, page, nullptr);
         RibbonOptionsButton* button = it.key();
         it = m_pages.erase(it);
-        // The removal may run inside a signal of the button itself.
-        m_buttonGroup->removeButton(button);
-        m_buttonsLayout->removeWidget(button);
-        button->hide();
-        button->deleteLater();
+        windows::retirePageButton(*button, *m_buttonGroup, *m_buttonsLayout);
     }
     checkCurrentButton();
 }
 
 void RibbonOptionsDialog::checkCurrentButton()
 {
-    QWidget* current = m_pageStack->currentWidget();
-    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
-        if (current && it.value() == current) {
-            it.key()->setChecked(true);
-            return;
-        }
-    }
+    windows::checkButtonOfPage(m_pages, m_pageStack->currentWidget());
 }
 
 void RibbonOptionsDialog::buttonClicked(QAbstractButton* button)

@@ -97,24 +97,14 @@ void RibbonStackedWidget::dropRemovedPages()
         }
         RibbonStackedButton* button = it.key();
         it = m_pages.erase(it);
-        // The removal may run inside a signal of the button itself.
-        m_buttonGroup->removeButton(button);
-        m_buttonsLayout->removeWidget(button);
-        button->hide();
-        button->deleteLater();
+        windows::retirePageButton(*button, *m_buttonGroup, *m_buttonsLayout);
     }
     checkCurrentButton();
 }
 
 void RibbonStackedWidget::checkCurrentButton()
 {
-    QWidget* current = m_pageStack->currentWidget();
-    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
-        if (current && it.value() == current) {
-            it.key()->setChecked(true);
-            return;
-        }
-    }
+    windows::checkButtonOfPage(m_pages, m_pageStack->currentWidget());
 }
 
 void RibbonStackedWidget::paintEvent(QPaintEvent* event)
