@@ -336,5 +336,9 @@
         <source>Minimize the Ribbon</source>
         <translation>Multifunktionsleiste minimieren</translation>
     </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
 </context>
 </TS>

@@ -336,5 +336,9 @@
         <source>Minimize the Ribbon</source>
         <translation>Minimizar la cinta de opciones</translation>
     </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Más comandos</translation>
+    </message>
 </context>
 </TS>

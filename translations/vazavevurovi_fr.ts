@@ -336,5 +336,9 @@
         <source>Minimize the Ribbon</source>
         <translation>Réduire le ruban</translation>
     </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Autres commandes</translation>
+    </message>
 </context>
 </TS>

@@ -336,5 +336,9 @@
         <source>Minimize the Ribbon</source>
         <translation>Свернуть ленту</translation>
     </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Другие команды</translation>
+    </message>
 </context>
 </TS>

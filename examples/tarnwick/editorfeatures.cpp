@@ -300,7 +300,8 @@ bool isFeatureScene(const QString& scene)
     return scene == QLatin1String("minimised") || scene == QLatin1String("minimisedpopup") ||
            scene == QLatin1String("contextual") || scene == QLatin1String("qatmenu") ||
            scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions") ||
-           scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage");
+           scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage") ||
+           scene == QLatin1String("qatoverflow");
 }
 
 bool openFeatureScene(EditorWindow& window, const QString& scene)
@@ -347,6 +348,20 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
         if (!button)
             return false;
         press(button, QPoint(3, 5));
+        return true;
+    }
+    if (scene == QLatin1String("qatoverflow")) {
+        // More commands than a narrow window has room for; the chevron's
+        // menu holds the rest.
+        RibbonQuickAccessBar* qab = bar->quickAccessBar();
+        for (RibbonSimpleAction* command : bar->availableCommands())
+            qab->addCommand(command);
+        window.resize(720, window.height());
+        QCoreApplication::processEvents();
+        auto* chevron = widgetFor<RibbonButtonNormal>(qab->overflowAction());
+        if (!chevron || !chevron->isVisible())
+            return false;
+        chevron->click();
         return true;
     }
     if (scene == QLatin1String("qatoptions")) {

@@ -1,14 +1,57 @@
 #include "oruRibbonQuickAccessBar.h"
 
+#include "oruRibbonApplication.h"
 #include "oruRibbonButtonNormal.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonSimpleAction.h"
+#include "oruRibbonStyle.h"
 
 #include <QActionEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QPainter>
 
 namespace oru {
+
+namespace {
+
+// The chevron that stands in for the buttons that do not fit: the small
+// button's frames, and two small right-pointing triangles in the middle.
+// Hidden by the bar. A new button is hidden too, until the layout shows it
+// at the next turn of the event loop.
+bool isOut(const QWidget* widget)
+{
+    return widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+class OverflowButton final : public RibbonButtonNormal
+{
+public:
+    explicit OverflowButton(QWidget* parent) : RibbonButtonNormal(parent)
+    {
+        setObjectName(QStringLiteral("vazave_qab_overflow"));
+        setFixedSize(13, 20);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        RibbonButtonNormal::paintEvent(event);
+        const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+        const QColor& ink =
+            isEnabled() ? skin->normalCategoryTextColor() : skin->disabledCategoryTextColor();
+        QPainter painter(this);
+        painter.setPen(ink);
+        painter.setBrush(ink);
+        const int top = height() / 2 - 3;
+        const int left = (width() - 7) / 2;
+        RibbonStyle::drawSymbol(painter, QRect(left, top, 3, 6), ArrowRight);
+        RibbonStyle::drawSymbol(painter, QRect(left + 4, top, 3, 6), ArrowRight);
+    }
+};
+
+} // namespace
 
 RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
     : QWidget(&menuBar), m_menuBar(menuBar),
@@ -25,10 +68,25 @@ RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
     m_outerLayout->addLayout(m_buttonsLayout);
     m_outerLayout->addItem(&m_endSpacer);
     setLayout(m_outerLayout);
+    // The bar may be narrower than its buttons; updateOverflow() then hides
+    // those that do not fit, so the layout must not hold the bar at their
+    // width.
+    m_outerLayout->setSizeConstraint(QLayout::SetNoConstraint);
+
+    m_overflowAction = new RibbonSimpleAction(
+        QIcon(), QCoreApplication::translate("RibbonQuickAccessBar", "More Commands"), this);
+    m_overflowButton = new OverflowButton(this);
+    m_overflowButton->addAction(m_overflowAction);
+    m_overflowButton->hide();
+    m_buttonsLayout->addWidget(m_overflowButton);
+    connect(m_overflowAction, &QAction::triggered, this, &RibbonQuickAccessBar::showOverflowMenu);
 
     m_customizeAction = new RibbonSimpleAction(
         QIcon(), QCoreApplication::translate("QObject", "Customize Quick Access Toolbar"), this);
     addAction(m_customizeAction);
+    // What is left of a bar that shows fewer buttons than it has room for
+    // stays at its right end, after the customize button.
+    m_outerLayout->addStretch();
 }
 
 RibbonQuickAccessBar::~RibbonQuickAccessBar()
@@ -59,12 +117,151 @@ void RibbonQuickAccessBar::actionEvent(QActionEvent* event)
         m_customizeButton = button;
         button->installEventFilter(this);
     } else if (auto* simple = qobject_cast<RibbonSimpleAction*>(action)) {
-        auto* button = new RibbonButtonNormal(this);
-        button->setFixedSize(20, 20);
-        button->addAction(simple);
-        m_buttonsLayout->addWidget(button);
+        newButton(simple, -1);
         event->accept();
     }
+}
+
+RibbonButtonNormal* RibbonQuickAccessBar::newButton(RibbonSimpleAction* action, int index)
+{
+    auto* button = new RibbonButtonNormal(this);
+    button->setFixedSize(20, 20);
+    button->addAction(action);
+    // The chevron stays last.
+    const int last = m_buttonsLayout->count() - 1;
+    m_buttonsLayout->insertWidget(index < 0 ? last : qMin(index, last), button);
+    // A button without its action would show a stale icon that does nothing.
+    connect(action, &QObject::destroyed, button, [this, button]() { dropButton(button); });
+    updateGeometry();
+    updateOverflow();
+    return button;
+}
+
+void RibbonQuickAccessBar::dropButton(RibbonButtonNormal* button)
+{
+    if (!button || button->parent() != this)
+        return;
+    m_buttonsLayout->removeWidget(button);
+    // Out of the bar at once, deleted later: the button may be inside its
+    // own click, whose slot deleted the action or removed the command.
+    button->hide();
+    button->setParent(nullptr);
+    button->deleteLater();
+    updateGeometry();
+    updateOverflow();
+    m_menuBar.update();
+}
+
+QList<RibbonButtonNormal*> RibbonQuickAccessBar::rowButtons() const
+{
+    QList<RibbonButtonNormal*> buttons;
+    for (int i = 0; i < m_buttonsLayout->count(); ++i)
+        if (auto* button = qobject_cast<RibbonButtonNormal*>(m_buttonsLayout->itemAt(i)->widget());
+            button && button != m_overflowButton)
+            buttons.append(button);
+    return buttons;
+}
+
+int RibbonQuickAccessBar::rowWidth(const QList<RibbonButtonNormal*>& buttons, int count,
+                                   int spacing)
+{
+    int width = 0;
+    for (int i = 0; i < count; ++i)
+        width += buttons.at(i)->minimumWidth() + (i > 0 ? spacing : 0);
+    return width;
+}
+
+int RibbonQuickAccessBar::fixedWidth() const
+{
+    // The margins, the end spacer and the customize button.
+    const QMargins margins = m_outerLayout->contentsMargins();
+    int width = margins.left() + margins.right();
+    for (int i = 0; i < m_outerLayout->count(); ++i) {
+        QLayoutItem* item = m_outerLayout->itemAt(i);
+        if (item->layout() == m_buttonsLayout)
+            continue;
+        if (QWidget* widget = item->widget(); widget && widget->isHidden())
+            continue;
+        width += item->sizeHint().width();
+    }
+    return width;
+}
+
+QSize RibbonQuickAccessBar::sizeHint() const
+{
+    const QList<RibbonButtonNormal*> buttons = rowButtons();
+    return {fixedWidth() + rowWidth(buttons, int(buttons.size()), m_buttonsLayout->spacing()),
+            26};
+}
+
+QSize RibbonQuickAccessBar::minimumSizeHint() const
+{
+    if (rowButtons().isEmpty())
+        return sizeHint();
+    return {fixedWidth() + m_overflowButton->minimumWidth(), 26};
+}
+
+void RibbonQuickAccessBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateOverflow();
+}
+
+void RibbonQuickAccessBar::updateOverflow()
+{
+    const QList<RibbonButtonNormal*> buttons = rowButtons();
+    const int count = int(buttons.size());
+    const int spacing = m_buttonsLayout->spacing();
+    const int room = width() - fixedWidth();
+    int shown = count;
+    if (rowWidth(buttons, count, spacing) > room) {
+        const int chevron = m_overflowButton->minimumWidth();
+        shown = count - 1;
+        while (shown > 0 && rowWidth(buttons, shown, spacing) + spacing + chevron > room)
+            --shown;
+    }
+    bool changed = false;
+    const auto place = [&changed](QWidget* widget, bool out) {
+        if (isOut(widget) == out)
+            return;
+        widget->setHidden(out);
+        changed = true;
+    };
+    for (int i = 0; i < count; ++i)
+        place(buttons.at(i), i >= shown);
+    place(m_overflowButton, shown == count);
+    // Place the row now, not at the next turn of the event loop, so that
+    // the ribbon bar paints the bar's background under the row it shows.
+    if (changed)
+        m_outerLayout->invalidate();
+    if (m_outerLayout->activate() || changed)
+        m_menuBar.update();
+}
+
+QList<QAction*> RibbonQuickAccessBar::overflowActions() const
+{
+    QList<QAction*> actions;
+    for (RibbonButtonNormal* button : rowButtons())
+        if (isOut(button))
+            if (QAction* action = button->actions().value(0))
+                actions.append(action);
+    return actions;
+}
+
+QMenu* RibbonQuickAccessBar::createOverflowMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The commands themselves, so that their checked and enabled states show
+    // and a change while the menu is open shows at once.
+    menu->addActions(overflowActions());
+    return menu;
+}
+
+void RibbonQuickAccessBar::showOverflowMenu()
+{
+    QMenu* menu = createOverflowMenu(this);
+    menu->popup(m_overflowButton->mapToGlobal(QPoint(0, m_overflowButton->height())));
 }
 
 } // namespace oru

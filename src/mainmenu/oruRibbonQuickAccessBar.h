@@ -25,6 +25,11 @@ class RibbonSimpleAction;
 /// adding an action twice gives two buttons. The command functions instead
 /// keep the bar's list of commands, the one the user customises and
 /// RibbonMenuBar::saveState() stores: each command once, removable.
+///
+/// A button whose action is deleted leaves the bar. When the ribbon is too
+/// narrow for every button, the buttons that do not fit give way to a
+/// chevron at the end of the row, which drops down a menu of their commands;
+/// so the commands never widen the window beyond the screen.
 class VAZAVE_EXPORT RibbonQuickAccessBar : public QWidget
 {
     Q_OBJECT
@@ -70,6 +75,21 @@ public:
     /// customize action. The menu belongs to @p parent.
     QMenu* createCustomizeMenu(QWidget* parent);
 
+    /// The action behind the chevron that stands in for the buttons that do
+    /// not fit; the chevron shows only while some do not.
+    RibbonSimpleAction* overflowAction() const { return m_overflowAction; }
+    /// The actions of the buttons that do not fit, in the bar's order.
+    QList<QAction*> overflowActions() const;
+    /// Builds the chevron's drop-down: one entry per action of
+    /// overflowActions(), which triggers it. The menu belongs to @p parent
+    /// and deletes itself when closed.
+    QMenu* createOverflowMenu(QWidget* parent);
+
+    /// Room for every button.
+    QSize sizeHint() const override;
+    /// Room for the chevron alone, when there are buttons.
+    QSize minimumSizeHint() const override;
+
 signals:
     /// A command was added, removed or moved, by the host or the user.
     void commandsChanged();
@@ -77,6 +97,7 @@ signals:
 protected:
     void actionEvent(QActionEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     RibbonMenuBar& m_menuBar;
@@ -86,6 +107,13 @@ private:
     QSpacerItem m_endSpacer;
 
     void commandDestroyed(QObject* object);
+    RibbonButtonNormal* newButton(RibbonSimpleAction* action, int index);
+    void dropButton(RibbonButtonNormal* button);
+    QList<RibbonButtonNormal*> rowButtons() const;
+    int fixedWidth() const;
+    static int rowWidth(const QList<RibbonButtonNormal*>& buttons, int count, int spacing);
+    void updateOverflow();
+    void showOverflowMenu();
     void rememberOffered(RibbonSimpleAction* action);
     void showCustomizeMenu();
 
@@ -96,6 +124,8 @@ private:
     QMap<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
     QList<QPointer<RibbonSimpleAction>> m_offered;
     QPointer<RibbonButtonNormal> m_customizeButton;
+    RibbonSimpleAction* m_overflowAction = nullptr;
+    RibbonButtonNormal* m_overflowButton = nullptr;
     bool m_customizable = true;
 };
 

@@ -24,17 +24,13 @@ bool RibbonQuickAccessBar::insertCommand(int index, RibbonSimpleAction* action)
     if (!action || m_commands.contains(action))
         return false;
     index = qBound(0, index, int(m_commands.size()));
-    auto* button = new RibbonButtonNormal(this);
-    button->setFixedSize(20, 20);
-    button->addAction(action);
-    m_buttonsLayout->insertWidget(index, button);
+    RibbonButtonNormal* button = newButton(action, index);
     m_commands.insert(index, action);
     m_commandActions.insert(action, action);
     m_commandButtons.insert(action, button);
     connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed,
             Qt::UniqueConnection);
     rememberOffered(action);
-    updateGeometry();
     m_menuBar.update();
     emit commandsChanged();
     return true;
@@ -46,10 +42,8 @@ bool RibbonQuickAccessBar::removeCommand(QAction* action)
         return false;
     m_commands.removeAll(action);
     m_commandActions.remove(action);
-    delete m_commandButtons.take(action).data();
+    dropButton(m_commandButtons.take(action).data());
     disconnect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
-    updateGeometry();
-    m_menuBar.update();
     emit commandsChanged();
     return true;
 }
@@ -66,6 +60,7 @@ bool RibbonQuickAccessBar::moveCommand(int from, int to)
     RibbonButtonNormal* button = m_commandButtons.value(command);
     m_buttonsLayout->removeWidget(button);
     m_buttonsLayout->insertWidget(to, button);
+    updateOverflow();
     emit commandsChanged();
     return true;
 }
@@ -99,14 +94,12 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
 
 void RibbonQuickAccessBar::commandDestroyed(QObject* object)
 {
-    // The button went with the action's removal from it; only the lists
-    // remain to clean.
+    // The button leaves with its action (newButton); only the lists remain
+    // to clean.
     if (!m_commands.removeAll(object))
         return;
     m_commandActions.remove(object);
-    delete m_commandButtons.take(object).data();
-    updateGeometry();
-    m_menuBar.update();
+    m_commandButtons.remove(object);
     emit commandsChanged();
 }
 

@@ -332,6 +332,7 @@ void TestTranslations::contextsMatchHostTranslations()
         {"RibbonQuickAccessBar", "Show Quick Access Toolbar below the Ribbon"},
         {"RibbonQuickAccessBar", "Show Quick Access Toolbar above the Ribbon"},
         {"RibbonQuickAccessBar", "Minimize the Ribbon"},
+        {"RibbonQuickAccessBar", "More Commands"},
     };
     RecordingTranslator recorder;
     QCoreApplication::installTranslator(&recorder);

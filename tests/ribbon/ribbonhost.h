@@ -2,6 +2,7 @@
 
 // A main window with three tabs of named commands, as a host builds it.
 
+#include <oruRibbonButtonNormal.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryAction.h>
@@ -65,6 +66,18 @@ struct RibbonHost
         for (oru::RibbonSimpleAction* action : qab.commands())
             names << action->objectName();
         return names;
+    }
+    /// The quick access bar's command buttons in their order, without the
+    /// customize button and the chevron.
+    QList<oru::RibbonButtonNormal*> qabButtons() const
+    {
+        QList<oru::RibbonButtonNormal*> row;
+        for (auto* button : qab.findChildren<oru::RibbonButtonNormal*>(Qt::FindDirectChildrenOnly))
+            if (button->actions().value(0) != qab.customizeAction() &&
+                button->actions().value(0) != qab.overflowAction())
+                row.append(button);
+        std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        return row;
     }
     oru::RibbonMenuBarButton* tabButton(int index) const
     {

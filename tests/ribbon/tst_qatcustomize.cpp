@@ -3,6 +3,7 @@
 #include <oruRibbonButtonNormal.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonCategoryPanels.h>
+#include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 
 #include "oruTestApp.h"
@@ -70,6 +71,8 @@ private slots:
     void contextMenu();
     void dropDown();
     void forbidden();
+    void overflow();
+    void buttonsLeaveWithTheirActions();
 };
 
 void TestQatCustomize::contextMenu()
@@ -182,6 +185,168 @@ void TestQatCustomize::forbidden()
     QVERIFY(!QApplication::activePopupWidget());
     // The host itself still may.
     QVERIFY(host.qab.addCommand(host.command("a")));
+}
+
+void TestQatCustomize::overflow()
+{
+    RibbonHost host;
+    RibbonQuickAccessBar& qab = host.qab;
+    auto* chevron = widgetOf<RibbonButtonNormal>(qab.overflowAction());
+    auto* customize = widgetOf<RibbonButtonNormal>(qab.customizeAction());
+    QVERIFY(chevron && customize);
+    QList<RibbonSimpleAction*> commands;
+    const auto addCommands = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            auto* command = new RibbonSimpleAction(QStringLiteral("Command %1").arg(commands.size()),
+                                                   &host.window);
+            commands.append(command);
+            qab.addCommand(command);
+        }
+        QCoreApplication::processEvents();
+    };
+
+    addCommands(1);
+    const int narrowest = host.window.minimumSizeHint().width();
+    addCommands(59);
+    // Sixty commands do not widen the window: the chevron stands in for
+    // those that do not fit.
+    QCOMPARE(host.window.minimumSizeHint().width(), narrowest);
+    QVERIFY(qab.sizeHint().width() > 60 * 23);
+
+    // Checks the row and sets the number of buttons shown.
+    int shown = 0;
+    const auto checkRow = [&](const char* where) {
+        const QList<RibbonButtonNormal*> buttons = [&] {
+            QList<RibbonButtonNormal*> row;
+            for (RibbonSimpleAction* command : commands)
+                row.append(widgetOf<RibbonButtonNormal>(command));
+            return row;
+        }();
+        shown = 0;
+        while (shown < buttons.size() && buttons.at(shown)->isVisible())
+            ++shown;
+        for (int i = shown; i < buttons.size(); ++i)
+            QVERIFY2(buttons.at(i)->isHidden(), where);
+        const QList<QAction*> hidden(commands.begin() + shown, commands.end());
+        QCOMPARE(qab.overflowActions(), hidden);
+        QCOMPARE(chevron->isVisible(), shown < buttons.size());
+        for (int i = 0; i < shown; ++i)
+            QCOMPARE(buttons.at(i)->geometry(), QRect(10 + 23 * i, 3, 20, 20));
+        const int row = shown == buttons.size() ? 23 * shown - 3 : 23 * shown + 13;
+        if (chevron->isVisible())
+            QCOMPARE(chevron->geometry(), QRect(10 + 23 * shown, 3, 13, 20));
+        QCOMPARE(qab.qabGeometry(), QRect(10, 3, row, 20));
+        QCOMPARE(customize->x(), 10 + row + 15);
+        QVERIFY2(customize->geometry().right() < qab.width(), where);
+        // As many as fit: one more would push the customize button out.
+        if (chevron->isVisible())
+            QVERIFY2(10 + 23 * (shown + 1) + 13 + 15 + 10 + 3 > qab.width(), where);
+        // The bar keeps clear of the system buttons.
+        for (QWidget* sys : host.bar.findChildren<QWidget*>())
+            if (QByteArray(sys->metaObject()->className()) == "oru::RibbonSysButton")
+                QVERIFY2(qab.geometry().right() < sys->x(), where);
+    };
+    const auto rowAt = [&](int width, const char* where) {
+        host.window.resize(width, 500);
+        QCoreApplication::processEvents();
+        checkRow(where);
+        return QTest::currentTestFailed() ? -1 : shown;
+    };
+
+    const int at900 = rowAt(900, "900");
+    QVERIFY(at900 > 0 && at900 < 60);
+    QVERIFY(rowAt(1500, "1500") > at900);
+    const int narrow = rowAt(narrowest, "narrowest");
+    QVERIFY(narrow >= 0 && narrow < at900);
+
+    // The chevron's menu: the hidden commands, which it triggers.
+    QCOMPARE(rowAt(900, "900 again"), at900);
+    oru::test::mouseClick(chevron, QPoint(6, 10));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions(), qab.overflowActions());
+    // Below the chevron; moved left when the screen ends before the menu.
+    const QPoint below = chevron->mapToGlobal(QPoint(0, chevron->height()));
+    QCOMPARE(menu->y(), below.y());
+    QVERIFY(menu->x() == below.x() ||
+            menu->geometry().right() == menu->screen()->availableGeometry().right());
+    // A command deleted while the menu shows leaves it.
+    delete commands.takeAt(at900);
+    QCOMPARE(menu->actions().size(), 60 - at900 - 1);
+    QCOMPARE(menu->actions().constFirst(), commands.at(at900));
+    QSignalSpy triggered(commands.at(at900), &QAction::triggered);
+    menu->actions().constFirst()->trigger();
+    QCOMPARE(triggered.size(), 1);
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    checkRow("deleted");
+    QCOMPARE(shown, at900);
+
+    // Moving a hidden command to the front shows it; the last shown gives way.
+    QVERIFY(qab.moveCommand(int(commands.size()) - 1, 0));
+    commands.prepend(commands.takeLast());
+    QCoreApplication::processEvents();
+    checkRow("moved");
+    QCOMPARE(shown, at900);
+    QCOMPARE(qab.overflowActions().constFirst(), commands.at(at900));
+
+    // Few enough commands: no chevron, the row as wide as its buttons.
+    while (commands.size() > 5)
+        qab.removeCommand(commands.takeLast());
+    QCoreApplication::processEvents();
+    checkRow("five");
+    QCOMPARE(shown, 5);
+    QVERIFY(!chevron->isVisible());
+    QCOMPARE(qab.width(), qab.sizeHint().width());
+    QCOMPARE(qab.sizeHint().width(), 10 + 5 * 23 - 3 + 15 + 10 + 3);
+}
+
+void TestQatCustomize::buttonsLeaveWithTheirActions()
+{
+    RibbonHost host;
+    RibbonQuickAccessBar& qab = host.qab;
+    auto* a = new RibbonSimpleAction(QStringLiteral("a"), &host.window);
+    auto* b = new RibbonSimpleAction(QStringLiteral("b"), &host.window);
+    auto* c = new RibbonSimpleAction(QStringLiteral("c"), &host.window);
+    qab.addAction(a);
+    qab.addAction(b);
+    qab.addAction(b); // two buttons for one action
+    qab.addAction(c);
+    QCoreApplication::processEvents();
+    QCOMPARE(host.qabButtons().size(), 4);
+    qab.removeAction(c); // removing keeps the button
+    QCOMPARE(host.qabButtons().size(), 4);
+
+    // Deleting the action takes its buttons out of the bar at once.
+    delete b;
+    QList<RibbonButtonNormal*> row = host.qabButtons();
+    QCOMPARE(row.size(), 2);
+    QCOMPARE(row.at(0)->actions().value(0), a);
+    QCOMPARE(row.at(1)->actions().value(0), c);
+    QCoreApplication::processEvents();
+    QCOMPARE(qab.qabGeometry(), QRect(10, 3, 43, 20));
+    QCOMPARE(row.at(1)->geometry(), QRect(33, 3, 20, 20));
+
+    // An action deleted by its own button's click, and a command removed by
+    // its own: the click ends on a button that is already out of the bar.
+    QPointer<RibbonButtonNormal> clicked = row.at(1);
+    connect(c, &QAction::triggered, c, [c]() { delete c; });
+    oru::test::mouseClick(clicked, QPoint(5, 5));
+    QCOMPARE(host.qabButtons().size(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(clicked.isNull());
+
+    RibbonCatSimpleAction* d = host.command("d");
+    qab.addCommand(d);
+    QCoreApplication::processEvents();
+    clicked = widgetOf<RibbonButtonNormal>(d);
+    connect(d, &QAction::triggered, &qab, [&qab, d]() { qab.removeCommand(d); });
+    oru::test::mouseClick(clicked, QPoint(5, 5));
+    QVERIFY(!qab.hasCommand(d));
+    QCOMPARE(host.qabButtons().size(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(clicked.isNull());
+    QVERIFY(!d->associatedObjects().contains(clicked.data()));
 }
 
 ORU_TEST_MAIN(TestQatCustomize)

@@ -26,9 +26,7 @@ void TestRibbonState::commands()
 {
     RibbonHost host;
     QSignalSpy changed(&host.qab, &RibbonQuickAccessBar::commandsChanged);
-    const auto buttons = [&host]() {
-        return host.qab.findChildren<RibbonButtonNormal*>().size() - 1; // minus customize
-    };
+    const auto buttons = [&host]() { return host.qabButtons().size(); };
 
     QVERIFY(host.qab.addCommand(host.command("a")));
     QVERIFY(host.qab.addCommand(host.command("b")));
@@ -47,13 +45,10 @@ void TestRibbonState::commands()
 
     // The buttons follow the list's order.
     QCoreApplication::processEvents();
-    QList<RibbonButtonNormal*> shown = host.qab.findChildren<RibbonButtonNormal*>();
-    std::sort(shown.begin(), shown.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
     QStringList order;
-    for (RibbonButtonNormal* button : shown)
-        if (button->isVisible())
-            order << button->text();
-    QCOMPARE(order.mid(0, 4), QStringList({"a", "b", "d", "c"}));
+    for (RibbonButtonNormal* button : host.qabButtons())
+        order << button->text();
+    QCOMPARE(order, QStringList({"a", "b", "d", "c"}));
 
     QVERIFY(host.qab.removeCommand(host.command("b")));
     QVERIFY(!host.qab.removeCommand(host.command("b")));
@@ -78,7 +73,7 @@ void TestRibbonState::deletedCommand()
     delete extra;
     QCOMPARE(changed.size(), 1);
     QCOMPARE(host.commandNames(), QStringList({"a"}));
-    QCOMPARE(host.qab.findChildren<RibbonButtonNormal*>().size(), 2);
+    QCOMPARE(host.qabButtons().size(), 1);
 }
 
 void TestRibbonState::roundTrip()

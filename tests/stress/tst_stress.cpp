@@ -547,6 +547,9 @@ private:
         for (const QPointer<RibbonCategoriesPanelAction>& tab : m_tabs)
             if (tab->categories().contains(category))
                 tab->removeCategory(category);
+        // Loose groups stay around to be added again, but not without end.
+        if (m_categories.size() > 60)
+            delete category;
     }
 
     void destroyCategory(RibbonCategoryAction* category) { delete category; }
@@ -591,8 +594,21 @@ private:
                                                   RibbonCatSimpleAction::eSize(below(3)), &m_host);
         m_controls << control;
         category->addAction(control);
-        if (chance(30))
-            bar().quickAccessBar()->addAction(control);
+        if (!chance(30))
+            return;
+        // A host keeps its quick access bar to a handful of commands; without
+        // a bound, a long run would pile up hundreds of buttons there and
+        // each step would repaint a window as wide as all of them.
+        RibbonQuickAccessBar* qab = bar().quickAccessBar();
+        prune(m_quickControls);
+        if (m_quickControls.size() >= 12) {
+            RibbonCatSimpleAction* dropped = m_quickControls.takeAt(below(12)).data();
+            qab->removeAction(dropped);
+            m_controls.removeAll(dropped);
+            delete dropped;
+        }
+        m_quickControls << control;
+        qab->addAction(control);
     }
 
     void destroyAlias()
@@ -874,6 +890,7 @@ private:
     QList<QPointer<RibbonAction>> m_controls;
     QList<QPointer<QAction>> m_aliases;
     QList<QPointer<RibbonSimpleAction>> m_quickAccess;
+    QList<QPointer<RibbonCatSimpleAction>> m_quickControls;
     QPointer<QAction> m_popupAction;
     QStringList m_trail;
     QString m_ruleBroken;
