@@ -354,7 +354,8 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
         // More commands than a narrow window has room for; the chevron's
         // menu holds the rest.
         RibbonQuickAccessBar* qab = bar->quickAccessBar();
-        for (RibbonSimpleAction* command : bar->availableCommands())
+        const QList<RibbonSimpleAction*> commands = bar->availableCommands();
+        for (RibbonSimpleAction* command : commands.mid(0, 30))
             qab->addCommand(command);
         window.resize(720, window.height());
         QCoreApplication::processEvents();

@@ -461,6 +461,12 @@ void RibbonKeyTips::collectTop(QList<RibbonKeyTip>& tips, QList<keytips::Request
             QAction* action = button->actions().value(0);
             if (!button->isVisible() || !action || action == qab->customizeAction())
                 continue;
+            if (action == qab->overflowAction()) {
+                // The chevron's tip stays the same however many buttons show.
+                tips.append(tipFor(button, action));
+                requests.append({QStringLiteral("00"), labelOf(action)});
+                continue;
+            }
             ++number;
             const QString numbered = number <= 9    ? QString::number(number)
                                      : number <= 18 ? QStringLiteral("0%1").arg(number - 9)

@@ -182,6 +182,7 @@ private slots:
     void applicationMenuLevels();
     void dropDownMenuLevels();
     void clicksAndDeletionsEndTheTips();
+    void quickAccessChevron();
 };
 
 void tst_KeyTips::letters()
@@ -762,6 +763,38 @@ void tst_KeyTips::clicksAndDeletionsEndTheTips()
         host.bar.hideKeyTips();
         host.bar.removeAction(&empty);
     }
+}
+
+void tst_KeyTips::quickAccessChevron()
+{
+    // More commands than the bar has room for: the hidden ones get no
+    // badge, the chevron 00, which opens its menu.
+    Host host(700);
+    RibbonQuickAccessBar& qab = *host.bar.quickAccessBar();
+    std::vector<std::unique_ptr<RibbonSimpleAction>> extra;
+    for (int i = 0; i < 30; ++i) {
+        extra.push_back(
+            std::make_unique<RibbonSimpleAction>(QStringLiteral("Extra %1").arg(i), nullptr));
+        qab.addCommand(extra.back().get());
+    }
+    QCoreApplication::processEvents();
+    const QList<QAction*> hidden = qab.overflowActions();
+    QVERIFY(!hidden.isEmpty() && hidden.size() < 30);
+
+    host.pressAlt();
+    QCOMPARE(host.lettersOf(extra.front().get()), QStringLiteral("3"));
+    for (QAction* action : hidden)
+        QVERIFY(!host.tipOf(action));
+    QVERIFY(hidden.size() < 20);
+    QCOMPARE(host.lettersOf(extra.at(6).get()), QStringLiteral("9"));
+    QCOMPARE(host.lettersOf(extra.at(7).get()), QStringLiteral("01"));
+    QCOMPARE(host.lettersOf(qab.overflowAction()), QStringLiteral("00"));
+    host.type(QStringLiteral("00"));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions(), hidden);
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 ORU_TEST_MAIN(tst_KeyTips)

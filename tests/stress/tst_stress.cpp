@@ -169,6 +169,21 @@ public:
 
     QString trail() const { return m_trail.join(QStringLiteral(" ")); }
 
+    // What the window holds now: a long run must not grow without bound.
+    QString population()
+    {
+        prune(m_tabs);
+        prune(m_categories);
+        prune(m_controls);
+        return QStringLiteral("%1 tabs, %2 groups, %3 controls, %4 quick access buttons, "
+                              "minimum width %5")
+            .arg(bar().categoryGroup()->actions().size())
+            .arg(m_categories.size())
+            .arg(m_controls.size())
+            .arg(bar().quickAccessBar()->findChildren<RibbonButtonNormal*>().size())
+            .arg(m_window.minimumSizeHint().width());
+    }
+
     // Empty when every invariant holds, else what broke.
     QString checkInvariants()
     {
@@ -920,6 +935,8 @@ private slots:
     void randomOperations()
     {
         const int steps = envInt("STRESS_STEPS", 20000);
+        // STRESS_PROGRESS=N reports the time and the population every N steps.
+        const int progress = envInt("STRESS_PROGRESS", 0);
         const quint32 seed =
             quint32(envInt("STRESS_SEED", int(QRandomGenerator::global()->bounded(1 << 30))));
         qInfo("stress: seed %u, %d steps (STRESS_SEED=%u replays)", seed, steps, seed);
@@ -930,6 +947,9 @@ private slots:
             QString error = stress.checkInvariants();
             for (int i = 0; i < steps && error.isEmpty(); ++i) {
                 stress.step();
+                if (progress > 0 && (i + 1) % progress == 0)
+                    qInfo("stress: step %d at %lld ms: %s", i + 1, clock.elapsed(),
+                          qPrintable(stress.population()));
                 error = stress.takeRuleBroken();
                 if (error.isEmpty())
                     error = stress.checkInvariants();
