@@ -152,6 +152,7 @@ public:
         if (m_trail.size() > 12)
             m_trail.removeFirst();
         (this->*chosen->run)();
+        trim();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (QWidget* popup = QApplication::activePopupWidget())
@@ -175,9 +176,10 @@ public:
         prune(m_tabs);
         prune(m_categories);
         prune(m_controls);
-        return QStringLiteral("%1 tabs, %2 groups, %3 controls, %4 quick access buttons, "
-                              "minimum width %5")
+        return QStringLiteral("%1 tabs (%2 in all), %3 groups, %4 controls, %5 quick access "
+                              "buttons, minimum width %6")
             .arg(bar().categoryGroup()->actions().size())
+            .arg(m_tabs.size())
             .arg(m_categories.size())
             .arg(m_controls.size())
             .arg(bar().quickAccessBar()->findChildren<RibbonButtonNormal*>().size())
@@ -500,7 +502,8 @@ private:
         tab->setChecked(chance(40));
         const bool selects = tab->isChecked();
         bar().addAction(tab);
-        m_tabs << tab;
+        if (!m_tabs.contains(tab))
+            m_tabs << tab;
         RibbonCategoriesPanelAction* after = checkedTab();
         if (after != (selects ? tab : before))
             m_ruleBroken = QStringLiteral("adding a tab changed the selection wrongly");
@@ -533,6 +536,45 @@ private:
     }
 
     void destroyTab(RibbonCategoriesPanelAction* tab) { delete tab; }
+
+    // The host forgets what it no longer shows, oldest first, so that the
+    // pools stay the size of a real program's and the random picks keep
+    // landing on what the window shows; else after a few ten thousand steps
+    // they would mostly pick among thousands of loose objects.
+    void trim()
+    {
+        prune(m_spareTabs);
+        while (m_spareTabs.size() > 3)
+            delete m_spareTabs.takeFirst().data();
+        prune(m_tabs);
+        prune(m_categories);
+        if (m_categories.size() > 80) {
+            QSet<QAction*> used;
+            for (const QPointer<RibbonCategoriesPanelAction>& tab : std::as_const(m_tabs))
+                for (RibbonCategoryAction* category : tab->categories())
+                    used.insert(category);
+            for (int i = 0; i < m_categories.size() && m_categories.size() > 80;)
+                if (!used.contains(m_categories.at(i)))
+                    delete m_categories.takeAt(i).data();
+                else
+                    ++i;
+        }
+        prune(m_controls);
+        if (m_controls.size() > 400) {
+            QSet<QAction*> used;
+            for (const QPointer<RibbonCategoryAction>& category : std::as_const(m_categories))
+                for (RibbonAction* control : category->actions())
+                    used.insert(control);
+            for (int i = 0; i < m_controls.size() && m_controls.size() > 400;)
+                if (!used.contains(m_controls.at(i)))
+                    delete m_controls.takeAt(i).data();
+                else
+                    ++i;
+        }
+        prune(m_aliases);
+        while (m_aliases.size() > 100)
+            delete m_aliases.takeFirst().data();
+    }
 
     void selectTab()
     {
