@@ -91,6 +91,11 @@ RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
 
 RibbonQuickAccessBar::~RibbonQuickAccessBar()
 {
+    // Commands may be children of the bar, deleted after its layouts and
+    // members: nothing of theirs may call back into the bar then.
+    for (QObject* command : std::as_const(m_commands))
+        disconnect(command, nullptr, this, nullptr);
+    qDeleteAll(rowButtons());
     // The spacer is a member; the layout must not delete it.
     m_outerLayout->removeItem(&m_endSpacer);
 }
@@ -131,7 +136,13 @@ RibbonButtonNormal* RibbonQuickAccessBar::newButton(RibbonSimpleAction* action, 
     const int last = m_buttonsLayout->count() - 1;
     m_buttonsLayout->insertWidget(index < 0 ? last : qMin(index, last), button);
     // A button without its action would show a stale icon that does nothing.
-    connect(action, &QObject::destroyed, button, [this, button]() { dropButton(button); });
+    // The bar is looked up, not captured: a button already dropped has none
+    // (and may outlive it until its deferred deletion), and a bar in its
+    // destructor is no RibbonQuickAccessBar any more.
+    connect(action, &QObject::destroyed, button, [button]() {
+        if (auto* bar = qobject_cast<RibbonQuickAccessBar*>(button->parentWidget()))
+            bar->dropButton(button);
+    });
     updateGeometry();
     updateOverflow();
     return button;

@@ -347,6 +347,20 @@ void TestQatCustomize::buttonsLeaveWithTheirActions()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(clicked.isNull());
     QVERIFY(!d->associatedObjects().contains(clicked.data()));
+
+    // Commands that are children of the bar go with it, after its layouts
+    // and lists: they must not call back into it (UBSan saw the bar's
+    // functions called on what was by then a plain QWidget).
+    {
+        RibbonMainWindow window;
+        RibbonQuickAccessBar* bar = window.ribbonMenuBar()->quickAccessBar();
+        auto* own = new RibbonSimpleAction(QStringLiteral("own"), bar);
+        bar->addCommand(own);
+        bar->addAction(new RibbonSimpleAction(QStringLiteral("plain"), bar));
+        window.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->commands(), QList<RibbonSimpleAction*>({own}));
+    }
 }
 
 ORU_TEST_MAIN(TestQatCustomize)
