@@ -1,4 +1,5 @@
 #include <oruRibbonButtonMain.h>
+#include <oruRibbonButtonNormal.h>
 #include <oruRibbonCatColorMenuAction.h>
 #include <oruRibbonCatColorMenuButton.h>
 #include <oruRibbonCatMenuAction.h>
@@ -14,6 +15,7 @@
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonPanelMain.h>
+#include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 
@@ -165,6 +167,11 @@ private slots:
         m_window->ribbonMenuBar()->recentFilesActions().addAction(
             new RibbonSimpleAction(QStringLiteral("letter.txt"), &m_host));
 
+        // More quick access commands than the bar has room for.
+        for (int i = 0; i < 80; ++i)
+            m_window->ribbonMenuBar()->quickAccessBar()->addCommand(
+                new RibbonSimpleAction(QStringLiteral("Command %1").arg(i), &m_host));
+
         m_window->resize(1600, 600);
         m_window->show();
         settle();
@@ -183,7 +190,8 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"collapsed group", "drop-down menu", "palette popup", "view popup",
-                                 "colour picker", "application menu", "application sub-menu"})
+                                 "colour picker", "application menu", "application sub-menu",
+                                 "quick access chevron"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 
@@ -273,6 +281,13 @@ private:
             frame->setFocus(Qt::OtherFocusReason);
             frame->show();
             return frame;
+        }
+        if (kind == QLatin1String("quick access chevron")) {
+            RibbonQuickAccessBar* qab = bar.quickAccessBar();
+            auto* chevron = shownWidgetFor<RibbonButtonNormal>(*m_window, qab->overflowAction());
+            if (chevron)
+                chevron->click();
+            return QApplication::activePopupWidget();
         }
         if (kind == QLatin1String("colour picker")) {
             auto* button = shownWidgetFor<RibbonCatColorMenuButton>(*m_window, m_colour);
