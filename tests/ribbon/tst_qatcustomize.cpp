@@ -259,8 +259,20 @@ void TestQatCustomize::overflow()
     const int narrow = rowAt(narrowest, "narrowest");
     QVERIFY(narrow >= 0 && narrow < at900);
 
-    // The chevron's menu: the hidden commands, which it triggers.
     QCOMPARE(rowAt(900, "900 again"), at900);
+    // Below the ribbon the bar has the window's width: more buttons show.
+    host.bar.setQuickAccessBarBelow(true);
+    QCoreApplication::processEvents();
+    QVERIFY(chevron->isVisible());
+    QVERIFY(qab.overflowActions().size() < 60 - at900);
+    QVERIFY(qab.geometry().right() < host.bar.width());
+    QVERIFY(chevron->geometry().right() < customize->x());
+    host.bar.setQuickAccessBarBelow(false);
+    QCoreApplication::processEvents();
+    checkRow("above again");
+    QCOMPARE(shown, at900);
+
+    // The chevron's menu: the hidden commands, which it triggers.
     oru::test::mouseClick(chevron, QPoint(6, 10));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
