@@ -695,7 +695,11 @@ void RibbonKeyTips::use(int index)
         return;
     }
     QPointer<RibbonKeyTips> self(this);
-    const bool menuButton = qobject_cast<RibbonCatMenuButton*>(widget);
+    // The quick access chevron drops down a menu of commands, as a menu
+    // button does.
+    const RibbonQuickAccessBar* qab = m_bar.quickAccessBar();
+    const bool menuButton = qobject_cast<RibbonCatMenuButton*>(widget) ||
+                            (qab && tip.action && tip.action == qab->overflowAction());
     const bool menuEntry = m_level == DropDown && tip.action && tip.action->menu();
     if (menuButton || menuEntry) {
         // A drop-down menu (or one of its sub-menus) opens as a level of its

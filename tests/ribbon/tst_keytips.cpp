@@ -768,7 +768,7 @@ void tst_KeyTips::clicksAndDeletionsEndTheTips()
 void tst_KeyTips::quickAccessChevron()
 {
     // More commands than the bar has room for: the hidden ones get no
-    // badge, the chevron 00, which opens its menu.
+    // badge, the chevron 00, which opens its menu as a level of its own.
     Host host(700);
     RibbonQuickAccessBar& qab = *host.bar.quickAccessBar();
     std::vector<std::unique_ptr<RibbonSimpleAction>> extra;
@@ -793,7 +793,16 @@ void tst_KeyTips::quickAccessChevron()
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
     QCOMPARE(menu->actions(), hidden);
-    menu->close();
+    QVERIFY(host.bar.keyTipsVisible());
+    QCOMPARE(host.tips().level(), RibbonKeyTips::DropDown);
+    QCOMPARE(host.tips().tips().size(), hidden.size());
+    // An entry's letters trigger its command and end the tips.
+    QAction* last = hidden.constLast();
+    QSignalSpy triggered(last, &QAction::triggered);
+    host.type(host.lettersOf(last));
+    QCOMPARE(triggered.count(), 1);
+    QVERIFY(!host.bar.keyTipsVisible());
+    QVERIFY(!QApplication::activePopupWidget());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
