@@ -31,6 +31,7 @@
 #include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 
@@ -849,6 +850,24 @@ const Kind simpleButtonKind{
     [](QWidget* w) -> QAction* { return static_cast<RibbonCatSimpleButton*>(w)->action(); },
 };
 const Kind normalButtonKind{QAccessible::PushButton, firstAction};
+// The quick access bar's chevron: a button with the menu of the commands
+// that do not fit. The menu is Qt's own and, as every QMenu, a window of
+// the application in the tree, not a child of the button.
+QMenu* overflowMenu(QWidget* chevron)
+{
+    // A closed menu waits for its deferred deletion beside the open one.
+    for (QMenu* menu : chevron->findChildren<QMenu*>(QStringLiteral("vazave_qab_overflow_menu"),
+                                                     Qt::FindDirectChildrenOnly))
+        if (menu->isVisible())
+            return menu;
+    return nullptr;
+}
+const Kind overflowButtonKind{
+    QAccessible::ButtonMenu,
+    firstAction,
+    nullptr,
+    [](QWidget* w) { return overflowMenu(w) != nullptr; },
+};
 const Kind symbolButtonKind{QAccessible::PushButton, nullptr, symbolName};
 const Kind tabKind{QAccessible::PageTab, firstAction};
 const Kind mainMenuItemKind{
@@ -962,7 +981,10 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
     if (is<RibbonMainPanelButton>(className))
         return new ActionWidgetAccessible(widget, panelButtonKind);
     if (is<RibbonButtonNormal>(className))
-        return new ActionWidgetAccessible(widget, normalButtonKind);
+        return new ActionWidgetAccessible(widget,
+                                          widget->objectName() == QLatin1String("vazave_qab_overflow")
+                                              ? overflowButtonKind
+                                              : normalButtonKind);
     if (is<RibbonButtonMain>(className))
         return new ActionWidgetAccessible(widget, mainButtonKind);
     if (is<RibbonTabBar>(className))

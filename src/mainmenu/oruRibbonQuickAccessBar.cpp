@@ -262,6 +262,7 @@ QList<QAction*> RibbonQuickAccessBar::overflowActions() const
 QMenu* RibbonQuickAccessBar::createOverflowMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("vazave_qab_overflow_menu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // The commands themselves, so that their checked and enabled states show
     // and a change while the menu is open shows at once.
@@ -271,7 +272,8 @@ QMenu* RibbonQuickAccessBar::createOverflowMenu(QWidget* parent)
 
 void RibbonQuickAccessBar::showOverflowMenu()
 {
-    QMenu* menu = createOverflowMenu(this);
+    // The chevron's child: its accessible state follows the menu.
+    QMenu* menu = createOverflowMenu(m_overflowButton);
     menu->popup(m_overflowButton->mapToGlobal(QPoint(0, m_overflowButton->height())));
 }
 

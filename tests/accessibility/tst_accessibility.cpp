@@ -3,11 +3,13 @@
 #include <oruRibbonAccessible.h>
 #include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonMenuAction.h>
+#include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonTabBar.h>
 #include <oruTestApp.h>
 
 #include <QAccessibleValueInterface>
+#include <QMenu>
 #include <QSignalSpy>
 
 using namespace oru;
@@ -28,6 +30,7 @@ private slots:
     void collapsedGroupPopup();
     void tabStrip();
     void palettePopup();
+    void quickAccessChevron();
 };
 
 void TestAccessibility::accessibleText_data()
@@ -360,6 +363,39 @@ void TestAccessibility::palettePopup()
     QCOMPARE(chosen.count(), 1);
     QTRY_VERIFY(!gallery->state().expanded);
     QCOMPARE(gallery->childCount(), closedChildren);
+}
+
+void TestAccessibility::quickAccessChevron()
+{
+    // The buttons that do not fit leave the tree; the chevron stands for
+    // them, a menu button expanded while its menu shows.
+    DemoWindow demo;
+    RibbonQuickAccessBar& qab = *demo.window.ribbonMenuBar()->quickAccessBar();
+    for (int i = 0; i < 40; ++i)
+        qab.addCommand(new RibbonSimpleAction(QStringLiteral("Command %1").arg(i), &demo.window));
+    demo.window.resize(700, 400);
+    QCoreApplication::processEvents();
+    const QList<QAction*> hidden = qab.overflowActions();
+    QVERIFY(!hidden.isEmpty());
+    QVERIFY(findIn(demo.window, QAccessible::PushButton, QStringLiteral("Command 0")));
+    QAccessibleInterface* last =
+        findIn(demo.window, QAccessible::PushButton, hidden.constLast()->text());
+    QVERIFY(!last || last->state().invisible);
+
+    QAccessibleInterface* chevron =
+        findIn(demo.window, QAccessible::ButtonMenu, QStringLiteral("More Commands"));
+    QVERIFY(chevron);
+    QVERIFY(chevron->state().hasPopup && chevron->state().collapsed);
+    actions(chevron)->doAction(QAccessibleActionInterface::pressAction());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QVERIFY(chevron->state().expanded);
+    QAccessibleInterface* menuNode = QAccessible::queryAccessibleInterface(menu);
+    QCOMPARE(menuNode->role(), QAccessible::PopupMenu);
+    QCOMPARE(menuNode->childCount(), int(hidden.size()));
+    QCOMPARE(menuNode->child(0)->text(QAccessible::Name), hidden.constFirst()->text());
+    menu->close();
+    QVERIFY(chevron->state().collapsed);
 }
 
 ORU_TEST_MAIN(TestAccessibility)
