@@ -220,6 +220,26 @@ void RibbonQuickAccessBar::resizeEvent(QResizeEvent* event)
 
 void RibbonQuickAccessBar::updateOverflow()
 {
+    // Showing a button activates the layouts above the bar, which may
+    // resize it and so call this again from inside setVisible(): Qt would
+    // then finish the outer show after the inner hide, and leave a widget
+    // both hidden and visible. So the inner call only asks for another pass.
+    if (m_placingRow) {
+        m_placeRowAgain = true;
+        return;
+    }
+    m_placingRow = true;
+    for (int pass = 0; pass < 4; ++pass) {
+        m_placeRowAgain = false;
+        placeRow();
+        if (!m_placeRowAgain)
+            break;
+    }
+    m_placingRow = false;
+}
+
+void RibbonQuickAccessBar::placeRow()
+{
     const QList<RibbonButtonNormal*> buttons = rowButtons();
     const int count = int(buttons.size());
     const int spacing = m_buttonsLayout->spacing();

@@ -113,6 +113,7 @@ private:
     int fixedWidth() const;
     static int rowWidth(const QList<RibbonButtonNormal*>& buttons, int count, int spacing);
     void updateOverflow();
+    void placeRow();
     void showOverflowMenu();
     void rememberOffered(RibbonSimpleAction* action);
     void showCustomizeMenu();
@@ -126,6 +127,8 @@ private:
     QPointer<RibbonButtonNormal> m_customizeButton;
     RibbonSimpleAction* m_overflowAction = nullptr;
     RibbonButtonNormal* m_overflowButton = nullptr;
+    bool m_placingRow = false;
+    bool m_placeRowAgain = false;
     bool m_customizable = true;
 };
 

@@ -205,7 +205,13 @@ void TestQatCustomize::overflow()
         QCoreApplication::processEvents();
     };
 
+    // The first command on a shown, empty bar: while it is placed, showing
+    // the chevron relayouts the ribbon, which widens the bar; the chevron
+    // must end hidden (it once ended both hidden and visible).
     addCommands(1);
+    QVERIFY(!chevron->isVisible());
+    QVERIFY(chevron->isHidden());
+    QVERIFY(widgetOf<RibbonButtonNormal>(commands.constFirst())->isVisible());
     const int narrowest = host.window.minimumSizeHint().width();
     addCommands(59);
     // Sixty commands do not widen the window: the chevron stands in for

@@ -285,6 +285,41 @@ public:
             if (count != 1)
                 fail(QStringLiteral("quick access command has %1 buttons").arg(count));
         }
+        // What shows of the bar fits in it, left of the customize button;
+        // the chevron shows exactly while some commands do not.
+        if (qab.isVisible()) {
+            QWidget* customize = nullptr;
+            QWidget* chevron = nullptr;
+            QList<QWidget*> shown;
+            for (RibbonButtonNormal* button :
+                 qab.findChildren<RibbonButtonNormal*>(Qt::FindDirectChildrenOnly)) {
+                QAction* own = button->actions().value(0);
+                if (own == qab.customizeAction())
+                    customize = button;
+                else if (own == qab.overflowAction())
+                    chevron = button;
+                else if (button->isVisible())
+                    shown << button;
+            }
+            if (!customize || !chevron)
+                fail(QStringLiteral("the quick access bar lost its customize button or chevron"));
+            else if (chevron->isVisible() == qab.overflowActions().isEmpty())
+                fail(QStringLiteral("the chevron shows %1 with %2 commands hidden")
+                         .arg(chevron->isVisible())
+                         .arg(qab.overflowActions().size()));
+            else {
+                if (chevron->isVisible())
+                    shown << chevron;
+                for (QWidget* button : std::as_const(shown))
+                    if (button->x() < 0 || button->geometry().right() >= customize->x())
+                        fail(QStringLiteral("a quick access button at %1 past the customize "
+                                            "button at %2")
+                                 .arg(button->x())
+                                 .arg(customize->x()));
+                if (customize->geometry().right() >= qab.width())
+                    fail(QStringLiteral("the customize button outside its bar"));
+            }
+        }
         return error;
     }
 
