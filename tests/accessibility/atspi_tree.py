@@ -6,6 +6,7 @@ name and role."""
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -15,14 +16,18 @@ DEMO_NAME = "tarnwick"
 
 def find_application(timeout):
     deadline = time.monotonic() + timeout
+    seen = set()
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name.lower() == DEMO_NAME and app.childCount > 0:
-                return app
+            if app is None:
+                continue
+            seen.add((app.name, app.childCount))
+            if app.name.lower() == DEMO_NAME and app.childCount > 0:
+                return app, seen
         time.sleep(0.2)
-    return None
+    return None, seen
 
 
 def walk(node, depth, out):
@@ -38,12 +43,18 @@ def walk(node, depth, out):
 
 
 def main():
+    # The demo's messages go to a file: a pipe nobody reads would block it.
+    log = tempfile.TemporaryFile()
     demo = subprocess.Popen([sys.argv[1], "--size", "1400x900"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+                            stdout=subprocess.DEVNULL, stderr=log)
     try:
-        app = find_application(30)
+        app, seen = find_application(30)
         if app is None:
-            print("the demo never appeared on the accessibility bus", file=sys.stderr)
+            print("the demo never appeared on the accessibility bus; seen: %s; demo %s"
+                  % (sorted(seen), "exited with %s" % demo.poll()
+                     if demo.poll() is not None else "still running"), file=sys.stderr)
+            log.seek(0)
+            sys.stderr.write(log.read().decode(errors="replace")[-4000:])
             return 1
         # The window fills in after the application registers.
         nodes = []
