@@ -578,9 +578,7 @@ private:
     // they would mostly pick among thousands of loose objects.
     void trim()
     {
-        prune(m_spareTabs);
-        while (m_spareTabs.size() > 3)
-            delete m_spareTabs.takeFirst().data();
+        forgetOldest(m_spareTabs, 3);
         prune(m_tabs);
         prune(m_categories);
         if (m_categories.size() > 80) {
@@ -588,11 +586,7 @@ private:
             for (const QPointer<RibbonCategoriesPanelAction>& tab : std::as_const(m_tabs))
                 for (RibbonCategoryAction* category : tab->categories())
                     used.insert(category);
-            for (int i = 0; i < m_categories.size() && m_categories.size() > 80;)
-                if (!used.contains(m_categories.at(i)))
-                    delete m_categories.takeAt(i).data();
-                else
-                    ++i;
+            forgetOldest(m_categories, 80, used);
         }
         prune(m_controls);
         if (m_controls.size() > 400) {
@@ -600,15 +594,23 @@ private:
             for (const QPointer<RibbonCategoryAction>& category : std::as_const(m_categories))
                 for (RibbonAction* control : category->actions())
                     used.insert(control);
-            for (int i = 0; i < m_controls.size() && m_controls.size() > 400;)
-                if (!used.contains(m_controls.at(i)))
-                    delete m_controls.takeAt(i).data();
-                else
-                    ++i;
+            forgetOldest(m_controls, 400, used);
         }
-        prune(m_aliases);
-        while (m_aliases.size() > 100)
-            delete m_aliases.takeFirst().data();
+        forgetOldest(m_aliases, 100);
+    }
+
+    // Deletes the oldest of @p pool that are not in @p used until at most
+    // @p most are left.
+    template <class T>
+    static void forgetOldest(QList<QPointer<T>>& pool, qsizetype most,
+                             const QSet<QAction*>& used = {})
+    {
+        prune(pool);
+        for (qsizetype i = 0; i < pool.size() && pool.size() > most;)
+            if (used.contains(pool.at(i).data()))
+                ++i;
+            else
+                delete pool.takeAt(i).data();
     }
 
     void selectTab()
