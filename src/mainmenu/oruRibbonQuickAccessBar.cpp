@@ -16,8 +16,6 @@ namespace oru {
 
 namespace {
 
-// The chevron that stands in for the buttons that do not fit: the small
-// button's frames, and two small right-pointing triangles in the middle.
 // Hidden by the bar. A new button is hidden too, until the layout shows it
 // at the next turn of the event loop.
 bool isOut(const QWidget* widget)
@@ -25,6 +23,8 @@ bool isOut(const QWidget* widget)
     return widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
+// The chevron that stands in for the buttons that do not fit: the small
+// button's frames, and two small right-pointing triangles in the middle.
 class OverflowButton final : public RibbonButtonNormal
 {
 public:
