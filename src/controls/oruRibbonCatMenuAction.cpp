@@ -96,6 +96,13 @@ void RibbonCatMenuAction::addIconActionGroup(QActionGroup* group)
 
 void RibbonCatMenuAction::fillMenu(QMenu& menu)
 {
+    // A host's action with a menu drops down the host's own entries, live.
+    if (QAction* host = mirrorsAlias() ? alias() : nullptr) {
+        if (QMenu* hostMenu = host->menu<QMenu*>()) {
+            menu.addActions(hostMenu->actions());
+            return;
+        }
+    }
     fillMenu(menu, QPointer<RibbonMenuAction>(this));
 }
 

@@ -1,5 +1,7 @@
 #include "oruRibbonMenuAction.h"
 
+#include "oruRibbonHostCommand_p.h"
+
 namespace oru {
 
 RibbonMenuAction::RibbonMenuAction(QPointer<QAction> alias, const QIcon& icon, const QString& text,
@@ -91,6 +93,32 @@ void RibbonMenuAction::removeAction(RibbonAction* action)
     m_menuObjects.removeAt(index);
     sendActionChangedEvt();
     emit changed();
+}
+
+RibbonAction* RibbonMenuAction::addCommand(QAction* action)
+{
+    if (auto* ribbon = qobject_cast<RibbonAction*>(action)) {
+        addAction(ribbon);
+        return m_menuActions.contains(ribbon) ? ribbon : nullptr;
+    }
+    if (!action)
+        return nullptr;
+    if (RibbonAction* shown = hostcommand::find(m_menuActions, action))
+        return shown;
+    RibbonAction* command = hostcommand::forMenu(action, this);
+    addAction(command);
+    return command;
+}
+
+void RibbonMenuAction::removeCommand(QAction* action)
+{
+    if (auto* ribbon = qobject_cast<RibbonAction*>(action)) {
+        removeAction(ribbon);
+    } else if (RibbonAction* command = hostcommand::find(m_menuActions, action)) {
+        removeAction(command);
+        // Later: the host may remove its action from inside the entry's click.
+        command->deleteLater();
+    }
 }
 
 void RibbonMenuAction::childDestroyed(QObject* child)

@@ -51,6 +51,18 @@ public:
     /// action; refreshes the widgets and emits changed(). Unknown ones are ignored.
     void removeAction(RibbonAction* action);
 
+    /// Appends the host's own @p action: its entry follows the action live
+    /// and uses it with QAction::trigger() (see
+    /// RibbonCategoryAction::addCommand()); an action with a QAction::menu()
+    /// becomes a sub-menu of its menu's actions. Returns the child that shows
+    /// @p action; it belongs to this menu and goes when @p action is
+    /// destroyed or removed. A RibbonAction is added as it is; null adds
+    /// nothing, and an action shown already returns the child showing it.
+    RibbonAction* addCommand(QAction* action);
+    /// Takes the host's @p action out, deleting the child that showed it; a
+    /// RibbonAction is removed as with removeAction().
+    void removeCommand(QAction* action);
+
     /// True when the checkable children act as a radio group.
     bool isExclusive() const { return m_exclusive; }
     /// Makes the children a radio group or not; turning it off forgets checkedAction(). Emits

@@ -50,13 +50,23 @@ public:
     /// Appends @p action as a command; false for null and for an action
     /// that is a command already.
     bool addCommand(RibbonSimpleAction* action);
+    /// Appends the host's own @p action as a command: its button follows the
+    /// action live and uses it with QAction::trigger() (see
+    /// RibbonCategoryAction::addCommand()). The command that shows it is a
+    /// child of the bar named after the action (for saveState()), and goes
+    /// when the action is destroyed or removed. A RibbonSimpleAction is added
+    /// as it is. False for null, for other ribbon actions and for an action
+    /// the bar shows already.
+    bool addCommand(QAction* action);
     /// Inserts @p action before position @p index (clamped to the list).
     bool insertCommand(int index, RibbonSimpleAction* action);
-    /// Removes the command and its button; false when it is no command.
+    /// Removes the command and its button; false when it is no command. A
+    /// host action given to addCommand(QAction*) takes its command with it.
     bool removeCommand(QAction* action);
     /// Moves the command at @p from to position @p to.
     bool moveCommand(int from, int to);
-    /// Whether @p action is one of the commands.
+    /// Whether @p action is one of the commands, or a host action that one
+    /// of them shows.
     bool hasCommand(const QAction* action) const;
     /// The commands in the order of their buttons.
     QList<RibbonSimpleAction*> commands() const;
@@ -107,6 +117,7 @@ private:
     QSpacerItem m_endSpacer;
 
     void commandDestroyed(QObject* object);
+    RibbonSimpleAction* hostCommand(const QAction* host) const;
     RibbonButtonNormal* newButton(RibbonSimpleAction* action, int index);
     void dropButton(RibbonButtonNormal* button);
     QList<RibbonButtonNormal*> rowButtons() const;

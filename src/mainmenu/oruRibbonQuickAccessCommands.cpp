@@ -4,6 +4,7 @@
 #include "oruRibbonQuickAccessBar.h"
 
 #include "oruRibbonButtonNormal.h"
+#include "oruRibbonHostCommand_p.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonSimpleAction.h"
 
@@ -36,8 +37,34 @@ bool RibbonQuickAccessBar::insertCommand(int index, RibbonSimpleAction* action)
     return true;
 }
 
+bool RibbonQuickAccessBar::addCommand(QAction* action)
+{
+    if (auto* simple = qobject_cast<RibbonSimpleAction*>(action))
+        return addCommand(simple);
+    if (!action || qobject_cast<RibbonAction*>(action) || hostCommand(action))
+        return false;
+    RibbonSimpleAction* command = hostcommand::simple(action, this);
+    command->setObjectName(action->objectName());
+    return addCommand(command);
+}
+
+RibbonSimpleAction* RibbonQuickAccessBar::hostCommand(const QAction* host) const
+{
+    for (RibbonSimpleAction* command : std::as_const(m_commandActions)) {
+        if (command && command->mirrorsAlias() && command->alias() == host)
+            return command;
+    }
+    return nullptr;
+}
+
 bool RibbonQuickAccessBar::removeCommand(QAction* action)
 {
+    if (RibbonSimpleAction* command = action ? hostCommand(action) : nullptr) {
+        removeCommand(command);
+        // Later: the host may remove its action from inside the button's click.
+        command->deleteLater();
+        return true;
+    }
     if (!action || !m_commands.contains(action))
         return false;
     m_commands.removeAll(action);
@@ -67,7 +94,7 @@ bool RibbonQuickAccessBar::moveCommand(int from, int to)
 
 bool RibbonQuickAccessBar::hasCommand(const QAction* action) const
 {
-    return action && m_commands.contains(const_cast<QAction*>(action));
+    return action && (m_commands.contains(const_cast<QAction*>(action)) || hostCommand(action));
 }
 
 QList<RibbonSimpleAction*> RibbonQuickAccessBar::commands() const

@@ -83,6 +83,21 @@ void RibbonAction::aliasChanged()
         return;
     }
     m_inAliasUpdate = true;
+    if (m_mirror) {
+        setText(alias->text());
+        setIcon(alias->icon());
+        setIconText(alias->iconText());
+        setToolTip(alias->toolTip());
+        setStatusTip(alias->statusTip());
+        setWhatsThis(alias->whatsThis());
+        setFont(alias->font());
+        setEnabled(alias->isEnabled());
+        setVisible(alias->isVisible());
+        setCheckable(alias->isCheckable());
+        setChecked(alias->isChecked());
+        m_inAliasUpdate = false;
+        return;
+    }
     if (!m_keepOwnIcon)
         setIcon(alias->icon());
     if (!m_keepOwnText)
@@ -93,6 +108,36 @@ void RibbonAction::aliasChanged()
     if (isCheckable() == alias->isCheckable())
         setChecked(alias->isChecked());
     m_inAliasUpdate = false;
+}
+
+void RibbonAction::mirrorAlias()
+{
+    QAction* alias = m_alias.data();
+    if (!alias || m_mirror)
+        return;
+    m_mirror = true;
+    // Nothing of this action is written back: the alias is the one truth.
+    disconnect(this, nullptr, alias, nullptr);
+    connect(this, &QAction::hovered, alias, &QAction::hovered);
+    // A simple action announces its use once the alias has been used, as it
+    // does when it forwards to an alias.
+    m_mirrorActivates = disconnect(this, &QAction::triggered, this, &RibbonAction::activated);
+    connect(this, &QAction::triggered, this, &RibbonAction::useAlias);
+    aliasChanged();
+}
+
+void RibbonAction::useAlias()
+{
+    QPointer<RibbonAction> self(this);
+    if (QPointer<QAction> alias = m_alias)
+        alias->trigger();
+    if (!self)
+        return;
+    // QAction::activate() toggled this copy before the alias had its say; an
+    // exclusive group of the host may have kept its action checked.
+    aliasChanged();
+    if (m_mirrorActivates)
+        emit activated();
 }
 
 void RibbonAction::removeFromWidgets()

@@ -32,8 +32,7 @@ public:
     /// must be alive.
     RibbonAction(QPointer<QAction> alias, QObject* parent);
     /// Keeps its own text and icon; only enabled and checked state follow.
-    RibbonAction(QPointer<QAction> alias, const QIcon& icon, const QString& text,
-                 QObject* parent);
+    RibbonAction(QPointer<QAction> alias, const QIcon& icon, const QString& text, QObject* parent);
     /// Copies nothing now; text and icon arrive with the first change.
     RibbonAction(QPointer<RibbonAction> alias, QObject* parent);
     /// Keeps its own text; icon, enabled and checked state follow.
@@ -42,6 +41,9 @@ public:
 
     /// The aliased action; null without alias or once it was destroyed.
     QAction* alias() const { return m_alias.data(); }
+    /// Whether the action shows its alias directly (see mirrorAlias()): a
+    /// host QAction handed to addCommand() is shown this way.
+    bool mirrorsAlias() const { return m_mirror; }
 
     /// Enables or disables the action; an alias keeps the last word, so the
     /// action is enabled only while its alias is enabled, and vice versa.
@@ -76,6 +78,13 @@ protected:
     /// alias's changed() runs aliasChanged(). Called by the constructors; nothing happens without
     /// alias.
     void connectWithAlieas();
+    /// Turns the alias wiring into a mirror: the action follows everything
+    /// of its alias (text, icon, tips, enabled, visible, checkable, checked
+    /// and font) from now on, and a use of the action is a use of the alias
+    /// through QAction::trigger(), so a checkable alias toggles itself and
+    /// its QActionGroup decides, as if the host's own widget was clicked.
+    /// The alias's state is never written. Nothing happens without alias.
+    void mirrorAlias();
     bool event(QEvent* event) override;
     /// Takes the action off every widget that shows it. Destructors of
     /// subclasses whose widgets read the subclass when the action leaves
@@ -84,12 +93,16 @@ protected:
     void removeFromWidgets();
 
 private:
+    void useAlias();
+
     QPointer<QAction> m_alias;
     bool m_inAliasUpdate = false;
     bool m_requestedEnabled = false;
     bool m_keepOwnText = false;
     bool m_keepOwnIcon = false;
     bool m_sendingChangedEvt = false;
+    bool m_mirror = false;
+    bool m_mirrorActivates = false;
     QString m_keyTip;
 };
 

@@ -1,5 +1,7 @@
 #include "oruRibbonCategoryAction.h"
 
+#include "oruRibbonHostCommand_p.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -57,6 +59,33 @@ void RibbonCategoryAction::removeAction(RibbonAction* action)
     m_rows.remove(action);
     emit actionRemoved(action);
     emit changed();
+}
+
+RibbonAction* RibbonCategoryAction::addCommand(QAction* action, RibbonCatSimpleAction::eSize size,
+                                               int row)
+{
+    if (!action)
+        return nullptr;
+    if (auto* ribbon = qobject_cast<RibbonAction*>(action)) {
+        addAction(ribbon, row);
+        return m_actions.contains(ribbon) ? ribbon : nullptr;
+    }
+    if (RibbonAction* shown = hostcommand::find(m_actions, action))
+        return shown;
+    RibbonAction* command = hostcommand::forGroup(action, size, this);
+    addAction(command, row);
+    return command;
+}
+
+void RibbonCategoryAction::removeCommand(QAction* action)
+{
+    if (auto* ribbon = qobject_cast<RibbonAction*>(action)) {
+        removeAction(ribbon);
+    } else if (RibbonAction* command = hostcommand::find(m_actions, action)) {
+        removeAction(command);
+        // Later: the host may remove its action from inside the command's click.
+        command->deleteLater();
+    }
 }
 
 void RibbonCategoryAction::actionChanged()

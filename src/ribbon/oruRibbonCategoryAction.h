@@ -1,6 +1,7 @@
 #pragma once
 
 #include "oruRibbonAction.h"
+#include "oruRibbonCatSimpleAction.h"
 
 #include <QList>
 #include <QMap>
@@ -38,6 +39,26 @@ public:
     void addAction(RibbonAction* action, int row = -1);
     /// Takes @p action out of the group (not deleted); unknown or null ones are ignored.
     void removeAction(RibbonAction* action);
+    /// Shows the host's own @p action in the group, as a button of @p size
+    /// in @p row (see addAction()); an action with a QAction::menu() gets a
+    /// drop-down button, or a split button when it is not its menu's own
+    /// QMenu::menuAction() but an action given the menu with setMenu(). The
+    /// button follows the action live (text, icon, tips,
+    /// shortcut in the screen tip, enabled, visible, checkable, checked) and
+    /// uses it with QAction::trigger(), so a checkable action toggles and
+    /// its QActionGroup applies; the host's action is never written to.
+    ///
+    /// Returns the group's member that shows @p action (a key tip may be set
+    /// on it); it belongs to the group and goes when @p action is destroyed
+    /// or removed with removeCommand(). A RibbonAction is added as it is.
+    /// Null, and an action shown in the group already, add nothing; the
+    /// member already showing it is returned.
+    RibbonAction* addCommand(QAction* action,
+                             RibbonCatSimpleAction::eSize size = RibbonCatSimpleAction::Large,
+                             int row = -1);
+    /// Takes the host's @p action out of the group, deleting the member that
+    /// showed it; a RibbonAction is removed as with removeAction().
+    void removeCommand(QAction* action);
 
 signals:
     /// Emitted by addAction() once @p action is a member, before changed(); every group widget of
