@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QStatusTipEvent>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
@@ -44,6 +45,8 @@ RibbonMainWindow::RibbonMainWindow()
     connect(RibbonApplication::theApp(), &RibbonApplication::ribbonStyleChanged, this,
             &RibbonMainWindow::ribbonStyleChanged);
     connect(m_statusBar, &RibbonStatusBar::statusBarChanged, this, qOverload<>(&QWidget::update));
+    connect(RibbonApplication::theApp(), &RibbonApplication::productNameChanged, this,
+            [this] { setTitle(m_title); });
     ribbonStyleChanged();
 }
 
@@ -81,11 +84,37 @@ void RibbonMainWindow::setAppIcon(const QIcon& icon)
 void RibbonMainWindow::setTitle(const QString& title)
 {
     m_title = title;
-    QString windowTitle = QStringLiteral("Tarnwick") + QChar(0x2122);
+    QString windowTitle = RibbonApplication::currentProductName();
     if (!title.isEmpty())
         windowTitle += QStringLiteral(" - ") + title;
+    // Qt resolves the "[*]" placeholder of the window title itself.
     setWindowTitle(windowTitle);
     m_menuBar->update(m_menuBar->captionGeometry());
+}
+
+QString RibbonMainWindow::shownTitle() const
+{
+    // Qt's rule for window titles: "[*]" is the placeholder, "[*][*]" an
+    // escaped "[*]".
+    const QString placeholder = QStringLiteral("[*]");
+    QString shown;
+    shown.reserve(m_title.size());
+    int i = 0;
+    while (i < m_title.size()) {
+        if (QStringView(m_title).mid(i).startsWith(placeholder)) {
+            if (QStringView(m_title).mid(i + 3).startsWith(placeholder)) {
+                shown += placeholder;
+                i += 6;
+            } else {
+                if (isWindowModified())
+                    shown += QLatin1Char('*');
+                i += 3;
+            }
+        } else {
+            shown += m_title.at(i++);
+        }
+    }
+    return shown;
 }
 
 int RibbonMainWindow::captionHeight() const
@@ -161,6 +190,14 @@ bool RibbonMainWindow::event(QEvent* event)
         return true;
     if (event->type() == QEvent::ActivationChange)
         update();
+    if (event->type() == QEvent::ModifiedChange)
+        m_menuBar->update(m_menuBar->captionGeometry());
+    if (event->type() == QEvent::StatusTip && m_statusBar) {
+        // As in QMainWindow: the status tip of the control under the pointer
+        // is the status bar's message; leaving it sends an empty tip.
+        m_statusBar->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     return QWidget::event(event);
 }
 

@@ -55,11 +55,18 @@ public:
     void setAppIcon(const QIcon& icon);
 
     /// The window title becomes the product name, followed by " - " and
-    /// @p title when that is not empty. The product name is fixed ("Tarnwick"
-    /// with a trademark sign); the ribbon bar paints the title in its caption.
+    /// @p title when that is not empty. The product name is
+    /// RibbonApplication::productName() ("Tarnwick" with a trademark sign
+    /// unless the host set its own); the ribbon bar paints the title in its
+    /// caption. As in every Qt window, a "[*]" in @p title shows as "*"
+    /// while the window is modified (QWidget::setWindowModified()) and as
+    /// nothing otherwise; "[*][*]" shows "[*]".
     void setTitle(const QString& title);
     /// The title last given to setTitle(), without the product name.
     const QString& title() const { return m_title; }
+    /// The title as the caption shows it: title() with its "[*]"
+    /// placeholder resolved by the window's modified state.
+    QString shownTitle() const;
 
     /// Height of the caption band: the ribbon bar's caption plus the 7-pixel top border.
     int captionHeight() const;

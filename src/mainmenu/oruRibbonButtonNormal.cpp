@@ -1,4 +1,5 @@
 #include "oruRibbonButtonNormal.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonSimpleAction.h"
@@ -30,8 +31,9 @@ void RibbonButtonNormal::actionEvent(QActionEvent* event)
     // not show unchecked until its next toggle.
     setChecked(action->isChecked());
     setIcon(action->icon());
-    setText(action->text());
+    setText(mnemonic::plainText(action->text()));
     setToolTip(action->toolTip());
+    setStatusTip(action->statusTip());
     setEnabled(action->isEnabled());
     if (event->type() == QEvent::ActionAdded) {
         connect(this, &QAbstractButton::clicked, action, &QAction::trigger);
@@ -90,8 +92,8 @@ void RibbonButtonNormal::paintEvent(QPaintEvent*)
     const int s = qMin(w - 4, h - 4);
     if (buttonIcon.isNull() || s <= 0)
         return;
-    const QPixmap pixmap =
-        buttonIcon.pixmap(QSize(s, s), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    const QPixmap pixmap = buttonIcon.pixmap(QSize(s, s), RibbonStyle::devicePixelRatio(painter),
+                                             isEnabled() ? QIcon::Normal : QIcon::Disabled);
     const QSize size = pixmap.deviceIndependentSize().toSize();
     painter.drawPixmap(QRect(QPoint((s - size.width()) / 2 + 2, (s - size.height()) / 2 + 2), size),
                        pixmap);

@@ -1,4 +1,5 @@
 #include "oruRibbonCategory.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatActionGroup.h"
@@ -9,6 +10,7 @@
 #include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCatFontFamilyAction.h"
 #include "oruRibbonCatFontFamilyComboBox.h"
+#include "oruRibbonCatFontSizeAction.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
 #include "oruRibbonCatSimpleAction.h"
@@ -29,10 +31,10 @@ RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
     connect(&action, &RibbonCategoryAction::actionRemoved, this,
             &RibbonCategory::removeRibbonAction);
     // A new caption changes the frame's text and may change its width.
-    m_caption = action.text();
+    m_caption = mnemonic::plainText(action.text());
     connect(&action, &QAction::changed, this, [this]() {
-        if (m_categoryAction && m_categoryAction->text() != m_caption) {
-            m_caption = m_categoryAction->text();
+        if (m_categoryAction && mnemonic::plainText(m_categoryAction->text()) != m_caption) {
+            m_caption = mnemonic::plainText(m_categoryAction->text());
             updateGeometry();
             update();
         }
@@ -89,7 +91,8 @@ void RibbonCategory::removeRibbonAction(RibbonAction* action)
 QSize RibbonCategory::sizeHint() const
 {
     const QSize layoutHint = m_layout->sizeHint();
-    const QString caption = m_categoryAction ? m_categoryAction->text() : QString();
+    const QString caption =
+        m_categoryAction ? mnemonic::plainText(m_categoryAction->text()) : QString();
     const int captionWidth = fontMetrics().horizontalAdvance(caption) + 6;
     return QSize(std::max({layoutHint.width(), 50, captionWidth}), layoutHint.height());
 }
@@ -135,7 +138,8 @@ void RibbonCategory::paintEvent(QPaintEvent*)
     if (m_categoryAction) {
         painter.setPen(skin->categoryCaptionTextColor());
         painter.drawText(QRect(QPoint(3, 69), QPoint(w - 4, 82)),
-                         Qt::AlignHCenter | Qt::AlignVCenter, m_categoryAction->text());
+                         Qt::AlignHCenter | Qt::AlignVCenter,
+                         mnemonic::plainText(m_categoryAction->text()));
     }
 }
 
@@ -158,13 +162,23 @@ void RibbonCategory::actionEvent(QActionEvent* event)
                 control = new RibbonCatFontFamilyComboBox(*font, this);
             else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action))
                 control = new RibbonCatComboComboBox(*combo, this);
+            else if (auto* size = qobject_cast<RibbonCatFontSizeAction*>(action))
+                control = size->requestWidget(this);
         }
         if (control) {
             m_widgets.insert(action, control);
             // Not hidden from the start, so that the layout measures it now and
             // it appears with the group, whether that is on screen already or
-            // shown later.
-            control->setVisible(true);
+            // shown later. An invisible action's control takes no room.
+            control->setVisible(action->isVisible());
+            control->setStatusTip(action->statusTip());
+            connect(action, &QAction::changed, control, [this, control, action] {
+                control->setStatusTip(action->statusTip());
+                if (control->isHidden() == action->isVisible()) {
+                    control->setVisible(action->isVisible());
+                    updateGeometry();
+                }
+            });
             m_layout->addWidget(control);
             updateGeometry();
             update();

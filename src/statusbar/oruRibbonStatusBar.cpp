@@ -1,8 +1,8 @@
 #include "oruRibbonStatusBar.h"
 
-#include "oruRibbonMainWindow.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
+#include "oruRibbonMainWindow.h"
 #include "oruRibbonPercAction.h"
 #include "oruRibbonPercWidget.h"
 #include "oruRibbonProgressAction.h"
@@ -10,15 +10,19 @@
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStatusBarWidget.h"
 
+#include "oruRibbonApplication.h"
+#include "oruRibbonHostCommand_p.h"
+#include "oruRibbonStyle.h"
+
 #include <QActionEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QPainter>
 
 namespace oru {
 
 RibbonStatusBar::RibbonStatusBar(RibbonMainWindow& mainWindow)
-    : QWidget(&mainWindow)
-    , m_mainWindow(mainWindow)
+    : QWidget(&mainWindow), m_mainWindow(mainWindow)
 {
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
     setFixedHeight(20);
@@ -40,6 +44,9 @@ RibbonStatusBar::RibbonStatusBar(RibbonMainWindow& mainWindow)
     m_mainLayout->addItem(new QSpacerItem(0, 20, QSizePolicy::Expanding, QSizePolicy::Fixed));
     m_mainLayout->addLayout(m_extensionsLayout);
     setLayout(m_mainLayout);
+
+    m_messageTimer.setSingleShot(true);
+    connect(&m_messageTimer, &QTimer::timeout, this, &RibbonStatusBar::clearMessage);
 }
 
 RibbonStatusBar::~RibbonStatusBar() = default;
@@ -73,9 +80,44 @@ void RibbonStatusBar::removeLoginStatusIcon(QWidget* widget)
     delete widget;
 }
 
+void RibbonStatusBar::showMessage(const QString& text, int timeout)
+{
+    if (timeout > 0)
+        m_messageTimer.start(timeout);
+    else
+        m_messageTimer.stop();
+    if (text == m_message)
+        return;
+    m_message = text;
+    update();
+    emit messageChanged(m_message);
+}
+
+void RibbonStatusBar::clearMessage()
+{
+    m_messageTimer.stop();
+    if (m_message.isEmpty())
+        return;
+    m_message.clear();
+    update();
+    emit messageChanged(m_message);
+}
+
 void RibbonStatusBar::paintEvent(QPaintEvent*)
 {
-    // The main window paints the status bar's background around it.
+    // The main window paints the status bar's background around it; the
+    // message takes the free space between the left areas and the extensions.
+    if (m_message.isEmpty())
+        return;
+    const int left = m_middleLayout->geometry().right() + 1 + 6;
+    const int right = width() - extensionsWidth() - 6;
+    if (right <= left)
+        return;
+    QPainter painter(this);
+    painter.setPen(RibbonApplication::theApp()->ribbonStyle()->normalCategoryTextColor());
+    const QRect box(left, 0, right - left, height());
+    const QString shown = fontMetrics().elidedText(m_message, Qt::ElideRight, box.width());
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }
 
 void RibbonStatusBar::actionEvent(QActionEvent* event)
@@ -83,24 +125,31 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
     QWidget::actionEvent(event);
     QAction* action = event->action();
     switch (event->type()) {
-    case QEvent::ActionAdded:
-        if (auto* simple = qobject_cast<RibbonSimpleAction*>(action)) {
+    case QEvent::ActionAdded: {
+        // A host's plain QAction shows through a command that mirrors it; the
+        // widget stays filed under the host's action.
+        QAction* shown = action;
+        if (!qobject_cast<RibbonAction*>(action) && !m_hostCommands.contains(action)) {
+            shown = hostcommand::forGroup(action, RibbonCatSimpleAction::Small, this);
+            m_hostCommands.insert(action, shown);
+        }
+        if (auto* simple = qobject_cast<RibbonSimpleAction*>(shown)) {
             auto* widget = new RibbonStatusBarWidget(*simple, this);
             m_widgets.insert(action, widget);
             m_extensionsLayout->insertWidget(0, widget, 0, Qt::AlignVCenter);
         }
-        if (auto* progress = qobject_cast<RibbonProgressAction*>(action)) {
+        if (auto* progress = qobject_cast<RibbonProgressAction*>(shown)) {
             auto* widget = new RibbonProgressWidget(*progress, this);
             m_widgets.insert(action, widget);
             m_extensionsLayout->insertWidget(0, widget, 0, Qt::AlignVCenter);
         }
         // The zoom control is appended, so it always stays rightmost.
-        if (auto* perc = qobject_cast<RibbonPercAction*>(action)) {
+        if (auto* perc = qobject_cast<RibbonPercAction*>(shown)) {
             auto* widget = new RibbonPercWidget(*perc, this);
             m_widgets.insert(action, widget);
             m_extensionsLayout->addWidget(widget, 0, Qt::AlignCenter);
         }
-        if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action)) {
+        if (auto* menu = qobject_cast<RibbonCatMenuAction*>(shown)) {
             auto* button = new RibbonCatMenuButton(*menu, this);
             m_widgets.insert(action, button);
             m_popupLayout->insertWidget(0, button, 0, Qt::AlignCenter);
@@ -109,6 +158,7 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
         emit statusBarChanged();
         update();
         break;
+    }
     case QEvent::ActionRemoved:
         if (m_widgets.contains(action)) {
             QPointer<QWidget> widget = m_widgets.take(action);
@@ -120,6 +170,9 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             QCoreApplication::processEvents();
             emit statusBarChanged();
         }
+        // Later: the host may remove its action from inside the toggle's click.
+        if (QPointer<QAction> command = m_hostCommands.take(action))
+            command->deleteLater();
         update();
         break;
     default:

@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class QHBoxLayout;
@@ -17,6 +18,13 @@ class RibbonMainWindow;
 /// area at the right (later ones left of earlier ones). Login icons and menu
 /// buttons stand at the left. The main window paints its background from the
 /// area widths reported here.
+///
+/// A plain QAction added with addAction() shows as a toggle too, through a
+/// command of the bar that follows the action and uses it with
+/// QAction::trigger(). As on QStatusBar, a temporary message (showMessage())
+/// is drawn in the free space between the left areas and the extensions;
+/// the main window shows the status tips of the controls under the pointer
+/// there.
 class VAZAVE_EXPORT RibbonStatusBar : public QWidget
 {
     Q_OBJECT
@@ -44,7 +52,21 @@ public:
     /// The widget built for @p action, or null.
     QWidget* widgetFor(QAction* action) const { return m_widgets.value(action).data(); }
 
+    /// The temporary message shown now; empty when none is shown.
+    QString currentMessage() const { return m_message; }
+
+public slots:
+    /// Shows @p text until clearMessage() or another message, or for
+    /// @p timeout milliseconds when it is greater than 0.
+    void showMessage(const QString& text, int timeout = 0);
+    /// Removes the temporary message.
+    void clearMessage();
+
 signals:
+    /// The temporary message changed to @p text (empty: cleared), by
+    /// showMessage(), clearMessage(), a timeout or a status tip.
+    void messageChanged(const QString& text);
+
     /// Emitted after a widget was added for an added action or deleted for a removed one, once
     /// pending events were processed, so that the area widths are current. The main window repaints
     /// the bar's background on it.
@@ -64,6 +86,10 @@ private:
     // Keyed by the QAction face: an action in its destructor is no
     // RibbonAction any more but must still find its widget.
     QMap<QAction*, QPointer<QWidget>> m_widgets;
+    // The commands that show the host's plain QActions, by host action.
+    QMap<QAction*, QPointer<QAction>> m_hostCommands;
+    QString m_message;
+    QTimer m_messageTimer;
 };
 
 } // namespace oru

@@ -11,8 +11,7 @@
 namespace oru {
 
 RibbonStatusBarWidget::RibbonStatusBarWidget(RibbonSimpleAction& action, QWidget* parent)
-    : QWidget(parent)
-    , m_action(&action)
+    : QWidget(parent), m_action(&action)
 {
     setToolTip(action.toolTip());
     setMouseTracking(true);
@@ -30,8 +29,12 @@ QSize RibbonStatusBarWidget::sizeHint() const
 void RibbonStatusBarWidget::actionEvent(QActionEvent* event)
 {
     QWidget::actionEvent(event);
-    if (event->type() == QEvent::ActionChanged && event->action() == m_action) {
+    if ((event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged) &&
+        event->action() == m_action) {
         setToolTip(m_action->toolTip());
+        setStatusTip(m_action->statusTip());
+        if (isHidden() == m_action->isVisible())
+            setVisible(m_action->isVisible());
         update();
     }
 }
@@ -85,7 +88,8 @@ void RibbonStatusBarWidget::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     skin->drawPixmap(painter, QRect(1, 1, 18, 16), skin->normalButtonSmall(), QRect(0, r, 22, 23));
-    const QPixmap pixmap = m_action->icon().pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
+    const QPixmap pixmap = m_action->icon().pixmap(
+        QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
     QRect target(0, 0, 12, 12);
     target.moveCenter(QPoint(9, 8));
     painter.drawPixmap(target, pixmap);
