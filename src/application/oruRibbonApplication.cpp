@@ -12,8 +12,18 @@
 
 namespace oru {
 
+namespace {
+
+QString defaultProductName()
+{
+    return QStringLiteral("Tarnwick") + QChar(0x2122);
+}
+
+} // namespace
+
 RibbonApplication::RibbonApplication(int& argc, char** argv)
-    : QApplication(argc, argv), m_translationLocale(QLocale::system())
+    : QApplication(argc, argv), m_translationLocale(QLocale::system()),
+      m_productName(defaultProductName())
 {
     installRibbonAccessibility();
     loadTranslations(m_translationLocale);
@@ -68,6 +78,20 @@ bool RibbonApplication::loadTranslations(const QLocale& locale)
 }
 
 RibbonApplication::~RibbonApplication() = default;
+
+void RibbonApplication::setProductName(const QString& name)
+{
+    if (name == m_productName)
+        return;
+    m_productName = name;
+    emit productNameChanged();
+}
+
+QString RibbonApplication::currentProductName()
+{
+    const RibbonApplication* app = theApp();
+    return app ? app->productName() : defaultProductName();
+}
 
 RibbonApplication* RibbonApplication::theApp()
 {

@@ -97,7 +97,21 @@ public:
     /// locale unless loadTranslations() chose another.
     QLocale translationLocale() const { return m_translationLocale; }
 
+    /// The name of the program that the caption of the main window and the
+    /// title of the options dialog show; "Tarnwick" with a trademark sign
+    /// unless the host set its own.
+    QString productName() const { return m_productName; }
+    /// Sets the program's name; open windows show it at once. Emits
+    /// productNameChanged() when it changed.
+    void setProductName(const QString& name);
+
+    /// The product name of the running RibbonApplication, or the default
+    /// name when the application is no RibbonApplication.
+    static QString currentProductName();
+
 signals:
+    /// The product name changed; windows retitle themselves.
+    void productNameChanged();
     /// Emitted by setRibbonStyle() after the new choice is stored, also when it did not change.
     /// Every ribbon widget listens to it and repaints (and re-measures where the skin's images
     /// decide its size).
@@ -110,6 +124,7 @@ private:
     QTranslator* m_translator = nullptr;
     QLocale m_translationLocale;
     bool m_translationsEnabled = true;
+    QString m_productName;
 };
 
 } // namespace oru

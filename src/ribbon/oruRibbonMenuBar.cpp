@@ -40,11 +40,6 @@ QFont captionFontOf(const QFont& font)
     return caption;
 }
 
-QString productName()
-{
-    return QStringLiteral("Tarnwick") + QChar(0x2122);
-}
-
 } // namespace
 
 RibbonMenuBar::RibbonMenuBar(RibbonMainWindow& mainWindow)
@@ -377,9 +372,9 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
     skin->drawPixmap(painter, QRect(x, y, w, 26), qab, QRect(15, 0, 5, 26));
     skin->drawPixmap(painter, QRect(x + w, y, 12, 26), qab, QRect(20, 0, 12, 26));
 
-    const QString& docTitle = m_mainWindow.title();
+    const QString docTitle = m_mainWindow.shownTitle();
     const QString title = docTitle.isEmpty() ? QString() : docTitle + QStringLiteral(" - ");
-    const QString product = productName();
+    const QString product = RibbonApplication::currentProductName();
     const bool active = m_mainWindow.isActiveWindow();
     const QColor& titleColor =
         active ? skin->activeTitleTextColor() : skin->inactiveTitleTextColor();

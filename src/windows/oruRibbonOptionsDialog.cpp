@@ -1,5 +1,7 @@
 #include "oruRibbonOptionsDialog.h"
 
+#include "oruRibbonApplication.h"
+
 #include "oruPageButtonPaint_p.h"
 #include "oruRibbonMainWindow.h"
 
@@ -17,8 +19,13 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     : QDialog(&mainWindow), m_mainWindow(mainWindow)
 {
     setFixedSize(655, 396);
-    setWindowTitle(QStringLiteral("Tarnwick") + QChar(0x2122) + QLatin1Char(' ') +
-                   QCoreApplication::translate("RibbonOptionsDialog", "Options:"));
+    const auto retitle = [this] {
+        setWindowTitle(RibbonApplication::currentProductName() + QLatin1Char(' ') +
+                       QCoreApplication::translate("RibbonOptionsDialog", "Options:"));
+    };
+    retitle();
+    if (RibbonApplication* app = RibbonApplication::theApp())
+        connect(app, &RibbonApplication::productNameChanged, this, retitle);
 
     m_buttonGroup = new QButtonGroup(this);
     m_buttonGroup->setExclusive(true);
