@@ -1,5 +1,7 @@
 #include "oruRibbonAccessible.h"
 
+#include "oruMnemonic_p.h"
+
 #include "oruRibbonAccessibleItems_p.h"
 
 #include "oruRibbonButtonMain.h"
@@ -41,22 +43,7 @@ namespace oru {
 
 QString accessibleText(const QString& text)
 {
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&'))
-                result.append(QLatin1Char('&'));
-            else if (i + 1 < text.size())
-                continue;
-            ++i;
-            if (i >= text.size())
-                break;
-            continue;
-        }
-        result.append(text.at(i));
-    }
-    return result;
+    return mnemonic::plainText(text);
 }
 
 namespace {
@@ -786,8 +773,12 @@ public:
     }
     void setCurrentValue(const QVariant& value) override
     {
-        if (RibbonPercAction* action = zoom()->action())
-            action->setPercentage(qBound(action->minimum(), value.toInt(), action->maximum()));
+        QPointer<RibbonPercAction> action = zoom()->action();
+        if (!action)
+            return;
+        action->setPercentage(qBound(action->minimum(), value.toInt(), action->maximum()));
+        if (action)
+            emit action->percentageActivated(action->percentage());
     }
     QVariant maximumValue() const override
     {
@@ -981,10 +972,10 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
     if (is<RibbonMainPanelButton>(className))
         return new ActionWidgetAccessible(widget, panelButtonKind);
     if (is<RibbonButtonNormal>(className))
-        return new ActionWidgetAccessible(widget,
-                                          widget->objectName() == QLatin1String("vazave_qab_overflow")
-                                              ? overflowButtonKind
-                                              : normalButtonKind);
+        return new ActionWidgetAccessible(widget, widget->objectName() ==
+                                                          QLatin1String("vazave_qab_overflow")
+                                                      ? overflowButtonKind
+                                                      : normalButtonKind);
     if (is<RibbonButtonMain>(className))
         return new ActionWidgetAccessible(widget, mainButtonKind);
     if (is<RibbonTabBar>(className))

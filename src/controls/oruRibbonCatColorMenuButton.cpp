@@ -1,4 +1,5 @@
 #include "oruRibbonCatColorMenuButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatColorMenuAction.h"
@@ -31,6 +32,13 @@ RibbonCatColorMenuButton::RibbonCatColorMenuButton(RibbonCatColorMenuAction& act
             &RibbonCatColorMenuAction::setAutomatic);
     connect(&m_popup, &RibbonColorPickerPopup::colorSelected, &action,
             &RibbonCatColorMenuAction::setColor);
+    // After the action took the choice: the user-only announcement.
+    connect(&m_popup, &RibbonColorPickerPopup::noneColorSelected, &action,
+            [a = &action] { emit a->colorActivated(QColor()); });
+    connect(&m_popup, &RibbonColorPickerPopup::automaticColorSelected, &action,
+            [a = &action] { emit a->colorActivated(a->automaticColor()); });
+    connect(&m_popup, &RibbonColorPickerPopup::colorSelected, &action,
+            [a = &action] { emit a->colorActivated(a->color()); });
 }
 
 RibbonCatColorMenuButton::~RibbonCatColorMenuButton()
@@ -44,7 +52,7 @@ QSize RibbonCatColorMenuButton::sizeHint() const
     if (!m_action)
         return QSize(-1, -1);
     const int allowance = m_action->icon().isNull() ? 15 : 31;
-    const QString text = m_action->text();
+    const QString text = mnemonic::plainText(m_action->text());
     switch (m_action->size()) {
     case RibbonCatColorMenuAction::Small:
         return QSize(allowance, 22);
@@ -137,7 +145,7 @@ void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
         return;
     }
     const QFontMetrics fm = fontMetrics();
-    const QString text = m_action->text();
+    const QString text = mnemonic::plainText(m_action->text());
     int lines = 1;
     if (fm.horizontalAdvance(text) > 30)
         catpaint::twoLineWidth(font(), text, &lines);
@@ -189,7 +197,8 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
         }
         painter.setPen(textColor);
         painter.drawText(QRect(QPoint(2, 36), QPoint(w - 3, h - 3)),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_action->text());
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                         mnemonic::plainText(m_action->text()));
         painter.setBrush(textColor);
         if (m_lineCount == 2)
             RibbonStyle::drawSymbol(painter, QRect(QPoint(w - 7, 56), QPoint(w - 3, 58)),
@@ -220,7 +229,8 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
     painter.setPen(textColor);
     if (m_action->size() == RibbonCatColorMenuAction::Medium)
         painter.drawText(QRect(QPoint(x0 + 2, 2), QPoint(w - 14, h - 3)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_action->text());
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         mnemonic::plainText(m_action->text()));
     painter.setBrush(textColor);
     RibbonStyle::drawSymbol(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)),
                             ArrowDown);

@@ -1,4 +1,5 @@
 #include "oruRibbonCatMenuButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatMenuAction.h"
@@ -194,7 +195,7 @@ void RibbonCatMenuButtonBPriv::updateTxtSize()
     if (action().menuSize() != RibbonCatMenuAction::Large)
         return;
     const QFontMetrics fm = m_button.fontMetrics();
-    const QString text = action().text();
+    const QString text = mnemonic::plainText(action().text());
     const int w = fm.horizontalAdvance(text);
     if (w < 31) {
         m_textWidth = w;
@@ -216,7 +217,7 @@ QSize RibbonCatMenuButtonBPriv::sizeHint() const
     case RibbonCatMenuAction::Large:
         return QSize(qMax(38, m_textWidth + 8 + (m_textLines == 2 ? 5 : 0)), 66);
     case RibbonCatMenuAction::Medium: {
-        const QString text = action().text();
+        const QString text = mnemonic::plainText(action().text());
         const int allowance = hasIcon ? 31 : 15;
         if (text.isEmpty())
             return QSize(allowance, 22);
@@ -394,7 +395,8 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
                                : skin->disabledCategoryTextColor());
         painter.setFont(m_button.font());
         painter.drawText(QRect(QPoint(4, 38), QPoint(m_textWidth + 3, m_textHeight + 37)),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, action().text());
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                         mnemonic::plainText(action().text()));
         if (m_textLines == 2)
             drawArrow(painter, QRect(QPoint(w - 7, 56), QPoint(w - 3, 58)), enabled);
         else
@@ -437,7 +439,8 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
     if (size == RibbonCatMenuAction::Medium) {
         painter.setFont(m_button.font());
         painter.drawText(QRect(QPoint(x0 + 2, 2), QPoint(w - 14, h - 3)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, action().text());
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         mnemonic::plainText(action().text()));
     }
     drawArrow(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)), enabled);
 }

@@ -1,4 +1,5 @@
 #include "oruRibbonCatSimpleButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatPaint_p.h"
@@ -142,7 +143,7 @@ void RibbonCatSimpleButton::actionEvent(QActionEvent* event)
         if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged) {
             setEnabled(own->isEnabled());
             setIcon(own->icon());
-            setText(own->text());
+            setText(mnemonic::plainText(own->text()));
             setToolTip(own->toolTip());
             setCheckable(own->isCheckable());
             setChecked(own->isChecked());

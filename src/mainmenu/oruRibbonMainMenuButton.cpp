@@ -1,4 +1,5 @@
 #include "oruRibbonMainMenuButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
 #include "oruRibbonApplication.h"
@@ -107,7 +108,7 @@ void RibbonMainMenuButton::actionEvent(QActionEvent* event)
         m_boldLineHeight = QFontMetrics(m_boldFont).height();
         m_twoLineHeight = textlines::twoLineHeight(QFontMetrics(f));
         setIcon(own->icon());
-        setText(own->text());
+        setText(mnemonic::plainText(own->text()));
         setToolTip(own->toolTip());
         setEnabled(own->isEnabled());
         updateGeometry();

@@ -1,4 +1,5 @@
 #include "oruRibbonMainMenuMenuButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
 #include "oruRibbonApplication.h"
@@ -218,7 +219,7 @@ void RibbonMainMenuMenuButton::actionEvent(QActionEvent* event)
         f.setPointSize(8);
         setFont(f);
         setIcon(own->icon());
-        setText(own->text());
+        setText(mnemonic::plainText(own->text()));
         setToolTip(own->toolTip());
         setEnabled(own->isEnabled());
         updateGeometry();

@@ -1,4 +1,5 @@
 #include "oruRibbonMenuBarButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonAccessibleEvents_p.h"
 
@@ -40,8 +41,8 @@ void RibbonMenuBarButton::actionEvent(QActionEvent* event)
         return;
     if (event->type() == QEvent::ActionAdded && event->action() == tab)
         connect(this, &QAbstractButton::clicked, tab, &QAction::trigger);
-    if (text() != tab->text()) {
-        setText(tab->text());
+    if (text() != mnemonic::plainText(tab->text())) {
+        setText(mnemonic::plainText(tab->text()));
         updateGeometry();
     }
     setChecked(tab->isChecked());

@@ -1,4 +1,5 @@
 #include "oruRibbonRecentFiles.h"
+#include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
 #include "oruRibbonApplication.h"
@@ -48,7 +49,8 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     const QIcon entryIcon = icon();
     if (!entryIcon.isNull()) {
         const QPixmap pixmap =
-            entryIcon.pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
+            entryIcon.pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter),
+                             enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(
             QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(), size.height()),
@@ -71,7 +73,7 @@ void RibbonRecentFiles::RecentFile::actionEvent(QActionEvent* event)
         QFont f = own->font();
         f.setPointSize(8);
         setFont(f);
-        setText(own->text());
+        setText(mnemonic::plainText(own->text()));
         setIcon(own->icon());
         setToolTip(own->toolTip());
         // A disabled file shows dimmed and cannot be clicked.

@@ -1,4 +1,5 @@
 #include "oruRibbonCategoryWrapper.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatPaint_p.h"
@@ -85,7 +86,7 @@ RibbonCategoryWrapper::RibbonCategoryWrapper(RibbonCategoryPanel& page,
     // The category has no layout around it: follow its size by hand.
     m_category->installEventFilter(this);
     setFocusPolicy(Qt::NoFocus);
-    m_caption = action.text();
+    m_caption = mnemonic::plainText(action.text());
     connect(&action, &QAction::changed, this, &RibbonCategoryWrapper::followCaption);
     // Repaint on entering and leaving for the hover look of the button.
     setAttribute(Qt::WA_Hover);
@@ -101,9 +102,9 @@ void RibbonCategoryWrapper::followCaption()
 {
     // The category action also reports every change of its controls; only a
     // new caption changes the sizes here.
-    if (!m_categoryAction || m_categoryAction->text() == m_caption)
+    if (!m_categoryAction || mnemonic::plainText(m_categoryAction->text()) == m_caption)
         return;
-    m_caption = m_categoryAction->text();
+    m_caption = mnemonic::plainText(m_categoryAction->text());
     relayout();
 }
 
@@ -146,7 +147,8 @@ QSize RibbonCategoryWrapper::colapsedSize() const
     if (m_colapsedSizeCache.isValid())
         return m_colapsedSizeCache;
     const QFontMetrics fm = fontMetrics();
-    const QString caption = m_categoryAction ? m_categoryAction->text() : QString();
+    const QString caption =
+        m_categoryAction ? mnemonic::plainText(m_categoryAction->text()) : QString();
     const int tw = fm.horizontalAdvance(caption);
     // Two lines as the text layout stacks them: with many fonts the line
     // spacing exceeds the font height, so twice the height would never let a
@@ -247,7 +249,8 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
     painter.setPen(skin->categoryWrapperCaptionTextColor());
     painter.setFont(font());
     painter.drawText(QRect(QPoint(6, 44), QPoint(w - 7, 81)),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_categoryAction->text());
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     mnemonic::plainText(m_categoryAction->text()));
 }
 
 } // namespace oru

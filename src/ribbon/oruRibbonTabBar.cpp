@@ -1,4 +1,5 @@
 #include "oruRibbonTabBar.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonAccessibleEvents_p.h"
 
@@ -76,7 +77,7 @@ void RibbonTabBar::updateTabSizes()
     m_tabSizes.clear();
     const QList<QAction*> actions = tabActions();
     for (QAction* action : actions) {
-        const int w = metrics.horizontalAdvance(action->text()) + 20;
+        const int w = metrics.horizontalAdvance(mnemonic::plainText(action->text())) + 20;
         m_tabWidth = w;
         m_tabSizes.append(QSize(w, TabHeight));
     }
@@ -254,14 +255,15 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     painter.setFont(normal);
     // Right to left, so each tab's right slice overlaps its right neighbour.
     for (int i = lastVisible; i >= m_firstVisible; --i)
-        drawTab(rects[i - m_firstVisible], 0, actions[i]->text());
+        drawTab(rects[i - m_firstVisible], 0, mnemonic::plainText(actions[i]->text()));
 
     const int selected = m_menuAction ? int(actions.indexOf(m_menuAction->checkedAction())) : -1;
     if (selected >= m_firstVisible && selected <= lastVisible) {
         QFont bold = font();
         bold.setWeight(QFont::Bold);
         painter.setFont(bold);
-        drawTab(rects[selected - m_firstVisible], 16, actions[selected]->text());
+        drawTab(rects[selected - m_firstVisible], 16,
+                mnemonic::plainText(actions[selected]->text()));
     }
 }
 

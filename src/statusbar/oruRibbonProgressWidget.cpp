@@ -1,4 +1,5 @@
 #include "oruRibbonProgressWidget.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonProgressAction.h"
@@ -17,7 +18,8 @@ namespace oru {
 
 RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget* parent)
     : QWidget(parent), m_action(&action), m_layout(new QHBoxLayout),
-      m_label(new QLabel(action.text(), this)), m_progressBar(new QProgressBar(this))
+      m_label(new QLabel(mnemonic::plainText(action.text()), this)),
+      m_progressBar(new QProgressBar(this))
 {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

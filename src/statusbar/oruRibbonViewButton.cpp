@@ -1,4 +1,5 @@
 #include "oruRibbonViewButton.h"
+#include "oruMnemonic_p.h"
 
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
@@ -92,7 +93,7 @@ void RibbonViewButton::actionEvent(QActionEvent* event)
         f.setPointSize(8);
         setFont(f);
         setIcon(action->icon());
-        setText(action->text());
+        setText(mnemonic::plainText(action->text()));
         setToolTip(action->toolTip());
         setEnabled(action->isEnabled());
         updateGeometry();
@@ -133,7 +134,8 @@ void RibbonViewButton::paintEvent(QPaintEvent*)
             drawHighlight(painter);
         int start = 6;
         if (m_showIcon) {
-            const QPixmap pm = icon().pixmap(QSize(26, 26), RibbonStyle::devicePixelRatio(painter), mode);
+            const QPixmap pm =
+                icon().pixmap(QSize(26, 26), RibbonStyle::devicePixelRatio(painter), mode);
             if (!pm.isNull()) {
                 const QSize s = pm.deviceIndependentSize().toSize();
                 painter.drawPixmap(QRect(15 - (s.width() - 1) / 2,
