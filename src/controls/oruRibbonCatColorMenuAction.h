@@ -82,6 +82,10 @@ signals:
     void automaticSet();
     /// Emitted by setNone() after the icon and the buttons were refreshed.
     void noneSet();
+    /// Emitted only when the user chose in the colour picker, after colorSet(), automaticSet() or
+    /// noneSet(): with the picked colour, the automatic colour, or an invalid QColor for "none".
+    /// Never by setColor(), setAutomatic() or setNone().
+    void colorActivated(const QColor& color);
 
 private:
     void updateIcon();

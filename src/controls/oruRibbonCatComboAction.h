@@ -56,8 +56,13 @@ public slots:
 signals:
     /// Emitted by addItem() after @p item was appended.
     void itemAdded(const QString& item);
-    /// Emitted by setSelectionText() for a new text, before the combo boxes show it.
+    /// Emitted by setSelectionText() for a new text, before the combo boxes show it: by the
+    /// host's calls and by the user's choices alike.
     void selectionTextChanged();
+    /// Emitted only when the user chose @p text in a combo box (picked an entry, or confirmed
+    /// typed text with Return), after selectionTextChanged(); never by setSelectionText(). Like
+    /// QComboBox::textActivated(), also when the choice repeats the current text.
+    void selectionTextActivated(const QString& text);
     /// Emitted by setEditable() when the flag changed.
     void editableChanged();
     /// Emitted for every key pressed in one of the combo boxes, before the box handles it.

@@ -30,6 +30,13 @@ RibbonCatComboComboBox::RibbonCatComboComboBox(RibbonCatComboAction& action, QWi
         if (RibbonCatComboAction* own = this->action())
             own->setSelectionText(itemText(index));
     });
+    // QComboBox says activated only for the user's choices.
+    connect(this, &QComboBox::textActivated, this, [this](const QString& text) {
+        if (RibbonCatComboAction* own = this->action()) {
+            own->setSelectionText(text);
+            emit own->selectionTextActivated(text);
+        }
+    });
     connect(&action, &RibbonCatComboAction::itemAdded, this, &RibbonCatComboComboBox::onItemAdded);
     connect(&action, &RibbonCatComboAction::editableChanged, this,
             &RibbonCatComboComboBox::onEditableChanged);
@@ -47,7 +54,7 @@ RibbonCatComboAction* RibbonCatComboComboBox::action() const
 void RibbonCatComboComboBox::updateActionSelection(const QString& item)
 {
     const int index = findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index > 0)
+    if (index >= 0)
         setCurrentIndex(index);
     else
         setEditText(item);

@@ -28,6 +28,10 @@ signals:
     /// Emitted by setFontFamily() after the combo boxes show the new font, before changed() and
     /// activated().
     void fontFamilyChanged(const QFont& ff);
+    /// Emitted only when the user picked @p ff in a font combo box, after fontFamilyChanged();
+    /// never by setFontFamily(), so a host that shows the text cursor's font through
+    /// setFontFamily() applies fonts only on this signal.
+    void fontFamilyActivated(const QFont& ff);
 
 protected:
     /// A font combo box for toolbars; other containers build their own.

@@ -15,8 +15,17 @@ RibbonCatFontFamilyComboBox::RibbonCatFontFamilyComboBox(RibbonCatFontFamilyActi
     setFixedSize(140, 22);
     connect(this, &QFontComboBox::currentFontChanged, &action,
             &RibbonCatFontFamilyAction::setFontFamily);
+    // QComboBox says activated only for the user's choices.
+    connect(this, &QComboBox::activated, this, [this] {
+        if (RibbonCatFontFamilyAction* own = this->action()) {
+            own->setFontFamily(currentFont());
+            emit own->fontFamilyActivated(own->fontFamily());
+        }
+    });
     addAction(&action);
-    setFocusPolicy(Qt::NoFocus);
+    // A click in the editable part puts the focus there, so typing goes to
+    // the box and not into the document.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 RibbonCatFontFamilyComboBox::~RibbonCatFontFamilyComboBox() = default;

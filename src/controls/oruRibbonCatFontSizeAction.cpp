@@ -32,26 +32,40 @@ void RibbonCatFontSizeAction::setFontSize(int index)
     emit fontSizeChanged(size);
     emit changed();
     emit activated();
-    if (m_comboBox) {
-        // The resulting currentIndexChanged(0) finds the size unchanged.
-        m_comboBox->setItemText(0, QString::number(size));
-        m_comboBox->setCurrentIndex(0);
+    // The resulting currentIndexChanged(0) finds the size unchanged.
+    for (QComboBox* combo : comboBoxes()) {
+        combo->setItemText(0, QString::number(size));
+        combo->setCurrentIndex(0);
     }
+}
+
+QList<QComboBox*> RibbonCatFontSizeAction::comboBoxes() const
+{
+    QList<QComboBox*> combos;
+    for (QWidget* widget : createdWidgets()) {
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            combos.append(combo);
+    }
+    return combos;
 }
 
 void RibbonCatFontSizeAction::updateFontSize(int fs)
 {
-    if (fs == 0 || !m_comboBox)
+    if (fs == 0)
         return;
     // Only a display: moving to entry 0 must not be taken for a pick.
-    const QSignalBlocker blocker(m_comboBox.data());
-    m_comboBox->setItemText(0, QString::number(fs));
-    m_comboBox->setCurrentIndex(0);
+    for (QComboBox* combo : comboBoxes()) {
+        const QSignalBlocker blocker(combo);
+        combo->setItemText(0, QString::number(fs));
+        combo->setCurrentIndex(0);
+    }
 }
 
 QWidget* RibbonCatFontSizeAction::createWidget(QWidget* parent)
 {
-    if (!qobject_cast<QToolBar*>(parent))
+    // Tool bars, and the ribbon's groups, which ask for the same box.
+    const bool inGroup = parent && parent->inherits("oru::RibbonCategory");
+    if (!qobject_cast<QToolBar*>(parent) && !inGroup)
         return nullptr;
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
@@ -63,8 +77,16 @@ QWidget* RibbonCatFontSizeAction::createWidget(QWidget* parent)
     combo->setItemText(0, QString::number(m_fontSize));
     combo->setCurrentIndex(0);
     m_comboBox = combo;
+    if (inGroup) {
+        // A group lays out fixed sizes; a small control is 22 high.
+        combo->setFixedSize(combo->sizeHint().width(), 22);
+        combo->setFocusPolicy(Qt::NoFocus);
+    }
     combo->show();
     connect(combo, &QComboBox::currentIndexChanged, this, &RibbonCatFontSizeAction::setFontSize);
+    // QComboBox says activated only for the user's choices; by then
+    // setFontSize() has stored the size and shows it in entry 0.
+    connect(combo, &QComboBox::activated, this, [this] { emit fontSizeActivated(m_fontSize); });
     return combo;
 }
 

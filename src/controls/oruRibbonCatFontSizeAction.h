@@ -35,12 +35,17 @@ public slots:
 signals:
     /// Emitted by setFontSize() with the new size, before changed() and activated().
     void fontSizeChanged(int fs);
+    /// Emitted only when the user picked the size @p fs in a combo box, after fontSizeChanged();
+    /// never by updateFontSize(). Also when the pick repeats the current size.
+    void fontSizeActivated(int fs);
 
 protected:
-    /// A plain combo box for toolbars; other containers get no widget.
+    /// A plain combo box for toolbars and for the ribbon's groups; other containers get no widget.
     QWidget* createWidget(QWidget* parent) override;
 
 private:
+    QList<QComboBox*> comboBoxes() const;
+
     int m_fontSize;
     QPointer<QComboBox> m_comboBox;
 };

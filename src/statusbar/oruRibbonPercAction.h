@@ -33,6 +33,9 @@ signals:
     /// refreshed, then changed() follows. The zoom widget calls setPercentage() for the user's
     /// changes, so this is the signal a host follows.
     void percentageChanged(int perc);
+    /// Emitted only for the user's changes in a zoom widget (or through an assistive technology),
+    /// after percentageChanged(), with the stored value; never by setPercentage().
+    void percentageActivated(int perc);
 
 private:
     int m_minimum;

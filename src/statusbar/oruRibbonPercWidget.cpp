@@ -109,8 +109,12 @@ int RibbonPercWidget::valueAt(int x) const
 
 void RibbonPercWidget::applyPercentage(int value)
 {
-    if (RibbonPercAction* own = action())
-        own->setPercentage(value);
+    QPointer<RibbonPercAction> own = action();
+    if (!own)
+        return;
+    own->setPercentage(value);
+    if (own)
+        emit own->percentageActivated(own->percentage());
 }
 
 void RibbonPercWidget::mousePressEvent(QMouseEvent* event)
