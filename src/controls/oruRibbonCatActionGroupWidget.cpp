@@ -146,7 +146,13 @@ void RibbonCatActionGroupWidget::mouseReleaseEvent(QMouseEvent* event)
     const bool trigger = m_pressedIndex >= 0 && i == m_pressedIndex && m && m->isEnabled();
     m_pressedIndex = -1;
     update();
-    if (trigger)
+    if (!trigger)
+        return;
+    // As in an exclusive QActionGroup: the checked member stays checked and
+    // reports its use as checked.
+    if (m_group.isExclusive() && m == m_group.checkedAction() && m->isChecked())
+        emit m->triggered(true);
+    else
         m->activate(QAction::Trigger);
 }
 

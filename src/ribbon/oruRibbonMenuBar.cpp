@@ -141,11 +141,21 @@ RibbonAction* RibbonMenuBar::findAction() const
 void RibbonMenuBar::setExitAction(RibbonAction* action)
 {
     m_exitAction = action;
+    relayShortcuts();
 }
 
 void RibbonMenuBar::setOptionsAction(RibbonAction* action)
 {
     m_optionsAction = action;
+    relayShortcuts();
+}
+
+void RibbonMenuBar::relayShortcuts()
+{
+    // The application menu's buttons are built when it opens; their keys
+    // work before that through the window.
+    if (auto* relay = findChild<RibbonShortcutRelay*>(QString(), Qt::FindDirectChildrenOnly))
+        relay->scheduleSync();
 }
 
 void RibbonMenuBar::setHelpAction(RibbonAction* action)

@@ -180,6 +180,7 @@ protected:
 
 private:
     void setSpecialAction(QPointer<RibbonAction>& field, RibbonAction* action);
+    void relayShortcuts();
     void addTab(QAction* tab);
     void removeTab(QAction* tab);
     void addExtraWidget(QAction* action, QWidget* widget);

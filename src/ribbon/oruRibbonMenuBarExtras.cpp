@@ -1,3 +1,5 @@
+#include "oruRibbonCatActionGroup.h"
+#include "oruRibbonCatActionGroupWidget.h"
 #include "oruRibbonMenuBarExtras_p.h"
 
 #include "oruRibbonApplication.h"
@@ -508,11 +510,22 @@ bool RibbonMenuBarExtras::handleTip(QWidget* widget, QEvent* event)
     if (!m_tip || !ownsWidget(widget))
         return false;
     QAction* action = controlAction(widget);
+    auto* help = static_cast<QHelpEvent*>(event);
+    // A strip of buttons tells about the member under the pointer.
+    if (auto* strip = qobject_cast<RibbonCatActionGroupWidget*>(widget)) {
+        if (auto* group = qobject_cast<RibbonCatActionGroup*>(action)) {
+            const QList<RibbonAction*> members = group->actions();
+            for (int i = 0; i < members.size(); ++i) {
+                if (strip->cellRect(i).contains(help->pos()))
+                    action = members.at(i);
+            }
+        }
+    }
     if (!action) {
         m_tip->hide();
         return false;
     }
-    m_tip->showAt(action, static_cast<QHelpEvent*>(event)->globalPos());
+    m_tip->showAt(action, help->globalPos());
     return m_tip->hasContents();
 }
 

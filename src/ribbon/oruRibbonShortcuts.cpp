@@ -99,6 +99,10 @@ void RibbonShortcutRelay::sync()
         }
     }
     collect(&m_bar.mainMenuActions(), wanted, 0);
+    // The application menu's own buttons answer their keys like every other
+    // command (help and find sit on the bar itself).
+    for (RibbonAction* special : {m_bar.exitAction(), m_bar.optionsAction()})
+        collect(special, wanted, 0);
 
     RibbonMainWindow& window = m_bar.ribbonMainWindow();
     QList<QPointer<QAction>> kept;

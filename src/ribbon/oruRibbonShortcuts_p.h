@@ -30,12 +30,13 @@ public:
 
     /// Brings the window's relayed actions in line with the ribbon now.
     void sync();
+    /// Does the same once the event loop gets to it, however often asked.
+    void scheduleSync();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void scheduleSync();
     void collect(RibbonAction* action, QList<QAction*>& out, int depth);
 
     RibbonMenuBar& m_bar;

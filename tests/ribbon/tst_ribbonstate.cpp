@@ -31,7 +31,7 @@ void TestRibbonState::commands()
     QVERIFY(host.qab.addCommand(host.command("a")));
     QVERIFY(host.qab.addCommand(host.command("b")));
     QVERIFY(!host.qab.addCommand(host.command("a")));
-    QVERIFY(!host.qab.addCommand(nullptr));
+    QVERIFY(!host.qab.addCommand(static_cast<QAction*>(nullptr)));
     QCOMPARE(host.commandNames(), QStringList({"a", "b"}));
     QCOMPARE(buttons(), 2);
     QCOMPARE(changed.size(), 2);

@@ -1,5 +1,7 @@
 // Screen tips: their texts from the action and its alias, their painting on
 // the skin's tool-tip background, and showing and hiding over the ribbon.
+#include <oruRibbonCatActionGroup.h>
+#include <oruRibbonCatActionGroupWidget.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonScreenTip.h>
 
@@ -151,6 +153,27 @@ void TestScreenTip::hover()
     // A tab is no control: no tip, and the bar's tip stays hidden.
     sendToolTip(host.tabButton(1));
     QVERIFY(!shownTip());
+
+    // A strip of buttons tells about the member under the pointer, with its
+    // own title and shortcut.
+    auto* strip = new RibbonCatActionGroup(&host.window);
+    QList<RibbonCatSimpleAction*> members;
+    for (const char* text : {"Left", "Right"}) {
+        members << new RibbonCatSimpleAction(QString::fromLatin1(text),
+                                             RibbonCatSimpleAction::Small, &host.window);
+        strip->addAction(members.constLast());
+    }
+    members.at(1)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    host.tabs.at(0)->categories().at(0)->addAction(strip);
+    QCoreApplication::processEvents();
+    auto* stripWidget = host.window.findChild<RibbonCatActionGroupWidget*>();
+    QVERIFY(stripWidget);
+    const QPoint cell = stripWidget->cellRect(1).center();
+    QHelpEvent help(QEvent::ToolTip, cell, stripWidget->mapToGlobal(cell));
+    QVERIFY(QApplication::sendEvent(stripWidget, &help));
+    QVERIFY(shownTip());
+    QCOMPARE(shownTip()->action(), members.at(1));
+    QVERIFY(shownTip()->title().startsWith(QStringLiteral("Right")));
 
     // The action goes while its tip shows.
     QVERIFY(sendToolTip(button));

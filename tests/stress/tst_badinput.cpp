@@ -18,6 +18,7 @@
 #include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
+#include <oruRibbonStringAction.h>
 
 #include "oruTestApp.h"
 
@@ -131,7 +132,8 @@ private slots:
             r.group->addAction(new RibbonPercAction(10, 400, 100, &r.host));
             r.group->addAction(new RibbonCategoryAction(QStringLiteral("Nested"), &r.host));
             r.group->addAction(new RibbonCategoriesPanelAction(QStringLiteral("Tab"), &r.host));
-            r.window.ribbonStatusBar()->addAction(new QAction(QStringLiteral("Plain"), &r.host));
+            r.window.ribbonStatusBar()->addAction(
+                new RibbonStringAction(QStringLiteral("Text only"), &r.host));
             auto* combo = new RibbonCatComboAction(&r.host);
             r.bar.quickAccessBar()->addAction(combo);
             Ribbon::settle();
