@@ -267,19 +267,15 @@ void buildEditorControls(EditorWindow& window)
         f.setForeground(c);
         mergeChars(edit, f);
     };
-    QObject::connect(fontColour, &RibbonCatColorMenuAction::colorSet, edit, colourText);
-    QObject::connect(fontColour, &RibbonCatColorMenuAction::automaticSet, edit,
-                     [colourText] { colourText(Qt::black); });
-    QObject::connect(highlight, &RibbonCatColorMenuAction::colorSet, edit, [edit](const QColor& c) {
-        QTextCharFormat f;
-        f.setBackground(c);
-        mergeChars(edit, f);
-    });
-    QObject::connect(highlight, &RibbonCatColorMenuAction::noneSet, edit, [edit] {
-        QTextCharFormat f;
-        f.setBackground(Qt::transparent);
-        mergeChars(edit, f);
-    });
+    // The user's choice in a picker: a colour, the automatic one, or none
+    // (an invalid colour).
+    QObject::connect(fontColour, &RibbonCatColorMenuAction::colorActivated, edit, colourText);
+    QObject::connect(highlight, &RibbonCatColorMenuAction::colorActivated, edit,
+                     [edit](const QColor& c) {
+                         QTextCharFormat f;
+                         f.setBackground(c.isValid() ? c : QColor(Qt::transparent));
+                         mergeChars(edit, f);
+                     });
     // The members' own clicks apply the current colour again.
     QObject::connect(fontColour, &QAction::triggered, edit,
                      [fontColour, colourText] { colourText(fontColour->color()); });
@@ -293,9 +289,7 @@ void buildEditorControls(EditorWindow& window)
     largeColour->setObjectName(QStringLiteral("textColour"));
     largeColour->setHasAutomaticColor(true);
     largeColour->setAutomaticColor(Qt::black);
-    QObject::connect(largeColour, &RibbonCatColorMenuAction::colorSet, edit, colourText);
-    QObject::connect(largeColour, &RibbonCatColorMenuAction::automaticSet, edit,
-                     [colourText] { colourText(Qt::black); });
+    QObject::connect(largeColour, &RibbonCatColorMenuAction::colorActivated, edit, colourText);
     text->addAction(largeColour);
 
     // Keep the toggles in step with the text under the cursor.

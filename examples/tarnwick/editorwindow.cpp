@@ -30,6 +30,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
@@ -225,19 +226,19 @@ void EditorWindow::buildHome()
     for (const char* size : kFontSizes)
         m_fontSize->addItem(QString::fromLatin1(size));
     font->addAction(m_fontSize, 0);
-    connect(m_fontFamily, &RibbonCatFontFamilyAction::fontFamilyChanged, this,
+    // Only the user's choices edit the text; showing the cursor's font sets
+    // the same actions without being taken for a choice.
+    connect(m_fontFamily, &RibbonCatFontFamilyAction::fontFamilyActivated, this,
             [this](const QFont& family) {
-                if (m_showingCursorFont)
-                    return;
                 QTextCharFormat f;
                 f.setFontFamilies(family.families());
                 mergeFormat(f);
                 m_editor->setFocus();
             });
-    connect(m_fontSize, &RibbonCatComboAction::selectionTextChanged, this, [this] {
+    connect(m_fontSize, &RibbonCatComboAction::selectionTextActivated, this, [this] {
         bool ok = false;
         const int size = m_fontSize->selectionText().toInt(&ok);
-        if (m_showingCursorFont || !ok || size <= 0)
+        if (!ok || size <= 0)
             return;
         QTextCharFormat f;
         f.setFontPointSize(size);
@@ -652,14 +653,11 @@ void EditorWindow::formatChanged(const QTextCharFormat& format)
 
 void EditorWindow::showFontAtCursor(const QTextCharFormat& format)
 {
-    // Showing the cursor's font must not be applied back to the text.
-    m_showingCursorFont = true;
     const QStringList families = format.fontFamilies().toStringList();
     m_fontFamily->setFontFamily(
         QFont(families.isEmpty() ? m_editor->font().family() : families.first()));
     const qreal size = format.fontPointSize() > 0 ? format.fontPointSize() : m_baseFontSize;
     m_fontSize->setSelectionText(QString::number(qRound(size)));
-    m_showingCursorFont = false;
 }
 
 void EditorWindow::cursorMoved()
@@ -675,16 +673,39 @@ void EditorWindow::cursorMoved()
     m_align[index]->setChecked(true);
 }
 
+bool EditorWindow::maySave()
+{
+    if (!m_editor->document()->isModified())
+        return true;
+    const auto answer = QMessageBox::warning(
+        this, tr("Unsaved changes"),
+        tr("%1 was changed. Save the changes?").arg(shownTitle().remove(QLatin1Char('*'))),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return saveDocument();
+    return answer == QMessageBox::Discard;
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    event->setAccepted(maySave());
+}
+
 void EditorWindow::newDocument()
 {
+    if (!maySave())
+        return;
     m_editor->clear();
     m_path.clear();
     m_editor->document()->setModified(false);
-    setTitle(tr("Untitled"));
+    // "[*]": the caption shows "*" while the document is modified.
+    setTitle(tr("Untitled") + QStringLiteral("[*]"));
 }
 
 void EditorWindow::openDocument()
 {
+    if (!maySave())
+        return;
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Open"), QString(), tr("Documents (*.html *.htm *.txt);;All files (*)"));
     if (!path.isEmpty())
@@ -706,7 +727,7 @@ bool EditorWindow::openFile(const QString& path)
         m_editor->setPlainText(text);
     m_path = QFileInfo(path).absoluteFilePath();
     m_editor->document()->setModified(false);
-    setTitle(QFileInfo(path).fileName());
+    setTitle(QFileInfo(path).fileName() + QStringLiteral("[*]"));
     rememberRecentFile(m_path);
     return true;
 }
@@ -744,7 +765,7 @@ bool EditorWindow::writeTo(const QString& path)
     file.write((plain ? m_editor->toPlainText() : m_editor->toHtml()).toUtf8());
     m_path = QFileInfo(path).absoluteFilePath();
     m_editor->document()->setModified(false);
-    setTitle(QFileInfo(path).fileName());
+    setTitle(QFileInfo(path).fileName() + QStringLiteral("[*]"));
     rememberRecentFile(m_path);
     return true;
 }

@@ -60,7 +60,13 @@ public slots:
     // status bar until it is done or terminated.
     void startExport();
 
+protected:
+    // A modified document is saved, dropped or kept open, as the user says.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // Asks whether to save a modified document; false: keep it open.
+    bool maySave();
     oru::RibbonCategoriesPanelAction* addTab(const QString& text);
     oru::RibbonCategoryAction* addGroup(oru::RibbonCategoriesPanelAction* tab,
                                         const QString& caption);
@@ -104,8 +110,7 @@ private:
     oru::RibbonProgressAction* m_export = nullptr;
     QTimer* m_exportTimer = nullptr;
     qreal m_baseFontSize = 0;
-    bool m_showingCursorFont = false; // the pickers follow the cursor: no echo
-    bool m_foundOnChange = false;     // Return already searched via the selection
+    bool m_foundOnChange = false; // Return already searched via the selection
     QStringList m_recentFiles;
     QList<oru::RibbonSimpleAction*> m_recentActions;
 };
