@@ -767,6 +767,7 @@ bool EditorWindow::writeTo(const QString& path)
     m_editor->document()->setModified(false);
     setTitle(QFileInfo(path).fileName() + QStringLiteral("[*]"));
     rememberRecentFile(m_path);
+    ribbonStatusBar()->showMessage(tr("Saved %1").arg(QFileInfo(path).fileName()), 3000);
     return true;
 }
 
@@ -852,6 +853,7 @@ int runEditor(const DemoOptions& options)
         window.zoomAction()->setPercentage(150);
         window.startExport();
         window.exportProgress()->setProgress(58, 100);
+        window.ribbonStatusBar()->showMessage(EditorWindow::tr("Saved notes.txt"));
     } else if (scene == QLatin1String("menustyle")) {
         QMenu* menu = window.createContextMenu(&window);
         menu->popup(window.editor()->mapToGlobal(QPoint(160, 60)));
