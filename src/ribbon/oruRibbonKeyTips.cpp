@@ -555,6 +555,50 @@ void RibbonKeyTips::collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Reques
     }
 }
 
+void RibbonKeyTips::usePageLetters(const QList<RibbonKeyTip>& tips,
+                                   QList<keytips::Request>& requests)
+{
+    RibbonCategoryPanels* panels = m_bar.panels();
+    auto* page = panels ? qobject_cast<RibbonCategoryPanel*>(panels->currentWidget()) : nullptr;
+    if (!page)
+        return;
+    // Every control of every group and every group itself, collapsed or
+    // not: the letters a window width would give are the same at all widths.
+    QList<const QAction*> actions;
+    QList<keytips::Request> all;
+    const auto add = [&](const QAction* action) {
+        if (!action->isVisible())
+            return;
+        actions.append(action);
+        all.append({explicitTipOf(action), labelOf(action)});
+    };
+    QList<const QAction*> groups;
+    for (RibbonCategoryWrapper* wrapper : page->pageLayout()->wrappers()) {
+        RibbonCategoryAction* category = wrapper->categoryAction();
+        if (!category)
+            continue;
+        groups.append(category);
+        for (RibbonAction* action : category->actions()) {
+            if (auto* group = qobject_cast<RibbonCatActionGroup*>(action)) {
+                for (RibbonAction* member : group->actions())
+                    add(member);
+            } else {
+                add(action);
+            }
+        }
+    }
+    // The groups' own letters come last, so that the controls keep the
+    // letters they would have with no group collapsed.
+    for (const QAction* group : std::as_const(groups))
+        add(group);
+    const QStringList letters = keytips::assign(all);
+    for (int i = 0; i < tips.size(); ++i) {
+        const int at = int(actions.indexOf(tips.at(i).action.data()));
+        if (at >= 0 && !letters.at(at).isEmpty())
+            requests[i].explicitTip = letters.at(at);
+    }
+}
+
 void RibbonKeyTips::enterLevel(Level level)
 {
     const bool wasShown = isShown();
@@ -573,12 +617,14 @@ void RibbonKeyTips::enterLevel(Level level)
     case Page:
         window = m_bar.panels() ? m_bar.panels()->window() : nullptr;
         collectPage(tips, requests);
+        usePageLetters(tips, requests);
         break;
     case Popup: {
         RibbonCategoryWrapperPopup* popup = m_popupWrapper ? m_popupWrapper->popup() : nullptr;
         window = popup;
         if (popup)
             collectCategory(popup->popupCategory(), tips, requests);
+        usePageLetters(tips, requests);
         break;
     }
     case Menu:

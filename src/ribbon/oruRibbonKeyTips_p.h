@@ -139,6 +139,9 @@ private:
     void collectCategory(RibbonCategory* category, QList<RibbonKeyTip>& tips,
                          QList<keytips::Request>& requests);
     void collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
+    // Gives the page's controls and groups the letters they have on the
+    // whole page, so that they do not change when groups collapse.
+    void usePageLetters(const QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectSubMenu(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectDropDown(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);

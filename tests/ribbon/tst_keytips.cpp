@@ -379,6 +379,15 @@ void tst_KeyTips::tabThenCommandTriggersOnce()
 void tst_KeyTips::collapsedGroupOpensItsPopupLevel()
 {
     Host host(480);
+    // Enough commands that the page needs two-letter tips while every group
+    // is open, and fewer once one collapses.
+    Commands more;
+    for (int i = 0; i < 20; ++i) {
+        more.push_back(std::make_unique<RibbonCatSimpleAction>(
+            QStringLiteral("Next %1").arg(i), RibbonCatSimpleAction::Small, nullptr));
+        host.clipboard.addAction(more.back().get());
+    }
+    QCoreApplication::processEvents();
     RibbonCategoryPanel* page = host.bar.panels()->page(&host.home);
     RibbonCategoryWrapper* wide = page->wrapper(&host.wide);
     QVERIFY(wide->isColapsed());
@@ -406,12 +415,48 @@ void tst_KeyTips::collapsedGroupOpensItsPopupLevel()
     RibbonCatSimpleAction* third = host.wideCommands.at(3).get();
     QSignalSpy triggered(third, &QAction::triggered);
     host.pressAlt();
-    host.type(QStringLiteral("H") + groupLetters);
+    host.type(QStringLiteral("H"));
+    QHash<const QAction*, QString> narrowLetters;
+    for (const RibbonKeyTip& tip : host.tips().tips())
+        narrowLetters.insert(tip.action.data(), tip.tip);
+    host.type(groupLetters);
     QVERIFY(wide->popup());
-    host.type(host.lettersOf(third));
+    const QString thirdLetters = host.lettersOf(third);
+    host.type(thirdLetters);
     QCOMPARE(triggered.count(), 1);
     QVERIFY(!host.bar.keyTipsVisible());
     QTRY_VERIFY(!wide->popup());
+
+    // A wider window shows the group open: every command keeps its letters,
+    // on this page and on the crowded one, where fewer shown commands would
+    // leave room for more single letters.
+    const auto lettersOfPage = [&host](const QString& tab) {
+        host.pressAlt();
+        host.type(tab);
+        QHash<const QAction*, QString> letters;
+        for (const RibbonKeyTip& tip : host.tips().tips())
+            letters.insert(tip.action.data(), tip.tip);
+        host.key(Qt::Key_Escape);
+        host.key(Qt::Key_Escape);
+        return letters;
+    };
+    const QHash<const QAction*, QString> crowdedNarrow = lettersOfPage(QStringLiteral("C"));
+    host.window.resize(1600, 500);
+    const QHash<const QAction*, QString> crowdedWide = lettersOfPage(QStringLiteral("C"));
+    const QHash<const QAction*, QString> homeWide = lettersOfPage(QStringLiteral("H"));
+    QVERIFY(!wide->isColapsed());
+    QCOMPARE(homeWide.value(third), thirdLetters);
+    int kept = 0;
+    for (const auto& [narrow, wider] :
+         {std::make_pair(narrowLetters, homeWide), std::make_pair(crowdedNarrow, crowdedWide)}) {
+        for (auto it = narrow.cbegin(); it != narrow.cend(); ++it) {
+            if (wider.contains(it.key())) {
+                QCOMPARE(wider.value(it.key()), it.value());
+                ++kept;
+            }
+        }
+    }
+    QVERIFY(kept > 10);
 }
 
 void tst_KeyTips::twoLetterTipsAndPrefixTyping()
