@@ -134,8 +134,11 @@ public:
         bool checked = checkable && button->isChecked();
         if (QAction* action = boundAction()) {
             s.disabled = s.disabled || !action->isEnabled();
+            // A clicked button toggles itself, and tells assistive technology
+            // so, before its action follows: then its own state is the new one.
+            if (!checkable)
+                checked = action->isChecked();
             checkable = action->isCheckable();
-            checked = action->isChecked();
         }
         if (role() == QAccessible::PageTab) {
             s.selectable = true;

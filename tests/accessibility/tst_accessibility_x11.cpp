@@ -1,6 +1,7 @@
 #include "a11ytestutil.h"
 
 #include <oruTestApp.h>
+#include <oruTestInput.h>
 
 #include <QAccessibleValueInterface>
 #include <oruRibbonMenuAction.h>
@@ -57,6 +58,7 @@ private slots:
     void valueEvents();
     void tabSwitchEvents();
     void keyTipFocusEvents();
+    void toggleEventsCarryTheNewState();
 };
 
 void TestAccessibilityEvents::initTestCase()
@@ -197,5 +199,33 @@ void TestAccessibilityEvents::keyTipFocusEvents()
     QCOMPARE(nameOf(focused.at(1)), QStringLiteral("Cut"));
 }
 
+void TestAccessibilityEvents::toggleEventsCarryTheNewState()
+{
+    // A screen reader reads the state when the event arrives: it must be the
+    // new one, however the toggle was used.
+    DemoWindow demo;
+    demo.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&demo.window));
+    QAccessibleInterface* bold =
+        findIn(demo.window, QAccessible::PushButton, QStringLiteral("Bold"));
+    QVERIFY(bold);
+    static QList<bool> announced;
+    static QObject* watched = nullptr;
+    announced.clear();
+    watched = bold->object();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::StateChanged && event->object() == watched &&
+            static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked)
+            announced.append(event->accessibleInterface()->state().checked);
+    });
+    auto* button = qobject_cast<QWidget*>(bold->object());
+    mouseClick(button, button->rect().center());                        // checked -> unchecked
+    actions(bold)->doAction(QAccessibleActionInterface::pressAction()); // -> checked
+    demo.bold->setChecked(false); // the host, as with its shortcut
+    QAccessible::installUpdateHandler(nullptr);
+    QCOMPARE(announced, (QList<bool>{false, true, false}));
+}
+
 ORU_TEST_MAIN(TestAccessibilityEvents)
+
 #include "tst_accessibility_x11.moc"
