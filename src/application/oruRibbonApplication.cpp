@@ -1,5 +1,6 @@
 #include "oruRibbonApplication.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonAccessible.h"
 
 #include "oruRibbonQStyle.h"
@@ -16,6 +17,7 @@ RibbonApplication::RibbonApplication(int& argc, char** argv)
     : QApplication(argc, argv), m_translationLocale(QLocale::system())
 {
     installRibbonAccessibility();
+    trackPointer();
     loadTranslations(m_translationLocale);
     // The finer skin images of the screens' densities are loaded with the
     // skin, as the 1x ones are, and for a screen that comes later when it

@@ -1,5 +1,6 @@
 #include "oruRibbonCatMenuButton.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton_p.h"
@@ -9,7 +10,6 @@
 #include "oruRibbonViewPopup.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -145,7 +145,7 @@ namespace {
 
 bool underCursor(const QWidget& widget)
 {
-    return widget.underMouse() && widget.rect().contains(widget.mapFromGlobal(QCursor::pos()));
+    return widget.underMouse() && widget.rect().contains(pointerPos(widget));
 }
 
 void drawArrow(QPainter& painter, const QRect& rect, bool enabled, eSymbolType type = ArrowDown)
@@ -312,7 +312,7 @@ std::pair<int, int> RibbonCatMenuButtonBPriv::frames() const
 {
     const RibbonAction* def = action().defaultAction();
     const bool large = action().menuSize() == RibbonCatMenuAction::Large;
-    const QPoint p = m_button.mapFromGlobal(QCursor::pos());
+    const QPoint p = pointerPos(m_button);
     const bool hover = action().isEnabled() && underCursor(m_button);
     const bool overMenu = hover && inMenuPart(p);
     const bool overCaption = hover && !inMenuPart(p);
@@ -543,7 +543,7 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
     const int w = m_button.width();
     const int h = m_button.height();
     const bool enabled = action().isEnabled();
-    const QPoint p = m_button.mapFromGlobal(QCursor::pos());
+    const QPoint p = pointerPos(m_button);
     const bool under = m_button.underMouse();
     const bool inside = under && m_button.rect().contains(p);
 

@@ -1,11 +1,11 @@
 #include "oruRibbonButtonNormal.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -55,7 +55,7 @@ void RibbonButtonNormal::leaveEvent(QEvent* event)
 void RibbonButtonNormal::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const bool pressed = isDown();
     const bool checked = isCheckable() && isChecked();
 
@@ -90,8 +90,8 @@ void RibbonButtonNormal::paintEvent(QPaintEvent*)
     const int s = qMin(w - 4, h - 4);
     if (buttonIcon.isNull() || s <= 0)
         return;
-    const QPixmap pixmap =
-        buttonIcon.pixmap(QSize(s, s), RibbonStyle::devicePixelRatio(painter), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    const QPixmap pixmap = buttonIcon.pixmap(QSize(s, s), RibbonStyle::devicePixelRatio(painter),
+                                             isEnabled() ? QIcon::Normal : QIcon::Disabled);
     const QSize size = pixmap.deviceIndependentSize().toSize();
     painter.drawPixmap(QRect(QPoint((s - size.width()) / 2 + 2, (s - size.height()) / 2 + 2), size),
                        pixmap);

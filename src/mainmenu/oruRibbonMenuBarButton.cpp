@@ -1,5 +1,6 @@
 #include "oruRibbonMenuBarButton.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonAccessibleEvents_p.h"
 
 #include "oruRibbonApplication.h"
@@ -8,7 +9,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -88,7 +88,7 @@ void RibbonMenuBarButton::leaveEvent(QEvent* event)
 void RibbonMenuBarButton::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const bool checked = isChecked();
     const int w = width();
     const int h = height();

@@ -1,5 +1,6 @@
 #include "oruRibbonPanelMain.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonMainMenuButton.h"
@@ -12,7 +13,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -125,7 +125,7 @@ QRect RibbonPanelMain::buttonGlobalRect() const
 
 void RibbonPanelMain::onMouseMoved()
 {
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     QAbstractButton* found = nullptr;
     for (QAbstractButton* button : std::as_const(m_trackedButtons)) {
         if (button->geometry().contains(cursor))

@@ -1,6 +1,7 @@
 #include "oruRibbonRecentFiles.h"
 
 #include "oruMainMenuPaint_p.h"
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonMenuAction.h"
@@ -9,7 +10,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -42,13 +42,14 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     const int h = height();
     const bool enabled = isEnabled();
     QPainter painter(this);
-    if (enabled && rect().contains(mapFromGlobal(QCursor::pos())))
+    if (enabled && rect().contains(pointerPos(*this)))
         mainmenu::drawItemHighlight(painter, w, h);
 
     const QIcon entryIcon = icon();
     if (!entryIcon.isNull()) {
         const QPixmap pixmap =
-            entryIcon.pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
+            entryIcon.pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter),
+                             enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(
             QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(), size.height()),

@@ -1,5 +1,6 @@
 #include "oruRibbonCategory.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatActionGroup.h"
 #include "oruRibbonCatActionGroupWidget.h"
@@ -17,7 +18,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -117,7 +117,7 @@ void RibbonCategory::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const QPixmap& top = skin->categoryTop();
     const QPixmap& bottom = skin->categoryBottom();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const int w = width();
 
     QPainter painter(this);

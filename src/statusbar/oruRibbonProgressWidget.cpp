@@ -1,12 +1,12 @@
 #include "oruRibbonProgressWidget.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonProgressAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QAccessible>
 #include <QActionEvent>
-#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -134,7 +134,7 @@ void RibbonProgressWidget::paintEvent(QPaintEvent*)
     int row = 0;
     if (m_buttonPressed)
         row = 36;
-    else if (buttonHitRect().contains(mapFromGlobal(QCursor::pos())))
+    else if (buttonHitRect().contains(pointerPos(*this)))
         row = 18;
     QPainter painter(this);
     skin->drawPixmap(painter, QRect(width() - 18, 0, 18, 18), skin->terminateProgressButton(),

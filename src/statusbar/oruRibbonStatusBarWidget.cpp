@@ -1,18 +1,17 @@
 #include "oruRibbonStatusBarWidget.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
 
 RibbonStatusBarWidget::RibbonStatusBarWidget(RibbonSimpleAction& action, QWidget* parent)
-    : QWidget(parent)
-    , m_action(&action)
+    : QWidget(parent), m_action(&action)
 {
     setToolTip(action.toolTip());
     setMouseTracking(true);
@@ -78,14 +77,15 @@ void RibbonStatusBarWidget::paintEvent(QPaintEvent*)
         return;
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     m_down = m_action->isCheckable() && m_action->isChecked();
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     const bool hovered =
         isEnabled() && rect().contains(cursor) && QRect(0, 2, 18, 20).contains(cursor);
     const int r = m_down ? 44 : hovered ? 22 : 0;
 
     QPainter painter(this);
     skin->drawPixmap(painter, QRect(1, 1, 18, 16), skin->normalButtonSmall(), QRect(0, r, 22, 23));
-    const QPixmap pixmap = m_action->icon().pixmap(QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
+    const QPixmap pixmap = m_action->icon().pixmap(
+        QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
     QRect target(0, 0, 12, 12);
     target.moveCenter(QPoint(9, 8));
     painter.drawPixmap(target, pixmap);

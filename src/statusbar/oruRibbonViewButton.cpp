@@ -1,10 +1,10 @@
 #include "oruRibbonViewButton.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -126,14 +126,15 @@ void RibbonViewButton::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     const bool enabled = isEnabled();
-    const bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool inside = rect().contains(pointerPos(*this));
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
     if (m_horizontal) {
         if (enabled && (inside || hasFocus()))
             drawHighlight(painter);
         int start = 6;
         if (m_showIcon) {
-            const QPixmap pm = icon().pixmap(QSize(26, 26), RibbonStyle::devicePixelRatio(painter), mode);
+            const QPixmap pm =
+                icon().pixmap(QSize(26, 26), RibbonStyle::devicePixelRatio(painter), mode);
             if (!pm.isNull()) {
                 const QSize s = pm.deviceIndependentSize().toSize();
                 painter.drawPixmap(QRect(15 - (s.width() - 1) / 2,
