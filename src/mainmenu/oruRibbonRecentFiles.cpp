@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace oru {
 
 // ---------------------------------------------------------------------------
@@ -107,8 +109,20 @@ RibbonRecentFiles::RibbonRecentFiles(RibbonPanelMain& panel)
     setLayout(m_mainLayout);
 
     if (RibbonMenuBar* bar = panel.mainButton().ribbonMenuBar()) {
-        for (RibbonAction* child : bar->recentFilesActions().menuActions())
-            addAction(child);
+        // Entries of 20 pixels, 10 apart, below the title: the files that
+        // would not fit on the screen get none.
+        const int room =
+            mainmenu::screenRoom(panel.mainButton()) - mainmenu::kPanelFrameHeight - 35 - 10 + 10;
+        const int fitting = std::max(1, room / 30);
+        int shown = 0;
+        for (RibbonAction* child : bar->recentFilesActions().menuActions()) {
+            if (shown == fitting)
+                break;
+            if (child) {
+                addAction(child);
+                ++shown;
+            }
+        }
     }
 }
 
