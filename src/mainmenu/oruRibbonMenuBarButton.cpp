@@ -7,6 +7,7 @@
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonStyle.h"
+#include "oruTextLines_p.h"
 
 #include <QActionEvent>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ RibbonMenuBarButton::~RibbonMenuBarButton() = default;
 
 QSize RibbonMenuBarButton::sizeHint() const
 {
-    return QSize(fontMetrics().horizontalAdvance(text()) + 20, 0);
+    return QSize(textlines::captionWidth(fontMetrics(), text()) + 20, 0);
 }
 
 void RibbonMenuBarButton::actionEvent(QActionEvent* event)
@@ -107,8 +108,9 @@ void RibbonMenuBarButton::paintEvent(QPaintEvent*)
     }
     painter.setPen(checked ? skin->highlightedCategoryTextColor()
                            : skin->normalCategoryTextColor());
-    painter.drawText(QRect(QPoint(6, 0), QPoint(w - 7, h - 1)),
-                     Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic, text());
+    const QRect textRect(QPoint(6, 0), QPoint(w - 7, h - 1));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic,
+                     textlines::fittedCaption(fontMetrics(), text(), textRect.width()));
 }
 
 } // namespace oru

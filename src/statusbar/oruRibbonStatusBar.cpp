@@ -1,8 +1,8 @@
 #include "oruRibbonStatusBar.h"
 
-#include "oruRibbonMainWindow.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
+#include "oruRibbonMainWindow.h"
 #include "oruRibbonPercAction.h"
 #include "oruRibbonPercWidget.h"
 #include "oruRibbonProgressAction.h"
@@ -17,8 +17,7 @@
 namespace oru {
 
 RibbonStatusBar::RibbonStatusBar(RibbonMainWindow& mainWindow)
-    : QWidget(&mainWindow)
-    , m_mainWindow(mainWindow)
+    : QWidget(&mainWindow), m_mainWindow(mainWindow)
 {
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
     setFixedHeight(20);
@@ -105,7 +104,10 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             m_widgets.insert(action, button);
             m_popupLayout->insertWidget(0, button, 0, Qt::AlignCenter);
         }
-        QCoreApplication::processEvents();
+        // The new widget is placed before the change is announced; no
+        // events run from inside the host's addAction().
+        if (layout())
+            layout()->activate();
         emit statusBarChanged();
         update();
         break;
@@ -117,7 +119,8 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
                 m_popupLayout->removeWidget(widget);
                 delete widget.data();
             }
-            QCoreApplication::processEvents();
+            if (layout())
+                layout()->activate();
             emit statusBarChanged();
         }
         update();
