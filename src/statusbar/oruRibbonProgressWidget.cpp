@@ -4,6 +4,7 @@
 #include "oruRibbonApplication.h"
 #include "oruRibbonProgressAction.h"
 #include "oruRibbonStyle.h"
+#include "oruTextLines_p.h"
 
 #include <QAccessible>
 #include <QActionEvent>
@@ -25,7 +26,7 @@ RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget
 
     // The right margin leaves room for the terminate button.
     m_layout->setContentsMargins(3, 3, 20, 3);
-    m_label->setText(action.progressText());
+    setProgressText(action.progressText());
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(action.minimum(), action.maximum());
     m_progressBar->setValue(0);
@@ -163,7 +164,9 @@ void RibbonProgressWidget::setProgressValue(int value)
 
 void RibbonProgressWidget::setProgressText(const QString& text)
 {
-    m_label->setText(text);
+    // The label would make the status bar as wide as its text, and a long
+    // one wider than any screen: it shows at most 320 pixels of it.
+    m_label->setText(textlines::fittedCaption(m_label->fontMetrics(), text, 320));
 }
 
 void RibbonProgressWidget::onProgressRangeChanged()

@@ -11,7 +11,6 @@
 #include "oruRibbonStatusBarWidget.h"
 
 #include <QActionEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 
 namespace oru {

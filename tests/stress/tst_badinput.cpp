@@ -17,6 +17,7 @@
 #include <oruRibbonMenuBarButton.h>
 #include <oruRibbonPanelMain.h>
 #include <oruRibbonPercAction.h>
+#include <oruRibbonProgressAction.h>
 #include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
@@ -329,6 +330,12 @@ private slots:
             const QRect available = r.window.screen()->availableGeometry();
             QVERIFY(r.window.minimumSizeHint().width() <= available.width());
             QVERIFY(r.bar.sizeHint().width() <= available.width());
+            // The same for a progress text in the status bar.
+            auto* progress = new RibbonProgressAction(QStringLiteral("Work"), &r.host);
+            r.window.ribbonStatusBar()->addAction(progress);
+            progress->setProgressText(QString(100000, QLatin1Char('W')));
+            Ribbon::settle();
+            QVERIFY(r.window.minimumSizeHint().width() <= available.width());
         });
     }
     void hostSizedData()
