@@ -15,9 +15,11 @@
 #include <oruRibbonSimpleAction.h>
 #include <oruTestApp.h>
 
+#include "roundtripcounter.h"
 #include "rowsearchreference.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -50,27 +52,44 @@ double msSince(const QElapsedTimer& clock)
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
+// Resident memory of the process, in MB.
+double residentMb()
+{
+    QFile status(QStringLiteral("/proc/self/statm"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = status.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * 4096 / 1e6 : 0;
+}
+
+// Round trips to the X server per sample since the counter was reset.
+double tripsPer(int samples)
+{
+    return samples > 0 ? double(test::roundTrips) / samples : 0;
+}
+
 void settle()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The full window of the figures: 4 tabs of 8 groups of 10 mixed controls,
-// a few application menu entries; the first tab is selected.
+// The full window of the figures: 4 tabs of 8 groups of 10 mixed controls
+// (or as many as asked), a few application menu entries; the first tab is
+// selected.
 struct FullWindow
 {
     QObject host;
     std::unique_ptr<RibbonMainWindow> window = std::make_unique<RibbonMainWindow>();
     QList<RibbonCategoriesPanelAction*> tabs;
 
-    FullWindow()
+    explicit FullWindow(int tabCount = 4, int groupCount = 8)
     {
-        for (int t = 0; t < 4; ++t) {
+        for (int t = 0; t < tabCount; ++t) {
             auto* tab = new RibbonCategoriesPanelAction(QStringLiteral("Tab %1").arg(t), &host);
             tab->setCheckable(true);
             tab->setChecked(t == 0);
-            for (int g = 0; g < 8; ++g) {
+            for (int g = 0; g < groupCount; ++g) {
                 auto* group = new RibbonCategoryAction(QStringLiteral("Group %1").arg(g), &host);
                 for (int c = 0; c < 10; ++c)
                     group->addAction(control(c));
@@ -222,34 +241,73 @@ private slots:
             full.window->repaint();
             samples << msSince(clock);
         };
+        test::roundTrips = 0;
         for (int w = 1920; w >= 600; w -= 8)
             stepTo(w);
         for (int w = 600; w <= 1920; w += 8)
             stepTo(w);
         const Figures f = figures(samples);
-        qInfo("resize step with repaint: median %.3f ms, 95th percentile %.3f ms over %d steps",
-              f.median, f.p95, int(samples.size()));
+        qInfo("resize step with repaint: median %.3f ms, 95th percentile %.3f ms over %d steps, "
+              "%.2f round trips a step",
+              f.median, f.p95, int(samples.size()), tripsPer(int(samples.size())));
         // Back at the first width, the same groups are collapsed again.
         QCOMPARE(collapsedCount(), collapsedAtStart);
     }
 
-    // Building the full ribbon, showing it and its first paint.
+    // Building the full ribbon, showing it and its first paint; the ribbon
+    // of the figures and one ten times its size.
+    void buildAndFirstPaint_data()
+    {
+        QTest::addColumn<int>("tabCount");
+        QTest::addColumn<int>("groupCount");
+        QTest::newRow("4x8x10") << 4 << 8;
+        QTest::newRow("20x16x10") << 20 << 16;
+    }
     void buildAndFirstPaint()
     {
+        QFETCH(int, tabCount);
+        QFETCH(int, groupCount);
         QVector<double> samples;
+        double memory = 0;
+        test::roundTrips = 0;
         for (int sample = 0; sample < 7; ++sample) {
+            const double before = residentMb();
             QElapsedTimer clock;
             clock.start();
             {
-                FullWindow full;
+                FullWindow full(tabCount, groupCount);
                 full.show(1600);
                 samples << msSince(clock);
+                if (sample == 0)
+                    memory = residentMb() - before;
             }
             settle();
         }
         const Figures f = figures(samples);
-        qInfo("build 4x8x10 ribbon and first paint: median %.2f ms, 95th percentile %.2f ms",
-              f.median, f.p95);
+        qInfo("build %dx%dx10 ribbon and first paint: median %.2f ms, 95th percentile %.2f ms, "
+              "%.1f round trips, first build %.1f MB resident",
+              tabCount, groupCount, f.median, f.p95, tripsPer(int(samples.size())), memory);
+    }
+
+    // Switching tabs in turn, each switch with the repaint of the window.
+    void tabSwitch()
+    {
+        FullWindow full;
+        full.show(1600);
+        QVector<double> samples;
+        test::roundTrips = 0;
+        for (int sample = 0; sample < 80; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            full.tabs.at((sample + 1) % full.tabs.size())->setChecked(true);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            full.window->repaint();
+            samples << msSince(clock);
+        }
+        const Figures f = figures(samples);
+        qInfo("tab switch with repaint: median %.3f ms, 95th percentile %.3f ms, %.2f round trips "
+              "a switch",
+              f.median, f.p95, tripsPer(int(samples.size())));
     }
 
     // Painting the whole shown window into an image of device pixel ratio 1
@@ -311,6 +369,7 @@ private slots:
                 collapsed = wrapper;
         QVERIFY(applicationMenu || collapsed);
         QVector<double> samples;
+        test::roundTrips = 0;
         for (int sample = 0; sample < 40; ++sample) {
             QElapsedTimer clock;
             clock.start();
@@ -330,8 +389,10 @@ private slots:
             settle();
         }
         const Figures f = figures(samples);
-        qInfo("open %s: median %.3f ms, 95th percentile %.3f ms",
-              applicationMenu ? "application menu" : "collapsed group", f.median, f.p95);
+        qInfo("open %s: median %.3f ms, 95th percentile %.3f ms, %.2f round trips an opening "
+              "(with closing)",
+              applicationMenu ? "application menu" : "collapsed group", f.median, f.p95,
+              tripsPer(int(samples.size())));
     }
 };
 
@@ -339,8 +400,11 @@ int main(int argc, char** argv)
 {
     // A 1x and a 2x screen, as on a desk with a laptop and a 4K monitor: the
     // application prepares the skin images of both.
+    // Under X (QT_QPA_PLATFORM=xcb, e.g. in xvfb-run) the server's one
+    // screen is used.
     QTemporaryDir dir;
-    if (!oru::test::useOffscreenScreens(dir.filePath(QStringLiteral("screens.json")), {1.0, 2.0}))
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb" &&
+        !oru::test::useOffscreenScreens(dir.filePath(QStringLiteral("screens.json")), {1.0, 2.0}))
         return 1;
     oru::test::TestApplication app(argc, argv);
     BenchWindow bench;

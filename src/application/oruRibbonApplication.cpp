@@ -1,5 +1,6 @@
 #include "oruRibbonApplication.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonAccessible.h"
 
 #include "oruRibbonQStyle.h"
@@ -26,6 +27,7 @@ RibbonApplication::RibbonApplication(int& argc, char** argv)
       m_productName(defaultProductName())
 {
     installRibbonAccessibility();
+    trackPointer();
     loadTranslations(m_translationLocale);
     // The finer skin images of the screens' densities are loaded with the
     // skin, as the 1x ones are, and for a screen that comes later when it

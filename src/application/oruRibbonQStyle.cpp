@@ -1,11 +1,11 @@
 #include "oruRibbonQStyle.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCatFontFamilyComboBox.h"
 #include "oruRibbonStyle.h"
 
-#include <QCursor>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
@@ -313,7 +313,7 @@ void RibbonQStyle::drawRibbonComboBox(const QStyleOptionComplex* option, QPainte
         if (combo->state & State_On) {
             column = 24;
         } else if (widget) {
-            const QPoint cursor = widget->mapFromGlobal(QCursor::pos());
+            const QPoint cursor = pointerPos(*widget);
             if (combo->rect.contains(cursor))
                 column = arrowRect.contains(cursor) ? 12 : 48;
         }

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include <algorithm>
+
 namespace oru::textlines {
 
 /// The height of two lines of @p fm's font as the text layout stacks them.
@@ -105,6 +107,28 @@ inline int twoLineWidth(const QFont& font, const QString& text, int* lines = nul
     if (lines && it->hasLines)
         *lines = it->lines;
     return it->width;
+}
+
+/// A caption is measured and drawn up to this many characters: no screen
+/// shows more on one line, and a host's text of any length costs no more.
+constexpr int kCaptionChars = 1024;
+/// The widest single-line caption of a tab.
+constexpr int kCaptionWidth = 480;
+
+/// The width a tab caption asks for: its text's, at most kCaptionWidth.
+inline int captionWidth(const QFontMetrics& fm, const QString& text)
+{
+    return std::min(fm.horizontalAdvance(text.left(kCaptionChars)), kCaptionWidth);
+}
+
+/// @p text as drawn in @p width pixels: unchanged when it fits, else cut with
+/// an ellipsis.
+inline QString fittedCaption(const QFontMetrics& fm, const QString& text, int width)
+{
+    const QString head = text.left(kCaptionChars);
+    if (head.size() == text.size() && fm.horizontalAdvance(head) <= width)
+        return text;
+    return fm.elidedText(head, Qt::ElideRight, width);
 }
 
 } // namespace oru::textlines

@@ -1,5 +1,6 @@
 #include "oruRibbonCatActionGroupWidget.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatActionGroup.h"
 #include "oruRibbonCatColorMenuAction.h"
@@ -9,7 +10,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -172,7 +172,7 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
     const int cw = cellWidth();
     const int h = height();
     const bool wide = m_group.isWide();
-    const QPoint p = mapFromGlobal(QCursor::pos());
+    const QPoint p = pointerPos(*this);
     const bool under = underMouse();
     for (int i = 0; i < count; ++i) {
         RibbonAction* m = list[i];

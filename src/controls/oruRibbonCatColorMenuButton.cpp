@@ -1,13 +1,13 @@
 #include "oruRibbonCatColorMenuButton.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatColorMenuAction.h"
 #include "oruRibbonCatPaint_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -177,7 +177,7 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     const bool enabled = m_action->isEnabled();
-    const bool hover = enabled && underMouse() && rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hover = enabled && underMouse() && rect().contains(pointerPos(*this));
     int f = -1;
     if (enabled)
         f = m_popup.isVisible() ? 2 : (hover ? 0 : -1);

@@ -1,6 +1,7 @@
 #include "oruRibbonCatMenuButton.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton_p.h"
@@ -10,7 +11,6 @@
 #include "oruRibbonViewPopup.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -146,7 +146,7 @@ namespace {
 
 bool underCursor(const QWidget& widget)
 {
-    return widget.underMouse() && widget.rect().contains(widget.mapFromGlobal(QCursor::pos()));
+    return widget.underMouse() && widget.rect().contains(pointerPos(widget));
 }
 
 void drawArrow(QPainter& painter, const QRect& rect, bool enabled, eSymbolType type = ArrowDown)
@@ -313,7 +313,7 @@ std::pair<int, int> RibbonCatMenuButtonBPriv::frames() const
 {
     const RibbonAction* def = action().defaultAction();
     const bool large = action().menuSize() == RibbonCatMenuAction::Large;
-    const QPoint p = m_button.mapFromGlobal(QCursor::pos());
+    const QPoint p = pointerPos(m_button);
     const bool hover = action().isEnabled() && underCursor(m_button);
     const bool overMenu = hover && inMenuPart(p);
     const bool overCaption = hover && !inMenuPart(p);
@@ -546,7 +546,7 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
     const int w = m_button.width();
     const int h = m_button.height();
     const bool enabled = action().isEnabled();
-    const QPoint p = m_button.mapFromGlobal(QCursor::pos());
+    const QPoint p = pointerPos(m_button);
     const bool under = m_button.underMouse();
     const bool inside = under && m_button.rect().contains(p);
 

@@ -1,12 +1,12 @@
 #include "oruRibbonCatMenuPalettePopup.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatPaint_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -343,7 +343,7 @@ void RibbonCatMenuPalettePopup::paintEvent(QPaintEvent*)
     const QPixmap& framePm = small ? skin->paletteItemSmall() : skin->paletteItemLarge();
     const int fw = small ? 22 : 43;
     const int fh = small ? 22 : 66;
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     const QList<RibbonAction*>& items = m_action->menuActions();
     for (int i = m_firstIndex; i < items.size(); ++i) {
         const QRect r = itemRect(i);

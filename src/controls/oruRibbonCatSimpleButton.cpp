@@ -1,12 +1,12 @@
 #include "oruRibbonCatSimpleButton.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatPaint_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -85,7 +85,7 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     const bool enabled = isEnabled();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
 
     int frame = -1;
     if (enabled) {

@@ -1,5 +1,6 @@
 #include "oruRibbonColorPickerPopup.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatPaint_p.h"
 #include "oruRibbonCatSimpleAction.h"
@@ -8,7 +9,6 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -110,7 +110,7 @@ void RibbonColorPickerPopup::ColorItems::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     QPainter painter(this);
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     const bool under = underMouse();
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 8; ++column) {

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -148,7 +149,25 @@ QRect RibbonMainWindow::restoreGeom()
 
 void RibbonMainWindow::setRestoreGeom(QPoint position, QSize size)
 {
-    m_restoreGeometry = QRect(position, size);
+    // A saved placement may come from another screen set-up, or be tampered
+    // with: it is kept to the available area of the screen it falls on (the
+    // primary one when none) and never above 16384 pixels a side, which Qt's
+    // raster engine cannot paint.
+    QRect geometry(position, size.boundedTo(QSize(16384, 16384)).expandedTo(QSize(1, 1)));
+    QScreen* screen = QGuiApplication::screenAt(geometry.center());
+    if (!screen)
+        screen = QGuiApplication::screenAt(position);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        geometry.setSize(geometry.size().boundedTo(available.size()));
+        geometry.moveLeft(
+            qBound(available.left(), geometry.left(), available.right() - geometry.width() + 1));
+        geometry.moveTop(
+            qBound(available.top(), geometry.top(), available.bottom() - geometry.height() + 1));
+    }
+    m_restoreGeometry = geometry;
     setGeometry(m_restoreGeometry);
 }
 

@@ -1,12 +1,12 @@
 #include "oruRibbonWindow.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonFrame_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonWindowEvents_p.h"
 
 #include <QChildEvent>
-#include <QCursor>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -188,7 +188,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
         painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, title);
     }
 
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     const struct
     {
         QRect rect;

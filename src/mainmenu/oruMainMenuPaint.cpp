@@ -5,6 +5,8 @@
 
 #include <QIcon>
 #include <QPainter>
+#include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -70,6 +72,14 @@ void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& butto
     QRect placed(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
     placed.moveCenter(target.center());
     painter.drawPixmap(placed, pixmap);
+}
+
+int screenRoom(const QWidget& anchor)
+{
+    QScreen* screen = anchor.screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().height() : 16384;
 }
 
 } // namespace oru::mainmenu

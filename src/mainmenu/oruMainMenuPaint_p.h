@@ -6,6 +6,7 @@ class QPainter;
 class QPixmap;
 class QIcon;
 class QRect;
+class QWidget;
 
 namespace oru::mainmenu {
 
@@ -24,5 +25,13 @@ void drawItemIcon(QPainter& painter, const QIcon& icon, bool enabled, int h);
 /// Paints @p icon the way the application button does, into the button
 /// rectangle @p button: at most 0.707 of its width, centred.
 void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& button);
+
+/// The height of the available area of the screen that shows @p anchor (the
+/// primary screen when it is on none): the application menu builds only the
+/// entries that fit into it, whatever number the host gives.
+int screenRoom(const QWidget& anchor);
+
+/// The panel's frame around its columns: margins and the bottom row.
+constexpr int kPanelFrameHeight = 22 + 5 + 2 + 2 + 3 + 23;
 
 } // namespace oru::mainmenu

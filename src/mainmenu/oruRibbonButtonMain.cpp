@@ -1,12 +1,12 @@
 #include "oruRibbonButtonMain.h"
 
 #include "oruMainMenuPaint_p.h"
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonPanelMain.h"
 #include "oruRibbonStyle.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,10 +68,9 @@ void RibbonButtonMain::paintFace(QPainter& painter, const QRect& target, int fra
     if (shown.isNull()) {
         if (m_defaultIcon.isNull()) {
             // Every density of the image, so the icon is sharp on any screen.
-            for (const char* file : {"DefaultAppIcon.png", "DefaultAppIcon@1.5x.png",
-                                     "DefaultAppIcon@2x.png"})
-                m_defaultIcon.addFile(QStringLiteral(":/oru/ribbon/icons/") +
-                                      QLatin1String(file));
+            for (const char* file :
+                 {"DefaultAppIcon.png", "DefaultAppIcon@1.5x.png", "DefaultAppIcon@2x.png"})
+                m_defaultIcon.addFile(QStringLiteral(":/oru/ribbon/icons/") + QLatin1String(file));
         }
         shown = m_defaultIcon;
     }
@@ -83,7 +82,7 @@ void RibbonButtonMain::paintEvent(QPaintEvent*)
     int frameY = 0;
     if (isChecked())
         frameY = 76;
-    else if (rect().contains(mapFromGlobal(QCursor::pos())))
+    else if (rect().contains(pointerPos(*this)))
         frameY = 38;
     QPainter painter(this);
     paintFace(painter, rect(), frameY);

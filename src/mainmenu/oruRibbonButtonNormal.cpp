@@ -1,12 +1,12 @@
 #include "oruRibbonButtonNormal.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -57,7 +57,7 @@ void RibbonButtonNormal::leaveEvent(QEvent* event)
 void RibbonButtonNormal::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const bool pressed = isDown();
     const bool checked = isCheckable() && isChecked();
 

@@ -2,6 +2,7 @@
 #include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonSimpleAction.h"
@@ -9,7 +10,6 @@
 #include "oruTextLines_p.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -70,7 +70,7 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
     const int h = height();
     const bool enabled = isEnabled();
     QPainter painter(this);
-    if (enabled && (rect().contains(mapFromGlobal(QCursor::pos())) || hasFocus()))
+    if (enabled && (rect().contains(pointerPos(*this)) || hasFocus()))
         mainmenu::drawItemHighlight(painter, w, h);
 
     mainmenu::drawItemIcon(painter, icon(), enabled, h);

@@ -2,6 +2,7 @@
 #include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonMainMenuButton.h"
 #include "oruRibbonMenuAction.h"
@@ -11,7 +12,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -174,7 +174,7 @@ void RibbonMainMenuMenuButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // A disabled item shows no frames, only its dimmed icon, text and arrow.
     if (enabled) {
-        const QPoint cursor = mapFromGlobal(QCursor::pos());
+        const QPoint cursor = pointerPos(*this);
         const bool popupOpen =
             m_popup && RibbonMainMenuMenuButton::s_CurrentMainPopup == m_popup.get();
         const bool active = rect().contains(cursor) || hasFocus();
@@ -300,7 +300,7 @@ void RibbonMainPopupMenu::setSize(const QSize& size)
 
 void RibbonMainPopupMenu::onMouseMoved()
 {
-    const QPoint cursor = m_content->mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*m_content);
     RibbonMainMenuButton* found = nullptr;
     for (RibbonMainMenuButton* item : std::as_const(m_items)) {
         if (item->geometry().contains(cursor))

@@ -1,12 +1,12 @@
 #include "oruRibbonMainPanelButton.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonAction.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -62,7 +62,7 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int w = width();
     const int h = height();
-    const bool hovered = underMouse() || rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = underMouse() || rect().contains(pointerPos(*this));
     const int F = hovered ? 23 : 0;
     const QPixmap& pixmap = skin->mainPanelButton();
     QPainter painter(this);
@@ -82,7 +82,8 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     if (!buttonIcon.isNull()) {
         e = qMin(w, h);
         const QPixmap iconPixmap =
-            buttonIcon.pixmap(QSize(e - 4, e - 4), RibbonStyle::devicePixelRatio(painter), enabled ? QIcon::Normal : QIcon::Disabled);
+            buttonIcon.pixmap(QSize(e - 4, e - 4), RibbonStyle::devicePixelRatio(painter),
+                              enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = iconPixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(QRect((e - 4 - size.width()) / 2 + 2, (e - 4 - size.height()) / 2 + 2,
                                  size.width(), size.height()),

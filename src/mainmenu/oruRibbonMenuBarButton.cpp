@@ -1,15 +1,16 @@
 #include "oruRibbonMenuBarButton.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonAccessibleEvents_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonStyle.h"
+#include "oruTextLines_p.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,7 +29,7 @@ RibbonMenuBarButton::~RibbonMenuBarButton() = default;
 
 QSize RibbonMenuBarButton::sizeHint() const
 {
-    return QSize(fontMetrics().horizontalAdvance(text()) + 20, 0);
+    return QSize(textlines::captionWidth(fontMetrics(), text()) + 20, 0);
 }
 
 void RibbonMenuBarButton::actionEvent(QActionEvent* event)
@@ -89,7 +90,7 @@ void RibbonMenuBarButton::leaveEvent(QEvent* event)
 void RibbonMenuBarButton::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const bool checked = isChecked();
     const int w = width();
     const int h = height();
@@ -108,8 +109,9 @@ void RibbonMenuBarButton::paintEvent(QPaintEvent*)
     }
     painter.setPen(checked ? skin->highlightedCategoryTextColor()
                            : skin->normalCategoryTextColor());
-    painter.drawText(QRect(QPoint(6, 0), QPoint(w - 7, h - 1)),
-                     Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic, text());
+    const QRect textRect(QPoint(6, 0), QPoint(w - 7, h - 1));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic,
+                     textlines::fittedCaption(fontMetrics(), text(), textRect.width()));
 }
 
 } // namespace oru

@@ -1,5 +1,7 @@
 #include "oruRibbonPanelMain.h"
 
+#include "oruMainMenuPaint_p.h"
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonMainMenuButton.h"
@@ -12,7 +14,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -87,6 +88,9 @@ void RibbonPanelMain::track(QAbstractButton* button)
 void RibbonPanelMain::fillMainMenu()
 {
     RibbonMenuBar* bar = m_mainButton.ribbonMenuBar();
+    // Items that would not fit on the screen get no widget.
+    const int room = mainmenu::screenRoom(m_mainButton) - mainmenu::kPanelFrameHeight;
+    int used = 0;
     for (RibbonAction* action : bar->mainMenuActions().menuActions()) {
         if (!action)
             continue;
@@ -100,6 +104,12 @@ void RibbonPanelMain::fillMainMenu()
         } else {
             continue;
         }
+        const int height = item->sizeHint().height();
+        if (used > 0 && used + height > room) {
+            delete item;
+            break;
+        }
+        used += height + m_itemsLayout->spacing();
         AddButton(item);
         m_itemsLayout->addWidget(item);
         connect(action, &RibbonAction::activated, this, &QWidget::close);
@@ -125,7 +135,7 @@ QRect RibbonPanelMain::buttonGlobalRect() const
 
 void RibbonPanelMain::onMouseMoved()
 {
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     QAbstractButton* found = nullptr;
     for (QAbstractButton* button : std::as_const(m_trackedButtons)) {
         if (button->geometry().contains(cursor))

@@ -143,8 +143,10 @@ RibbonButtonNormal* RibbonQuickAccessBar::newButton(RibbonSimpleAction* action, 
         if (auto* bar = qobject_cast<RibbonQuickAccessBar*>(button->parentWidget()))
             bar->dropButton(button);
     });
-    updateGeometry();
-    updateOverflow();
+    if (!m_settingCommands) {
+        updateGeometry();
+        updateOverflow();
+    }
     return button;
 }
 
@@ -158,6 +160,8 @@ void RibbonQuickAccessBar::dropButton(RibbonButtonNormal* button)
     button->hide();
     button->setParent(nullptr);
     button->deleteLater();
+    if (m_settingCommands)
+        return;
     updateGeometry();
     updateOverflow();
     m_menuBar.update();
@@ -201,8 +205,7 @@ int RibbonQuickAccessBar::fixedWidth() const
 QSize RibbonQuickAccessBar::sizeHint() const
 {
     const QList<RibbonButtonNormal*> buttons = rowButtons();
-    return {fixedWidth() + rowWidth(buttons, int(buttons.size()), m_buttonsLayout->spacing()),
-            26};
+    return {fixedWidth() + rowWidth(buttons, int(buttons.size()), m_buttonsLayout->spacing()), 26};
 }
 
 QSize RibbonQuickAccessBar::minimumSizeHint() const
@@ -244,13 +247,19 @@ void RibbonQuickAccessBar::placeRow()
     const int count = int(buttons.size());
     const int spacing = m_buttonsLayout->spacing();
     const int room = width() - fixedWidth();
-    int shown = count;
-    if (rowWidth(buttons, count, spacing) > room) {
-        const int chevron = m_overflowButton->minimumWidth();
-        shown = count - 1;
-        while (shown > 0 && rowWidth(buttons, shown, spacing) + spacing + chevron > room)
-            --shown;
-    }
+    // The widest prefix of the row that fits, in one pass over the buttons.
+    const auto fitting = [&](int limit) {
+        int width = 0;
+        for (int i = 0; i < count; ++i) {
+            width += buttons.at(i)->minimumWidth() + (i > 0 ? spacing : 0);
+            if (width > limit)
+                return i;
+        }
+        return count;
+    };
+    int shown = fitting(room);
+    if (shown < count)
+        shown = fitting(room - spacing - m_overflowButton->minimumWidth());
     bool changed = false;
     const auto place = [&changed](QWidget* widget, bool out) {
         if (isOut(widget) == out)

@@ -139,6 +139,7 @@ private:
     RibbonSimpleAction* m_overflowAction = nullptr;
     RibbonButtonNormal* m_overflowButton = nullptr;
     bool m_placingRow = false;
+    bool m_settingCommands = false; // setCommands() places the row once, at its end
     bool m_placeRowAgain = false;
     bool m_customizable = true;
 };

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSet>
 
 namespace oru {
 
@@ -22,7 +23,7 @@ bool RibbonQuickAccessBar::addCommand(RibbonSimpleAction* action)
 
 bool RibbonQuickAccessBar::insertCommand(int index, RibbonSimpleAction* action)
 {
-    if (!action || m_commands.contains(action))
+    if (!action || m_commandActions.contains(action))
         return false;
     index = qBound(0, index, int(m_commands.size()));
     RibbonButtonNormal* button = newButton(action, index);
@@ -59,14 +60,18 @@ RibbonSimpleAction* RibbonQuickAccessBar::hostCommand(const QAction* host) const
 
 bool RibbonQuickAccessBar::removeCommand(QAction* action)
 {
-    if (RibbonSimpleAction* command = action ? hostCommand(action) : nullptr) {
+    if (!action)
+        return false;
+    if (!m_commandActions.contains(action)) {
+        // A host action given to addCommand(QAction*) takes its command along.
+        RibbonSimpleAction* command = hostCommand(action);
+        if (!command)
+            return false;
         removeCommand(command);
         // Later: the host may remove its action from inside the button's click.
         command->deleteLater();
         return true;
     }
-    if (!action || !m_commands.contains(action))
-        return false;
     m_commands.removeAll(action);
     m_commandActions.remove(action);
     dropButton(m_commandButtons.take(action).data());
@@ -94,7 +99,8 @@ bool RibbonQuickAccessBar::moveCommand(int from, int to)
 
 bool RibbonQuickAccessBar::hasCommand(const QAction* action) const
 {
-    return action && (m_commands.contains(const_cast<QAction*>(action)) || hostCommand(action));
+    return action &&
+           (m_commandActions.contains(const_cast<QAction*>(action)) || hostCommand(action));
 }
 
 QList<RibbonSimpleAction*> RibbonQuickAccessBar::commands() const
@@ -110,12 +116,49 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
 {
     if (commands() == actions)
         return;
-    QSignalBlocker blocker(this);
-    while (!m_commands.isEmpty())
-        removeCommand(m_commandActions.value(m_commands.constLast()));
-    for (RibbonSimpleAction* action : actions)
-        addCommand(action);
-    blocker.unblock();
+    // One pass over the old and the new list, and the row placed once: a
+    // restored state may hold thousands of commands.
+    m_settingCommands = true;
+    // The row is emptied from its end first (all but the chevron, which is
+    // last): taken out one by one from the front, every removal would search
+    // the whole row again.
+    for (int i = m_buttonsLayout->count() - 1; i >= 0; --i)
+        if (m_buttonsLayout->itemAt(i)->widget() != m_overflowButton)
+            delete m_buttonsLayout->takeAt(i);
+    // The old buttons go to a holder in the same window, deleted later with
+    // it (a button may be inside its own click): moving them out of the
+    // window one by one would walk the window's whole focus chain each time.
+    auto* doomed = new QWidget(this);
+    doomed->hide();
+    for (QObject* command : std::as_const(m_commands)) {
+        disconnect(command, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
+        if (RibbonButtonNormal* button = m_commandButtons.value(command).data())
+            button->setParent(doomed);
+    }
+    doomed->deleteLater();
+    m_commands.clear();
+    m_commandActions.clear();
+    m_commandButtons.clear();
+    QSet<QObject*> offered;
+    for (const QPointer<RibbonSimpleAction>& action : std::as_const(m_offered))
+        offered.insert(action.data());
+    for (RibbonSimpleAction* action : actions) {
+        if (!action || m_commandActions.contains(action))
+            continue;
+        m_commandButtons.insert(action, newButton(action, -1));
+        m_commands.append(action);
+        m_commandActions.insert(action, action);
+        connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed,
+                Qt::UniqueConnection);
+        if (!offered.contains(action)) {
+            offered.insert(action);
+            m_offered.append(action);
+        }
+    }
+    m_settingCommands = false;
+    updateGeometry();
+    updateOverflow();
+    m_menuBar.update();
     emit commandsChanged();
 }
 

@@ -2,6 +2,7 @@
 #include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonMenuAction.h"
@@ -10,9 +11,10 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace oru {
 
@@ -43,7 +45,7 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     const int h = height();
     const bool enabled = isEnabled();
     QPainter painter(this);
-    if (enabled && rect().contains(mapFromGlobal(QCursor::pos())))
+    if (enabled && rect().contains(pointerPos(*this)))
         mainmenu::drawItemHighlight(painter, w, h);
 
     const QIcon entryIcon = icon();
@@ -108,8 +110,20 @@ RibbonRecentFiles::RibbonRecentFiles(RibbonPanelMain& panel)
     setLayout(m_mainLayout);
 
     if (RibbonMenuBar* bar = panel.mainButton().ribbonMenuBar()) {
-        for (RibbonAction* child : bar->recentFilesActions().menuActions())
-            addAction(child);
+        // Entries of 20 pixels, 10 apart, below the title: the files that
+        // would not fit on the screen get none.
+        const int room =
+            mainmenu::screenRoom(panel.mainButton()) - mainmenu::kPanelFrameHeight - 35 - 10 + 10;
+        const int fitting = std::max(1, room / 30);
+        int shown = 0;
+        for (RibbonAction* child : bar->recentFilesActions().menuActions()) {
+            if (shown == fitting)
+                break;
+            if (child) {
+                addAction(child);
+                ++shown;
+            }
+        }
     }
 }
 

@@ -1,15 +1,14 @@
 #include "oruRibbonSymbolButton.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
 
 RibbonSymbolButton::RibbonSymbolButton(eSymbolType symbol, QWidget* parent)
-    : QAbstractButton(parent)
-    , m_symbol(symbol)
+    : QAbstractButton(parent), m_symbol(symbol)
 {
     setMouseTracking(true);
 }
@@ -56,7 +55,7 @@ void RibbonSymbolButton::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const bool enabled = isEnabled();
     const bool pressed = isDown();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const int w = width();
     const int h = height();
 

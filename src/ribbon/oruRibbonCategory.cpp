@@ -1,6 +1,7 @@
 #include "oruRibbonCategory.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatActionGroup.h"
 #include "oruRibbonCatActionGroupWidget.h"
@@ -19,7 +20,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -120,7 +120,7 @@ void RibbonCategory::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const QPixmap& top = skin->categoryTop();
     const QPixmap& bottom = skin->categoryBottom();
-    const bool hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool hovered = rect().contains(pointerPos(*this));
     const int w = width();
 
     QPainter painter(this);

@@ -13,6 +13,10 @@ namespace {
 const int frameHeight = 85;
 const int smallHeight = 22;
 
+constexpr int kExactRun = 16;
+constexpr int kSearchedRun = 64;
+constexpr long kSearchSteps = 20000;
+
 // The exhaustive search for the narrowest split of a run into up to three
 // rows, visiting candidates in the one order that decides ties: for row-one
 // sizes k1 = n-1 down to 1, first the two-row splits, then the three-row
@@ -23,6 +27,14 @@ const int smallHeight = 22;
 // Whole subtrees of the enumeration are skipped when no candidate in them
 // can be strictly narrower than the best so far, which leaves the first best
 // in search order unchanged.
+//
+// The pruned enumeration is still exponential in the worst case, so its cost
+// is capped: runs of up to kExactRun controls (every group a ribbon is built
+// with) are searched to the end, longer runs visit at most kSearchSteps nodes
+// and keep the best split found by then, starting from a greedy split that is
+// never more than a third wider than the narrowest; runs longer than
+// kSearchedRun take the greedy split alone. Cost: constant for short runs,
+// O(n^2 log n) up to kSearchedRun, O(n log n) beyond.
 class RowSearch
 {
 public:
@@ -32,17 +44,25 @@ public:
           m_remMin(m_w.size() + 1, 0), m_remMax(m_w.size() + 1, 0), m_inRowTwo(m_w.size(), 0)
     {
         int widest = 0;
-        for (int width : m_w) {
+        for (int& width : m_w) {
+            width = std::max(width, 0); // an invalid size hint takes no room
             m_total += width;
             widest = std::max(widest, width);
         }
+        if (m_n > kExactRun)
+            m_steps = kSearchSteps;
         // The single row is the starting result. Splits that are not
         // narrower than some known split can never be the final result
         // (that split, or a narrower one, replaces them), so the search
         // only looks for splits narrower than the widest row of a quick
         // greedy split; the first one of the narrowest width in search
         // order is still the one found.
-        m_best = std::min(m_total, greedyWidest() + 1);
+        const int greedy = greedySplit();
+        if (greedy < m_total)
+            m_bestRow = m_greedyRow;
+        m_best = std::min(m_total, greedy + 1);
+        if (m_n > kSearchedRun)
+            return;
         // No split can be narrower than these.
         m_floor2 = std::max(widest, (m_total + 1) / 2);
         m_floor3 = std::max(widest, (m_total + 2) / 3);
@@ -78,6 +98,8 @@ public:
 
     QVector<int> run()
     {
+        if (m_n > kSearchedRun)
+            return QVector<int>(m_bestRow.begin(), m_bestRow.end());
         m_inRowOne[0] = 1;
         for (int k1 = m_n - 1; k1 >= 1 && !finished(); --k1) {
             m_k1 = k1;
@@ -97,17 +119,45 @@ public:
     }
 
 private:
-    bool finished() const { return m_best <= m_floor3; }
+    bool finished() const { return m_best <= m_floor3 || m_steps == 0; }
 
-    // Widest row when each control, widest first, goes to the narrowest of
-    // three rows: a split that exists, so its width bounds the result.
-    int greedyWidest() const
+    // Counts one node of the enumeration against the cap of a long run.
+    bool step()
     {
-        std::vector<int> sorted = m_w;
-        std::sort(sorted.begin(), sorted.end(), std::greater<int>());
+        if (m_steps < 0)
+            return true;
+        if (m_steps > 0)
+            --m_steps;
+        return m_steps > 0;
+    }
+
+    // Each control, widest first, goes to the narrowest of three rows: a
+    // split that exists, so its widest row bounds the result. The rows are
+    // numbered as the search numbers them (row 0 holds the first control,
+    // row 1 the first control outside row 0), and empty rows dropped.
+    int greedySplit()
+    {
+        std::vector<int> order(m_w.size());
+        for (int i = 0; i < m_n; ++i)
+            order[size_t(i)] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [this](int a, int b) { return m_w[size_t(a)] > m_w[size_t(b)]; });
         int rows[3] = {0, 0, 0};
-        for (int width : sorted)
-            *std::min_element(rows, rows + 3) += width;
+        std::vector<int> bin(m_w.size(), 0);
+        for (int i : order) {
+            const int r = int(std::min_element(rows, rows + 3) - rows);
+            rows[r] += m_w[size_t(i)];
+            bin[size_t(i)] = r;
+        }
+        int label[3] = {-1, -1, -1};
+        int next = 0;
+        m_greedyRow.assign(m_w.size(), 0);
+        for (int i = 0; i < m_n; ++i) {
+            int& l = label[bin[size_t(i)]];
+            if (l < 0)
+                l = next++;
+            m_greedyRow[size_t(i)] = l;
+        }
         return *std::max_element(rows, rows + 3);
     }
 
@@ -139,7 +189,7 @@ private:
             rowOneDone(width);
             return;
         }
-        for (int i = start; i <= m_n - need && !finished(); ++i) {
+        for (int i = start; i <= m_n - need && !finished() && step(); ++i) {
             // Bounds over every choice from i on end the loop; bounds for i
             // alone skip it.
             if (width + least(i, need) >= m_best || !restCanFit(width + most(i, need)))
@@ -173,6 +223,8 @@ private:
             if (!m_inRowOne[i])
                 m_rem.push_back(i);
         const int m = int(m_rem.size());
+        if (m_steps > 0) // sorting the rest below costs about m steps
+            m_steps = std::max(m_steps - m, 1L);
         // Rows two and three can be no narrower than their narrowest
         // possible members; row two must take enough to leave row three
         // narrower than the best.
@@ -224,7 +276,7 @@ private:
         }
         // Row three (the rest) must end up narrower than the best.
         const int leastRowTwo = m_rest - m_best + 1;
-        for (int j = start; j <= m - need && !finished(); ++j) {
+        for (int j = start; j <= m - need && !finished() && step(); ++j) {
             if (width + need * m_remMin[j] >= m_best || width + need * m_remMax[j] < leastRowTwo)
                 return;
             const int with = width + m_w[m_rem[j]];
@@ -258,8 +310,10 @@ private:
     std::vector<int> m_leastFrom; // [i][k]: sum of the k narrowest from index i on
     std::vector<int> m_mostFrom;  // [i][k]: sum of the k widest from index i on
     std::vector<int> m_sortedRem;
+    std::vector<int> m_greedyRow;
     int m_rowOneWidth = 0;
     int m_rest = 0;
+    long m_steps = -1; // nodes left for a long run; -1: no cap
 };
 
 } // namespace

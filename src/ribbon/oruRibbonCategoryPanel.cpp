@@ -1,9 +1,9 @@
 #include "oruRibbonCategoryPanel.h"
 
 #include "oruRibbonCategoriesPanelAction.h"
+#include "oruRibbonCategory.h"
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanels.h"
-#include "oruRibbonCategory.h"
 #include "oruRibbonCategoryWrapper.h"
 
 #include <QActionEvent>
@@ -13,6 +13,9 @@
 namespace oru {
 
 namespace {
+
+// The gap between neighbouring groups on a page.
+constexpr int kGap = 2;
 
 // A wrapper with its gain: what collapsing it saves, or expanding it costs,
 // taken once per pass.
@@ -32,8 +35,7 @@ struct cmpWrappers
 
 } // namespace
 
-RibbonCategoryPanelLayout::RibbonCategoryPanelLayout(RibbonCategoryPanel& page)
-    : m_page(page)
+RibbonCategoryPanelLayout::RibbonCategoryPanelLayout(RibbonCategoryPanel& page) : m_page(page)
 {
     setContentsMargins(0, 0, 0, 0);
     setSpacing(2);
@@ -71,7 +73,7 @@ QSize RibbonCategoryPanelLayout::sizeHint() const
     for (const RibbonCategoryWrapper* wrapper : m_wrapperList)
         width += wrapper->minimumSizeHint().width();
     if (m_wrapperList.size() >= 2)
-        width += 2 * int(m_wrapperList.size() - 1);
+        width += kGap * int(m_wrapperList.size() - 1);
     return QSize(width, 85);
 }
 
@@ -83,11 +85,13 @@ QSize RibbonCategoryPanelLayout::minimumSize() const
 void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
-    const int avail = rect.right() - rect.left();
+    // What the placement below uses: the page's whole width, and the groups
+    // with the gaps between them.
+    const int avail = rect.width();
 
     QVector<Gained> collapsedOnes;
     QVector<Gained> expandedOnes;
-    int total = 0;
+    int total = m_wrapperList.size() > 1 ? kGap * int(m_wrapperList.size() - 1) : 0;
     for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrapperList)) {
         const int full = wrapper->sizeHint().width();
         const int small = wrapper->minimumSizeHint().width();
@@ -125,15 +129,13 @@ void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
         // The category has no layout around it inside the wrapper.
         if (!wrapper->isColapsed() && wrapper->category()->size() != size)
             wrapper->category()->resize(size);
-        x += size.width() + 2;
+        x += size.width() + kGap;
     }
 }
 
 RibbonCategoryPanel::RibbonCategoryPanel(RibbonCategoryPanels& stack,
                                          RibbonCategoriesPanelAction& action)
-    : QWidget(&stack)
-    , m_stack(stack)
-    , m_pageAction(&action)
+    : QWidget(&stack), m_stack(stack), m_pageAction(&action)
 {
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_pageLayout = new RibbonCategoryPanelLayout(*this);

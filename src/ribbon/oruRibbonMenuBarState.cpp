@@ -14,6 +14,7 @@
 
 #include <QActionGroup>
 #include <QDataStream>
+#include <QHash>
 #include <QIODevice>
 #include <QSet>
 
@@ -99,17 +100,21 @@ bool RibbonMenuBar::restoreState(const QByteArray& state, int version)
         return false;
 
     // All read: only now change anything.
+    // The first available command of each name; a state of any size is
+    // matched in one pass over each list.
     const QList<RibbonSimpleAction*> available = availableCommands();
+    QHash<QString, RibbonSimpleAction*> byName;
+    byName.reserve(available.size());
+    for (RibbonSimpleAction* action : available)
+        if (!action->objectName().isEmpty() && !byName.contains(action->objectName()))
+            byName.insert(action->objectName(), action);
     QList<RibbonSimpleAction*> commands;
+    QSet<RibbonSimpleAction*> taken;
     for (const QString& name : std::as_const(names)) {
-        if (name.isEmpty())
-            continue;
-        for (RibbonSimpleAction* action : available) {
-            if (action->objectName() == name) {
-                if (!commands.contains(action))
-                    commands.append(action);
-                break;
-            }
+        RibbonSimpleAction* action = byName.value(name);
+        if (action && !taken.contains(action)) {
+            taken.insert(action);
+            commands.append(action);
         }
     }
     m_quickAccessBar->setCommands(commands);

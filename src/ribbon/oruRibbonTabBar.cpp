@@ -7,6 +7,7 @@
 #include "oruRibbonMenuAction.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonSymbolButton.h"
+#include "oruTextLines_p.h"
 
 #include <QActionEvent>
 #include <QContextMenuEvent>
@@ -77,7 +78,7 @@ void RibbonTabBar::updateTabSizes()
     m_tabSizes.clear();
     const QList<QAction*> actions = tabActions();
     for (QAction* action : actions) {
-        const int w = metrics.horizontalAdvance(mnemonic::plainText(action->text())) + 20;
+        const int w = textlines::captionWidth(metrics, mnemonic::plainText(action->text())) + 20;
         m_tabWidth = w;
         m_tabSizes.append(QSize(w, TabHeight));
     }
@@ -246,7 +247,7 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
         skin->drawPixmap(painter, QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
         painter.drawText(QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15)),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextHideMnemonic,
-                         text);
+                         textlines::fittedCaption(painter.fontMetrics(), text, w - 16));
     };
 
     painter.setPen(skin->highlightedCategoryTextColor());

@@ -1,5 +1,6 @@
 #include "oruRibbonPercWidget.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonPercAction.h"
 #include "oruRibbonStyle.h"
@@ -7,7 +8,6 @@
 #include <QAccessible>
 #include <QActionEvent>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -214,7 +214,7 @@ void RibbonPercWidget::paintEvent(QPaintEvent*)
 
     bool minusHover = false, plusHover = false, thumbHover = false;
     if (isEnabled()) {
-        const QPoint cursor = mapFromGlobal(QCursor::pos());
+        const QPoint cursor = pointerPos(*this);
         if (rect().contains(cursor)) {
             minusHover = QRect(60, 0, 20, 20).contains(cursor);
             plusHover = QRect(w - 20, 0, 20, 20).contains(cursor);

@@ -1,13 +1,14 @@
 #include "oruRibbonProgressWidget.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonProgressAction.h"
 #include "oruRibbonStyle.h"
+#include "oruTextLines_p.h"
 
 #include <QAccessible>
 #include <QActionEvent>
-#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget
 
     // The right margin leaves room for the terminate button.
     m_layout->setContentsMargins(3, 3, 20, 3);
-    m_label->setText(action.progressText());
+    setProgressText(action.progressText());
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(action.minimum(), action.maximum());
     m_progressBar->setValue(0);
@@ -136,7 +137,7 @@ void RibbonProgressWidget::paintEvent(QPaintEvent*)
     int row = 0;
     if (m_buttonPressed)
         row = 36;
-    else if (buttonHitRect().contains(mapFromGlobal(QCursor::pos())))
+    else if (buttonHitRect().contains(pointerPos(*this)))
         row = 18;
     QPainter painter(this);
     skin->drawPixmap(painter, QRect(width() - 18, 0, 18, 18), skin->terminateProgressButton(),
@@ -165,7 +166,9 @@ void RibbonProgressWidget::setProgressValue(int value)
 
 void RibbonProgressWidget::setProgressText(const QString& text)
 {
-    m_label->setText(text);
+    // The label would make the status bar as wide as its text, and a long
+    // one wider than any screen: it shows at most 320 pixels of it.
+    m_label->setText(textlines::fittedCaption(m_label->fontMetrics(), text, 320));
 }
 
 void RibbonProgressWidget::onProgressRangeChanged()

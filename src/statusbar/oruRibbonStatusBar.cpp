@@ -15,7 +15,6 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 
@@ -154,7 +153,10 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
             m_widgets.insert(action, button);
             m_popupLayout->insertWidget(0, button, 0, Qt::AlignCenter);
         }
-        QCoreApplication::processEvents();
+        // The new widget is placed before the change is announced; no
+        // events run from inside the host's addAction().
+        if (layout())
+            layout()->activate();
         emit statusBarChanged();
         update();
         break;
@@ -167,7 +169,8 @@ void RibbonStatusBar::actionEvent(QActionEvent* event)
                 m_popupLayout->removeWidget(widget);
                 delete widget.data();
             }
-            QCoreApplication::processEvents();
+            if (layout())
+                layout()->activate();
             emit statusBarChanged();
         }
         // Later: the host may remove its action from inside the toggle's click.

@@ -1,11 +1,11 @@
 #include "oruRibbonStatusBarWidget.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -81,7 +81,7 @@ void RibbonStatusBarWidget::paintEvent(QPaintEvent*)
         return;
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     m_down = m_action->isCheckable() && m_action->isChecked();
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    const QPoint cursor = pointerPos(*this);
     const bool hovered =
         isEnabled() && rect().contains(cursor) && QRect(0, 2, 18, 20).contains(cursor);
     const int r = m_down ? 44 : hovered ? 22 : 0;

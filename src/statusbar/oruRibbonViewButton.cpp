@@ -1,11 +1,11 @@
 #include "oruRibbonViewButton.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QCursor>
 #include <QPainter>
 
 namespace oru {
@@ -127,7 +127,7 @@ void RibbonViewButton::paintEvent(QPaintEvent*)
     const int w = width();
     const int h = height();
     const bool enabled = isEnabled();
-    const bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool inside = rect().contains(pointerPos(*this));
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
     if (m_horizontal) {
         if (enabled && (inside || hasFocus()))

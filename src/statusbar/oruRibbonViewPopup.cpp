@@ -1,10 +1,10 @@
 #include "oruRibbonViewPopup.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonViewButton.h"
 
 #include <QActionGroup>
-#include <QCursor>
 #include <QFrame>
 #include <QGridLayout>
 #include <QPainter>
@@ -154,7 +154,7 @@ int RibbonViewPopup::getWidgetHeight() const
 
 void RibbonViewPopup::onMouseMoved()
 {
-    const QPoint pos = mapFromGlobal(QCursor::pos());
+    const QPoint pos = pointerPos(*this);
     RibbonViewButton* found = nullptr;
     for (RibbonViewButton* button : std::as_const(m_buttons)) {
         const QRect r(button->mapTo(this, QPoint(0, 0)), button->size());

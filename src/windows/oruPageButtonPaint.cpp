@@ -1,11 +1,11 @@
 #include "oruPageButtonPaint_p.h"
 
+#include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonStyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QCursor>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QPainter>
@@ -26,8 +26,7 @@ void paintPageButton(QAbstractButton& button)
     const int h = button.height();
     QPainter painter(&button);
 
-    const bool hovered =
-        button.underMouse() || button.rect().contains(button.mapFromGlobal(QCursor::pos()));
+    const bool hovered = button.underMouse() || button.rect().contains(pointerPos(button));
     int frame = -1;
     if (button.isChecked())
         frame = 46;

@@ -24,10 +24,12 @@ void mouseClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt:
 void mouseEnter(QWidget* widget, const QPoint& pos);
 void mouseLeave(QWidget* widget);
 
-/// Places the mouse cursor over @p pos of @p widget (for widgets that read
-/// QCursor::pos() when they paint) and returns the global position.
+/// Places the mouse cursor over @p pos of @p widget, waits until the window
+/// system's enter and move events have been delivered (a widget that is not
+/// shown is sent them directly) and returns the global position.
 QPoint placeCursor(QWidget* widget, const QPoint& pos);
-/// Moves the mouse cursor far away from every test window.
+/// Moves the mouse cursor far away from every test window and waits until
+/// the windows have seen it leave.
 void parkCursor();
 
 } // namespace oru::test

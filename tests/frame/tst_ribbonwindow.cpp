@@ -649,7 +649,7 @@ private slots:
         const QRect rect = rects[button];
         if (pressed)
             press(w, at(w, rect.center()));
-        QCursor::setPos(at(w, hovered ? rect.topLeft() : rect.bottomRight() + QPoint(1, 1)));
+        oru::test::placeCursor(&w, hovered ? rect.topLeft() : rect.bottomRight() + QPoint(1, 1));
 
         PaintRecorder recorder;
         w.render(&recorder);

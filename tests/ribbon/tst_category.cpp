@@ -153,6 +153,8 @@ private slots:
         QTest::newRow("some ties") << 12 << 11 << 300;
         QTest::newRow("button widths") << 90 << 10 << 300;
         QTest::newRow("wide spread") << 400 << 9 << 300;
+        // The longest runs searched to the end, against the plain search.
+        QTest::newRow("sixteen") << 90 << 16 << 2;
     }
     void rowSearchMatchesReference()
     {
@@ -161,7 +163,7 @@ private slots:
         QFETCH(int, lists);
         QRandomGenerator random(4711u + uint(maxWidth));
         for (int l = 0; l < lists; ++l) {
-            QVector<int> widths(2 + int(random.bounded(maxCount - 1)));
+            QVector<int> widths(maxCount == 16 ? 16 - l : 2 + int(random.bounded(maxCount - 1)));
             for (int& w : widths)
                 w = 1 + int(random.bounded(maxWidth));
             const QVector<int> expected = test::referenceRows(widths);
@@ -175,24 +177,59 @@ private slots:
         QCOMPARE(RibbonCategoryLayout::arrangeRun({0, 0, 0}), QVector<int>({0, 0, 0}));
     }
 
+    void rowSearchIsFast_data()
+    {
+        QTest::addColumn<QVector<int>>("run");
+        QTest::addColumn<qint64>("boundNs");
+        // Generous against noise and sanitizers, still far from the seconds
+        // an unpruned search of 3^16 candidates would take.
+        QTest::newRow("16 equal") << QVector<int>(16, 22) << qint64(20'000'000);
+        QTest::newRow("16 mixed") << QVector<int>{22, 22, 60, 22, 71, 22, 22, 48,
+                                                  22, 90, 22, 22, 35, 22, 22, 64}
+                                  << qint64(20'000'000);
+        QTest::newRow("16 rising")
+            << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}
+            << qint64(20'000'000);
+        QTest::newRow("16 spread")
+            << QVector<int>{97, 3, 88, 5, 71, 13, 64, 21, 55, 34, 42, 40, 39, 47, 30, 52}
+            << qint64(20'000'000);
+        // Medium buttons of text widths: a pruned search without a cap took
+        // tens of milliseconds for 40 and seconds for 60.
+        QRandomGenerator random(29);
+        for (int n : {28, 40, 60, 200}) {
+            QVector<int> run(n);
+            for (int& w : run)
+                w = 40 + int(random.bounded(60));
+            QTest::addRow("%d medium", n) << run << qint64(n == 200 ? 5'000'000 : 20'000'000);
+        }
+    }
     void rowSearchIsFast()
     {
-        // Sixteen small controls in one run, including unfavourable widths.
-        const QVector<QVector<int>> runs = {
-            QVector<int>(16, 22),
-            {22, 22, 60, 22, 71, 22, 22, 48, 22, 90, 22, 22, 35, 22, 22, 64},
-            {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
-            {97, 3, 88, 5, 71, 13, 64, 21, 55, 34, 42, 40, 39, 47, 30, 52}};
-        for (const QVector<int>& run : runs) {
-            QElapsedTimer timer;
-            timer.start();
-            for (int i = 0; i < 20; ++i)
-                RibbonCategoryLayout::arrangeRun(run);
-            // Generous against noise and sanitizers, still far from the
-            // seconds an unpruned search of 3^16 candidates would take.
-            QVERIFY2(timer.nsecsElapsed() / 20 < 20'000'000,
-                     qPrintable(QString::number(timer.nsecsElapsed() / 20)));
+        QFETCH(QVector<int>, run);
+        QFETCH(qint64, boundNs);
+        QElapsedTimer timer;
+        timer.start();
+        QVector<int> rows;
+        for (int i = 0; i < 20; ++i)
+            rows = RibbonCategoryLayout::arrangeRun(run);
+        QVERIFY2(timer.nsecsElapsed() / 20 < boundNs,
+                 qPrintable(QString::number(timer.nsecsElapsed() / 20)));
+        // A split into at most three rows, numbered as the search numbers
+        // them, and never wider than a greedy split's bound: a third above
+        // the even share of three rows, or the widest control.
+        QCOMPARE(rows.size(), run.size());
+        int width[3] = {0, 0, 0};
+        int seen = 0;
+        int widest = 0;
+        int total = 0;
+        for (int i = 0; i < run.size(); ++i) {
+            QVERIFY(rows[i] >= 0 && rows[i] <= seen && rows[i] < 3);
+            seen = qMax(seen, rows[i] + 1);
+            width[rows[i]] += run[i];
+            widest = qMax(widest, run[i]);
+            total += run[i];
         }
+        QVERIFY(qMax(width[0], qMax(width[1], width[2])) <= qMax(widest, (total + 2) / 3) * 4 / 3);
     }
 
     void workedExamples()

@@ -252,23 +252,24 @@ private slots:
         const QList<int> big{150, 90, 90};
         // Gains 100, 40, 40: the rightmost 40 goes first, then the middle one.
         QTest::newRow("ties rightmost first")
-            << big << QList<int>{281, 281, 281} << QStringList{"ECC", "ECC", "ECC"};
-        QTest::newRow("one step") << big << QList<int>{291, 291} << QStringList{"EEC", "EEC"};
-        QTest::newRow("exact fit") << big << QList<int>{331, 331} << QStringList{"EEE", "EEE"};
+            << big << QList<int>{284, 284, 284} << QStringList{"ECC", "ECC", "ECC"};
+        QTest::newRow("one step") << big << QList<int>{294, 294} << QStringList{"EEC", "EEC"};
+        // The groups and the two gaps of 2 between them.
+        QTest::newRow("exact fit") << big << QList<int>{334, 334} << QStringList{"EEE", "EEE"};
         QTest::newRow("one pixel short")
-            << big << QList<int>{330, 330} << QStringList{"EEC", "EEC"};
+            << big << QList<int>{333, 333} << QStringList{"EEC", "EEC"};
         // Widening to the same width expands the smallest gains first.
         QTest::newRow("shrink then widen")
-            << big << QList<int>{251, 150, 251, 331} << QStringList{"ECC", "CCC", "CEE", "EEE"};
+            << big << QList<int>{254, 153, 254, 334} << QStringList{"ECC", "CCC", "CEE", "EEE"};
         // Gains 40, 100, 10: 10 first, then 40 overshoots the need by 30, so
         // the next pass has room for the 10 again.
-        QTest::newRow("smallest gain first") << QList<int>{90, 150, 60} << QList<int>{280, 280, 280}
+        QTest::newRow("smallest gain first") << QList<int>{90, 150, 60} << QList<int>{283, 283, 283}
                                              << QStringList{"CEC", "CEE", "CEE"};
         QTest::newRow("tie on the left")
-            << QList<int>{90, 90, 150} << QList<int>{300, 300} << QStringList{"ECE", "ECE"};
-        // A single category comes back when width - 1 reaches its full width.
+            << QList<int>{90, 90, 150} << QList<int>{303, 303} << QStringList{"ECE", "ECE"};
+        // A single category comes back when the page is as wide as it.
         QTest::newRow("one category")
-            << QList<int>{120} << QList<int>{121, 100, 120, 121} << QStringList{"E", "C", "C", "E"};
+            << QList<int>{120} << QList<int>{120, 99, 119, 120} << QStringList{"E", "C", "C", "E"};
     }
     void collapseOrder()
     {
@@ -284,13 +285,58 @@ private slots:
         }
     }
 
+    // Dragging the page narrower and wider one pixel at a time: no group
+    // ever reaches past the page's right edge (unless even all collapsed do
+    // not fit, when the page is as wide as its size hint asks), and at a
+    // width that holds every group at full size none is collapsed.
+    void noGroupClipped_data()
+    {
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("eight groups")
+            << QList<int>{150, 90, 90, 210, 75, 130, 60, 180, 240, 95} << QStringList();
+        QTest::newRow("long captions")
+            << QList<int>{150, 90, 300, 120}
+            << QStringList{"Clipboard", "Paragraph settings", "Font", "Editing and finding"};
+    }
+    void noGroupClipped()
+    {
+        QFETCH(QList<int>, widths);
+        QFETCH(QStringList, captions);
+        Page p;
+        for (int i = 0; i < widths.size(); ++i)
+            p.add(widths.at(i), captions.value(i, QStringLiteral("G")));
+        int full = 2 * int(widths.size() - 1);
+        for (size_t i = 0; i < p.categories.size(); ++i)
+            full += p.wrapper(int(i))->sizeHint().width();
+        const int least = p.page->pageLayout()->sizeHint().width();
+        QList<int> sweep;
+        for (int w = 2500; w >= 300; --w)
+            sweep << w;
+        for (int w = 300; w <= 2500; ++w)
+            sweep << w;
+        for (int w : sweep) {
+            p.layoutAt(w);
+            for (size_t i = 0; i < p.categories.size(); ++i) {
+                const QRect g = p.wrapper(int(i))->geometry();
+                QVERIFY2(g.left() >= 0 && g.right() < qMax(w, least),
+                         qPrintable(QStringLiteral("width %1, group %2 ends at %3")
+                                        .arg(w)
+                                        .arg(i)
+                                        .arg(g.right())));
+            }
+            if (w >= full)
+                QVERIFY2(!p.states().contains(QLatin1Char('C')), qPrintable(QString::number(w)));
+        }
+    }
+
     void placement()
     {
         Page p;
         p.add(150);
         p.add(90);
         p.add(90);
-        p.page->pageLayout()->setGeometry(QRect(40, 3, 281, 85)); // offset not added
+        p.page->pageLayout()->setGeometry(QRect(40, 3, 284, 85)); // offset not added
         QCOMPARE(p.wrapper(0)->geometry(), QRect(0, 0, 150, 85));
         QCOMPARE(p.wrapper(1)->geometry(), QRect(152, 0, 50, 85));
         QCOMPARE(p.wrapper(2)->geometry(), QRect(204, 0, 50, 85));
@@ -300,12 +346,12 @@ private slots:
 
         // Through the real widgets: a shown window relays the page on resize.
         p.window.resize(1000, 200);
-        p.stack->setGeometry(0, 0, 281 + 8, 92);
+        p.stack->setGeometry(0, 0, 284 + 8, 92);
         p.window.show();
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(p.page->geometry(), QRect(4, 3, 281, 85));
+        QCOMPARE(p.page->geometry(), QRect(4, 3, 284, 85));
         QCOMPARE(p.states(), QStringLiteral("ECC"));
-        p.stack->setGeometry(0, 0, 331 + 8, 92);
+        p.stack->setGeometry(0, 0, 334 + 8, 92);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(p.states(), QStringLiteral("EEE"));
         QCOMPARE(p.wrapper(2)->geometry(), QRect(244, 0, 90, 85));
