@@ -49,9 +49,9 @@ public:
     static QList<Call> take() { return std::exchange(s_calls, QList<Call>()); }
 
 private:
-    static bool forward(QWindow* window, Qt::Edges edges)
+    static bool forward(QWindow* window, Qt::Edges edges, const QPointF& anchor)
     {
-        const bool taken = s_system(window, edges);
+        const bool taken = s_system(window, edges, anchor);
         s_calls.append({window, edges, taken});
         return taken;
     }
