@@ -132,6 +132,13 @@ bool askWindowManager(QWindow* window, Qt::Edges edges, const QPointF& anchor)
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(c);
+    // Qt's own request follows for Qt's bookkeeping: the release goes to the
+    // window manager, and Qt learns that the button is up only from a drag
+    // it knows of. The window manager, already dragging, ignores the request.
+    if (edges)
+        window->startSystemResize(edges);
+    else
+        window->startSystemMove();
     return true;
 }
 
