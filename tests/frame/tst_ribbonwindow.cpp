@@ -286,6 +286,8 @@ private slots:
         move(w, grab + QPoint(-20, -15), Qt::LeftButton);
         QCOMPARE(SystemDragSpy::take(),
                  SystemDragSpy::Requests({{w.windowHandle(), Qt::Edges(edges)}}));
+        // From the pointer of the event that passed the drag distance.
+        QCOMPARE(SystemDragSpy::lastAnchor(), QPointF(grab + QPoint(-20, -15)));
         if (accept) {
             // The window system drives the drag; the window keeps still.
             QCOMPARE(stateOf(w), QStringLiteral("Idle"));
