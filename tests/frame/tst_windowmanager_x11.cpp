@@ -12,6 +12,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -237,6 +241,9 @@ bool TestWindowManagerX11::useWindowManager(bool wanted)
     if (program.isEmpty())
         return false;
     m_openbox.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Should the suite die, the window manager goes with it instead of
+    // managing the windows of the suites after it on the same X server.
+    m_openbox.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_openbox.start(program, {QStringLiteral("--sm-disable")});
     if (!m_openbox.waitForStarted(5000))
         return false;
