@@ -1,12 +1,15 @@
 #include "options.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -65,6 +68,38 @@ bool DemoOptions::applyScale(int argc, char** argv)
     return true;
 }
 
+namespace {
+
+// Where no client may read the screen (Wayland), the picture is the window
+// drawn by itself, with the popups that are open over it drawn where they
+// stand, the picture growing to hold them.
+QPixmap grabWithPopups(QWidget* window)
+{
+    const QPoint origin = window->geometry().topLeft();
+    QRect bounds(QPoint(0, 0), window->size());
+    QList<QWidget*> popups;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != window && top->isVisible() && top->windowType() == Qt::Popup) {
+            popups.append(top);
+            bounds |= top->geometry().translated(-origin);
+        }
+    }
+    const qreal ratio = window->devicePixelRatioF();
+    QPixmap shot(bounds.size() * ratio);
+    shot.setDevicePixelRatio(ratio);
+    shot.fill(Qt::transparent);
+    QPainter painter(&shot);
+    painter.drawPixmap(-bounds.topLeft(), window->grab());
+    // The popup that has the input (the last opened) is drawn on top.
+    std::stable_partition(popups.begin(), popups.end(),
+                          [](QWidget* p) { return p != QApplication::activePopupWidget(); });
+    for (QWidget* popup : popups)
+        painter.drawPixmap(popup->geometry().topLeft() - origin - bounds.topLeft(), popup->grab());
+    return shot;
+}
+
+} // namespace
+
 int takeShot(QWidget* window, const QString& file)
 {
     // Let the window system map and paint everything first.
@@ -75,7 +110,7 @@ int takeShot(QWidget* window, const QString& file)
     if (QScreen* screen = window->screen())
         shot = screen->grabWindow(0);
     if (shot.isNull())
-        shot = window->grab();
+        shot = grabWithPopups(window);
     if (shot.isNull() || !shot.save(file, "PNG")) {
         std::fprintf(stderr, "tarnwick: could not write %s\n", qPrintable(file));
         return 1;

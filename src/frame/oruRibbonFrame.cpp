@@ -2,25 +2,150 @@
 
 #include "oruRibbonStyle.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
+#include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace oru::frame {
 
 namespace {
 
-bool askWindowSystem(QWindow* window, Qt::Edges edges)
+xcb_connection_t* xcbConnection()
 {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return result;
+}
+
+// The 32-bit values of @p property on @p window (empty when it has none or
+// the window is gone; errors come back here, not to Qt's handler).
+std::vector<uint32_t> property32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
+                                 xcb_atom_t type)
+{
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(c, 0, window, property, type, 0, 4096);
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, &error);
+    free(error);
+    std::vector<uint32_t> values;
+    if (reply && reply->format == 32) {
+        const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply));
+        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    free(reply);
+    return values;
+}
+
+xcb_window_t rootOf(xcb_connection_t* c, const QWindow* window)
+{
+    const xcb_query_tree_cookie_t cookie = xcb_query_tree(c, xcb_window_t(window->winId()));
+    xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, cookie, nullptr);
+    const xcb_window_t root = reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
+    free(reply);
+    return root;
+}
+
+// True when a window manager runs on the root of @p window and announces
+// @p feature. A window manager that has gone leaves its list on the root, so
+// its check window must still name itself.
+bool windowManagerSupports(xcb_connection_t* c, const QWindow* window, const char* feature)
+{
+    const xcb_window_t root = rootOf(c, window);
+    if (root == XCB_WINDOW_NONE)
+        return false;
+    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
+    const std::vector<uint32_t> wm = property32(c, root, check, XCB_ATOM_WINDOW);
+    if (wm.empty() || property32(c, wm.front(), check, XCB_ATOM_WINDOW) != wm)
+        return false;
+    const std::vector<uint32_t> supported =
+        property32(c, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+    const xcb_atom_t wanted = atom(c, feature);
+    return std::find(supported.begin(), supported.end(), wanted) != supported.end();
+}
+
+// _NET_WM_MOVERESIZE from @p anchor, in native pixels, where Qt's own request
+// would take the position of the last pointer event, which the frame has
+// already followed.
+bool askWindowManager(QWindow* window, Qt::Edges edges, const QPointF& anchor)
+{
+    xcb_connection_t* c = xcbConnection();
+    if (!c || !windowManagerSupports(c, window, "_NET_WM_MOVERESIZE"))
+        return false;
+    // Qt keeps the screen's corner unscaled and scales the rest.
+    const QScreen* screen = window->screen();
+    const QPointF origin = screen ? QPointF(screen->geometry().topLeft()) : QPointF();
+    const QPoint native = (origin + (anchor - origin) * window->devicePixelRatio()).toPoint();
+    // The directions of the protocol: top-left 0, then clockwise; 8 moves.
+    uint32_t direction = 8;
+    if (edges == (Qt::TopEdge | Qt::LeftEdge))
+        direction = 0;
+    else if (edges == Qt::TopEdge)
+        direction = 1;
+    else if (edges == (Qt::TopEdge | Qt::RightEdge))
+        direction = 2;
+    else if (edges == Qt::RightEdge)
+        direction = 3;
+    else if (edges == (Qt::BottomEdge | Qt::RightEdge))
+        direction = 4;
+    else if (edges == Qt::BottomEdge)
+        direction = 5;
+    else if (edges == (Qt::BottomEdge | Qt::LeftEdge))
+        direction = 6;
+    else if (edges == Qt::LeftEdge)
+        direction = 7;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window->winId());
+    message.type = atom(c, "_NET_WM_MOVERESIZE");
+    message.data.data32[0] = uint32_t(native.x());
+    message.data.data32[1] = uint32_t(native.y());
+    message.data.data32[2] = direction;
+    message.data.data32[3] = 1; // the left button drives it
+    message.data.data32[4] = 1; // asked by a normal application
+    // The window manager grabs the pointer, which our press holds.
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_send_event(c, 0, rootOf(c, window),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+    // Qt's own request follows for Qt's bookkeeping: the release goes to the
+    // window manager, and Qt learns that the button is up only from a drag
+    // it knows of. The window manager, already dragging, ignores the request.
+    if (edges)
+        window->startSystemResize(edges);
+    else
+        window->startSystemMove();
+    return true;
+}
+
+bool askWindowSystem(QWindow* window, Qt::Edges edges, const QPointF& anchor)
+{
+    if (anchoredSystemDrags())
+        return askWindowManager(window, edges, anchor);
     return edges ? window->startSystemResize(edges) : window->startSystemMove();
 }
 
@@ -103,6 +228,46 @@ private:
     QWidget& m_window;
 };
 
+// Gives the window the arrow cursor again when the pointer goes from its
+// border into one of its children: a child without a cursor of its own shows
+// the window's, and a press there does not resize.
+class ChildCursorReset : public QObject
+{
+public:
+    explicit ChildCursorReset(QWidget& window) : QObject(&window), m_window(window)
+    {
+        window.installEventFilter(this);
+        for (QObject* child : window.children())
+            watch(child);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window) {
+            if (event->type() == QEvent::ChildAdded)
+                watch(static_cast<QChildEvent*>(event)->child());
+        } else if (event->type() == QEvent::Enter && watched->parent() == &m_window &&
+                   QGuiApplication::mouseButtons() == Qt::NoButton &&
+                   m_window.testAttribute(Qt::WA_SetCursor) &&
+                   m_window.cursor().shape() != Qt::ArrowCursor) {
+            // (While a button is down a border drag may be running; its
+            // shape stays.)
+            m_window.setCursor(Qt::ArrowCursor);
+        }
+        return false;
+    }
+
+private:
+    void watch(QObject* child)
+    {
+        if (child && child != this && child->isWidgetType())
+            child->installEventFilter(this);
+    }
+
+    QWidget& m_window;
+};
+
 } // namespace
 
 QList<QRect> nativeMaskRects(const QRegion& mask, qreal factor, const QSize& nativeSize)
@@ -133,11 +298,42 @@ void setWindowMask(QWidget& window, const QRegion& mask)
     applyNativeMask(window);
 }
 
-bool startSystemMoveResize(QWidget* widget, Qt::Edges edges)
+bool startSystemMoveResize(QWidget* widget, Qt::Edges edges, const QPointF& anchor)
 {
     QWidget* top = widget ? widget->window() : nullptr;
     QWindow* window = top ? top->windowHandle() : nullptr;
-    return window && s_hook(window, edges);
+    return window && s_hook(window, edges, anchor);
+}
+
+bool offerSystemDrag(QWidget& window, Qt::Edges edges, const QPoint& press,
+                     const QMouseEvent* event, bool afterStep, bool& offered)
+{
+    if (offered || afterStep != anchoredSystemDrags() ||
+        (event->globalPosition().toPoint() - press).manhattanLength() <
+            QApplication::startDragDistance())
+        return false;
+    offered = true;
+    return startSystemMoveResize(&window, edges, event->globalPosition());
+}
+
+void resetCursorInChildren(QWidget& window)
+{
+    new ChildCursorReset(window);
+}
+
+bool anchoredSystemDrags()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+bool windowSystemSupportsState(const QWidget* widget, const char* state)
+{
+    const QWidget* top = widget ? widget->window() : nullptr;
+    const QWindow* window = top ? top->windowHandle() : nullptr;
+    xcb_connection_t* c = xcbConnection();
+    if (!window || !c || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+    return windowManagerSupports(c, window, state);
 }
 
 SystemMoveResizeHook setSystemMoveResizeHook(SystemMoveResizeHook hook)

@@ -30,6 +30,7 @@ RibbonMainWindow::RibbonMainWindow()
       m_placeholder(0, 0, QSizePolicy::Expanding, QSizePolicy::Expanding)
 {
     setMouseTracking(true);
+    frame::resetCursorInChildren(*this);
     m_outerLayout = new QVBoxLayout;
     m_outerLayout->setContentsMargins(7, 7, 7, 7);
     m_outerLayout->setSpacing(0);
@@ -192,6 +193,15 @@ void RibbonMainWindow::updateMask()
 bool RibbonMainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange) {
+        // Maximizing with no window manager there to do it (a bare X server)
+        // leaves the window as it is; its state says so too, or the frame
+        // would show the restore glyph and refuse drags of a window that
+        // never changed.
+        if (isMaximized() &&
+            !frame::windowSystemSupportsState(this, "_NET_WM_STATE_MAXIMIZED_VERT")) {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            return true;
+        }
         if (isMaximized()) {
             m_flags |= Maximized;
             m_normalGeometry = m_previousGeometry;
@@ -260,19 +270,15 @@ void RibbonMainWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget::mouseReleaseEvent(event);
     m_flags &= ~Edges;
-    unsetCursor();
+    // The pointer may still be on the border it dragged.
+    updateCursor(pixelAt(event->position()));
 }
 
-void RibbonMainWindow::mouseMoveEvent(QMouseEvent* event)
+void RibbonMainWindow::updateCursor(const QPoint& pos)
 {
-    QWidget::mouseMoveEvent(event);
-    if (!(m_flags & Edges)) {
-        if (m_flags & Maximized) {
-            setCursor(Qt::ArrowCursor);
-            return;
-        }
-        const unsigned e = edgesAt(pixelAt(event->position()));
-        Qt::CursorShape shape = Qt::ArrowCursor;
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    if (!(m_flags & Maximized)) {
+        const unsigned e = edgesAt(pos);
         if (e == (EdgeBottom | EdgeRight) || e == (EdgeTop | EdgeLeft))
             shape = Qt::SizeFDiagCursor;
         else if (e == (EdgeBottom | EdgeLeft) || e == (EdgeTop | EdgeRight))
@@ -281,29 +287,42 @@ void RibbonMainWindow::mouseMoveEvent(QMouseEvent* event)
             shape = Qt::SizeVerCursor;
         else if (e & (EdgeLeft | EdgeRight))
             shape = Qt::SizeHorCursor;
+    }
+    if (!testAttribute(Qt::WA_SetCursor) || cursor().shape() != shape)
         setCursor(shape);
+}
+
+void RibbonMainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (!(m_flags & Edges)) {
+        updateCursor(pixelAt(event->position()));
         return;
     }
 
-    // The first move of a border drag offers the resize to the window system;
-    // when it took over, the drag is no longer ours.
-    if (!(m_flags & SystemOffered)) {
-        m_flags |= SystemOffered;
-        Qt::Edges edges;
-        if (m_flags & EdgeLeft)
-            edges |= Qt::LeftEdge;
-        if (m_flags & EdgeRight)
-            edges |= Qt::RightEdge;
-        if (m_flags & EdgeTop)
-            edges |= Qt::TopEdge;
-        if (m_flags & EdgeBottom)
-            edges |= Qt::BottomEdge;
-        if (frame::startSystemMoveResize(this, edges)) {
+    Qt::Edges edges;
+    if (m_flags & EdgeLeft)
+        edges |= Qt::LeftEdge;
+    if (m_flags & EdgeRight)
+        edges |= Qt::RightEdge;
+    if (m_flags & EdgeTop)
+        edges |= Qt::TopEdge;
+    if (m_flags & EdgeBottom)
+        edges |= Qt::BottomEdge;
+    // Past the drag distance the resize is offered to the window system; when
+    // it took over, the drag is no longer ours.
+    bool offered = m_flags & SystemOffered;
+    const auto offer = [&](bool afterStep) {
+        const bool taken =
+            frame::offerSystemDrag(*this, edges, m_pressPosition, event, afterStep, offered);
+        if (offered)
+            m_flags |= SystemOffered;
+        if (taken)
             m_flags &= ~Edges;
-            return;
-        }
-    }
-
+        return taken;
+    };
+    if (offer(false))
+        return;
     QRect r = m_pressGeometry;
     const QPoint delta = event->globalPosition().toPoint() - m_pressPosition;
     const int w0 = r.width();
@@ -317,6 +336,7 @@ void RibbonMainWindow::mouseMoveEvent(QMouseEvent* event)
     else if (m_flags & EdgeTop)
         r.setTop(r.bottom() + 1 - qMax(h0 - delta.y(), minimumSize().height()));
     setGeometry(r);
+    offer(true);
 }
 
 void RibbonMainWindow::moveEvent(QMoveEvent* event)

@@ -111,6 +111,7 @@ private:
         SystemOffered = 32 // this border drag was offered to the window system
     };
     unsigned edgesAt(const QPoint& pos) const;
+    void updateCursor(const QPoint& pos);
     void paintStatusBarFrame(QPainter& painter, int a);
 
     unsigned m_flags = 0;

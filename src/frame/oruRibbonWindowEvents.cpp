@@ -61,6 +61,19 @@ Qt::CursorShape cursorForGrip(Qt::Alignment grip)
     return Qt::ArrowCursor;
 }
 
+// The cursor of what a press at the event's position would do: the shape of
+// its grip, or the arrow. While maximized the cursor keeps its shape.
+void updateCursor(RibbonWindow::Events& events, const QMouseEvent* event)
+{
+    if (events.isMaximized())
+        return;
+    RibbonWindow& window = events.window();
+    const Qt::CursorShape shape =
+        cursorForGrip(RibbonWindow::Events::gripAt(window.geometry(), gripPos(window, event)));
+    if (!window.testAttribute(Qt::WA_SetCursor) || window.cursor().shape() != shape)
+        window.setCursor(shape);
+}
+
 } // namespace
 
 // Every inner state reaches the window through the machine.
@@ -82,14 +95,7 @@ struct RibbonWindow::Events::Idle : sc::simple_state<Idle, Main>
 
     sc::result react(const EvtMouseMove& evt)
     {
-        Events& events = eventsOf(*this);
-        if (events.isMaximized())
-            return discard_event();
-        RibbonWindow& window = events.window();
-        const Qt::CursorShape shape =
-            cursorForGrip(gripAt(window.geometry(), gripPos(window, evt.m_event)));
-        if (!window.testAttribute(Qt::WA_SetCursor) || window.cursor().shape() != shape)
-            window.setCursor(shape);
+        updateCursor(eventsOf(*this), evt.m_event);
         return discard_event();
     }
 
@@ -141,28 +147,33 @@ struct RibbonWindow::Events::MoveWindow : sc::simple_state<MoveWindow, Main>
 
     sc::result react(const EvtMousePress& evt)
     {
-        m_offset = globalPos(evt.m_event) - eventsOf(*this).window().geometry().topLeft();
+        m_press = globalPos(evt.m_event);
+        m_offset = m_press - eventsOf(*this).window().geometry().topLeft();
         return discard_event();
     }
 
     sc::result react(const EvtMouseMove& evt)
     {
         RibbonWindow& window = eventsOf(*this).window();
-        // The first move of a drag (not the press, so that clicks and
-        // double-clicks stay ours) offers the drag to the window system; once
-        // it took over, the pointer is its own until the button goes up.
-        if (!m_offered) {
-            m_offered = true;
-            if (frame::startSystemMoveResize(&window, Qt::Edges()))
-                return transit<Idle>();
-        }
+        // Once the pointer has gone past the drag distance (so that clicks and
+        // double-clicks stay ours) the drag is offered to the window system;
+        // once it took over, the pointer is its own until the button goes up.
+        if (frame::offerSystemDrag(window, Qt::Edges(), m_press, evt.m_event, false, m_offered))
+            return transit<Idle>();
         window.move(globalPos(evt.m_event) - m_offset);
+        if (frame::offerSystemDrag(window, Qt::Edges(), m_press, evt.m_event, true, m_offered))
+            return transit<Idle>();
         return discard_event();
     }
 
-    sc::result react(const EvtMouseRelease&) { return transit<Idle>(); }
+    sc::result react(const EvtMouseRelease& evt)
+    {
+        updateCursor(eventsOf(*this), evt.m_event);
+        return transit<Idle>();
+    }
 
     QPoint m_offset{0, 0};
+    QPoint m_press{0, 0};
     bool m_offered = false;
 };
 
@@ -187,12 +198,9 @@ struct RibbonWindow::Events::ResizeWindow : sc::simple_state<ResizeWindow, Main>
     sc::result react(const EvtMouseMove& evt)
     {
         RibbonWindow& window = eventsOf(*this).window();
-        // As for moves: the first move offers the resize to the window system.
-        if (!m_offered) {
-            m_offered = true;
-            if (frame::startSystemMoveResize(&window, edgesOf(m_grip)))
-                return transit<Idle>();
-        }
+        if (frame::offerSystemDrag(window, edgesOf(m_grip), m_startPosition, evt.m_event, false,
+                                   m_offered))
+            return transit<Idle>();
         const QPoint global = globalPos(evt.m_event);
         const int dx = global.x() - m_startPosition.x();
         const int dy = global.y() - m_startPosition.y();
@@ -205,18 +213,26 @@ struct RibbonWindow::Events::ResizeWindow : sc::simple_state<ResizeWindow, Main>
             r.setTop(r.top() + dy);
         else if (m_grip & Qt::AlignBottom)
             r.setBottom(r.bottom() + dy);
-        if (!r.isValid())
-            return discard_event();
         const int minWidth = qMax(window.minimumSize().width(), 14);
         const int minHeight = qMax(window.minimumSize().height(), 17);
         // Below the minimum the window keeps its last size instead of snapping
         // to the minimum, so the far edge never jumps.
-        if (r.width() >= minWidth && r.height() >= minHeight)
+        const bool fits = r.isValid() && r.width() >= minWidth && r.height() >= minHeight;
+        if (fits)
             window.setGeometry(r);
+        // As for moves, from where the window now stands; a step the window
+        // did not take leaves the window system an anchor it does not match.
+        if (fits && frame::offerSystemDrag(window, edgesOf(m_grip), m_startPosition, evt.m_event,
+                                           true, m_offered))
+            return transit<Idle>();
         return discard_event();
     }
 
-    sc::result react(const EvtMouseRelease&) { return transit<Idle>(); }
+    sc::result react(const EvtMouseRelease& evt)
+    {
+        updateCursor(eventsOf(*this), evt.m_event);
+        return transit<Idle>();
+    }
 
     static Qt::Edges edgesOf(Qt::Alignment grip)
     {

@@ -22,6 +22,7 @@
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
 #include <QActionEvent>
+#include <QApplication>
 
 #include <QActionGroup>
 #include <QGridLayout>
@@ -308,7 +309,7 @@ void RibbonMenuBar::removeTab(QAction* tab)
 void RibbonMenuBar::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    if ((event->buttons() & Qt::LeftButton) && !isMWMaximized() &&
+    if ((event->buttons() & Qt::LeftButton) &&
         m_captionSpacer.geometry().contains(event->position().toPoint())) {
         m_pressGlobalPos = event->globalPosition().toPoint();
         m_pressWindowPos = m_mainWindow.pos();
@@ -320,18 +321,45 @@ void RibbonMenuBar::mousePressEvent(QMouseEvent* event)
 void RibbonMenuBar::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    if (!(event->buttons() & Qt::LeftButton) || isMWMaximized() || !m_dragging)
+    if (!(event->buttons() & Qt::LeftButton) || !m_dragging)
         return;
-    // The first move of a caption drag offers it to the window system; when
-    // it took over, the drag is no longer ours.
-    if (!m_systemMoveOffered) {
-        m_systemMoveOffered = true;
-        if (frame::startSystemMoveResize(&m_mainWindow, Qt::Edges())) {
+    const QPoint global = event->globalPosition().toPoint();
+    if (isMWMaximized()) {
+        // Pulled off past the drag distance, a maximized window is restored
+        // under the pointer, which keeps its place along the caption, and the
+        // drag goes on moving it (as the desktops' own title bars do).
+        if ((global - m_pressGlobalPos).manhattanLength() < QApplication::startDragDistance())
+            return;
+        const QRect maximized = m_mainWindow.geometry();
+        const QRect normal = m_mainWindow.normalGeometry();
+        if (!normal.isValid() || maximized.width() <= 0) {
             m_dragging = false;
             return;
         }
+        const qint64 along = qint64(m_pressGlobalPos.x() - maximized.x()) * normal.width();
+        const int x = int(along / maximized.width());
+        const QRect restored(global - QPoint(x, m_pressGlobalPos.y() - maximized.y()),
+                             normal.size());
+        m_mainWindow.showNormal();
+        m_mainWindow.setGeometry(restored);
+        updateSysButtons();
+        m_pressGlobalPos = global;
+        m_pressWindowPos = restored.topLeft();
+        return;
     }
-    m_mainWindow.move(m_pressWindowPos + (event->globalPosition().toPoint() - m_pressGlobalPos));
+    // Past the drag distance the move is offered to the window system; when
+    // it took over, the drag is no longer ours.
+    if (frame::offerSystemDrag(m_mainWindow, Qt::Edges(), m_pressGlobalPos, event, false,
+                               m_systemMoveOffered)) {
+        m_dragging = false;
+        return;
+    }
+    m_mainWindow.move(m_pressWindowPos + (global - m_pressGlobalPos));
+    // Where the window system starts from the anchor, from where the window
+    // now stands.
+    if (frame::offerSystemDrag(m_mainWindow, Qt::Edges(), m_pressGlobalPos, event, true,
+                               m_systemMoveOffered))
+        m_dragging = false;
 }
 
 void RibbonMenuBar::mouseReleaseEvent(QMouseEvent* event)

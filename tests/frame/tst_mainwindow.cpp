@@ -324,6 +324,7 @@ void TestMainWindow::systemDrag()
         send(w, QEvent::MouseMove, corner + QPoint(20, -10), Qt::LeftButton);
         send(w, QEvent::MouseMove, corner + QPoint(30, -20), Qt::LeftButton);
         QCOMPARE(spy.take(), Requests({{w.windowHandle(), Qt::TopEdge | Qt::RightEdge}}));
+        QCOMPARE(spy.lastAnchor(), QPointF(corner + QPoint(20, -10)));
         QCOMPARE(w.geometry() == start, accept);
         send(w, QEvent::MouseButtonRelease, corner, Qt::NoButton);
         w.setGeometry(start);
@@ -342,6 +343,7 @@ void TestMainWindow::systemDrag()
         sendBar(QEvent::MouseMove, caption + QPoint(15, 5), Qt::LeftButton);
         sendBar(QEvent::MouseMove, caption + QPoint(25, 10), Qt::LeftButton);
         QCOMPARE(spy.take(), Requests({{w.windowHandle(), Qt::Edges()}}));
+        QCOMPARE(spy.lastAnchor(), QPointF(caption + QPoint(15, 5)));
         QCOMPARE(w.pos(), accept ? start.topLeft() : start.topLeft() + QPoint(25, 10));
         sendBar(QEvent::MouseButtonRelease, caption, Qt::NoButton);
         w.setGeometry(start);

@@ -9,6 +9,7 @@
 
 #include <oruPaintRecorder.h>
 #include <oruRibbonApplication.h>
+#include <oruRibbonButtonMain.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonStyle.h>
@@ -49,9 +50,9 @@ public:
     static QList<Call> take() { return std::exchange(s_calls, QList<Call>()); }
 
 private:
-    static bool forward(QWindow* window, Qt::Edges edges)
+    static bool forward(QWindow* window, Qt::Edges edges, const QPointF& anchor)
     {
-        const bool taken = s_system(window, edges);
+        const bool taken = s_system(window, edges, anchor);
         s_calls.append({window, edges, taken});
         return taken;
     }
@@ -155,6 +156,7 @@ private slots:
     void mainWindowStates();
     void ribbonWindowMaximize();
     void masks();
+    void applicationMenuPopup();
 
 private:
     QMap<QString, bool> m_answers; // what the compositor did with each real request
@@ -452,6 +454,37 @@ void TestWayland::masks()
         QCOMPARE(w->windowHandle()->mask(), w->mask());
     }
     QCOMPARE(s_maskWarnings, QStringList());
+}
+
+// The application menu opens as a popup of the window (an xdg popup, which
+// the compositor maps beside its parent), below its button, and Esc closes it.
+void TestWayland::applicationMenuPopup()
+{
+    RibbonMainWindow w;
+    QVERIFY(showNormalSized(w));
+    RibbonButtonMain* button = w.ribbonMenuBar()->mainButton();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    QPointer<QWidget> popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    QVERIFY(popup->windowHandle());
+    QCOMPARE(popup->windowHandle()->transientParent(), w.windowHandle());
+    QTRY_VERIFY(popup->windowHandle()->isExposed());
+    // Placed by the window's own coordinates: at the button, not at the
+    // output's corner.
+    const QPoint offset = popup->geometry().topLeft() - w.geometry().topLeft();
+    const QRect buttonRect(button->mapTo(&w, QPoint()), button->size());
+    QVERIFY2(offset.x() >= 0 && offset.x() <= buttonRect.right() && offset.y() > buttonRect.top() &&
+                 offset.y() <= buttonRect.bottom() + 1,
+             qPrintable(QStringLiteral("popup at %1,%2 of the window, button %3,%4 %5x%6")
+                            .arg(offset.x())
+                            .arg(offset.y())
+                            .arg(buttonRect.x())
+                            .arg(buttonRect.y())
+                            .arg(buttonRect.width())
+                            .arg(buttonRect.height())));
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!popup || !popup->isVisible());
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 ORU_TEST_MAIN(TestWayland)
