@@ -15,10 +15,12 @@
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonCategoryWrapper.h"
+#include "oruRibbonChildWindow.h"
 #include "oruRibbonColorPickerPopup.h"
 #include "oruRibbonMainMenuButton.h"
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonMainPanelButton.h"
+#include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuBarButton.h"
 #include "oruRibbonPanelMain.h"
 #include "oruRibbonPercAction.h"
@@ -29,6 +31,7 @@
 #include "oruRibbonSymbolButton.h"
 #include "oruRibbonSysButton.h"
 #include "oruRibbonTabBar.h"
+#include "oruRibbonWindow.h"
 
 #include <QAccessibleValueInterface>
 #include <QCoreApplication>
@@ -989,6 +992,12 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
         return new ActionWidgetAccessible(widget, sysButtonKind);
     if (is<RibbonSmallSysBtnClose>(className))
         return new ActionWidgetAccessible(widget, closeButtonKind);
+    // The frameless windows are windows to a screen reader (a frame, named
+    // by the title), not the filler of a plain top-level widget.
+    if ((is<RibbonMainWindow>(className) || is<RibbonWindow>(className) ||
+         is<RibbonChildWindow>(className)) &&
+        widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 

@@ -28,6 +28,7 @@
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonStatusBarWidget.h>
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -422,6 +423,10 @@ void TestHostActions::productNameAndModifiedTitle()
     QVERIFY2(caption().contains(QStringLiteral("notes.txt - |Quill")), qPrintable(caption()));
     host.window.setWindowModified(true);
     QCOMPARE(host.window.windowHandle()->title(), QStringLiteral("Quill - notes.txt*"));
+    // A screen reader finds a window of that name.
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&host.window);
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Quill - notes.txt*"));
     QCOMPARE(host.window.shownTitle(), QStringLiteral("notes.txt*"));
     QVERIFY2(caption().contains(QStringLiteral("notes.txt* - |Quill")), qPrintable(caption()));
     host.window.setTitle(QStringLiteral("a[*][*]b[*]"));
