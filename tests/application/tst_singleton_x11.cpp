@@ -96,17 +96,20 @@ private slots:
 
     void unusableStartupLockIsReported()
     {
-        // The lock's key file cannot be made when the temporary directory is
-        // a plain file: the start says so and goes on without the lock.
+        // Without a runtime folder, and with a temporary "folder" that is a
+        // plain file, there is no private place for the lock: the start says
+        // so and goes on without it.
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("not-a-directory")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         const QString id = uniqueId(QStringLiteral("nolock"));
-        Instance owner(id, QStringLiteral("run"), {}, file.fileName());
+        const QStringList noPrivateFolder{QStringLiteral("XDG_RUNTIME_DIR"),
+                                          QStringLiteral("TMPDIR=") + file.fileName()};
+        Instance owner(id, QStringLiteral("run"), {}, noPrivateFolder);
         QVERIFY(owner.startReady("Unable to create single initalizator.init true"));
         QCOMPARE(probe(id), QStringLiteral("running true"));
-        Instance second(id, QStringLiteral("run"), {QStringLiteral("x")}, file.fileName());
+        Instance second(id, QStringLiteral("run"), {QStringLiteral("x")}, noPrivateFolder);
         QVERIFY(second.startToEnd("Unable to create single initalizator.init false"));
         QVERIFY(owner.waitForMessages(1));
         QCOMPARE(owner.messages(), QStringList{second.commandLine()});
