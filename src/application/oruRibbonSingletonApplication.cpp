@@ -9,10 +9,12 @@
 #include <QGuiApplication>
 #include <QLocalSocket>
 #include <QThread>
+#include <QtEndian>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -137,25 +139,6 @@ SocketFile probeSocket(const QString& path)
     return SocketFile::Stale;
 }
 
-// Reads the whole messages that arrived on @p socket into @p texts. False
-// when the peer announced a message longer than MaxMessageSize.
-bool readMessages(QLocalSocket* socket, QStringList& texts)
-{
-    while (socket->bytesAvailable() >= kHeaderBytes) {
-        const QByteArray peeked = socket->peek(kHeaderBytes);
-        QDataStream lengthStream(peeked);
-        quint32 length = 0;
-        lengthStream >> length;
-        if (length > quint32(RibbonSingletonApplication::MaxMessageSize))
-            return false;
-        if (socket->bytesAvailable() < kHeaderBytes + qint64(length))
-            return true;
-        socket->read(kHeaderBytes);
-        texts.append(QString::fromUtf8(socket->read(qint64(length))));
-    }
-    return true;
-}
-
 Display* dpyOf(const RibbonSingletonApplication::Priv& p)
 {
     return static_cast<Display*>(p.m_display);
@@ -208,6 +191,8 @@ RibbonSingletonApplication::Priv::Priv() : m_display(x11Display())
 
 RibbonSingletonApplication::Priv::~Priv()
 {
+    // The server's connections leave the client list as they go: first.
+    m_server.reset();
     releaseLock();
 }
 
@@ -316,6 +301,26 @@ void RibbonSingletonApplication::Priv::releaseLock()
     m_lockFd = -1;
 }
 
+bool RibbonSingletonApplication::Priv::takeMessages(QByteArray& pending, QStringList& texts)
+{
+    qsizetype at = 0;
+    bool bounded = true;
+    while (pending.size() - at >= kHeaderBytes) {
+        const auto* header = reinterpret_cast<const uchar*>(pending.constData() + at);
+        const quint32 length = qFromBigEndian<quint32>(header);
+        if (length > quint32(MaxMessageSize)) {
+            bounded = false;
+            break;
+        }
+        if (pending.size() - at - kHeaderBytes < qsizetype(length))
+            break;
+        texts.append(QString::fromUtf8(pending.constData() + at + kHeaderBytes, qsizetype(length)));
+        at += kHeaderBytes + qsizetype(length);
+    }
+    pending.remove(0, at);
+    return bounded;
+}
+
 bool RibbonSingletonApplication::Priv::listenAt(const QString& name)
 {
     if (!m_server || name.isEmpty())
@@ -356,9 +361,11 @@ void RibbonSingletonApplication::Priv::acceptConnections(RibbonSingletonApplicat
             socket->abort();
             socket->deleteLater();
         });
-        const auto take = [&app, socket, idle] {
+        auto pending = std::make_shared<QByteArray>();
+        const auto take = [&app, socket, idle, pending] {
+            *pending += socket->readAll();
             QStringList texts;
-            const bool bounded = readMessages(socket, texts);
+            const bool bounded = takeMessages(*pending, texts);
             for (qsizetype i = 0; i < texts.size(); ++i)
                 socket->write(QByteArray(1, kAck));
             socket->flush();

@@ -95,6 +95,12 @@ public:
     /// Releases the start-up lock taken by lockFor().
     void releaseLock();
 
+    /// Moves the whole messages at the start of @p pending (each a 32-bit
+    /// big-endian length and that many bytes of UTF-8) into @p texts and
+    /// removes them from @p pending. False when a length exceeds
+    /// MaxMessageSize: the connection is not worth reading further.
+    static bool takeMessages(QByteArray& pending, QStringList& texts);
+
     /// Accepts, checks and reads the connections of the local server.
     void acceptConnections(RibbonSingletonApplication& app);
     /// Listens at @p name unless a live instance of this user does; a socket
