@@ -1,15 +1,27 @@
 #include "oruRibbonSingletonApplication.h"
 #include "oruRibbonSingletonApplication_p.h"
 
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocalSocket>
 #include <QThread>
+#include <QtEndian>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 // Xlib last: its macros (None, Bool, Status ...) would clash with Qt headers.
@@ -41,63 +53,90 @@ constexpr int kHandshakeTimeoutMs = 5000;
 constexpr int kDefaultTimeoutMs = 5000;
 constexpr int kPollMs = 2;
 
-// The start-up lock: the system semaphore of the shared memory key "idKey".
-//
-// The one-byte segment itself is never created. QSharedMemory::create() first
-// re-creates the key's semaphore with the value 1, whoever holds it at that
-// moment, and a start that finds the segment already there would have to go
-// on unlocked. Locking the semaphore through attach() alone gives every start
-// the same exclusion, also while another one holds it.
-//
-// Qt's System V semaphore is removed again by the process that happened to
-// create it, when its QSharedMemory goes away, and QSharedMemory::create()
-// resets its value to 1 whoever holds it. Either breaks the exclusion while
-// other instances start: a start that hands its message over and ends would
-// remove the semaphore under the feet of the ones still waiting. So the
-// object is made once per process, keyed once (attach() keys the semaphore
-// whether or not a segment exists; none is ever created), and never
-// destroyed: the semaphore then outlives every instance, and an instance
-// that dies while holding it gives it back through the kernel's undo.
-// Returns null when the semaphore cannot be set up.
-QSharedMemory* startupLock()
+// The start-up lock is a lock file in the user's private folder, one per
+// program: other users cannot create, hold or remove it, and another program
+// never waits for ours. The kernel releases it when its process dies. A start
+// waits at most this long for another start of the same program.
+constexpr int kLockTimeoutMs = 10000;
+
+// Without X11 the instances meet at a local socket in the private folder. A
+// message travels as a 32-bit length and that many bytes of UTF-8; the
+// running instance answers each whole message with one byte, so a start knows
+// that its text arrived before it ends. Both ends check that the peer runs as
+// the same user. The running instance bounds what a connection may cost it:
+// a message is at most MaxMessageSize bytes long (a longer length ends the
+// connection), a connection that sends nothing for kIdleTimeoutMs is closed,
+// and beyond kMaxConnections open ones the oldest goes. The same message
+// bound holds for the X11 property.
+constexpr char kAck = '\x06';
+constexpr qint64 kHeaderBytes = sizeof(quint32);
+constexpr int kIdleTimeoutMs = 5000;
+constexpr int kMaxConnections = 64;
+constexpr int kWatchdogMs = 1000;
+
+// How a message to the running instance went.
+enum class Delivery
 {
-    static QSharedMemory* const memory = [] {
-        auto* shared = new QSharedMemory(QStringLiteral("idKey"));
-        shared->attach();
-        switch (shared->error()) {
-        case QSharedMemory::NoError:
-        case QSharedMemory::NotFound:
-            return shared;
-        default:
-            delete shared;
-            return static_cast<QSharedMemory*>(nullptr);
-        }
-    }();
-    return memory;
+    NoOwner,   // nobody of this user listens (or only a socket file is left)
+    Delivered, // taken, or queued whole for an instance that is busy
+    Busy,      // an instance lives but did not take the text in time
+};
+
+bool isOurs(const struct stat& info)
+{
+    return info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
-// Without X11 the instances meet at a local socket. A message travels as a
-// 32-bit length and that many bytes of UTF-8; the running instance answers
-// each whole message with one byte, so a start knows that its text arrived
-// before it ends (and before the next start, waiting for the start-up lock,
-// writes its own). A connection that sends no whole message (isRunning(), a
-// start that died) is simply dropped.
-constexpr char kAck = '\x06';
-
-bool readMessage(QLocalSocket* socket, QString& text)
+bool isPrivateDirectory(const QByteArray& path, bool followLinks)
 {
-    constexpr qint64 header = sizeof(quint32);
-    if (socket->bytesAvailable() < header)
-        return false;
-    QByteArray peeked = socket->peek(header);
-    QDataStream lengthStream(peeked);
-    quint32 length = 0;
-    lengthStream >> length;
-    if (socket->bytesAvailable() < header + qint64(length))
-        return false;
-    socket->read(header);
-    text = QString::fromUtf8(socket->read(qint64(length)));
-    return true;
+    struct stat info;
+    const int status =
+        followLinks ? ::stat(path.constData(), &info) : ::lstat(path.constData(), &info);
+    return status == 0 && S_ISDIR(info.st_mode) && isOurs(info);
+}
+
+bool peerIsSameUser(qintptr descriptor)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return descriptor >= 0 &&
+           ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::geteuid();
+}
+
+enum class SocketFile
+{
+    Absent,
+    Foreign, // not a socket of this user: never touched
+    Stale,   // ours, but nobody listens
+    Live,
+};
+
+// What is at @p path, without Qt's event machinery: a plain non-blocking
+// connect tells a listener (even one too busy to accept) from a dead file.
+SocketFile probeSocket(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info;
+    if (::lstat(native.constData(), &info) != 0)
+        return SocketFile::Absent;
+    if (!S_ISSOCK(info.st_mode) || info.st_uid != ::geteuid())
+        return SocketFile::Foreign;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(native.size()) >= sizeof address.sun_path)
+        return SocketFile::Foreign;
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (descriptor < 0)
+        return SocketFile::Live; // cannot tell: assume the safe answer
+    const int status =
+        ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int error = errno;
+    ::close(descriptor);
+    if (status == 0 || error == EAGAIN || error == EINPROGRESS)
+        return SocketFile::Live;
+    return SocketFile::Stale;
 }
 
 Display* dpyOf(const RibbonSingletonApplication::Priv& p)
@@ -147,10 +186,15 @@ RibbonSingletonApplication::Priv::Priv() : m_display(x11Display())
         if (!m_characterTable.contains(c))
             m_characterTable.append(c);
     }
-    m_lock = startupLock();
+    m_watchdog.setInterval(kWatchdogMs);
 }
 
-RibbonSingletonApplication::Priv::~Priv() = default;
+RibbonSingletonApplication::Priv::~Priv()
+{
+    // The server's connections leave the client list as they go: first.
+    m_server.reset();
+    releaseLock();
+}
 
 _XDisplay* RibbonSingletonApplication::Priv::x11Display()
 {
@@ -188,9 +232,157 @@ QByteArray RibbonSingletonApplication::Priv::rendezvousName(const QString& id) c
     return toXPCS(id + login());
 }
 
+QString RibbonSingletonApplication::Priv::runtimeDirectory()
+{
+    // Another user can make neither: the runtime folder is the user's own,
+    // and the fallback is only used when this user made it and nobody else
+    // may enter it (lstat: a planted link is not followed).
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateDirectory(runtime, true))
+        return QFile::decodeName(runtime);
+    const QString fallback =
+        QDir::tempPath() + QStringLiteral("/oru-runtime-") + QString::number(::geteuid());
+    const QByteArray native = QFile::encodeName(fallback);
+    ::mkdir(native.constData(), 0700);
+    if (isPrivateDirectory(native, false))
+        return fallback;
+    return QString();
+}
+
+QString RibbonSingletonApplication::Priv::fileStem(const QString& id) const
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(rendezvousName(id), QCryptographicHash::Sha256).toHex().left(32);
+    return QStringLiteral("oru-singleton-%1-%2").arg(::geteuid()).arg(QString::fromLatin1(hash));
+}
+
 QString RibbonSingletonApplication::Priv::socketName(const QString& id) const
 {
-    return QStringLiteral("oru-singleton") + QString::fromLatin1(rendezvousName(id));
+    const QString directory = runtimeDirectory();
+    return directory.isEmpty() ? QString() : directory + QLatin1Char('/') + fileStem(id);
+}
+
+bool RibbonSingletonApplication::Priv::lockFor(const QString& id, int timeoutMs, bool& setUp)
+{
+    setUp = false;
+    const QString directory = runtimeDirectory();
+    if (directory.isEmpty())
+        return false;
+    const QByteArray path =
+        QFile::encodeName(directory + QLatin1Char('/') + fileStem(id) + QStringLiteral(".lock"));
+    const int descriptor =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (descriptor < 0)
+        return false;
+    struct stat info;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || !isOurs(info)) {
+        ::close(descriptor);
+        return false;
+    }
+    setUp = true;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+            ::close(descriptor);
+            return false;
+        }
+        QThread::msleep(10);
+    }
+    m_lockFd = descriptor;
+    return true;
+}
+
+void RibbonSingletonApplication::Priv::releaseLock()
+{
+    if (m_lockFd < 0)
+        return;
+    ::flock(m_lockFd, LOCK_UN);
+    ::close(m_lockFd);
+    m_lockFd = -1;
+}
+
+bool RibbonSingletonApplication::Priv::takeMessages(QByteArray& pending, QStringList& texts)
+{
+    qsizetype at = 0;
+    bool bounded = true;
+    while (pending.size() - at >= kHeaderBytes) {
+        const auto* header = reinterpret_cast<const uchar*>(pending.constData() + at);
+        const quint32 length = qFromBigEndian<quint32>(header);
+        if (length > quint32(MaxMessageSize)) {
+            bounded = false;
+            break;
+        }
+        if (pending.size() - at - kHeaderBytes < qsizetype(length))
+            break;
+        texts.append(QString::fromUtf8(pending.constData() + at + kHeaderBytes, qsizetype(length)));
+        at += kHeaderBytes + qsizetype(length);
+    }
+    pending.remove(0, at);
+    return bounded;
+}
+
+bool RibbonSingletonApplication::Priv::listenAt(const QString& name)
+{
+    if (!m_server || name.isEmpty())
+        return false;
+    switch (probeSocket(name)) {
+    case SocketFile::Live:    // a live instance keeps its place
+    case SocketFile::Foreign: // never remove what is not ours
+        return false;
+    case SocketFile::Stale: // left by a crashed instance of this user
+        QLocalServer::removeServer(name);
+        break;
+    case SocketFile::Absent:
+        break;
+    }
+    return m_server->listen(name);
+}
+
+void RibbonSingletonApplication::Priv::acceptConnections(RibbonSingletonApplication& app)
+{
+    while (QLocalSocket* socket = m_server ? m_server->nextPendingConnection() : nullptr) {
+        if (!peerIsSameUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        if (m_clients.size() >= kMaxConnections) {
+            QLocalSocket* oldest = m_clients.takeFirst();
+            oldest->abort();
+            oldest->deleteLater();
+        }
+        m_clients.append(socket);
+        QObject::connect(socket, &QObject::destroyed, &app,
+                         [this, socket] { m_clients.removeOne(socket); });
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        QObject::connect(idle, &QTimer::timeout, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
+        auto pending = std::make_shared<QByteArray>();
+        const auto take = [&app, socket, idle, pending] {
+            *pending += socket->readAll();
+            QStringList texts;
+            const bool bounded = takeMessages(*pending, texts);
+            for (qsizetype i = 0; i < texts.size(); ++i)
+                socket->write(QByteArray(1, kAck));
+            socket->flush();
+            if (bounded) {
+                idle->start(kIdleTimeoutMs);
+            } else {
+                socket->abort();
+                socket->deleteLater();
+            }
+            // Last: a receiver may run an event loop, in which the socket
+            // may go.
+            for (const QString& text : std::as_const(texts))
+                emit app.messageReceived(text);
+        };
+        QObject::connect(socket, &QLocalSocket::readyRead, &app, take);
+        take();
+    }
 }
 
 void RibbonSingletonApplication::Priv::sendMessageTo(XWindow window, XAtom selection, XAtom type,
@@ -203,47 +395,39 @@ void RibbonSingletonApplication::Priv::sendMessageTo(XWindow window, XAtom selec
 }
 
 bool RibbonSingletonApplication::Priv::getProperty(unsigned char*& data, unsigned long& length,
-                                                   XWindow window, XAtom property, XAtom type) const
+                                                   XWindow window, XAtom property, XAtom type,
+                                                   long maxBytes, bool remove) const
 {
     Display* dpy = dpyOf(*this);
     if (!dpy)
         return false;
-    long requested = 1024; // in 32-bit units
-    for (;;) {
-        Atom actualType = 0;
-        int format = 0;
-        unsigned long items = 0;
-        unsigned long left = 0;
-        unsigned char* got = nullptr;
-        const int status =
-            XGetWindowProperty(dpy, window, property, 0, requested, False, AnyPropertyType,
-                               &actualType, &format, &items, &left, &got);
-        if (status != Success || actualType != type) {
-            if (got)
-                XFree(got);
-            return false;
-        }
-        if (left > 0) {
+    // One request for at most maxBytes and one unit more, so that a longer
+    // value shows as left over. The server deletes the property with the
+    // same request only when nothing is left over, so a message written
+    // between a read and a separate delete cannot be lost.
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long left = 0;
+    unsigned char* got = nullptr;
+    const int status =
+        XGetWindowProperty(dpy, window, property, 0, maxBytes / 4 + 1, remove ? True : False,
+                           AnyPropertyType, &actualType, &format, &items, &left, &got);
+    if (status != Success)
+        return false;
+    const bool whole = actualType == type && got && left == 0 && format == 8 &&
+                       items <= static_cast<unsigned long>(maxBytes);
+    if (!whole) {
+        if (got)
             XFree(got);
-            switch (format) {
-            case 8:
-                requested += long(left / 4 + 1);
-                break;
-            case 16:
-                requested += long(left / 2 + 1);
-                break;
-            default:
-                requested += long(left);
-                break;
-            }
-            continue;
-        }
-        if (!got)
-            return false;
-        data = got;
-        length = items;
-        return true;
+        // Junk (too long, another type) must not block the slot.
+        if (remove && actualType != None && left > 0)
+            XDeleteProperty(dpy, window, property);
+        return false;
     }
+    data = got;
+    length = items;
+    return true;
 }
 
 QList<RibbonSingletonApplication::Priv::XWindow>
@@ -263,7 +447,7 @@ RibbonSingletonApplication::Priv::findWindows() const
         for (unsigned int i = 0; i < count; ++i) {
             unsigned char* marker = nullptr;
             unsigned long length = 0;
-            if (getProperty(marker, length, children[i], m_listenerAtom, m_listenerAtom)) {
+            if (getProperty(marker, length, children[i], m_listenerAtom, m_listenerAtom, 16)) {
                 XFree(marker);
                 found.append(children[i]);
             }
@@ -289,12 +473,12 @@ void RibbonSingletonApplication::Priv::takeSelection()
     m_ownsSelection = XGetSelectionOwner(dpy, m_selectionAtom) == own;
 }
 
-void RibbonSingletonApplication::Priv::waitUntilTaken(XWindow window, XAtom property,
+bool RibbonSingletonApplication::Priv::waitUntilTaken(XWindow window, XAtom property,
                                                       int timeoutMs) const
 {
     Display* dpy = dpyOf(*this);
     if (!dpy || !window)
-        return;
+        return true;
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         Atom actualType = 0;
@@ -307,8 +491,10 @@ void RibbonSingletonApplication::Priv::waitUntilTaken(XWindow window, XAtom prop
         if (got)
             XFree(got);
         // A failed request means the window is gone; no type means taken.
-        if (status != Success || actualType == None || deadline.hasExpired())
-            return;
+        if (status != Success || actualType == None)
+            return true;
+        if (deadline.hasExpired())
+            return false;
         QThread::msleep(kPollMs);
     }
 }
@@ -350,43 +536,129 @@ void RibbonSingletonApplication::sysInit()
 
 void RibbonSingletonApplication::lock()
 {
-    if (!m_priv || m_priv->m_locked)
+    if (!m_priv || m_priv->m_lockFd >= 0)
         return;
-    QSharedMemory* memory = m_priv->m_lock;
-    if (!memory) {
+    bool setUp = false;
+    // A wait that runs out goes on unlocked: a start of the same program
+    // that hangs must not keep this one out for ever.
+    if (!m_priv->lockFor(m_id, kLockTimeoutMs, setUp) && !setUp) {
         std::fputs("Unable to create single initalizator.", stdout);
         std::fflush(stdout);
-        return;
     }
-    m_priv->m_locked = memory->lock();
 }
 
 void RibbonSingletonApplication::unlock()
 {
-    if (!m_priv || !m_priv->m_locked)
-        return;
-    if (m_priv->m_lock->unlock()) {
-        m_priv->m_locked = false;
-        if (m_priv->m_lock->isAttached())
-            m_priv->m_lock->detach();
-    }
+    if (m_priv)
+        m_priv->releaseLock();
 }
+
+namespace {
+
+Delivery deliverLocally(const RibbonSingletonApplication::Priv& p, const QString& id,
+                        const QString& message, int timeout)
+{
+    const QString name = p.socketName(id);
+    if (name.isEmpty())
+        return Delivery::NoOwner;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeout)) {
+        // Refused or absent: nobody listens. A full queue or a slow accept
+        // is a live instance.
+        const auto error = socket.error();
+        return error == QLocalSocket::ConnectionRefusedError ||
+                       error == QLocalSocket::ServerNotFoundError
+                   ? Delivery::NoOwner
+                   : Delivery::Busy;
+    }
+    // The folder is private, but a socket that is not of this user is still
+    // nobody we hand a command line to.
+    if (!peerIsSameUser(socket.socketDescriptor()))
+        return Delivery::NoOwner;
+    const QByteArray utf8 = message.toUtf8();
+    if (utf8.size() > RibbonSingletonApplication::MaxMessageSize)
+        return Delivery::Busy;
+    QByteArray frame;
+    QDataStream(&frame, QIODevice::WriteOnly) << quint32(utf8.size());
+    socket.write(frame + utf8);
+    const QDeadlineTimer deadline(timeout);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            return Delivery::Busy;
+    }
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime()))) {
+            // Still connected: the whole text waits in the running
+            // instance's queue, which reads it once it is back in its event
+            // loop. Closed without an answer: it refused the text.
+            return socket.state() == QLocalSocket::ConnectedState ? Delivery::Delivered
+                                                                  : Delivery::Busy;
+        }
+    }
+    return socket.read(1) == QByteArray(1, kAck) ? Delivery::Delivered : Delivery::Busy;
+}
+
+Delivery deliverX11(const RibbonSingletonApplication::Priv& p, const QString& id,
+                    const QString& message, int timeout)
+{
+    Display* dpy = dpyOf(p);
+    const QByteArray name = p.rendezvousName(id);
+    const Atom selection = XInternAtom(dpy, name.constData(), True);
+    if (selection == None)
+        return Delivery::NoOwner;
+    const Window owner = XGetSelectionOwner(dpy, selection);
+    if (owner == None)
+        return Delivery::NoOwner;
+    const Atom type =
+        XInternAtom(dpy, RibbonSingletonApplication::s_RSAPP.toLatin1().constData(), True);
+    if (type == None)
+        return Delivery::NoOwner;
+    if (message.toUtf8().size() > RibbonSingletonApplication::MaxMessageSize)
+        return Delivery::Busy;
+    // The property is a single slot: a text the owner has not read yet is
+    // never overwritten.
+    if (!p.waitUntilTaken(owner, selection, timeout))
+        return Delivery::Busy;
+    p.sendMessageTo(owner, selection, type, message);
+    return Delivery::Delivered;
+}
+
+Delivery deliver(const RibbonSingletonApplication::Priv& p, const QString& id,
+                 const QString& message, int timeout)
+{
+    return p.m_display ? deliverX11(p, id, message, timeout)
+                       : deliverLocally(p, id, message, timeout);
+}
+
+} // namespace
 
 bool RibbonSingletonApplication::initInstance()
 {
     lock();
+    if (!m_priv)
+        return true;
     const QString joined = QCoreApplication::arguments().join(QLatin1Char(';'));
-    m_delivered = sendMessage(joined, kDefaultTimeoutMs);
-    if (m_delivered && m_priv && m_priv->m_display) {
+    Delivery delivery = Delivery::NoOwner;
+    if (!m_priv->m_server)
+        delivery = deliver(*m_priv, m_id, joined, kDefaultTimeoutMs);
+    m_delivered = delivery == Delivery::Delivered;
+    // A live instance keeps its place, also when it is too busy to answer:
+    // this start neither listens nor takes the selection then.
+    if (delivery == Delivery::Busy)
+        return false;
+    if (m_delivered && m_priv->m_display) {
         // Wait until the running instance took the text before we take the
         // selection from it: our exit writes the hand-over note into the same
         // property, and must not overwrite a message that was not read yet.
+        // If it does not take it in time, it is busy: the text waits for it
+        // and this start keeps out of its way.
         Display* dpy = dpyOf(*m_priv);
         const QByteArray name = m_priv->rendezvousName(m_id);
         const Atom selection = XInternAtom(dpy, name.constData(), True);
-        if (selection)
-            m_priv->waitUntilTaken(XGetSelectionOwner(dpy, selection), selection,
-                                   kHandshakeTimeoutMs);
+        if (selection && !m_priv->waitUntilTaken(XGetSelectionOwner(dpy, selection), selection,
+                                                 kHandshakeTimeoutMs))
+            return false;
     }
     initialize(true);
     return !m_delivered;
@@ -405,9 +677,8 @@ bool RibbonSingletonApplication::isRunning() const
     if (!m_priv->m_display) {
         if (m_priv->m_server && m_priv->m_server->isListening())
             return true;
-        QLocalSocket socket;
-        socket.connectToServer(m_priv->socketName(m_id));
-        return socket.waitForConnected(kDefaultTimeoutMs);
+        const QString name = m_priv->socketName(m_id);
+        return !name.isEmpty() && probeSocket(name) == SocketFile::Live;
     }
     Display* dpy = dpyOf(*m_priv);
     const QByteArray name = m_priv->rendezvousName(m_id);
@@ -419,43 +690,9 @@ bool RibbonSingletonApplication::sendMessage(const QString& message, int timeout
 {
     if (!m_priv)
         return false;
-    if (!m_priv->m_display) {
-        // Over the local socket the timeout bounds each wait for the running
-        // instance: connecting, writing, and its answer.
-        if (m_priv->m_server)
-            return false; // this process is the running instance
-        QLocalSocket socket;
-        socket.connectToServer(m_priv->socketName(m_id));
-        if (!socket.waitForConnected(timeout))
-            return false;
-        const QByteArray utf8 = message.toUtf8();
-        QByteArray frame;
-        QDataStream(&frame, QIODevice::WriteOnly) << quint32(utf8.size());
-        socket.write(frame + utf8);
-        const QDeadlineTimer deadline(timeout);
-        while (socket.bytesToWrite() > 0) {
-            if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-                return false;
-        }
-        while (socket.bytesAvailable() < 1) {
-            if (!socket.waitForReadyRead(int(deadline.remainingTime())))
-                return false;
-        }
-        return socket.read(1) == QByteArray(1, kAck);
-    }
-    Display* dpy = dpyOf(*m_priv);
-    const QByteArray name = m_priv->rendezvousName(m_id);
-    const Atom selection = XInternAtom(dpy, name.constData(), True);
-    if (selection == None)
-        return false;
-    const Window owner = XGetSelectionOwner(dpy, selection);
-    if (owner == None)
-        return false;
-    const Atom type = XInternAtom(dpy, s_RSAPP.toLatin1().constData(), True);
-    if (type == None)
-        return false;
-    m_priv->sendMessageTo(owner, selection, type, message);
-    return true;
+    if (!m_priv->m_display && m_priv->m_server)
+        return false; // this process is the running instance
+    return deliver(*m_priv, m_id, message, timeout) == Delivery::Delivered;
 }
 
 bool RibbonSingletonApplication::sendMessage(const QString& message)
@@ -469,33 +706,24 @@ void RibbonSingletonApplication::listenLocally(bool activateOnMessage)
     if (m_delivered || p.m_server)
         return;
     const QString name = p.socketName(m_id);
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(name) && server->serverError() == QAbstractSocket::AddressInUseError) {
-        // A socket file is left, but nobody answered our message: its owner
-        // crashed. The start-up lock keeps other starts out while it goes.
-        QLocalServer::removeServer(name);
-        server->listen(name);
-    }
-    if (!server->isListening())
+    p.m_server = std::make_unique<QLocalServer>();
+    if (!p.listenAt(name)) {
+        p.m_server.reset();
         return;
-    connect(server.get(), &QLocalServer::newConnection, this, [this] {
-        QLocalServer* listening = m_priv ? m_priv->m_server.get() : nullptr;
-        while (QLocalSocket* socket = listening ? listening->nextPendingConnection() : nullptr) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            const auto take = [this, socket] {
-                QString text;
-                while (readMessage(socket, text)) {
-                    socket->write(QByteArray(1, kAck));
-                    socket->flush();
-                    emit messageReceived(text);
-                }
-            };
-            connect(socket, &QLocalSocket::readyRead, this, take);
-            take();
-        }
+    }
+    connect(p.m_server.get(), &QLocalServer::newConnection, this,
+            [this] { m_priv->acceptConnections(*this); });
+    // Qt closes a server whose accept failed (no descriptors left) and
+    // removes its socket file; listen again, unless another instance of
+    // this user took the place in between.
+    connect(&p.m_watchdog, &QTimer::timeout, this, [this, name] {
+        Priv& priv = *m_priv;
+        if (!priv.m_server || priv.m_server->isListening())
+            return;
+        if (!priv.listenAt(name) && probeSocket(name) != SocketFile::Absent)
+            priv.m_watchdog.stop();
     });
-    p.m_server = std::move(server);
+    p.m_watchdog.start();
     if (activateOnMessage)
         connect(this, &RibbonSingletonApplication::messageReceived, this,
                 &RibbonSingletonApplication::activateWindow);
@@ -555,16 +783,18 @@ bool RibbonSingletonApplication::x11EventFilter(void* xcbEvent)
             p.takeSelection();
             return true;
         }
+        // Read and remove in one request: removing tells the sender that its
+        // text was taken.
         unsigned char* data = nullptr;
         unsigned long length = 0;
-        if (!p.getProperty(data, length, notify->window, p.m_selectionAtom, p.m_messageTypeAtom))
+        const bool read = p.getProperty(data, length, notify->window, p.m_selectionAtom,
+                                        p.m_messageTypeAtom, MaxMessageSize, true);
+        XFlush(dpy);
+        if (!read)
             return false;
         const QString text =
             QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(length));
         XFree(data);
-        // Removing the property tells the sender that its text was taken.
-        XDeleteProperty(dpy, notify->window, p.m_selectionAtom);
-        XFlush(dpy);
         emit messageReceived(text);
         return true;
     }
@@ -620,6 +850,7 @@ void RibbonSingletonApplication::sysCleanup()
             p.waitForOwner(successor, kHandshakeTimeoutMs);
     }
     // Closing the server removes its socket file: the next start owns.
+    p.m_watchdog.stop();
     p.m_server.reset();
     if (p.m_filter)
         removeNativeEventFilter(p.m_filter.get());

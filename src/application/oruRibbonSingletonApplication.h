@@ -19,9 +19,20 @@ namespace oru {
 /// messageReceived() and brings its activation window to the front. The
 /// rendezvous is an X selection named after the identifier and the login
 /// name. Without an X11 display (Wayland, offscreen) the instances meet at a
-/// local socket of the same name instead, with the same contract: the first
-/// start owns it, later starts hand their command line over and end, and a
-/// socket left by a crashed instance is taken over by the next start.
+/// local socket in the user's private runtime folder instead, with the same
+/// contract: the first start owns it, later starts hand their command line
+/// over and end, and a socket left by a crashed instance is taken over by the
+/// next start. Both ends of the socket check that the peer runs as the same
+/// user; on X11 every client of the display is trusted, as X itself does.
+///
+/// Starts of the same program and user are serialised by a lock file in the
+/// private runtime folder; a start waits for it at most ten seconds. Other
+/// users and other programs never share it.
+///
+/// A running instance that is busy (a modal dialog, a long load) keeps its
+/// place: a later start queues its command line for it and ends, or, when
+/// even that is not possible in time, ends with initInstance() false and
+/// delivered() false, so that the host can tell its user.
 ///
 /// Call endInit() once the running instance has finished its start-up; a
 /// process whose initInstance() returned false should simply end (it keeps
@@ -50,6 +61,16 @@ public:
 
     /// Releases the start-up lock; true when initInstance() delivered nothing.
     bool endInit();
+
+    /// True when initInstance() handed the command line to a running
+    /// instance (taken, or queued whole for an instance that is busy). When
+    /// initInstance() returned false and this is false, an instance runs but
+    /// did not take the command line in time.
+    bool delivered() const { return m_delivered; }
+
+    /// The longest message, in bytes of UTF-8, that sendMessage() hands over
+    /// and a running instance accepts; a longer one is refused whole.
+    static constexpr int MaxMessageSize = 1024 * 1024;
 
     /// True when an instance with this identifier owns the rendezvous.
     bool isRunning() const;

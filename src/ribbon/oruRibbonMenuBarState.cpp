@@ -42,6 +42,25 @@ void collect(RibbonAction* action, QList<RibbonSimpleAction*>& list, QSet<QObjec
     }
 }
 
+// Reads a QStringList as QDataStream writes it. The stream's own operator
+// reserves room for as many strings as the count claims, so four damaged
+// bytes could ask for a hundred gigabytes; every string takes at least its
+// four-byte length, which bounds an honest count by the bytes left.
+bool readNames(QDataStream& in, qint64 size, QStringList& names)
+{
+    quint32 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || qint64(count) > (size - in.device()->pos()) / 4)
+        return false;
+    names.reserve(qsizetype(count));
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString name;
+        in >> name;
+        names.append(name);
+    }
+    return in.status() == QDataStream::Ok;
+}
+
 } // namespace
 
 QList<RibbonSimpleAction*> RibbonMenuBar::availableCommands() const
@@ -95,7 +114,9 @@ bool RibbonMenuBar::restoreState(const QByteArray& state, int version)
     bool minimized = false;
     QString tabName;
     qint32 tabIndex = -1;
-    in >> names >> below >> minimized >> tabName >> tabIndex;
+    if (!readNames(in, state.size(), names))
+        return false;
+    in >> below >> minimized >> tabName >> tabIndex;
     if (in.status() != QDataStream::Ok || !in.atEnd())
         return false;
 

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QEventLoop>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -23,9 +22,19 @@ namespace oru {
 
 namespace {
 
-// How long the browser waits for a resource that is not part of the help
-// collection; a server that never answers must not freeze the window.
+// How long a resource from outside the help collection may take, how large it
+// may be, and how many the browser keeps.
 constexpr int kResourceTimeoutMs = 3000;
+constexpr qint64 kMaxResourceBytes = 16 * 1024 * 1024;
+constexpr qsizetype kMaxFetched = 256;
+
+QVariant asResource(int type, const QByteArray& data)
+{
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
+        type == QTextDocument::MarkdownResource)
+        return QString::fromUtf8(data);
+    return data;
+}
 
 bool isHelpScheme(const QUrl& url)
 {
@@ -127,6 +136,11 @@ void RibbonHelpWindow::showHelp(QUrl url)
     m_browser->setSource(url);
 }
 
+void RibbonHelpWindow::setAllowedSchemes(const QStringList& schemes)
+{
+    m_allowedSchemes = schemes;
+}
+
 void RibbonHelpWindow::updateNavigationButtons()
 {
     m_forward.setEnabled(m_browser->isForwardAvailable());
@@ -146,6 +160,9 @@ RibbonHelpWindow::HelpBrowser::HelpBrowser(RibbonHelpWindow& window)
 {
     setOpenLinks(true);
     setOpenExternalLinks(false);
+    // Back and Forward change the page without doSetSource().
+    connect(this, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { m_page = url.adjusted(QUrl::RemoveFragment); });
 }
 
 void RibbonHelpWindow::HelpBrowser::setSource(QUrl url)
@@ -153,15 +170,29 @@ void RibbonHelpWindow::HelpBrowser::setSource(QUrl url)
     QTextBrowser::setSource(url);
 }
 
+bool RibbonHelpWindow::HelpBrowser::isLoadable(const QUrl& url) const
+{
+    if (isHelpScheme(url))
+        return true;
+    const QString scheme = url.scheme();
+    return !scheme.isEmpty() && m_window.m_allowedSchemes.contains(scheme, Qt::CaseInsensitive);
+}
+
 void RibbonHelpWindow::HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
 {
     // Relative links of a help page stay inside the collection.
     const QUrl url = name.isRelative() && !source().isEmpty() ? source().resolved(name) : name;
-    // Links of every scheme are shown here: help pages come from the
-    // collection, anything else through the contents proxy's ordinary network
-    // handling (see loadResource). Handing them to the desktop would start an
-    // outside program from inside the help window.
+    // A link the window does not load goes to the host, never to the desktop
+    // (which would start an outside program from inside the help window).
+    if (!isLoadable(url)) {
+        emit m_window.externalLinkRequested(url);
+        return;
+    }
+    const QUrl previous = m_page;
+    m_page = url.adjusted(QUrl::RemoveFragment);
     QTextBrowser::doSetSource(url, type);
+    if (!url.isValid())
+        m_page = previous;
 }
 
 QVariant RibbonHelpWindow::HelpBrowser::loadResource(int type, const QUrl& name)
@@ -170,32 +201,68 @@ QVariant RibbonHelpWindow::HelpBrowser::loadResource(int type, const QUrl& name)
     QUrl url = name;
     if (url.isRelative())
         url = source().resolved(url);
-    if (url.isEmpty())
+    if (url.isEmpty() || !isLoadable(url))
         return QVariant();
-    std::unique_ptr<QNetworkReply> reply(m_window.m_contentsProxy->get(QNetworkRequest(url)));
-    // The proxy's help replies hold the whole file from their construction
-    // on; other replies are awaited, but only for a while, and without user
-    // input reaching the window meanwhile.
-    if (!isHelpScheme(url) && !reply->isFinished()) {
-        QEventLoop loop;
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timeout.start(kResourceTimeoutMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        if (!reply->isFinished()) {
-            reply->abort();
-            return QVariant();
-        }
+    if (isHelpScheme(url)) {
+        // The proxy's help replies hold the whole file from their
+        // construction on.
+        std::unique_ptr<QNetworkReply> reply(m_window.m_contentsProxy->get(QNetworkRequest(url)));
+        return asResource(type, reply->readAll());
     }
-    if (!isHelpScheme(url) && reply->error() != QNetworkReply::NoError)
-        return QVariant();
-    const QByteArray data = reply->readAll();
-    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
-        type == QTextDocument::MarkdownResource)
-        return QString::fromUtf8(data);
-    return data;
+    // The text layout asks for resources while it works; running an event
+    // loop here to wait for one would let the page change under it. Outside
+    // resources are fetched in the background instead, and the page is laid
+    // out again once they came.
+    const auto found = m_fetched.constFind(url);
+    if (found != m_fetched.cend())
+        return asResource(type, *found);
+    fetch(type, url);
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::MarkdownResource)
+        return QStringLiteral("<html></html>"); // until the page came
+    return QVariant();
+}
+
+void RibbonHelpWindow::HelpBrowser::fetch(int type, const QUrl& url)
+{
+    if (m_pending.contains(url))
+        return;
+    m_pending.insert(url);
+    QNetworkRequest request(url);
+    request.setTransferTimeout(kResourceTimeoutMs);
+    QNetworkReply* reply = m_window.m_contentsProxy->get(request);
+    const QUrl page = m_page;
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxResourceBytes)
+            reply->abort();
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, type, url, page] {
+        reply->deleteLater();
+        m_pending.remove(url);
+        if (m_fetched.size() >= kMaxFetched)
+            m_fetched.clear();
+        m_fetched.insert(url, reply->error() == QNetworkReply::NoError ? reply->readAll()
+                                                                       : QByteArray());
+        arrived(type, page);
+    });
+}
+
+void RibbonHelpWindow::HelpBrowser::arrived(int type, const QUrl& page)
+{
+    if (m_page != page)
+        return; // the user went on; the next page asks for what it needs
+    switch (type) {
+    case QTextDocument::HtmlResource:
+    case QTextDocument::MarkdownResource:
+    case QTextDocument::StyleSheetResource:
+        // The page, or a style sheet it uses: parse it again.
+        reload();
+        break;
+    default:
+        // An image: lay the page out again, which asks for it once more.
+        document()->markContentsDirty(0, document()->characterCount());
+        viewport()->update();
+        break;
+    }
 }
 
 // --- SideBar

@@ -3,6 +3,7 @@
 #include "oruRibbonWindow.h"
 
 #include <QAction>
+#include <QStringList>
 #include <QUrl>
 
 class QHelpEngine;
@@ -18,6 +19,14 @@ class RibbonToolBar;
 /// and a browser showing the pages. Pages are read from the collection by an
 /// in-process network access manager; help content never touches the
 /// network.
+///
+/// By default the window loads nothing from outside the collection: pages,
+/// images and style sheets of any scheme but "qthelp" (http, https, file ...)
+/// are not fetched, and a link or showHelp() URL of such a scheme is offered
+/// to the host through externalLinkRequested() instead of being shown. A host
+/// may allow more schemes with setAllowedSchemes(); their resources are then
+/// fetched in the background, with a time limit, and the page is laid out
+/// again when they arrive.
 class VAZAVE_EXPORT RibbonHelpWindow : public RibbonWindow
 {
     Q_OBJECT
@@ -37,6 +46,15 @@ public:
 
     /// The help engine over the collection; owned by the window.
     QHelpEngine& helpEngine() const { return *m_helpEngine; }
+    /// The URL schemes, besides "qthelp", whose pages and resources the window
+    /// loads, compared without regard to case; empty (the default) loads
+    /// nothing from outside the help collection. Allowing "http" or "https"
+    /// lets a page reach the network; allowing "file" lets a link show any
+    /// local file the user may read.
+    void setAllowedSchemes(const QStringList& schemes);
+    /// The schemes set with setAllowedSchemes(); empty by default.
+    QStringList allowedSchemes() const { return m_allowedSchemes; }
+
     /// The start page,
     /// qthelp://\<namespace of the collection\>/tarnwick.doc/Help_Files/MainPage.htm
     QUrl homeUrl() const;
@@ -47,6 +65,13 @@ public slots:
     void showHelp(QString keyword);
     /// Shows and raises the window and opens @p url.
     void showHelp(QUrl url);
+
+signals:
+    /// Emitted, instead of opening it, for a link the user followed or a URL
+    /// given to showHelp() whose scheme the window does not load (see
+    /// setAllowedSchemes()). The current page stays; the host may open the
+    /// URL elsewhere (QDesktopServices::openUrl()) or ignore it.
+    void externalLinkRequested(const QUrl& url);
 
 private slots:
     void updateNavigationButtons();
@@ -63,6 +88,7 @@ private:
     QSplitter* m_splitter = nullptr;
     SideBar* m_sideBar = nullptr;
     HelpBrowser* m_browser = nullptr;
+    QStringList m_allowedSchemes;
 };
 
 } // namespace oru

@@ -4,9 +4,11 @@
 #include "oruRibbonHelpWindow.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QHelpLink>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSet>
 #include <QTextBrowser>
 
 class QTabWidget;
@@ -14,8 +16,9 @@ class QTabWidget;
 namespace oru {
 
 /// The page view: a text browser whose every resource (pages, images, style
-/// sheets) is fetched through the window's contents proxy: "qthelp" ones
-/// from the collection, others by ordinary network access with a time limit.
+/// sheets) comes through the window's contents proxy: "qthelp" ones from the
+/// collection at once, those of schemes the host allowed in the background
+/// (never inside the text layout that asks for them), others not at all.
 class RibbonHelpWindow::HelpBrowser : public QTextBrowser
 {
     Q_OBJECT
@@ -27,6 +30,9 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+    /// True when the window loads @p url: "qthelp", or an allowed scheme.
+    bool isLoadable(const QUrl& url) const;
+
 public slots:
     void setSource(QUrl url);
 
@@ -34,7 +40,15 @@ protected:
     void doSetSource(const QUrl& url, QTextDocument::ResourceType type) override;
 
 private:
+    void fetch(int type, const QUrl& url);
+    void arrived(int type, const QUrl& page);
+
     RibbonHelpWindow& m_window;
+    QHash<QUrl, QByteArray> m_fetched; // outside resources that came (empty: failed)
+    QSet<QUrl> m_pending;
+    // The page being shown, without fragment; unlike source() also while
+    // the browser parses it again (reload() clears the source meanwhile).
+    QUrl m_page;
 };
 
 class RibbonHelpWindow::SideBar : public RibbonChildWindow

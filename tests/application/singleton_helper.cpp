@@ -1,22 +1,28 @@
 // A stand-in host program for the single-instance tests: one process of it is
 // one instance. It reports on standard output, one line per event:
 //   init true|false     what initInstance() returned
-//   ready               endInit() was called, the event loop runs
+//   ready               endInit() was called (not in mode hold), the event loop runs
 //   message TEXT        messageReceived(TEXT)
 //   running true|false  --mode probe: isRunning()
 //   sent true|false     --mode send: sendMessage(--text)
 //   platform NAME       --mode platform: the Qt platform it runs on
-// and quits when it reads "quit" on standard input.
+// and quits when it reads "quit" on standard input; "busy MS" there blocks its
+// event loop for MS milliseconds, as a modal dialog or a long load would.
 //
 // Modes: run (default; ends at once when initInstance() returns false),
-// stay (keeps running either way), probe, send, platform.
+// stay (keeps running either way), hold (runs without calling endInit(), so it
+// keeps the start-up lock), probe, send, platform. "--fds N" lowers the
+// process's descriptor limit to N first.
 
 #include <oruRibbonSingletonApplication.h>
 
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -53,6 +59,12 @@ int main(int argc, char** argv)
             mode = QString::fromUtf8(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--text"))
             text = QString::fromUtf8(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--fds")) {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_NOFILE, &limit);
+            limit.rlim_cur = rlim_t(std::atoi(argv[i + 1]));
+            ::setrlimit(RLIMIT_NOFILE, &limit);
+        }
     }
 
     HelperApp app(id, argc, argv);
@@ -88,11 +100,19 @@ int main(int argc, char** argv)
             return;
         }
         pending.append(buffer, qsizetype(got));
-        if (pending.contains("quit\n"))
-            app.quit();
+        qsizetype end = 0;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
+            if (line == "quit")
+                app.quit();
+            else if (line.startsWith("busy "))
+                QThread::msleep(line.mid(5).toULong());
+        }
     });
 
-    app.endInit();
+    if (mode != QLatin1String("hold"))
+        app.endInit();
     report(QStringLiteral("ready"));
     return app.exec();
 }

@@ -36,24 +36,36 @@ inline bool spinUntil(const std::function<bool()>& done, int timeoutMs = kWaitMs
     return true;
 }
 
+// The private runtime folder that the instances of a test run share.
+inline QString runtimeDir()
+{
+    static QTemporaryDir runtime;
+    return runtime.path();
+}
+
 // One helper process and the lines it printed.
 class Instance
 {
 public:
+    // @p environment changes the helper's environment: "NAME=value" sets,
+    // "NAME" removes.
     Instance(const QString& id, const QString& mode, const QStringList& extra = {},
-             const QString& tmpDir = QString())
+             const QStringList& environment = {})
     {
         m_arguments << QStringLiteral("--id") << id << QStringLiteral("--mode") << mode << extra;
         m_process.setProgram(QStringLiteral(SINGLETON_HELPER));
         m_process.setArguments(m_arguments);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // A private runtime directory keeps Qt from complaining about none.
-        static QTemporaryDir runtime;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        if (!tmpDir.isEmpty())
-            environment.insert(QStringLiteral("TMPDIR"), tmpDir);
-        m_process.setProcessEnvironment(environment);
+        QProcessEnvironment changed = QProcessEnvironment::systemEnvironment();
+        changed.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        for (const QString& change : environment) {
+            const qsizetype equals = change.indexOf(QLatin1Char('='));
+            if (equals < 0)
+                changed.remove(change);
+            else
+                changed.insert(change.left(equals), change.mid(equals + 1));
+        }
+        m_process.setProcessEnvironment(changed);
     }
     ~Instance()
     {
@@ -97,6 +109,8 @@ public:
         return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
     }
     void start() { m_process.start(); }
+    void write(const QByteArray& line) { m_process.write(line); }
+    qint64 pid() const { return m_process.processId(); }
     // Ends the process at once, as a crash would (SIGKILL).
     bool kill()
     {

@@ -33,6 +33,8 @@ private slots:
     void toXPCS_data();
     void toXPCS();
     void rendezvousNameAppendsTheLogin();
+    void takeMessages_data();
+    void takeMessages();
     void offscreenOwnsALocalSocket();
     void activationWindowIsGuarded();
 };
@@ -83,6 +85,37 @@ void TestSingleton::rendezvousNameAppendsTheLogin()
         QSKIP("the login name is not in the portable character set");
     QCOMPARE(priv.rendezvousName(QStringLiteral("my app")), "_my_app" + login);
     QCOMPARE(priv.rendezvousName(QStringLiteral("_my app")), "_my_app" + login);
+}
+
+void TestSingleton::takeMessages_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("left"); // bytes kept for the next read
+    QTest::addColumn<bool>("bounded");
+    const QByteArray limit("\x00\x10\x00\x00", 4); // exactly MaxMessageSize
+    QTest::newRow("two and a half")
+        << QByteArray("\0\0\0\2ab\0\0\0\0\0\0\0\3x", 15) << QStringList{"ab", ""} << 5 << true;
+    QTest::newRow("half a length") << QByteArray("\0\0", 2) << QStringList() << 2 << true;
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("\0\0\0\2\xff\xfe", 6) << QStringList{"\ufffd\ufffd"} << 0 << true;
+    QTest::newRow("longest allowed, waiting") << limit + "abc" << QStringList() << 7 << true;
+    QTest::newRow("one byte too long")
+        << QByteArray("\x00\x10\x00\x01", 4) << QStringList() << 4 << false;
+    QTest::newRow("4 GB after a message")
+        << QByteArray("\0\0\0\1a\xff\xff\xff\xff", 9) << QStringList{"a"} << 4 << false;
+}
+
+void TestSingleton::takeMessages()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, texts);
+    QFETCH(int, left);
+    QFETCH(bool, bounded);
+    QStringList taken;
+    QCOMPARE(RibbonSingletonApplication::Priv::takeMessages(bytes, taken), bounded);
+    QCOMPARE(taken, texts);
+    QCOMPARE(bytes.size(), left);
 }
 
 void TestSingleton::offscreenOwnsALocalSocket()

@@ -1,6 +1,7 @@
 // This test process is itself an instance; the others are processes of
 // singleton_helper (see there for its protocol).
 #include <oruRibbonSingletonApplication.h>
+#include <oruRibbonSingletonApplication_p.h>
 #include <oruTestApp.h>
 
 #include "singletontest.h"
@@ -14,6 +15,9 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+// Xlib last: its macros clash with Qt headers.
+#include <X11/Xlib.h>
 
 using namespace oru;
 
@@ -81,8 +85,7 @@ private slots:
 
     void longMessageArrivesWhole()
     {
-        // Longer than the first read of the property (4 KiB), with two-byte
-        // characters, so the reader has to ask again for the rest.
+        // Some kilobytes, with two-byte characters.
         QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
         QString text;
         for (int i = 0; text.size() < 6000; ++i)
@@ -94,19 +97,67 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toString(), text);
     }
 
+    void oversizedPropertyIsDropped()
+    {
+        // A client writes 4 MB into the message property: the owner drops
+        // it after one bounded read, and the next start's message arrives.
+        QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
+        Display* dpy = XOpenDisplay(nullptr);
+        QVERIFY(dpy);
+        const RibbonSingletonApplication::Priv names;
+        const Atom selection = XInternAtom(dpy, names.rendezvousName(app()->id()), True);
+        const Atom type = XInternAtom(dpy, "_ORU_RSAPP", True);
+        const Window owner = XGetSelectionOwner(dpy, selection);
+        QVERIFY(selection && type && owner);
+        const QByteArray junk(4 << 20, 'x');
+        XChangeProperty(dpy, owner, selection, type, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(junk.constData()), int(junk.size()));
+        XCloseDisplay(dpy);
+        Instance second(app()->id(), QStringLiteral("run"), {QStringLiteral("after.txt")});
+        QVERIFY(second.startToEnd("init false"));
+        QVERIFY(spinUntil([&] { return spy.size() >= 1; }));
+        QTest::qWait(200);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), second.commandLine());
+    }
+
+    void busyOwnerKeepsItsPlace()
+    {
+        // This instance does not handle events for longer than a start
+        // waits for it to take its text: the start leaves the text queued
+        // and ends without taking the selection, and nothing overwrites it.
+        QSignalSpy spy(app(), &RibbonSingletonApplication::messageReceived);
+        Instance second(app()->id(), QStringLiteral("run"), {QStringLiteral("late.txt")});
+        second.start();
+        QThread::msleep(8000);
+        QVERIFY(second.waitForExit());
+        QCOMPARE(second.lines(), QStringList{QStringLiteral("init false")});
+        QVERIFY(spinUntil([&] { return spy.size() >= 1; }));
+        QTest::qWait(200);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), second.commandLine());
+        Instance third(app()->id(), QStringLiteral("run"), {QStringLiteral("next.txt")});
+        QVERIFY(third.startToEnd("init false"));
+        QVERIFY(spinUntil([&] { return spy.size() >= 2; }));
+        QCOMPARE(spy.at(1).at(0).toString(), third.commandLine());
+    }
+
     void unusableStartupLockIsReported()
     {
-        // The lock's key file cannot be made when the temporary directory is
-        // a plain file: the start says so and goes on without the lock.
+        // Without a runtime folder, and with a temporary "folder" that is a
+        // plain file, there is no private place for the lock: the start says
+        // so and goes on without it.
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("not-a-directory")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         const QString id = uniqueId(QStringLiteral("nolock"));
-        Instance owner(id, QStringLiteral("run"), {}, file.fileName());
+        const QStringList noPrivateFolder{QStringLiteral("XDG_RUNTIME_DIR"),
+                                          QStringLiteral("TMPDIR=") + file.fileName()};
+        Instance owner(id, QStringLiteral("run"), {}, noPrivateFolder);
         QVERIFY(owner.startReady("Unable to create single initalizator.init true"));
         QCOMPARE(probe(id), QStringLiteral("running true"));
-        Instance second(id, QStringLiteral("run"), {QStringLiteral("x")}, file.fileName());
+        Instance second(id, QStringLiteral("run"), {QStringLiteral("x")}, noPrivateFolder);
         QVERIFY(second.startToEnd("Unable to create single initalizator.init false"));
         QVERIFY(owner.waitForMessages(1));
         QCOMPARE(owner.messages(), QStringList{second.commandLine()});

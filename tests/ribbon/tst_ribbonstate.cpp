@@ -144,6 +144,9 @@ void TestRibbonState::badBlobs_data()
     QTest::newRow("foreign") << foreign;
     QTest::newRow("future format") << future;
     QTest::newRow("garbage") << QByteArray(64, char(0xff));
+    // A command count of four billion after a good header; reserving for it
+    // alone would take about a hundred gigabytes.
+    QTest::newRow("huge count") << good.left(10) + QByteArray("\xff\xff\xff\xf0", 4);
 }
 
 void TestRibbonState::badBlobs()
