@@ -336,6 +336,16 @@ bool windowSystemSupportsState(const QWidget* widget, const char* state)
     return windowManagerSupports(c, window, state);
 }
 
+QRect restoredUnderPointer(const QRect& maximized, const QSize& normalSize, const QPoint& press,
+                           const QPoint& pointer)
+{
+    if (maximized.width() <= 0)
+        return QRect(pointer, normalSize);
+    const qint64 along = qint64(press.x() - maximized.x()) * normalSize.width();
+    const QPoint spot(int(along / maximized.width()), press.y() - maximized.y());
+    return QRect(pointer - spot, normalSize);
+}
+
 SystemMoveResizeHook setSystemMoveResizeHook(SystemMoveResizeHook hook)
 {
     const SystemMoveResizeHook previous = s_hook;

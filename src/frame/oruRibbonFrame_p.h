@@ -91,6 +91,14 @@ VAZAVE_EXPORT void resetCursorInChildren(QWidget& window);
 using SystemMoveResizeHook = bool (*)(QWindow* window, Qt::Edges edges, const QPointF& anchor);
 VAZAVE_EXPORT SystemMoveResizeHook setSystemMoveResizeHook(SystemMoveResizeHook hook);
 
+/// Where a window maximized at @p maximized stands once restored to
+/// @p normalSize under the pointer at @p pointer, when its caption was grabbed
+/// at @p press: the grabbed spot keeps its place along the caption in
+/// proportion and its distance from the top, as the desktops' own title bars
+/// do.
+VAZAVE_EXPORT QRect restoredUnderPointer(const QRect& maximized, const QSize& normalSize,
+                                         const QPoint& press, const QPoint& pointer);
+
 /// True unless the window of @p widget is on X11 and no running window
 /// manager supports the _NET_WM_STATE @p state (for example
 /// "_NET_WM_STATE_MAXIMIZED_VERT"): without one a request for that state

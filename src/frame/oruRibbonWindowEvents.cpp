@@ -6,6 +6,7 @@
 #include <boost/statechart/custom_reaction.hpp>
 #include <boost/statechart/simple_state.hpp>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -107,9 +108,8 @@ struct RibbonWindow::Events::Idle : sc::simple_state<Idle, Main>
         const RibbonWindow& window = events.window();
         const QPoint pos = localPos(evt.m_event);
         if (window.captionRect().contains(pos)) {
-            if (events.isMaximized())
-                return discard_event();
-            // MoveWindow takes its starting point from the same press.
+            // MoveWindow takes its starting point from the same press; a
+            // maximized window is restored there once pulled.
             post_event(evt);
             return transit<MoveWindow>();
         }
@@ -154,7 +154,19 @@ struct RibbonWindow::Events::MoveWindow : sc::simple_state<MoveWindow, Main>
 
     sc::result react(const EvtMouseMove& evt)
     {
-        RibbonWindow& window = eventsOf(*this).window();
+        Events& events = eventsOf(*this);
+        RibbonWindow& window = events.window();
+        if (events.isMaximized()) {
+            // Pulled past the drag distance, the window comes back to its
+            // size under the pointer and the drag goes on from there.
+            const QPoint global = globalPos(evt.m_event);
+            if ((global - m_press).manhattanLength() < QApplication::startDragDistance())
+                return discard_event();
+            events.restoreUnderPointer(m_press, global);
+            m_press = global;
+            m_offset = global - window.geometry().topLeft();
+            return discard_event();
+        }
         // Once the pointer has gone past the drag distance (so that clicks and
         // double-clicks stay ours) the drag is offered to the window system;
         // once it took over, the pointer is its own until the button goes up.
@@ -333,6 +345,22 @@ void RibbonWindow::Events::showMaximizedRestored()
     m_normalGeometry = m_window.geometry();
     // The 7-pixel frame lies outside the screen's working area.
     m_window.setGeometry(screen->availableGeometry().adjusted(-7, -7, 7, 7));
+}
+
+void RibbonWindow::Events::restoreUnderPointer(const QPoint& press, const QPoint& pointer)
+{
+    if (!isMaximized())
+        return;
+    // The compositor maximized it and gives the size back; the drag carries on
+    // with the compositor's own move.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        showMaximizedRestored();
+        return;
+    }
+    const QRect restored =
+        frame::restoredUnderPointer(m_window.geometry(), m_normalGeometry.size(), press, pointer);
+    m_normalGeometry = QRect();
+    m_window.setGeometry(restored);
 }
 
 bool RibbonWindow::Events::inIdle() const

@@ -83,6 +83,9 @@ public:
     /// Maximizes to the available area of the window's screen, with the
     /// frame outside it, or restores the saved geometry.
     void showMaximizedRestored();
+    /// Restores a maximized window to its saved size under the pointer at
+    /// @p pointer, for a caption drag that started at @p press.
+    void restoreUnderPointer(const QPoint& press, const QPoint& pointer);
     /// The saved geometry; null while the window is not maximized.
     QRect normalGeometry() const { return m_normalGeometry; }
 

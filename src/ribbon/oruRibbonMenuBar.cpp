@@ -336,10 +336,8 @@ void RibbonMenuBar::mouseMoveEvent(QMouseEvent* event)
             m_dragging = false;
             return;
         }
-        const qint64 along = qint64(m_pressGlobalPos.x() - maximized.x()) * normal.width();
-        const int x = int(along / maximized.width());
-        const QRect restored(global - QPoint(x, m_pressGlobalPos.y() - maximized.y()),
-                             normal.size());
+        const QRect restored =
+            frame::restoredUnderPointer(maximized, normal.size(), m_pressGlobalPos, global);
         m_mainWindow.showNormal();
         m_mainWindow.setGeometry(restored);
         updateSysButtons();

@@ -535,10 +535,10 @@ private slots:
         };
         const auto middle = [&] { return DrawList{{w.sysMaximizeRestoreRect(), kNormalGlyph}}; };
         QCOMPARE(middleGlyphs(), qMakePair(middle(), DrawList()));
-        // Maximized, the frame is frozen: hovers keep the cursor, drags of
-        // the caption or a border start nothing.
-        for (const QPoint& p : {QPoint(w.width() - 2, w.height() - 2), QPoint(1, 150),
-                                QPoint(150, 20), QPoint(200, 3)}) {
+        // Maximized, the borders are frozen: hovers keep the cursor, drags
+        // start nothing.
+        for (const QPoint& p :
+             {QPoint(w.width() - 2, w.height() - 2), QPoint(1, 150), QPoint(200, 3)}) {
             move(w, at(w, p));
             QCOMPARE(w.cursor().shape(), Qt::SizeVerCursor);
             press(w, at(w, p));
@@ -563,6 +563,28 @@ private slots:
         QCOMPARE(w.geometry(), normal);
         QVERIFY(!w.events().isMaximized());
         QCOMPARE(w.closeRequests, 0);
+
+        // Pulled by its caption past the drag distance, a maximized window
+        // comes back to its size under the pointer, as far along the caption
+        // in proportion, and follows the drag.
+        mouseClickAt(w, w.sysMaximizeRestoreRect().center());
+        const QPoint grab = at(w, QPoint(w.width() / 4, 15));
+        press(w, grab);
+        QCOMPARE(stateOf(w), QStringLiteral("MoveWindow"));
+        move(w, grab + QPoint(1, 1), Qt::LeftButton);
+        QCOMPARE(w.geometry(), maximized);
+        const QPoint pulled = grab + QPoint(40, 60);
+        move(w, pulled, Qt::LeftButton);
+        const QPoint spot(
+            int(qint64(grab.x() - maximized.x()) * normal.width() / maximized.width()),
+            grab.y() - maximized.y());
+        const QRect restored(pulled - spot, normal.size());
+        QCOMPARE(w.geometry(), restored);
+        QVERIFY(!w.events().isMaximized() && w.events().normalGeometry().isNull());
+        move(w, pulled + QPoint(15, -5), Qt::LeftButton);
+        release(w, pulled + QPoint(15, -5));
+        QCOMPARE(w.geometry(), restored.translated(15, -5));
+        QCOMPARE(middleGlyphs(), qMakePair(DrawList(), middle()));
     }
 
     void frameSlices_data()

@@ -6,6 +6,7 @@
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonWindow.h>
+#include <oruRibbonWindowEvents_p.h>
 
 #include "oruTestApp.h"
 
@@ -204,6 +205,8 @@ private slots:
     void drag();
     void maximize_data();
     void maximize();
+    void ribbonWindowFromMaximized_data() { maximize_data(); }
+    void ribbonWindowFromMaximized();
 
 private:
     // Starts or stops openbox as the row asks; false when it cannot start.
@@ -371,6 +374,18 @@ void TestWindowManagerX11::maximize()
     QFETCH(bool, wm);
     if (!useWindowManager(wm))
         QSKIP("openbox cannot start");
+    {
+        // Maximized before it was first shown: the state follows what the
+        // window system then does.
+        RibbonMainWindow early;
+        early.setGeometry(kStart);
+        early.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&early));
+        QTRY_COMPARE(early.ribbonMenuBar()->isMWMaximized(), wm);
+        QTest::qWait(100);
+        QCOMPARE(early.isMaximized(), wm);
+        QCOMPARE(m_pointer.geometry(early) == kStart, !wm);
+    }
     RibbonMainWindow w;
     QVERIFY(show(w));
     RibbonMenuBar* bar = w.ribbonMenuBar();
@@ -427,6 +442,36 @@ void TestWindowManagerX11::maximize()
     m_pointer.doubleClick();
     QTRY_COMPARE_WITH_TIMEOUT(m_pointer.geometry(w), expected, 3000);
     QTRY_VERIFY(!bar->isMWMaximized());
+}
+
+// A RibbonWindow maximizes itself, with or without a window manager; pulled
+// by its caption it comes back to its size under the pointer and follows it.
+void TestWindowManagerX11::ribbonWindowFromMaximized()
+{
+    QFETCH(bool, wm);
+    if (!useWindowManager(wm))
+        QSKIP("openbox cannot start");
+    RibbonWindow w;
+    QVERIFY(show(w));
+    m_pointer.moveTo(w.mapToGlobal(w.captionRect().center()));
+    m_pointer.doubleClick();
+    QTRY_VERIFY(w.events().isMaximized());
+    QTRY_COMPARE_WITH_TIMEOUT(m_pointer.geometry(w), w.geometry(), 3000);
+    const QRect maximized = w.geometry();
+    QVERIFY(maximized.width() > kStart.width());
+
+    const QPoint grab = w.mapToGlobal(QPoint(w.width() / 4, w.captionRect().center().y()));
+    m_pointer.moveTo(grab);
+    m_pointer.button(true);
+    const QPoint travel(60, 200);
+    for (const QPoint& step : {QPoint(30, 100), QPoint(45, 150), travel})
+        m_pointer.moveTo(grab + step);
+    m_pointer.button(false);
+    const QPoint spot(int(qint64(grab.x() - maximized.x()) * kStart.width() / maximized.width()),
+                      grab.y() - maximized.y());
+    const QRect expected(grab + travel - spot, kStart.size());
+    QTRY_COMPARE_WITH_TIMEOUT(m_pointer.geometry(w), expected, 3000);
+    QVERIFY(!w.events().isMaximized());
 }
 
 ORU_TEST_MAIN(TestWindowManagerX11)
