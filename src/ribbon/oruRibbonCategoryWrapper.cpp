@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOption>
+#include <QWindow>
 
 namespace oru {
 
@@ -28,6 +29,12 @@ RibbonCategoryWrapperPopup::RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wr
         m_popupCategory = new RibbonCategory(this, *action);
         m_popupLayout->addWidget(m_popupCategory);
         connect(action, &RibbonAction::activated, this, &QWidget::close);
+    }
+    // A window of its own: the window system learns whose popup it is from
+    // the transient parent (Wayland places popups relative to it).
+    if (const QWidget* top = wrapper.window(); top && top->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(top->windowHandle());
     }
     setVisible(true);
 }

@@ -10,6 +10,12 @@
 #include <oruPaintRecorder.h>
 #include <oruRibbonApplication.h>
 #include <oruRibbonButtonMain.h>
+#include <oruRibbonCatSimpleAction.h>
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategoryAction.h>
+#include <oruRibbonCategoryPanel.h>
+#include <oruRibbonCategoryPanels.h>
+#include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonStyle.h>
@@ -20,7 +26,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <memory>
 #include <tuple>
+#include <vector>
 
 using namespace oru;
 using namespace frametest;
@@ -156,7 +164,8 @@ private slots:
     void mainWindowStates();
     void ribbonWindowMaximize();
     void masks();
-    void applicationMenuPopup();
+    void popups_data();
+    void popups();
 
 private:
     QMap<QString, bool> m_answers; // what the compositor did with each real request
@@ -458,23 +467,52 @@ void TestWayland::masks()
 
 // The application menu opens as a popup of the window (an xdg popup, which
 // the compositor maps beside its parent), below its button, and Esc closes it.
-void TestWayland::applicationMenuPopup()
+void TestWayland::popups_data()
 {
+    QTest::addColumn<bool>("collapsed");
+    QTest::newRow("application menu") << false;
+    QTest::newRow("collapsed group") << true;
+}
+
+// The application menu and a collapsed group's page open as popups of the
+// window, placed at their buttons by the window's own coordinates, and Esc
+// closes them.
+void TestWayland::popups()
+{
+    QFETCH(bool, collapsed);
     RibbonMainWindow w;
+    RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+    RibbonCategoryAction group(QStringLiteral("Wide"), nullptr);
+    std::vector<std::unique_ptr<RibbonCatSimpleAction>> commands;
+    for (int i = 0; i < 8; ++i) {
+        commands.push_back(std::make_unique<RibbonCatSimpleAction>(
+            QStringLiteral("Command %1").arg(i), RibbonCatSimpleAction::Large, nullptr));
+        group.addAction(commands.back().get());
+    }
+    home.addCategory(&group);
+    w.ribbonMenuBar()->addAction(&home);
+    home.setChecked(true);
     QVERIFY(showNormalSized(w));
-    RibbonButtonMain* button = w.ribbonMenuBar()->mainButton();
+
+    QWidget* button = w.ribbonMenuBar()->mainButton();
+    if (collapsed) {
+        RibbonCategoryWrapper* wrapper = w.ribbonMenuBar()->panels()->page(&home)->wrapper(&group);
+        QTRY_VERIFY(wrapper->isColapsed());
+        button = wrapper;
+    }
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     QPointer<QWidget> popup = QApplication::activePopupWidget();
     QVERIFY(popup);
     QVERIFY(popup->windowHandle());
     QCOMPARE(popup->windowHandle()->transientParent(), w.windowHandle());
     QTRY_VERIFY(popup->windowHandle()->isExposed());
-    // Placed by the window's own coordinates: at the button, not at the
+    // Placed by the window's own coordinates: at the button (a group's page
+    // opens just below the ribbon page, 3 px below the button), not at the
     // output's corner.
     const QPoint offset = popup->geometry().topLeft() - w.geometry().topLeft();
     const QRect buttonRect(button->mapTo(&w, QPoint()), button->size());
-    QVERIFY2(offset.x() >= 0 && offset.x() <= buttonRect.right() && offset.y() > buttonRect.top() &&
-                 offset.y() <= buttonRect.bottom() + 1,
+    QVERIFY2(offset.x() >= buttonRect.left() - 7 && offset.x() <= buttonRect.right() &&
+                 offset.y() > buttonRect.top() && offset.y() <= buttonRect.bottom() + 3,
              qPrintable(QStringLiteral("popup at %1,%2 of the window, button %3,%4 %5x%6")
                             .arg(offset.x())
                             .arg(offset.y())
