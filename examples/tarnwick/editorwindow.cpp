@@ -108,6 +108,7 @@ EditorWindow::EditorWindow()
 {
     m_editor = new QTextEdit(this);
     m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setAccessibleName(tr("Document"));
     // The application font may be set in pixels: zoom and the size box
     // work in points.
     m_baseFontSize = QFontInfo(m_editor->font()).pointSizeF();

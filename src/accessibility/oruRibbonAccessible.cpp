@@ -6,7 +6,11 @@
 
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonButtonNormal.h"
+#include "oruRibbonCatActionGroup.h"
+#include "oruRibbonCatActionGroupWidget.h"
 #include "oruRibbonCatColorMenuButton.h"
+#include "oruRibbonCatComboComboBox.h"
+#include "oruRibbonCatFontFamilyComboBox.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatMenuButton.h"
 #include "oruRibbonCatMenuButton_p.h"
@@ -21,6 +25,7 @@
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonMainPanelButton.h"
 #include "oruRibbonMainWindow.h"
+#include "oruRibbonMenuBar.h"
 #include "oruRibbonMenuBarButton.h"
 #include "oruRibbonPanelMain.h"
 #include "oruRibbonPercAction.h"
@@ -28,14 +33,17 @@
 #include "oruRibbonProgressWidget.h"
 #include "oruRibbonRecentFiles.h"
 #include "oruRibbonSmallSysBtnClose.h"
+#include "oruRibbonStatusBarWidget.h"
 #include "oruRibbonSymbolButton.h"
 #include "oruRibbonSysButton.h"
 #include "oruRibbonTabBar.h"
 #include "oruRibbonWindow.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -86,6 +94,8 @@ struct Kind
     QWidget* (*popup)(QWidget*) = nullptr;
 };
 
+bool isButtonMenu(const QWidget* menu);
+
 QAction* firstAction(QWidget* widget)
 {
     return widget->actions().value(0);
@@ -101,14 +111,36 @@ public:
 
     QAction* boundAction() const { return m_kind.action ? m_kind.action(widget()) : nullptr; }
 
+    /// A command that toggles: Qt's own checkable buttons are check boxes
+    /// to assistive technology, and so are ours.
+    bool isToggle() const
+    {
+        if (m_kind.role != QAccessible::PushButton)
+            return false;
+        if (QAction* action = boundAction())
+            return action->isCheckable();
+        const auto* button = qobject_cast<const QAbstractButton*>(widget());
+        return button && button->isCheckable();
+    }
+    QAccessible::Role role() const override
+    {
+        return isToggle() ? QAccessible::CheckBox : m_kind.role;
+    }
+
     QString text(QAccessible::Text t) const override
     {
         QAction* action = boundAction();
         switch (t) {
         case QAccessible::Name: {
-            QString name = action ? accessibleText(action->text()) : QString();
+            // A name the host gave the widget wins; then the command's text,
+            // and for icon-only commands their tool tip.
+            QString name = widget()->accessibleName();
+            if (name.isEmpty() && action)
+                name = accessibleText(action->text());
             if (name.isEmpty() && m_kind.name)
                 name = m_kind.name(widget());
+            if (name.isEmpty() && action)
+                name = action->toolTip();
             if (name.isEmpty())
                 name = QAccessibleWidget::text(t);
             return name;
@@ -186,6 +218,8 @@ public:
         if (state().disabled)
             return {};
         QStringList names{pressAction()};
+        if (isToggle())
+            names.append(toggleAction());
         if (m_kind.showMenu)
             names.append(showMenuAction());
         return names;
@@ -259,8 +293,9 @@ const Kind menuButtonKind{
     [](QWidget* w) -> QWidget* {
         RibbonCatMenuButtonBPriv* priv = buttonPriv(w);
         QWidget* popup = priv ? priv->m_popup.data() : nullptr;
-        return qobject_cast<RibbonCatMenuPalettePopup*>(popup) && popup->isVisible() ? popup
-                                                                                     : nullptr;
+        const bool ours = qobject_cast<RibbonCatMenuPalettePopup*>(popup) ||
+                          (popup && popup->parentWidget() == w && isButtonMenu(popup));
+        return ours && popup->isVisible() ? popup : nullptr;
     },
 };
 
@@ -840,6 +875,386 @@ public:
     QVariant minimumStepSize() const override { return 0; }
 };
 
+// ------------------------------------------------------------ button-group strips
+
+RibbonCatActionGroup* stripGroup(const QWidget* strip)
+{
+    return qobject_cast<RibbonCatActionGroup*>(strip->actions().value(0));
+}
+
+/// The member index of a menu or colour button that a wide strip hosts, or -1.
+int hostedIndex(const QWidget* widget)
+{
+    const auto* strip = qobject_cast<const RibbonCatActionGroupWidget*>(widget->parentWidget());
+    RibbonCatActionGroup* group = strip ? stripGroup(strip) : nullptr;
+    if (!group)
+        return -1;
+    const QList<RibbonAction*>& members = group->actions();
+    for (int i = 0; i < members.size(); ++i) {
+        if (strip->hostedWidget(members.at(i)) == widget)
+            return i;
+    }
+    return -1;
+}
+
+/// A menu or colour member of a wide strip. The strip paints it and hands it
+/// the presses on its cell; the widget itself stays hidden over that cell,
+/// so its place and visibility are the strip's.
+class HostedMemberAccessible : public ActionWidgetAccessible
+{
+public:
+    using ActionWidgetAccessible::ActionWidgetAccessible;
+
+    QWidget* strip() const { return widget()->parentWidget(); }
+
+    QRect rect() const override
+    {
+        const int index = hostedIndex(widget());
+        const QRect cell = index >= 0
+                               ? static_cast<RibbonCatActionGroupWidget*>(strip())->cellRect(index)
+                               : QRect();
+        if (cell.isEmpty() || !strip()->isVisible())
+            return ActionWidgetAccessible::rect();
+        return QRect(strip()->mapToGlobal(cell.topLeft()), cell.size());
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = ActionWidgetAccessible::state();
+        s.invisible = !strip()->isVisible();
+        s.disabled = s.disabled || !strip()->isEnabled();
+        return s;
+    }
+};
+
+/// A strip of joined buttons: a named group whose painted cells are its
+/// buttons, toggles where checkable. The menu and colour members of a wide
+/// strip are their hosted widgets, so that their popups hang under them.
+class StripAccessible : public ItemViewAccessible
+{
+public:
+    explicit StripAccessible(RibbonCatActionGroupWidget* strip)
+        : ItemViewAccessible(strip, QAccessible::Grouping, QAccessible::Button)
+    {
+    }
+
+    RibbonCatActionGroupWidget* strip() const
+    {
+        return static_cast<RibbonCatActionGroupWidget*>(widget());
+    }
+    RibbonCatActionGroup* group() const { return stripGroup(widget()); }
+    RibbonAction* member(int index) const
+    {
+        RibbonCatActionGroup* g = group();
+        return g ? g->actions().value(index) : nullptr;
+    }
+    QWidget* hosted(int index) const
+    {
+        RibbonAction* m = member(index);
+        return m ? strip()->hostedWidget(m) : nullptr;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && group())
+            return accessibleText(group()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    int itemCount() const override { return group() ? int(group()->actions().size()) : 0; }
+    QString itemName(int index) const override
+    {
+        RibbonAction* m = member(index);
+        if (!m)
+            return {};
+        const QString name = accessibleText(m->text());
+        return name.isEmpty() ? m->toolTip() : name;
+    }
+    QString itemDescription(int index) const override
+    {
+        RibbonAction* m = member(index);
+        return m && m->toolTip() != itemName(index) ? m->toolTip() : QString();
+    }
+    QAccessible::Role itemRole(int index) const override
+    {
+        RibbonAction* m = member(index);
+        return m && m->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+    QRect itemRect(int index) const override { return strip()->cellRect(index); }
+    QAccessible::State itemState(int index) const override
+    {
+        QAccessible::State s;
+        RibbonAction* m = member(index);
+        if (!m)
+            return s;
+        s.disabled = !m->isEnabled() || !group()->isEnabled();
+        s.checkable = m->isCheckable();
+        s.checked = m->isCheckable() && m->isChecked();
+        s.pressed = strip()->pressedIndex() == index;
+        return s;
+    }
+    QStringList itemActionNames(int index) const override
+    {
+        RibbonAction* m = member(index);
+        if (m && m->isCheckable())
+            return {pressAction(), toggleAction()};
+        return {pressAction()};
+    }
+    void doItemAction(int index, const QString&) override { pressItem(index); }
+    void pressItem(int index) override
+    {
+        // As a click on the cell.
+        QPointer<RibbonAction> m = member(index);
+        RibbonCatActionGroup* g = group();
+        if (!m || !m->isEnabled() || !g->isEnabled())
+            return;
+        if (g->isExclusive() && m == g->checkedAction() && m->isChecked())
+            emit m->triggered(true);
+        else
+            m->activate(QAction::Trigger);
+    }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (QWidget* widget = hosted(index))
+            return QAccessible::queryAccessibleInterface(widget);
+        return ItemViewAccessible::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && child->object()) {
+            for (int i = 0; i < itemCount(); ++i) {
+                if (hosted(i) == child->object())
+                    return i;
+            }
+            return -1;
+        }
+        return ItemViewAccessible::indexOfChild(child);
+    }
+};
+
+const Kind statusToggleKind{
+    QAccessible::PushButton,
+    [](QWidget* w) { return static_cast<RibbonStatusBarWidget*>(w)->action(); },
+    nullptr,
+    nullptr,
+    nullptr,
+    [](QWidget* w) {
+        // As a click: the action decides what a use means.
+        if (QAction* action = static_cast<RibbonStatusBarWidget*>(w)->action())
+            action->activate(QAction::Trigger);
+    },
+};
+
+// ------------------------------------------------------------ combo boxes
+
+/// A combo box of the ribbon: named by what it chooses (its action's text or
+/// tool tip, or a name the host set), valued by the current entry. Qt's own
+/// combo box interface takes the name from a label beside it, which a
+/// ribbon's combo boxes do not have.
+QString comboName(const QComboBox* box)
+{
+    QString name = box->accessibleName();
+    const QAction* action = box->actions().value(0);
+    if (name.isEmpty() && action)
+        name = accessibleText(action->text());
+    if (name.isEmpty() && action)
+        name = action->toolTip();
+    return name.isEmpty() ? box->toolTip() : name;
+}
+
+class ComboAccessible : public QAccessibleWidget
+{
+public:
+    explicit ComboAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox)
+    {
+        addControllingSignal(QStringLiteral("activated(int)"));
+    }
+
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    QAction* boundAction() const { return widget()->actions().value(0); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QAction* action = boundAction();
+        switch (t) {
+        case QAccessible::Name:
+            return comboName(box());
+        case QAccessible::Description: {
+            const QString tip = action ? action->toolTip() : widget()->toolTip();
+            return tip == text(QAccessible::Name) ? QString() : tip;
+        }
+        case QAccessible::Value:
+            return box()->isEditable() && box()->lineEdit() ? box()->lineEdit()->text()
+                                                            : box()->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.hasPopup = true;
+        s.expanded = box()->view() && box()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        s.editable = box()->isEditable();
+        return s;
+    }
+
+    // The edit field (when editable), then the list of entries while it
+    // shows, as the ribbon's other popups.
+    QAbstractItemView* list() const
+    {
+        QAbstractItemView* view = box()->view();
+        return view && view->isVisible() ? view : nullptr;
+    }
+    int childCount() const override { return QAccessibleWidget::childCount() + (list() ? 1 : 0); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (list() && index == QAccessibleWidget::childCount())
+            return QAccessible::queryAccessibleInterface(list());
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && list() && child->object() == list())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    QStringList actionNames() const override
+    {
+        return state().disabled ? QStringList() : QStringList{showMenuAction(), pressAction()};
+    }
+    void doAction(const QString& actionName) override
+    {
+        if (!actionNames().contains(actionName))
+            return;
+        if (box()->view() && box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+};
+
+// ------------------------------------------------------------ menus of ribbon buttons
+
+/// The QMenu that a ribbon button opens (a split button's menu, the quick
+/// access bar's overflow): Qt's own menu interface is a window of the
+/// application, this one hangs under its button as the ribbon's own popups
+/// do. Items are numbered as the menu numbers its actions, so that the
+/// menu's own focus events name the right item.
+class ButtonMenuAccessible : public ItemViewAccessible
+{
+public:
+    explicit ButtonMenuAccessible(QMenu* menu)
+        : ItemViewAccessible(menu, QAccessible::PopupMenu, QAccessible::MenuItem)
+    {
+    }
+
+    QMenu* menu() const { return static_cast<QMenu*>(widget()); }
+    QAction* item(int index) const { return menu()->actions().value(index); }
+
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(widget()->parentWidget());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && parent())
+            return parent()->text(QAccessible::Name);
+        return QAccessibleWidget::text(t);
+    }
+
+    int itemCount() const override { return int(menu()->actions().size()); }
+    QString itemName(int index) const override
+    {
+        QAction* action = item(index);
+        return action ? accessibleText(action->text()) : QString();
+    }
+    QAccessible::Role itemRole(int index) const override
+    {
+        QAction* action = item(index);
+        return action && action->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
+    QRect itemRect(int index) const override
+    {
+        QAction* action = item(index);
+        return action ? menu()->actionGeometry(action) : QRect();
+    }
+    QAccessible::State itemState(int index) const override
+    {
+        QAccessible::State s;
+        QAction* action = item(index);
+        if (!action)
+            return s;
+        s.invisible = !action->isVisible();
+        s.disabled = !action->isEnabled();
+        s.checkable = action->isCheckable();
+        s.checked = action->isChecked();
+        s.focusable = !action->isSeparator();
+        s.focused = menu()->activeAction() == action;
+        return s;
+    }
+    QStringList itemActionNames(int index) const override
+    {
+        QAction* action = item(index);
+        if (!action || action->isSeparator())
+            return {};
+        return {pressAction()};
+    }
+    void pressItem(int index) override
+    {
+        // As a click on the item: the menu closes, then the command runs.
+        QPointer<QAction> action = item(index);
+        if (!action || action->isSeparator() || !action->isEnabled())
+            return;
+        menu()->close();
+        if (action)
+            action->activate(QAction::Trigger);
+    }
+};
+
+/// True for the QMenus that ribbon buttons open for themselves.
+bool isButtonMenu(const QWidget* menu)
+{
+    // Plain menus only: the view popup is a menu of tiles.
+    if (menu->metaObject() != &QMenu::staticMetaObject)
+        return false;
+    return qobject_cast<RibbonCatMenuButton*>(menu->parentWidget()) ||
+           menu->objectName() == QLatin1String("vazave_qab_overflow_menu");
+}
+
+/// An entry of the recent files: under an open sub-menu of the application
+/// menu it is not on screen, whatever its widget says.
+bool coveredBySubMenu(QWidget* entry)
+{
+    const QRect place(entry->mapToGlobal(QPoint(0, 0)), entry->size());
+    for (auto* item : entry->window()->findChildren<RibbonMainMenuMenuButton*>()) {
+        const RibbonMainPopupMenu* popup = item->popupMenu();
+        if (popup && popup->isVisible() &&
+            QRect(popup->mapToGlobal(QPoint(0, 0)), popup->size()).intersects(place))
+            return true;
+    }
+    return false;
+}
+
+class RecentFileAccessible : public ActionWidgetAccessible
+{
+public:
+    using ActionWidgetAccessible::ActionWidgetAccessible;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = ActionWidgetAccessible::state();
+        if (!s.invisible && coveredBySubMenu(widget())) {
+            s.offscreen = true;
+            s.invisible = true;
+        }
+        return s;
+    }
+};
+
 // ------------------------------------------------------------ the table
 
 const Kind simpleButtonKind{
@@ -848,8 +1263,7 @@ const Kind simpleButtonKind{
 };
 const Kind normalButtonKind{QAccessible::PushButton, firstAction};
 // The quick access bar's chevron: a button with the menu of the commands
-// that do not fit. The menu is Qt's own and, as every QMenu, a window of
-// the application in the tree, not a child of the button.
+// that do not fit, its child while it shows.
 QMenu* overflowMenu(QWidget* chevron)
 {
     // A closed menu waits for its deferred deletion beside the open one.
@@ -864,9 +1278,63 @@ const Kind overflowButtonKind{
     firstAction,
     nullptr,
     [](QWidget* w) { return overflowMenu(w) != nullptr; },
+    nullptr,
+    nullptr,
+    [](QWidget* w) -> QWidget* { return overflowMenu(w); },
 };
 const Kind symbolButtonKind{QAccessible::PushButton, nullptr, symbolName};
-const Kind tabKind{QAccessible::PageTab, firstAction};
+/// The page of a minimised ribbon, while it shows, for its selected tab.
+QWidget* pagePopup(QWidget* tab)
+{
+    const auto* bar = qobject_cast<const RibbonMenuBar*>(tab->parentWidget());
+    QWidget* popup = bar ? bar->minimizedPopup() : nullptr;
+    return popup && popup->isVisible() && static_cast<const QAbstractButton*>(tab)->isChecked()
+               ? popup
+               : nullptr;
+}
+
+const Kind tabKind{
+    QAccessible::PageTab,
+    firstAction,
+    nullptr,
+    nullptr,
+    nullptr,
+    // As a click: a minimised ribbon then also opens the tab's page.
+    [](QWidget* w) { clickAt(w, w->rect().center()); },
+    pagePopup,
+};
+
+/// The page popup of a minimised ribbon hangs under its tab.
+class PagePopupAccessible : public QAccessibleWidget
+{
+public:
+    explicit PagePopupAccessible(QWidget* popup) : QAccessibleWidget(popup, QAccessible::Grouping)
+    {
+    }
+
+    QWidget* tab() const
+    {
+        QWidget* bar = widget()->parentWidget();
+        if (!bar)
+            return nullptr;
+        for (auto* tab : bar->findChildren<RibbonMenuBarButton*>()) {
+            if (pagePopup(tab) == widget())
+                return tab;
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        QWidget* opener = tab();
+        return opener ? QAccessible::queryAccessibleInterface(opener) : QAccessibleWidget::parent();
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && tab())
+            return parent()->text(t);
+        return QAccessibleWidget::text(t);
+    }
+};
 const Kind mainMenuItemKind{
     QAccessible::MenuItem,
     [](QWidget* w) { return static_cast<RibbonMainMenuButton*>(w)->action(); },
@@ -931,6 +1399,15 @@ template <class T> bool is(const QString& className)
 
 } // namespace
 
+void nameComboEditor(QComboBox* box)
+{
+    // The edit field has the keyboard focus for its combo box: a screen
+    // reader announces it, by the combo box's name.
+    QLineEdit* edit = box ? box->lineEdit() : nullptr;
+    if (edit && edit->accessibleName() != comboName(box))
+        edit->setAccessibleName(comboName(box));
+}
+
 QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject* object)
 {
     // Only the exact class: a host's subclass reaches here again with our
@@ -944,12 +1421,25 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
         auto* button = static_cast<RibbonCatMenuButton*>(widget);
         if (qobject_cast<RibbonCatMenuButtonPPriv*>(button->priv()))
             return new GalleryAccessible(button);
+        if (hostedIndex(widget) >= 0)
+            return new HostedMemberAccessible(widget, menuButtonKind);
         return new ActionWidgetAccessible(widget, menuButtonKind);
     }
     if (is<RibbonMenuBarButton>(className))
         return new ActionWidgetAccessible(widget, tabKind);
-    if (is<RibbonCatColorMenuButton>(className))
+    if (is<RibbonCatColorMenuButton>(className)) {
+        if (hostedIndex(widget) >= 0)
+            return new HostedMemberAccessible(widget, colorButtonKind);
         return new ActionWidgetAccessible(widget, colorButtonKind);
+    }
+    if (className == QLatin1String("oru::RibbonPagePopup"))
+        return new PagePopupAccessible(widget);
+    if (is<RibbonCatActionGroupWidget>(className))
+        return new StripAccessible(static_cast<RibbonCatActionGroupWidget*>(widget));
+    if (is<RibbonStatusBarWidget>(className))
+        return new ActionWidgetAccessible(widget, statusToggleKind);
+    if (is<RibbonCatComboComboBox>(className) || is<RibbonCatFontFamilyComboBox>(className))
+        return new ComboAccessible(static_cast<QComboBox*>(widget));
     if (is<RibbonColorPickerPopup>(className))
         return new PopupAccessible(widget, QAccessible::Grouping);
     if (is<RibbonCatMenuPalettePopup>(className))
@@ -974,7 +1464,9 @@ QAccessibleInterface* ribbonAccessibleFactory(const QString& className, QObject*
         return new ActionWidgetAccessible(widget, subMenuItemKind);
     if (className == QLatin1String("QAbstractButton") &&
         dynamic_cast<RibbonRecentFiles::RecentFile*>(widget))
-        return new ActionWidgetAccessible(widget, recentFileKind);
+        return new RecentFileAccessible(widget, recentFileKind);
+    if (className == QLatin1String("QMenu") && isButtonMenu(widget))
+        return new ButtonMenuAccessible(static_cast<QMenu*>(widget));
     if (is<RibbonMainPanelButton>(className))
         return new ActionWidgetAccessible(widget, panelButtonKind);
     if (is<RibbonButtonNormal>(className))

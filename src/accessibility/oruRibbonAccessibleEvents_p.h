@@ -1,5 +1,6 @@
 #pragma once
 
+class QComboBox;
 class QObject;
 
 namespace oru {
@@ -10,5 +11,14 @@ namespace oru {
 /// what screen readers announce a tab switch by. Nothing while no assistive
 /// technology listens.
 void notifyAccessibleSelection(QObject* object, int item, bool selected);
+
+/// Tells assistive technology that @p object (for @p item -1, else its
+/// painted item of that index) was checked or unchecked. Call it once the
+/// new state is in place: screen readers read it when the event arrives.
+void notifyAccessibleChecked(QObject* object, int item);
+
+/// Names the edit field of an editable ribbon combo box as the box itself
+/// is named; call it when the box turns editable or its action changes.
+void nameComboEditor(QComboBox* box);
 
 } // namespace oru

@@ -26,6 +26,17 @@ QAccessible::State ItemViewAccessible::itemState(int) const
     return {};
 }
 
+QStringList ItemViewAccessible::itemActionNames(int) const
+{
+    return {pressAction()};
+}
+
+void ItemViewAccessible::doItemAction(int index, const QString& actionName)
+{
+    if (actionName == pressAction())
+        pressItem(index);
+}
+
 int ItemViewAccessible::childCount() const
 {
     if (!isValid())
@@ -101,8 +112,12 @@ QAccessibleInterface* ItemAccessible::parent() const
 
 QString ItemAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Name && isValid())
+    if (!isValid())
+        return {};
+    if (t == QAccessible::Name)
         return m_view.itemName(m_index);
+    if (t == QAccessible::Description)
+        return m_view.itemDescription(m_index);
     return {};
 }
 
@@ -138,13 +153,13 @@ QStringList ItemAccessible::actionNames() const
 {
     if (!isValid() || state().disabled)
         return {};
-    return {pressAction()};
+    return m_view.itemActionNames(m_index);
 }
 
 void ItemAccessible::doAction(const QString& actionName)
 {
-    if (actionName == pressAction() && actionNames().contains(actionName))
-        const_cast<ItemViewAccessible&>(m_view).pressItem(m_index);
+    if (actionNames().contains(actionName))
+        const_cast<ItemViewAccessible&>(m_view).doItemAction(m_index, actionName);
 }
 
 } // namespace oru

@@ -22,11 +22,16 @@ public:
     /// In the widget's coordinates.
     virtual QRect itemRect(int index) const = 0;
     virtual QAccessible::State itemState(int index) const;
+    /// The item's role; the view's item role unless a view mixes kinds.
+    virtual QAccessible::Role itemRole(int) const { return m_itemRole; }
+    virtual QString itemDescription(int) const { return {}; }
+    /// The actions of an enabled item: press by default.
+    virtual QStringList itemActionNames(int index) const;
+    virtual void doItemAction(int index, const QString& actionName);
     virtual void pressItem(int index) = 0;
     /// A popup of the widget that is showing: the child after the items.
     virtual QWidget* openPopup() const { return nullptr; }
 
-    QAccessible::Role itemRole() const { return m_itemRole; }
     QWidget* viewWidget() const { return widget(); }
 
     int childCount() const override;
@@ -64,7 +69,7 @@ public:
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return m_view.itemRole(); }
+    QAccessible::Role role() const override { return m_view.itemRole(m_index); }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 

@@ -1,6 +1,7 @@
 #include "oruRibbonCatActionGroupWidget.h"
 
 #include "oruPointer_p.h"
+#include "oruRibbonAccessibleEvents_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatActionGroup.h"
 #include "oruRibbonCatColorMenuAction.h"
@@ -81,8 +82,25 @@ void RibbonCatActionGroupWidget::actionEvent(QActionEvent* event)
         }
     }
     placeHosted();
+    if (event->action() == &m_group)
+        reportCheckedMembers();
     updateGeometry();
     update();
+}
+
+void RibbonCatActionGroupWidget::reportCheckedMembers()
+{
+    // The members are painted cells, not buttons that report themselves.
+    QMap<const RibbonAction*, bool> now;
+    const QList<RibbonAction*>& members = m_group.actions();
+    for (int i = 0; i < members.size(); ++i) {
+        const RibbonAction* m = members[i];
+        const bool checked = m->isCheckable() && m->isChecked();
+        now.insert(m, checked);
+        if (m_reportedChecked.contains(m) && m_reportedChecked.value(m) != checked)
+            notifyAccessibleChecked(this, i);
+    }
+    m_reportedChecked = now;
 }
 
 void RibbonCatActionGroupWidget::dropLeftMembers()

@@ -45,11 +45,14 @@ private:
     void dropLeftMembers();
     void placeHosted();
     RibbonAction* member(int index) const;
+    void reportCheckedMembers();
 
     RibbonCatActionGroup& m_group;
     int m_pressedIndex = -1;
     QMap<RibbonAction*, IRibbonGroupWidget*> m_groupWidgets;
     QMap<RibbonAction*, QWidget*> m_hosted; // the same widgets as QWidgets (children)
+    // The checked state assistive technology last heard of, per member.
+    QMap<const RibbonAction*, bool> m_reportedChecked;
 };
 
 } // namespace oru

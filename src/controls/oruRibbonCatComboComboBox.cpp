@@ -1,5 +1,6 @@
 #include "oruRibbonCatComboComboBox.h"
 
+#include "oruRibbonAccessibleEvents_p.h"
 #include "oruRibbonCatComboAction.h"
 
 #include <QActionEvent>
@@ -69,6 +70,7 @@ void RibbonCatComboComboBox::onEditableChanged()
 {
     if (RibbonCatComboAction* own = action())
         setEditable(own->isEditable());
+    nameComboEditor(this);
 }
 
 void RibbonCatComboComboBox::keyPressEvent(QKeyEvent* event)
@@ -98,6 +100,7 @@ void RibbonCatComboComboBox::actionEvent(QActionEvent* event)
     RibbonCatComboAction* own = action();
     if (!own)
         return;
+    nameComboEditor(this);
     // A box built after a choice was made (a collapsed group's popup, say)
     // shows that choice too; without one it keeps its first item.
     if (event->type() == QEvent::ActionChanged ||

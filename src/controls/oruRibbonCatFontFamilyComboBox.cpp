@@ -1,5 +1,6 @@
 #include "oruRibbonCatFontFamilyComboBox.h"
 
+#include "oruRibbonAccessibleEvents_p.h"
 #include "oruRibbonCatFontFamilyAction.h"
 
 #include <QActionEvent>
@@ -49,6 +50,7 @@ void RibbonCatFontFamilyComboBox::actionEvent(QActionEvent* event)
     const QSignalBlocker blocker(this);
     setEnabled(own->isEnabled());
     setCurrentFont(own->fontFamily());
+    nameComboEditor(this);
 }
 
 } // namespace oru

@@ -273,7 +273,8 @@ void RibbonCatMenuButtonBPriv::openPopup()
     const QPoint at = m_button.mapToGlobal(QPoint(0, m_button.height() - 1));
     switch (type) {
     case RibbonCatMenuAction::Menu: {
-        auto* menu = new QMenu;
+        // A child of the button, so that assistive technology finds it there.
+        auto* menu = new QMenu(&m_button);
         action().fillMenu(*menu);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         connect(menu, &QMenu::aboutToHide, menu, &QWidget::close);

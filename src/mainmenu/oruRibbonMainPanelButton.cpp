@@ -62,7 +62,8 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int w = width();
     const int h = height();
-    const bool hovered = underMouse() || rect().contains(pointerPos(*this));
+    // The key tips' focus shows as the pointer's hover does.
+    const bool hovered = underMouse() || rect().contains(pointerPos(*this)) || hasFocus();
     const int F = hovered ? 23 : 0;
     const QPixmap& pixmap = skin->mainPanelButton();
     QPainter painter(this);

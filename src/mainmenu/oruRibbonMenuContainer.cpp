@@ -21,7 +21,20 @@ void RibbonManuContainer::AddButton(RibbonMainMenuItem* item)
         return;
     connect(item, &RibbonMainMenuItem::navigationKeyPressed, this,
             &RibbonManuContainer::processKeyEvent);
+    item->installEventFilter(this);
     m_buttons.append(item);
+}
+
+bool RibbonManuContainer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto index = m_buttons.indexOf(static_cast<RibbonMainMenuItem*>(watched));
+        if (index >= 0) {
+            m_currentIndex = int(index);
+            m_currentSelection = m_buttons.at(index);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RibbonManuContainer::processKeyEvent(Qt::Key key)

@@ -52,6 +52,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    /// Follows the focus onto an item, however it got there (Tab, key tips):
+    /// the focused item and the keyboard highlight are the same.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void select(int index);

@@ -11,6 +11,7 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -45,7 +46,8 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     const int h = height();
     const bool enabled = isEnabled();
     QPainter painter(this);
-    if (enabled && rect().contains(pointerPos(*this)))
+    // The keyboard's focus shows as the pointer's hover does.
+    if (enabled && (rect().contains(pointerPos(*this)) || hasFocus()))
         mainmenu::drawItemHighlight(painter, w, h);
 
     const QIcon entryIcon = icon();
@@ -63,6 +65,15 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.drawText(QRect(QPoint(6, 2), QPoint(w - 19, h - 3)),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shownText());
+}
+
+void RibbonRecentFiles::RecentFile::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isEnabled()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void RibbonRecentFiles::RecentFile::actionEvent(QActionEvent* event)

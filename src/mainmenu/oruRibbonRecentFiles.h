@@ -40,6 +40,8 @@ public:
     protected:
         void paintEvent(QPaintEvent* event) override;
         void actionEvent(QActionEvent* event) override;
+        /// Return and Enter open the entry that has the focus, as Space does.
+        void keyPressEvent(QKeyEvent* event) override;
 
     private:
         QPointer<QAction> m_action;

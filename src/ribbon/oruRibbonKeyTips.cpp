@@ -17,6 +17,7 @@
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonMenuBarButton.h"
+#include "oruRibbonMenuItem.h"
 #include "oruRibbonPanelMain.h"
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonRecentFiles.h"
@@ -391,6 +392,11 @@ bool RibbonKeyTips::eventFilter(QObject* watched, QEvent* event)
 
 bool RibbonKeyTips::handleKey(QKeyEvent* event)
 {
+    if ((m_level == Menu || m_level == SubMenu) &&
+        (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        moveInMenu(event->key() == Qt::Key_Down);
+        return true;
+    }
     switch (event->key()) {
     case Qt::Key_Escape:
         back();
@@ -998,11 +1004,53 @@ void RibbonKeyTips::moveCurrent(int key)
         setCurrent(best);
 }
 
+void RibbonKeyTips::moveInMenu(bool down)
+{
+    // Reading order: the items column, the recent files, the buttons below.
+    const auto group = [](const QWidget* widget) {
+        if (qobject_cast<const RibbonMainMenuItem*>(widget))
+            return 0;
+        return dynamic_cast<const RibbonRecentFiles::RecentFile*>(widget) ? 1 : 2;
+    };
+    QList<int> order;
+    for (int i = 0; i < m_tips.size(); ++i) {
+        if (m_tips.at(i).widget)
+            order.append(i);
+    }
+    if (order.isEmpty())
+        return;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const RibbonKeyTip& x = m_tips.at(a);
+        const RibbonKeyTip& y = m_tips.at(b);
+        const int gx = group(x.widget.data()), gy = group(y.widget.data());
+        if (gx != gy)
+            return gx < gy;
+        return gx == 2 ? x.frame.left() < y.frame.left() : x.frame.top() < y.frame.top();
+    });
+    // From the entry that has the focus when the frame is not on one yet:
+    // the menu highlights its first item when it opens.
+    qsizetype at = order.indexOf(m_current);
+    if (at < 0) {
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if (m_tips.at(order.at(i)).widget == QApplication::focusWidget())
+                at = i;
+        }
+    }
+    const qsizetype count = order.size();
+    at = at < 0 ? (down ? 0 : count - 1) : (at + (down ? 1 : count - 1)) % count;
+    setCurrent(order.at(at));
+}
+
 void RibbonKeyTips::setCurrent(int index)
 {
     m_current = index;
     m_typed.clear();
     refilter();
+    // In the application menu the frame and the menu's highlight are one:
+    // the entry takes the focus, which the menu paints and follows.
+    if (QWidget* widget = m_tips.at(index).widget.data();
+        widget && (m_level == Menu || m_level == SubMenu))
+        widget->setFocus(Qt::OtherFocusReason);
     if (QWidget* widget = m_tips.at(index).widget.data()) {
         QAccessibleEvent focus(widget, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);

@@ -151,6 +151,9 @@ private:
     void closeWindow(QWidget* window);
     void use(int index);
     void moveCurrent(int key);
+    /// Up and Down in the application menu and its sub-menus: the next entry
+    /// in reading order, which takes the focus (and so the highlight) too.
+    void moveInMenu(bool down);
     void setCurrent(int index);
     void back();
     void refilter();

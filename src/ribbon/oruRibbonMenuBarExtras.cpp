@@ -30,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
@@ -67,6 +68,20 @@ void RibbonPagePopup::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void RibbonPagePopup::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QWidget* bar = parentWidget();
+    const QPoint global = event->globalPosition().toPoint();
+    QWidget* under = rect().contains(mapFromGlobal(global)) || !bar
+                         ? nullptr
+                         : bar->childAt(bar->mapFromGlobal(global));
+    if (event->button() == Qt::LeftButton && qobject_cast<RibbonMenuBarButton*>(under)) {
+        m_extras.setMinimized(false);
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void RibbonPagePopup::closeEvent(QCloseEvent* event)

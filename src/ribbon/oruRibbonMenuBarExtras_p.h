@@ -40,6 +40,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// The first click of a double-click on a tab opened this popup, which
+    /// then takes the second: on a tab, the double-click restores the ribbon.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     RibbonMenuBarExtras& m_extras;

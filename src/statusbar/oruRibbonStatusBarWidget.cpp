@@ -1,6 +1,7 @@
 #include "oruRibbonStatusBarWidget.h"
 
 #include "oruPointer_p.h"
+#include "oruRibbonAccessibleEvents_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonStyle.h"
@@ -35,6 +36,10 @@ void RibbonStatusBarWidget::actionEvent(QActionEvent* event)
         setStatusTip(m_action->statusTip());
         if (isHidden() == m_action->isVisible())
             setVisible(m_action->isVisible());
+        const bool checked = m_action->isCheckable() && m_action->isChecked();
+        if (event->type() == QEvent::ActionChanged && checked != m_reportedChecked)
+            notifyAccessibleChecked(this, -1);
+        m_reportedChecked = checked;
         update();
     }
 }

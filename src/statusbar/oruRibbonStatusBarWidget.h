@@ -43,6 +43,8 @@ private:
     // the action's destructor walks its widgets.
     QPointer<QAction> m_action;
     bool m_down = false;
+    // The checked state assistive technology last heard of.
+    bool m_reportedChecked = false;
     QIcon m_icon;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <oruRibbonCatActionGroup.h>
 #include <oruRibbonCatColorMenuAction.h>
+#include <oruRibbonCatComboAction.h>
 #include <oruRibbonCatMenuAction.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCategoriesPanelAction.h>
@@ -18,8 +20,10 @@
 
 namespace oru::test {
 
-/// A window like the demo's: two tabs, large, medium and small buttons, a
-/// split button, a gallery, a colour button, zoom and progress, an
+/// A window like the demo's: two tabs, large, medium and small buttons,
+/// button-group strips (one exclusive, one wide with a colour member), a
+/// combo box, a split button, a gallery, a colour button, the find box,
+/// zoom, progress, a toggle and a view menu in the status bar, an
 /// application menu item and a recent file.
 struct DemoWindow
 {
@@ -35,6 +39,14 @@ struct DemoWindow
     RibbonCatColorMenuAction* colour = nullptr;
     RibbonPercAction* zoom = nullptr;
     RibbonProgressAction* progress = nullptr;
+    RibbonCatActionGroup* style = nullptr;
+    RibbonCatSimpleAction* italic = nullptr;
+    RibbonCatActionGroup* align = nullptr;
+    RibbonCatColorMenuAction* fontColour = nullptr;
+    RibbonCatComboAction* fontSize = nullptr;
+    RibbonCatComboAction* find = nullptr;
+    RibbonSimpleAction* wrap = nullptr;
+    RibbonCatMenuAction* views = nullptr;
 
     DemoWindow()
     {
@@ -55,6 +67,38 @@ struct DemoWindow
         bold->setCheckable(true);
         bold->setChecked(true);
         clipboard->addAction(bold, 1);
+        // Strips of painted cells: checkable, exclusive, and a wide one whose
+        // colour member opens its picker.
+        style = new RibbonCatActionGroup(QStringLiteral("Style"), &window);
+        for (const char* text : {"Italic", "Underline"}) {
+            auto* member = new RibbonCatSimpleAction(QIcon(), QString::fromLatin1(text),
+                                                     RibbonCatSimpleAction::Small, &window);
+            member->setCheckable(true);
+            style->addAction(member);
+        }
+        italic = static_cast<RibbonCatSimpleAction*>(style->actions().at(0));
+        clipboard->addAction(style, 1);
+        align = new RibbonCatActionGroup(QStringLiteral("Alignment"), &window);
+        align->setExclusive(true);
+        for (const char* text : {"Left", "Right"}) {
+            auto* member = new RibbonCatSimpleAction(QIcon(), QString(),
+                                                     RibbonCatSimpleAction::Small, &window);
+            member->setToolTip(QString::fromLatin1(text)); // icon only: named by its tip
+            member->setCheckable(true);
+            align->addAction(member);
+        }
+        align->actions().at(0)->setChecked(true);
+        clipboard->addAction(align, 1);
+        auto* colours = new RibbonCatActionGroup(QStringLiteral("Colours"), &window);
+        fontColour = new RibbonCatColorMenuAction(QIcon(), QStringLiteral("Font colour"),
+                                                  RibbonCatColorMenuAction::Small, &window);
+        colours->addAction(fontColour, true);
+        clipboard->addAction(colours, 2);
+        fontSize = new RibbonCatComboAction(&window);
+        fontSize->setToolTip(QStringLiteral("Font size"));
+        for (const char* size : {"9", "10", "12"})
+            fontSize->addItem(QString::fromLatin1(size));
+        clipboard->addAction(fontSize, 2);
         for (const char* caption : {"Editing", "Review"}) {
             auto* group = new RibbonCategoryAction(QString::fromLatin1(caption), &window);
             home->addCategory(group);
@@ -96,6 +140,9 @@ struct DemoWindow
         window.ribbonMenuBar()->addAction(format);
         window.ribbonMenuBar()->mainMenuActions().addAction(
             new RibbonSimpleAction(QStringLiteral("&New"), &window));
+        auto* saveAs = new RibbonMenuAction(QStringLiteral("Save As"), &window);
+        saveAs->addAction(new RibbonSimpleAction(QStringLiteral("Plain text"), saveAs));
+        window.ribbonMenuBar()->mainMenuActions().addAction(saveAs);
         window.ribbonMenuBar()->recentFilesActions().addAction(
             new RibbonSimpleAction(QStringLiteral("notes.txt"), &window));
 
@@ -104,6 +151,20 @@ struct DemoWindow
         window.ribbonStatusBar()->addAction(zoom);
         progress = new RibbonProgressAction(0, 100, 0, QStringLiteral("Exporting"), &window);
         window.ribbonStatusBar()->addAction(progress);
+
+        wrap = new RibbonSimpleAction(QStringLiteral("Wrap Lines"), &window);
+        wrap->setCheckable(true);
+        window.ribbonStatusBar()->addAction(wrap);
+        views = new RibbonCatMenuAction(QIcon(), QString(), RibbonCatMenuAction::Button,
+                                        RibbonCatMenuAction::Small, RibbonCatMenuAction::ViewPopup,
+                                        &window);
+        views->setToolTip(QStringLiteral("Line wrapping"));
+        views->addAction(new RibbonSimpleAction(QStringLiteral("No wrapping"), views));
+        window.ribbonStatusBar()->addAction(views);
+        find = new RibbonCatComboAction(&window);
+        find->setToolTip(QStringLiteral("Find"));
+        find->setEditable(true);
+        window.ribbonMenuBar()->setFindComboAction(find);
 
         window.resize(1200, 600);
         window.show();

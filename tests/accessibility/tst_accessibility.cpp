@@ -31,6 +31,9 @@ private slots:
     void tabStrip();
     void palettePopup();
     void quickAccessChevron();
+    void stripMembers();
+    void comboAndStatusControls();
+    void coveredAndMinimized();
 };
 
 void TestAccessibility::accessibleText_data()
@@ -77,9 +80,30 @@ void TestAccessibility::tree_data()
     QTest::newRow("disabled") << int(QAccessible::PushButton) << "Cut"
                               << ""
                               << "d";
-    QTest::newRow("checked") << int(QAccessible::PushButton) << "Bold"
-                             << ""
-                             << "cC";
+    QTest::newRow("toggle") << int(QAccessible::CheckBox) << "Bold"
+                            << ""
+                            << "cC";
+    QTest::newRow("strip member") << int(QAccessible::CheckBox) << "Italic"
+                                  << ""
+                                  << "c";
+    QTest::newRow("icon-only member") << int(QAccessible::CheckBox) << "Left"
+                                      << ""
+                                      << "cC";
+    QTest::newRow("wide member") << int(QAccessible::ButtonMenu) << "Font colour"
+                                 << ""
+                                 << "";
+    QTest::newRow("combo box") << int(QAccessible::ComboBox) << "Font size"
+                               << ""
+                               << "";
+    QTest::newRow("find box") << int(QAccessible::ComboBox) << "Find"
+                              << ""
+                              << "";
+    QTest::newRow("status toggle") << int(QAccessible::CheckBox) << "Wrap Lines"
+                                   << ""
+                                   << "c";
+    QTest::newRow("status menu") << int(QAccessible::ButtonMenu) << "Line wrapping"
+                                 << ""
+                                 << "";
     QTest::newRow("zoom") << int(QAccessible::Slider) << "Zoom"
                           << ""
                           << "";
@@ -111,6 +135,21 @@ void TestAccessibility::tree()
     QCOMPARE(bool(s.disabled), states.contains('d'));
     QCOMPARE(bool(s.selected), states.contains('s'));
     QVERIFY(!s.invisible);
+    // Where a pointer would find it, and usable unless disabled.
+    const QRect window(demo.window.mapToGlobal(QPoint(0, 0)), demo.window.size());
+    QVERIFY2(!node->rect().isEmpty() && window.contains(node->rect()),
+             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                            .arg(name)
+                            .arg(node->rect().x())
+                            .arg(node->rect().y())
+                            .arg(node->rect().width())
+                            .arg(node->rect().height())));
+    const QStringList used = actions(node) ? actions(node)->actionNames() : QStringList();
+    // Groups, the zoom (a value) and progress are not pressed.
+    if (!QList<int>{QAccessible::Grouping, QAccessible::Slider, QAccessible::ProgressBar}.contains(
+            role))
+        QCOMPARE(used.isEmpty(), bool(s.disabled));
+    QCOMPARE(used.contains(QAccessibleActionInterface::toggleAction()), bool(s.checkable));
     if (name == QLatin1String("Paste"))
         QCOMPARE(node->text(QAccessible::Accelerator),
                  QKeySequence(Qt::CTRL | Qt::Key_V).toString(QKeySequence::NativeText));
@@ -155,8 +194,7 @@ void TestAccessibility::pressTriggersOnce()
     QCOMPARE(cut.count(), 0);
 
     // The checkable one toggles once.
-    QAccessibleInterface* bold =
-        findIn(demo.window, QAccessible::PushButton, QStringLiteral("Bold"));
+    QAccessibleInterface* bold = findIn(demo.window, QAccessible::CheckBox, QStringLiteral("Bold"));
     actions(bold)->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(!demo.bold->isChecked());
     QVERIFY(!bold->state().checked);
@@ -179,6 +217,13 @@ void TestAccessibility::pressTriggersOnce()
     QVERIFY(split->state().expanded);
     QWidget* menu = QApplication::activePopupWidget();
     QVERIFY(menu);
+    // The menu hangs under its button, its entries named.
+    QAccessibleInterface* menuNode = split->child(split->childCount() - 1);
+    QCOMPARE(menuNode->object(), menu);
+    QCOMPARE(menuNode->parent(), split);
+    QCOMPARE(menuNode->role(), QAccessible::PopupMenu);
+    QCOMPARE(menuNode->child(1)->text(QAccessible::Name), QStringLiteral("Plain"));
+    walk(split);
     menu->close();
     QVERIFY(!split->state().expanded);
 }
@@ -394,8 +439,139 @@ void TestAccessibility::quickAccessChevron()
     QCOMPARE(menuNode->role(), QAccessible::PopupMenu);
     QCOMPARE(menuNode->childCount(), int(hidden.size()));
     QCOMPARE(menuNode->child(0)->text(QAccessible::Name), hidden.constFirst()->text());
+    QCOMPARE(menuNode->parent(), chevron);
+    QCOMPARE(chevron->indexOfChild(menuNode), chevron->childCount() - 1);
     menu->close();
     QVERIFY(chevron->state().collapsed);
+}
+
+void TestAccessibility::stripMembers()
+{
+    DemoWindow demo;
+    const QList<Node> nodes = walk(QAccessible::queryAccessibleInterface(&demo.window));
+    QAccessibleInterface* style = find(nodes, QAccessible::Grouping, QStringLiteral("Style"));
+    QVERIFY(style);
+    QCOMPARE(style->childCount(), 2);
+    // Side by side, inside the strip, found again at their centres.
+    QAccessibleInterface* italic = style->child(0);
+    QAccessibleInterface* underline = style->child(1);
+    QCOMPARE(underline->text(QAccessible::Name), QStringLiteral("Underline"));
+    QCOMPARE(italic->rect().right() + 1, underline->rect().left());
+    QVERIFY(style->rect().contains(italic->rect().united(underline->rect())));
+    const QPoint centre = underline->rect().center();
+    QCOMPARE(style->childAt(centre.x(), centre.y()), underline);
+
+    // Toggled through either action, as a click would.
+    actions(italic)->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(demo.italic->isChecked());
+    QVERIFY(italic->state().checked);
+    actions(italic)->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!demo.italic->isChecked());
+    demo.italic->setEnabled(false);
+    QVERIFY(italic->state().disabled);
+    QVERIFY(actions(italic)->actionNames().isEmpty());
+    actions(italic)->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!demo.italic->isChecked());
+
+    // Exclusive: the pressed member takes the check, pressing it again keeps it.
+    QAccessibleInterface* align = find(nodes, QAccessible::Grouping, QStringLiteral("Alignment"));
+    QAccessibleInterface* right = align->child(1);
+    QCOMPARE(right->text(QAccessible::Name), QStringLiteral("Right"));
+    for (int i = 0; i < 2; ++i) {
+        actions(right)->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(right->state().checked && !align->child(0)->state().checked);
+    }
+
+    // The wide strip's colour member: placed on its cell, its picker below it.
+    QAccessibleInterface* colours = find(nodes, QAccessible::Grouping, QStringLiteral("Colours"));
+    QCOMPARE(colours->childCount(), 1);
+    QAccessibleInterface* colour = colours->child(0);
+    QCOMPARE(colour->text(QAccessible::Name), QStringLiteral("Font colour"));
+    QCOMPARE(colour->parent(), colours);
+    QVERIFY(!colour->state().invisible);
+    QCOMPARE(colour->rect().size(), QSize(30, 22));
+    QCOMPARE(colour->rect().topLeft(), colours->rect().topLeft());
+    const int closed = colour->childCount();
+    actions(colour)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(colour->state().expanded);
+    QCOMPARE(colour->childCount(), closed + 1);
+    QAccessibleInterface* picker = colour->child(closed);
+    QCOMPARE(picker->parent(), colour);
+    QVERIFY(picker->rect().top() >= colour->rect().bottom());
+    walk(colours);
+    QApplication::activePopupWidget()->close();
+    QVERIFY(!colour->state().expanded);
+}
+
+void TestAccessibility::comboAndStatusControls()
+{
+    DemoWindow demo;
+    // Combo boxes: named by what they choose, valued by the entry.
+    QAccessibleInterface* size =
+        findIn(demo.window, QAccessible::ComboBox, QStringLiteral("Font size"));
+    QCOMPARE(size->text(QAccessible::Value), QStringLiteral("9"));
+    demo.fontSize->setSelectionText(QStringLiteral("12"));
+    QCOMPARE(size->text(QAccessible::Value), QStringLiteral("12"));
+    QVERIFY(!size->state().expanded);
+    actions(size)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(size->state().expanded);
+    QAccessibleInterface* list = size->child(size->childCount() - 1);
+    QCOMPARE(list->parent(), size);
+    QCOMPARE(size->indexOfChild(list), size->childCount() - 1);
+    actions(size)->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(!size->state().expanded);
+    QAccessibleInterface* findBox =
+        findIn(demo.window, QAccessible::ComboBox, QStringLiteral("Find"));
+    QVERIFY(findBox->state().editable);
+    demo.find->setSelectionText(QStringLiteral("needle"));
+    QCOMPARE(findBox->text(QAccessible::Value), QStringLiteral("needle"));
+    // A name the host sets wins over the tool tip.
+    qobject_cast<QWidget*>(findBox->object())->setAccessibleName(QStringLiteral("Search"));
+    QCOMPARE(findBox->text(QAccessible::Name), QStringLiteral("Search"));
+
+    // The status bar's toggle toggles its action; its view menu opens.
+    QAccessibleInterface* wrap =
+        findIn(demo.window, QAccessible::CheckBox, QStringLiteral("Wrap Lines"));
+    actions(wrap)->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(demo.wrap->isChecked());
+    QVERIFY(wrap->state().checked);
+    QAccessibleInterface* views =
+        findIn(demo.window, QAccessible::ButtonMenu, QStringLiteral("Line wrapping"));
+    actions(views)->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(views->state().expanded);
+    QApplication::activePopupWidget()->close();
+    QTRY_VERIFY(!views->state().expanded);
+}
+
+void TestAccessibility::coveredAndMinimized()
+{
+    // A recent file under the open sub-menu is not on screen.
+    DemoWindow demo;
+    QAccessibleInterface* app =
+        findIn(demo.window, QAccessible::ButtonMenu, QStringLiteral("Application Menu"));
+    actions(app)->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(app->state().expanded);
+    QAccessibleInterface* recent =
+        findIn(demo.window, QAccessible::MenuItem, QStringLiteral("notes.txt"));
+    QVERIFY(recent && !recent->state().invisible);
+    QAccessibleInterface* saveAs =
+        findIn(demo.window, QAccessible::MenuItem, QStringLiteral("Save As"));
+    actions(saveAs)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(saveAs->state().expanded);
+    QVERIFY(recent->state().invisible && recent->state().offscreen);
+    QApplication::activePopupWidget()->close();
+    QTRY_VERIFY(!recent->state().invisible);
+    QApplication::activePopupWidget()->close();
+
+    // Minimised: a tab's press selects it and opens its page.
+    demo.window.ribbonMenuBar()->setMinimized(true);
+    QAccessibleInterface* format =
+        findIn(demo.window, QAccessible::PageTab, QStringLiteral("Format"));
+    actions(format)->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(demo.format->isChecked());
+    QWidget* page = demo.window.ribbonMenuBar()->minimizedPopup();
+    QVERIFY(page && page->isVisible());
+    QVERIFY(findIn(demo.window, QAccessible::List, QStringLiteral("Styles")));
 }
 
 ORU_TEST_MAIN(TestAccessibility)

@@ -202,28 +202,50 @@ void TestAccessibilityEvents::keyTipFocusEvents()
 void TestAccessibilityEvents::toggleEventsCarryTheNewState()
 {
     // A screen reader reads the state when the event arrives: it must be the
-    // new one, however the toggle was used.
+    // new one, however the toggle was used: a button, a strip's painted
+    // cell, the status bar's toggle.
     DemoWindow demo;
     demo.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&demo.window));
-    QAccessibleInterface* bold =
-        findIn(demo.window, QAccessible::PushButton, QStringLiteral("Bold"));
-    QVERIFY(bold);
-    static QList<bool> announced;
-    static QObject* watched = nullptr;
+    const QList<Node> nodes = walk(QAccessible::queryAccessibleInterface(&demo.window));
+    QAccessibleInterface* bold = find(nodes, QAccessible::CheckBox, QStringLiteral("Bold"));
+    QAccessibleInterface* italic = find(nodes, QAccessible::CheckBox, QStringLiteral("Italic"));
+    QAccessibleInterface* wrap = find(nodes, QAccessible::CheckBox, QStringLiteral("Wrap Lines"));
+    QVERIFY(bold && italic && wrap);
+    static QList<std::pair<QString, bool>> announced;
     announced.clear();
-    watched = bold->object();
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() == QAccessible::StateChanged && event->object() == watched &&
-            static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked)
-            announced.append(event->accessibleInterface()->state().checked);
+        if (event->type() != QAccessible::StateChanged ||
+            !static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked)
+            return;
+        QAccessibleInterface* face = event->accessibleInterface();
+        announced.append({face->text(QAccessible::Name), bool(face->state().checked)});
     });
-    auto* button = qobject_cast<QWidget*>(bold->object());
-    mouseClick(button, button->rect().center());                        // checked -> unchecked
-    actions(bold)->doAction(QAccessibleActionInterface::pressAction()); // -> checked
-    demo.bold->setChecked(false); // the host, as with its shortcut
+    const auto click = [](QAccessibleInterface* face) {
+        auto* widget =
+            qobject_cast<QWidget*>(face->object() ? face->object() : face->parent()->object());
+        mouseClick(widget, widget->mapFromGlobal(face->rect().center()));
+    };
+    const QString press = QAccessibleActionInterface::pressAction();
+    click(bold);                      // checked -> unchecked
+    actions(bold)->doAction(press);   // -> checked
+    demo.bold->setChecked(false);     // the host, as with its shortcut
+    click(italic);                    // -> checked
+    actions(italic)->doAction(press); // -> unchecked
+    demo.italic->setChecked(true);    // the host
+    click(wrap);                      // -> checked
+    actions(wrap)->doAction(QAccessibleActionInterface::toggleAction()); // -> unchecked
     QAccessible::installUpdateHandler(nullptr);
-    QCOMPARE(announced, (QList<bool>{false, true, false}));
+    const QString b = QStringLiteral("Bold"), i = QStringLiteral("Italic"),
+                  w = QStringLiteral("Wrap Lines");
+    QCOMPARE(announced, (QList<std::pair<QString, bool>>{{b, false},
+                                                         {b, true},
+                                                         {b, false},
+                                                         {i, true},
+                                                         {i, false},
+                                                         {i, true},
+                                                         {w, true},
+                                                         {w, false}}));
 }
 
 ORU_TEST_MAIN(TestAccessibilityEvents)

@@ -162,6 +162,7 @@ private slots:
     void closingPaths_data();
     void closingPaths();
     void recentFiles();
+    void tabStopsShowAndEnterUsesThem();
     void itemSizes();
     void actionsDeletedWhileOpen();
     void hoverTrackingRepaintsLeftItem();
@@ -574,6 +575,44 @@ void TestAppMenu::recentFiles()
     QCOMPARE(panel->recentFiles()->entries().size(), 3);
     closeAndFlush(panel);
     QCOMPARE(host.openMenu()->recentFiles()->entries().size(), 2);
+}
+
+void TestAppMenu::tabStopsShowAndEnterUsesThem()
+{
+    // Opened by the mouse, driven by keys through the window system: every
+    // stop Tab reaches looks highlighted, and Enter uses that one only.
+    Host host;
+    QStringList used;
+    QList<QAction*> all{host.options, host.exit};
+    for (QAction* item : host.bar->mainMenuActions().menuActions())
+        all.append(item);
+    for (QAction* file : host.recent)
+        all.append(file);
+    for (QAction* action : all)
+        connect(action, &QAction::triggered, &host.window,
+                [&used, action] { used.append(action->text()); });
+    RibbonPanelMain* panel = host.openMenu();
+    QList<QWidget*> stops;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(panel->windowHandle(), Qt::Key_Tab);
+        QWidget* focus = panel->focusWidget();
+        QVERIFY(focus);
+        if (stops.contains(focus))
+            break;
+        stops.append(focus);
+        const QImage shown = focus->grab().toImage();
+        focus->clearFocus();
+        const QImage plain = focus->grab().toImage();
+        focus->setFocus(Qt::TabFocusReason);
+        QVERIFY2(shown != plain, focus->metaObject()->className());
+    }
+    const QList<RibbonRecentFiles::RecentFile*> entries = panel->recentFiles()->entries();
+    QVERIFY(stops.contains(entries.at(1)));
+    while (panel->focusWidget() != entries.at(1))
+        QTest::keyClick(panel->windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(panel->windowHandle(), Qt::Key_Return);
+    QCOMPARE(used, QStringList{host.recent.at(1)->text()});
+    QTRY_VERIFY(!host.panel());
 }
 
 void TestAppMenu::itemSizes()

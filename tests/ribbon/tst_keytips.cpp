@@ -658,6 +658,26 @@ void tst_KeyTips::applicationMenuLevels()
     QCOMPARE(host.lettersOf(&recentB), QStringLiteral("2"));
     QCOMPARE(host.lettersOf(&exit), QStringLiteral("E"));
 
+    // Down and Up, as the window system delivers them, move the frame and
+    // the menu's highlight as one, in reading order: the items, the recent
+    // files, the button below; round again.
+    const auto focused = [&] { return panel()->focusWidget(); };
+    QCOMPARE(focused(), host.tipOf(&newDocument)->widget.data());
+    const QList<std::pair<Qt::Key, QAction*>> steps{
+        {Qt::Key_Down, &saveAs},  {Qt::Key_Down, &print}, {Qt::Key_Down, &recentA},
+        {Qt::Key_Down, &recentB}, {Qt::Key_Down, &exit},  {Qt::Key_Down, &newDocument},
+        {Qt::Key_Up, &exit},      {Qt::Key_Up, &recentB}, {Qt::Key_Up, &recentA},
+        {Qt::Key_Up, &print}};
+    for (const auto& [key, expected] : steps) {
+        QTest::keyClick(panel()->windowHandle(), key);
+        const RibbonKeyTip* tip = host.tipOf(expected);
+        QVERIFY2(tip && focused() == tip->widget.data(), qPrintable(expected->text()));
+        QCOMPARE(host.tips().tips().at(host.tips().current()).action.data(), expected);
+    }
+    // An item that has the focus is the menu's current one: the menu's own
+    // keys go on from there.
+    QCOMPARE(panel()->currentSelection(), focused());
+
     // The sub-menu opens as a level of its own; Esc closes it, then the menu.
     host.type(QStringLiteral("P"));
     QCOMPARE(host.tips().level(), RibbonKeyTips::SubMenu);

@@ -71,6 +71,16 @@ void TestMinimize::toggles()
     oru::test::mouseDoubleClick(host.tabButton(1), QPoint(5, 5), Qt::RightButton);
     QVERIFY(!host.bar.isMinimized());
 
+    // Through the window system, where the first press of a minimised
+    // ribbon's double-click opens the page popup, which takes the second.
+    QWindow* window = host.window.windowHandle();
+    const QPoint tab = host.tabButton(1)->mapTo(&host.window, QPoint(5, 5));
+    for (const bool minimized : {true, false}) {
+        QTest::mouseDClick(window, Qt::LeftButton, {}, tab);
+        QTRY_COMPARE(host.bar.isMinimized(), minimized);
+        QTRY_VERIFY(!host.bar.minimizedPopup());
+    }
+
     host.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&host.window));
     QTest::keyClick(&host.window, Qt::Key_F1, Qt::ControlModifier);
