@@ -2,6 +2,7 @@
 #include "oruRibbonCatActionGroupWidget.h"
 #include "oruRibbonMenuBarExtras_p.h"
 
+#include "oruContrast_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonCatComboAction.h"
@@ -113,16 +114,15 @@ void RibbonContextualBand::paintEvent(QPaintEvent*)
     const int t = m_titleHeight;
     QPainter painter(this);
 
-    // The title part: the group's colour, fading in from the top.
+    // The title part: the group's colour, lighter at the top. It is opaque,
+    // so the title's colour can be chosen to read on it: the skin's title
+    // colour when it does, else black or white, whichever reads better.
+    const QColor light = color.lighter(125);
     QLinearGradient title(0, 0, 0, t);
-    QColor top = color;
-    top.setAlpha(60);
-    QColor bottom = color;
-    bottom.setAlpha(210);
-    title.setColorAt(0, top);
-    title.setColorAt(1, bottom);
+    title.setColorAt(0, light);
+    title.setColorAt(1, color);
     painter.fillRect(QRect(0, 0, w, t), title);
-    painter.fillRect(QRect(0, t - 3, w, 3), color);
+    painter.fillRect(QRect(0, t - 3, w, 3), color.darker(110));
     // Thin sides that hold the group's tabs together.
     QColor side = color.darker(130);
     painter.fillRect(QRect(0, 0, 1, height()), side);
@@ -138,7 +138,8 @@ void RibbonContextualBand::paintEvent(QPaintEvent*)
     tint.setColorAt(1, tintBottom);
     painter.fillRect(QRect(1, t, w - 2, height() - t), tint);
 
-    painter.setPen(skin->activeTitleTextColor());
+    const QColor text = contrast::readableOn(skin->activeTitleTextColor(), {light, color});
+    painter.setPen(text);
     const QRect textRect(4, 0, w - 8, t - 3);
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine,
                      fontMetrics().elidedText(m_group->title(), Qt::ElideRight, textRect.width()));
