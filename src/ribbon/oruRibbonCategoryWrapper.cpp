@@ -2,7 +2,10 @@
 #include "oruMnemonic_p.h"
 
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatColorMenuAction.h"
+#include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatPaint_p.h"
+#include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCategory.h"
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanel.h"
@@ -17,6 +20,35 @@
 #include <QStyleOption>
 
 namespace oru {
+
+namespace {
+
+bool isLargeControl(const RibbonAction* action)
+{
+    if (const auto* simple = qobject_cast<const RibbonCatSimpleAction*>(action))
+        return simple->size() == RibbonCatSimpleAction::Large;
+    if (const auto* colour = qobject_cast<const RibbonCatColorMenuAction*>(action))
+        return colour->size() == RibbonCatColorMenuAction::Large;
+    if (const auto* menu = qobject_cast<const RibbonCatMenuAction*>(action))
+        return menu->menuSize() == RibbonCatMenuAction::Large;
+    return false;
+}
+
+/// The picture of a collapsed group: its own icon, else the icon of its first
+/// large control that has one, else of any control, so the button never shows
+/// an empty frame when the host gave the group no icon.
+QIcon collapsedIcon(const RibbonCategoryAction& group)
+{
+    if (!group.icon().isNull())
+        return group.icon();
+    for (const bool largeOnly : {true, false})
+        for (const RibbonAction* action : group.actions())
+            if (action && !action->icon().isNull() && (!largeOnly || isLargeControl(action)))
+                return action->icon();
+    return QIcon();
+}
+
+} // namespace
 
 RibbonCategoryWrapperPopup::RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wrapper)
     : QWidget(nullptr, Qt::Popup), m_wrapper(wrapper)
@@ -232,7 +264,7 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
 
     if (!m_categoryAction)
         return;
-    const QIcon icon = m_categoryAction->icon();
+    const QIcon icon = collapsedIcon(*m_categoryAction);
     if (!icon.isNull()) {
         const QSize actual =
             icon.actualSize(size(), QIcon::Normal, QIcon::Off).boundedTo(QSize(32, 32));
