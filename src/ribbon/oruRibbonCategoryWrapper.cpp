@@ -1,6 +1,7 @@
 #include "oruRibbonCategoryWrapper.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatColorMenuAction.h"
 #include "oruRibbonCatMenuAction.h"
@@ -90,7 +91,8 @@ void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
         if (anchor.x() + w - 1 > avail.right())
             target.setX(avail.right() - w + 1);
     }
-    move(target);
+    // Whatever still sticks out (a window at the left or top edge) comes in.
+    move(keepPopupOnScreen(target, size()));
 
     // One pixel off each corner.
     const QPolygon outline({QPoint(1, 0), QPoint(w - 2, 0), QPoint(w - 2, 1), QPoint(w - 1, 1),
