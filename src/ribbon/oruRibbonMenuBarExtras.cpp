@@ -156,10 +156,11 @@ constexpr char kTitleWidth[] = "oruTitleWidth";
 
 void RibbonMenuBarExtras::fitTabRow(int barWidth)
 {
-    // Before the bar's layout runs. Tabs shorten first, down to two letters
-    // and an ellipsis; then the combo boxes give way, down to a usable width,
-    // and go when even that does not fit; only then do the tabs get narrower
-    // still, sharing what is left. Nothing in the row overlaps.
+    // Before the bar's layout runs. Combo boxes give way first, down to half
+    // their width; then tabs shorten, down to two letters and an ellipsis;
+    // then the combo boxes shrink on to a usable width, and go when even that
+    // does not fit; only then do the tabs get narrower still, sharing what is
+    // left. Nothing in the row overlaps.
     constexpr int usableWidth = 48;
     struct Tab
     {
@@ -168,7 +169,7 @@ void RibbonMenuBarExtras::fitTabRow(int barWidth)
         int wish;     // as wide as its group's title asks, else the shortest
     };
     QList<Tab> tabs;
-    int shortTabs = 0, wishTabs = 0;
+    int shortTabs = 0, wishTabs = 0, fullTabs = 0;
     for (const auto& button : std::as_const(m_bar.m_tabButtons)) {
         if (!button || button->isHidden())
             continue;
@@ -179,6 +180,7 @@ void RibbonMenuBarExtras::fitTabRow(int barWidth)
         tabs.append({button.data(), width, wish});
         shortTabs += width;
         wishTabs += wish;
+        fullTabs += std::max(button->sizeHint().width(), wish);
     }
     int others = 0;
     QList<RibbonCatComboComboBox*> combos;
@@ -194,7 +196,10 @@ void RibbonMenuBarExtras::fitTabRow(int barWidth)
     int comboRoom = room - shortTabs;
     for (RibbonCatComboComboBox* combo : std::as_const(combos)) {
         const int wanted = combo->action()->width();
-        const int width = std::min(wanted, comboRoom);
+        const int comfortable = std::min(wanted, std::max(usableWidth, wanted / 2));
+        int width = std::min(wanted, comboRoom + shortTabs - fullTabs);
+        if (width < comfortable)
+            width = std::min(comfortable, comboRoom);
         const bool fits = width >= std::min(wanted, usableWidth);
         if (fits && combo->minimumWidth() != width)
             combo->setFixedWidth(width);
