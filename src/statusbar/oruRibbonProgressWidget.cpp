@@ -32,6 +32,8 @@ RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(action.minimum(), action.maximum());
     m_progressBar->setValue(0);
+    // Tall enough for the label's descenders, whatever the size hint says.
+    setMinimumHeight(m_label->fontMetrics().height() + 6);
     m_layout->addWidget(m_label, 0, Qt::AlignVCenter);
     m_layout->addWidget(m_progressBar, 0, Qt::AlignVCenter);
     setLayout(m_layout);

@@ -1,6 +1,7 @@
 // Every text the library draws must be readable in every skin: for each text
 // a window paints, the contrast of its pen against the rendered pixels behind
-// it reaches WCAG AA (4.5:1; 3:1 for bold text of 14 pt and more).
+// it reaches WCAG AA (4.5:1; 3:1 for bold text of 14 pt and more), and no
+// glyph is cut by the widget that draws it.
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonCatSimpleAction.h>
@@ -156,6 +157,9 @@ void TestContrast::everyTextReadable()
             if (box.width() < 2 || box.height() < 2)
                 continue;
             measured << op.text;
+            // Whole glyphs: no descender cut off by the widget that draws it.
+            if (!op.clip.isNull() && !op.clip.adjusted(-1, -1, 1, 1).contains(test::inkBox(op)))
+                failures << QStringLiteral("\"%1\" is cut").arg(op.text);
             const bool large = op.font.bold() && QFontInfo(op.font).pointSizeF() >= 14;
             const double ratio = textContrast(image, box, pen.rgb());
             if (ratio < (large ? 3.0 : 4.5))
