@@ -33,6 +33,8 @@ public:
                      const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
+    /// The depth of the skin's popup border for PM_MenuPanelWidth of a QMenu; the base
+    /// style's value otherwise.
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,

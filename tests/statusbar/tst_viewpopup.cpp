@@ -17,8 +17,8 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
-#include <QScreen>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSignalSpy>
 
 using namespace oru;
@@ -313,8 +313,7 @@ void TestViewPopup::popupsStayOnScreen()
         QCOMPARE(placed.left(), avail.left());
     // A popup that fits stays where it was asked to go.
     const QPoint inside = avail.center();
-    QCOMPARE(keepPopupOnScreen(inside, size, QRect(inside - QPoint(0, 22), QSize(60, 22))),
-             inside);
+    QCOMPARE(keepPopupOnScreen(inside, size, QRect(inside - QPoint(0, 22), QSize(60, 22))), inside);
 
     RibbonMainWindow window;
     RibbonCatMenuAction action("Views", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
@@ -324,10 +323,10 @@ void TestViewPopup::popupsStayOnScreen()
     action.addTopAction(&outline);
     window.ribbonStatusBar()->addAction(&action);
     const QSize windowSize(500, 300);
-    window.setGeometry(QRect(QPoint(right ? avail.right() - windowSize.width() + 1 : avail.left(),
-                                    bottom ? avail.bottom() - windowSize.height() + 1
-                                           : avail.top()),
-                             windowSize));
+    window.setGeometry(
+        QRect(QPoint(right ? avail.right() - windowSize.width() + 1 : avail.left(),
+                     bottom ? avail.bottom() - windowSize.height() + 1 : avail.top()),
+              windowSize));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* button = window.ribbonStatusBar()->widgetFor(&action);
