@@ -110,8 +110,8 @@ RibbonStyle* RibbonApplication::ribbonStyle()
         blueRibbonStyle()
         {
             static const QRgb colors[16] = {
-                0xFFBFDBFF, 0xFFFAFAFA, 0xFF697079, 0xFFA0A0A0, 0xFF3E6AAA, 0xFFA0A0A0,
-                0xFF15428B, 0xFF15428B, 0xFF8D8D8D, 0xFF3E6AAA, 0xFF15428B, 0xFFB9D0ED,
+                0xFFBFDBFF, 0xFFFAFAFA, 0xFF50575F, 0xFFA0A0A0, 0xFF2A4F86, 0xFFA0A0A0,
+                0xFF15428B, 0xFF15428B, 0xFF8D8D8D, 0xFF2A4F86, 0xFF15428B, 0xFFB9D0ED,
                 0xFFD4E6F8, 0xFFECF3FB, 0xFF7496C2, 0xFFDEE2EC,
             };
             setColors(colors);
@@ -124,7 +124,7 @@ RibbonStyle* RibbonApplication::ribbonStyle()
         silverRibbonStyle()
         {
             static const QRgb colors[16] = {
-                0xFFD0D4DD, 0xFFFAFAFA, 0xFF5C626A, 0xFF8A8A8A, 0xFF356EAA, 0xFF8A8A8A,
+                0xFFD0D4DD, 0xFFFAFAFA, 0xFF4F555C, 0xFF8A8A8A, 0xFF2A5A8E, 0xFF8A8A8A,
                 0xFF4C535C, 0xFF4C535C, 0xFFA7A7A7, 0xFF535459, 0xFF4C535C, 0xFFA9B1B8,
                 0xFFE8EAEC, 0xFFF0F1F2, 0xFF252525, 0xFFCCCCCC,
             };

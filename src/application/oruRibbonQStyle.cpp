@@ -55,6 +55,10 @@ void RibbonQStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         ribbon->drawTooltipBack(*painter, option->rect);
         return;
     }
+    if (element == PE_FrameMenu && ribbon && option && qobject_cast<const QMenu*>(widget)) {
+        drawMenuFrame(painter, option->rect);
+        return;
+    }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
@@ -140,6 +144,15 @@ void RibbonQStyle::drawComplexControl(ComplexControl control, const QStyleOption
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
+int RibbonQStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const
+{
+    // A menu's frame is the skin's popup border, three pixels deep.
+    if (metric == PM_MenuPanelWidth && skin() && qobject_cast<const QMenu*>(widget))
+        return menuFrameWidth;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 QSize RibbonQStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                      const QSize& size, const QWidget* widget) const
 {
@@ -172,6 +185,32 @@ void RibbonQStyle::drawCheckableBack(QPainter* painter, const QRect& rect, bool 
         return;
     skin()->drawNinePiece(*painter, rect, ribbon->checkableMenuItemBack(),
                           QRect(0, enabled ? 0 : 20, 20, 20), 2);
+}
+
+void RibbonQStyle::drawMenuFrame(QPainter* painter, const QRect& rect) const
+{
+    const RibbonStyle* ribbon = skin();
+    if (!ribbon || !painter)
+        return;
+    // The border pieces of the popup frame: a dark skin-coloured outline with
+    // a light inner line, so a menu stands apart from a white document. The
+    // centre is left alone, the items are painted there.
+    const QPixmap& border = ribbon->popupBorder();
+    const int b = menuFrameWidth;
+    const int L = rect.left(), T = rect.top(), W = rect.width(), H = rect.height();
+    const int R = L + W - b, B = T + H - b;
+    const auto piece = [&](const QRect& to, const QRect& from) {
+        if (to.width() > 0 && to.height() > 0)
+            ribbon->drawPixmap(*painter, to, border, from);
+    };
+    piece(QRect(L, T, b, b), QRect(0, 0, b, b));
+    piece(QRect(L + b, T, W - 2 * b, b), QRect(b, 0, 1, b));
+    piece(QRect(R, T, b, b), QRect(b + 1, 0, b, b));
+    piece(QRect(L, T + b, b, H - 2 * b), QRect(0, b, b, 1));
+    piece(QRect(R, T + b, b, H - 2 * b), QRect(b + 1, b, b, 1));
+    piece(QRect(L, B, b, b), QRect(0, b + 1, b, b));
+    piece(QRect(L + b, B, W - 2 * b, b), QRect(b, b + 1, 1, b));
+    piece(QRect(R, B, b, b), QRect(b + 1, b + 1, b, b));
 }
 
 void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
@@ -232,6 +271,15 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         const QRect box = iconOnly ? QRect(QPoint(L + K, T), QPoint(R, B - 1))
                                    : QRect(QPoint(L + 1, T), QPoint(K - 3, B - 1));
         drawCheckableBack(painter, box, enabled);
+        // Without an icon the box holds the skin's check or radio mark.
+        if (!iconOnly && item->icon.isNull()) {
+            const QPixmap& mark = item->checkType == QStyleOptionMenuItem::Exclusive
+                                      ? ribbon->checkableMenuItemRadio()
+                                      : ribbon->checkableMenuItemCheck();
+            QRect markRect(0, 0, 10, 14);
+            markRect.moveCenter(box.center());
+            ribbon->drawPixmap(*painter, markRect, mark, QRect(0, enabled ? 0 : 14, 10, 14));
+        }
     }
 
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;

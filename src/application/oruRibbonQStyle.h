@@ -33,13 +33,21 @@ public:
                      const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
+    /// The depth of the skin's popup border for PM_MenuPanelWidth of a QMenu; the base
+    /// style's value otherwise.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
 
     /// The box behind the check mark or icon of a checked menu item.
     void drawCheckableBack(QPainter* painter, const QRect& rect, bool enabled) const;
 
+    /// The frame around a pop-up menu of @p rect: the skin's popup border.
+    void drawMenuFrame(QPainter* painter, const QRect& rect) const;
+
 private:
+    static constexpr int menuFrameWidth = 3;
     void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     void drawRibbonComboBox(const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget) const;

@@ -2,16 +2,15 @@
 #include "oruMnemonic_p.h"
 
 #include "oruPointer_p.h"
+#include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatColorMenuAction.h"
 #include "oruRibbonCatPaint_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace oru {
 
@@ -81,20 +80,10 @@ void RibbonCatColorMenuButton::mousePressEvent(QMouseEvent* event)
 {
     if (m_action && event->button() == Qt::LeftButton && m_action->isEnabled() &&
         !m_popup.isVisible()) {
-        QPoint pos = mapToGlobal(QPoint(0, height() - 1));
-        pos.setX(qMax(0, pos.x()));
-        pos.setY(qMax(0, pos.y()));
-        QScreen* screen = QGuiApplication::screenAt(pos);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        const QSize hint = m_popup.sizeHint();
-        if (screen) {
-            const QRect desktop = screen->virtualGeometry();
-            if (pos.x() + hint.width() > desktop.width())
-                pos.setX(desktop.width() - hint.width());
-            if (pos.y() + hint.height() > desktop.height())
-                pos.setY(desktop.height() - hint.height());
-        }
+        // Below the button; above it, or shifted in, near a screen edge.
+        const QPoint pos =
+            keepPopupOnScreen(mapToGlobal(QPoint(0, height() - 1)), m_popup.sizeHint(),
+                              QRect(mapToGlobal(QPoint(0, 0)), size()));
         m_popup.move(pos);
         clearFocus();
         m_popup.setFocus(Qt::OtherFocusReason);

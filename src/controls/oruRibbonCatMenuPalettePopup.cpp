@@ -1,6 +1,7 @@
 #include "oruRibbonCatMenuPalettePopup.h"
 
 #include "oruPointer_p.h"
+#include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatPaint_p.h"
@@ -243,7 +244,7 @@ void RibbonCatMenuPalettePopup::resizeEvent(QResizeEvent*)
             x -= 2;
         else
             x = avail.right() + 1 - w;
-        move(x, y);
+        move(keepPopupOnScreen(QPoint(x, y), size()));
     }
     m_below = below;
     m_sizer->move(w - 10, below ? h - 9 : 1);

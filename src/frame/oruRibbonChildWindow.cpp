@@ -1,5 +1,6 @@
 #include "oruRibbonChildWindow.h"
 
+#include "oruContrast_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonFrame_p.h"
 #include "oruRibbonSmallSysBtnClose.h"
@@ -53,7 +54,9 @@ void RibbonChildWindow::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(rect(), skin->frameNormalFillColor());
     painter.fillRect(QRect(QPoint(1, 1), QPoint(w - 2, 17)), skin->frameOutlineColor());
-    painter.setPen(skin->normalCategoryTextColor());
+    // The title band's text must read on the band in every skin.
+    painter.setPen(
+        contrast::readableOn(skin->normalCategoryTextColor(), {skin->frameOutlineColor()}));
     painter.drawText(QRect(QPoint(5, 1), QPoint(w - 14, 18)),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, windowTitle());
 }

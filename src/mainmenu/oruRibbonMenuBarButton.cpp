@@ -19,7 +19,9 @@ namespace oru {
 RibbonMenuBarButton::RibbonMenuBarButton(RibbonMenuBar& menuBar)
     : QAbstractButton(&menuBar), m_menuBar(menuBar)
 {
-    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    // Shrinks below its full caption when the window gets narrow; the bar
+    // sets how far.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFixedHeight(24);
     setCheckable(true);
     setFocusPolicy(Qt::NoFocus);

@@ -2,6 +2,7 @@
 
 #include "oruMainMenuPaint_p.h"
 #include "oruPointer_p.h"
+#include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonMainMenuButton.h"
@@ -190,7 +191,7 @@ void RibbonPanelMain::resizeEvent(QResizeEvent* event)
         if (width() + x > available.right())
             x = available.right() - width();
     }
-    move(x, y);
+    move(keepPopupOnScreen(QPoint(x, y), size()));
 }
 
 void RibbonPanelMain::paintEvent(QPaintEvent*)

@@ -1,8 +1,12 @@
 #include "oruRibbonCategoryWrapper.h"
 #include "oruMnemonic_p.h"
 
+#include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
+#include "oruRibbonCatColorMenuAction.h"
+#include "oruRibbonCatMenuAction.h"
 #include "oruRibbonCatPaint_p.h"
+#include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCategory.h"
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanel.h"
@@ -18,6 +22,35 @@
 #include <QWindow>
 
 namespace oru {
+
+namespace {
+
+bool isLargeControl(const RibbonAction* action)
+{
+    if (const auto* simple = qobject_cast<const RibbonCatSimpleAction*>(action))
+        return simple->size() == RibbonCatSimpleAction::Large;
+    if (const auto* colour = qobject_cast<const RibbonCatColorMenuAction*>(action))
+        return colour->size() == RibbonCatColorMenuAction::Large;
+    if (const auto* menu = qobject_cast<const RibbonCatMenuAction*>(action))
+        return menu->menuSize() == RibbonCatMenuAction::Large;
+    return false;
+}
+
+/// The picture of a collapsed group: its own icon, else the icon of its first
+/// large control that has one, else of any control, so the button never shows
+/// an empty frame when the host gave the group no icon.
+QIcon collapsedIcon(const RibbonCategoryAction& group)
+{
+    if (!group.icon().isNull())
+        return group.icon();
+    for (const bool largeOnly : {true, false})
+        for (const RibbonAction* action : group.actions())
+            if (action && !action->icon().isNull() && (!largeOnly || isLargeControl(action)))
+                return action->icon();
+    return QIcon();
+}
+
+} // namespace
 
 RibbonCategoryWrapperPopup::RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wrapper)
     : QWidget(nullptr, Qt::Popup), m_wrapper(wrapper)
@@ -65,7 +98,8 @@ void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
         if (anchor.x() + w - 1 > avail.right())
             target.setX(avail.right() - w + 1);
     }
-    move(target);
+    // Whatever still sticks out (a window at the left or top edge) comes in.
+    move(keepPopupOnScreen(target, size()));
 
     // One pixel off each corner.
     const QPolygon outline({QPoint(1, 0), QPoint(w - 2, 0), QPoint(w - 2, 1), QPoint(w - 1, 1),
@@ -239,7 +273,7 @@ void RibbonCategoryWrapper::paintEvent(QPaintEvent*)
 
     if (!m_categoryAction)
         return;
-    const QIcon icon = m_categoryAction->icon();
+    const QIcon icon = collapsedIcon(*m_categoryAction);
     if (!icon.isNull()) {
         const QSize actual =
             icon.actualSize(size(), QIcon::Normal, QIcon::Off).boundedTo(QSize(32, 32));

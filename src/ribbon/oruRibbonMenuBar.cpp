@@ -434,18 +434,22 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
         return;
     }
 
-    const QString elided = m_captionMetrics.elidedText(title + product, Qt::ElideMiddle, g.width());
-    painter.setPen(titleColor);
-    if (elided.length() - 1 <= title.length()) {
-        painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, elided);
-        return;
-    }
-    if (!title.isEmpty()) {
-        painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, title, &bounds);
+    // Too long: the document title gives way first; the product name stays
+    // whole while it fits at all.
+    const QString separator = QStringLiteral(" - ");
+    const int room = g.width() - m_captionMetrics.horizontalAdvance(product) -
+                     m_captionMetrics.horizontalAdvance(separator);
+    const QString shortTitle = docTitle.isEmpty() || room <= 0
+                                   ? QString()
+                                   : m_captionMetrics.elidedText(docTitle, Qt::ElideRight, room);
+    if (!shortTitle.isEmpty() && shortTitle != QString(QChar(0x2026))) {
+        painter.setPen(titleColor);
+        painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, shortTitle + separator, &bounds);
         g.setLeft(bounds.right());
     }
     painter.setPen(productColor);
-    painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter, elided.mid(title.length()));
+    painter.drawText(g, Qt::AlignLeft | Qt::AlignVCenter,
+                     m_captionMetrics.elidedText(product, Qt::ElideRight, g.width()));
 }
 
 bool RibbonMenuBar::keyTipsVisible() const

@@ -2,7 +2,11 @@
 #include "oruRibbonCatActionGroupWidget.h"
 #include "oruRibbonMenuBarExtras_p.h"
 
+#include "oruContrast_p.h"
 #include "oruRibbonApplication.h"
+#include "oruRibbonButtonMain.h"
+#include "oruRibbonCatComboAction.h"
+#include "oruRibbonCatComboComboBox.h"
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategory.h"
 #include "oruRibbonCategoryAction.h"
@@ -32,9 +36,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace oru {
 
@@ -122,16 +129,15 @@ void RibbonContextualBand::paintEvent(QPaintEvent*)
     const int t = m_titleHeight;
     QPainter painter(this);
 
-    // The title part: the group's colour, fading in from the top.
+    // The title part: the group's colour, lighter at the top. It is opaque,
+    // so the title's colour can be chosen to read on it: the skin's title
+    // colour when it does, else black or white, whichever reads better.
+    const QColor light = color.lighter(125);
     QLinearGradient title(0, 0, 0, t);
-    QColor top = color;
-    top.setAlpha(60);
-    QColor bottom = color;
-    bottom.setAlpha(210);
-    title.setColorAt(0, top);
-    title.setColorAt(1, bottom);
+    title.setColorAt(0, light);
+    title.setColorAt(1, color);
     painter.fillRect(QRect(0, 0, w, t), title);
-    painter.fillRect(QRect(0, t - 3, w, 3), color);
+    painter.fillRect(QRect(0, t - 3, w, 3), color.darker(110));
     // Thin sides that hold the group's tabs together.
     QColor side = color.darker(130);
     painter.fillRect(QRect(0, 0, 1, height()), side);
@@ -147,13 +153,84 @@ void RibbonContextualBand::paintEvent(QPaintEvent*)
     tint.setColorAt(1, tintBottom);
     painter.fillRect(QRect(1, t, w - 2, height() - t), tint);
 
-    painter.setPen(skin->activeTitleTextColor());
+    const QColor text = contrast::readableOn(skin->activeTitleTextColor(), {light, color});
+    painter.setPen(text);
     const QRect textRect(4, 0, w - 8, t - 3);
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine,
                      fontMetrics().elidedText(m_group->title(), Qt::ElideRight, textRect.width()));
 }
 
 // --- extras ------------------------------------------------------------------
+
+namespace {
+
+// The width a contextual group asks of a tab so that its title fits.
+constexpr char kTitleWidth[] = "oruTitleWidth";
+
+} // namespace
+
+void RibbonMenuBarExtras::fitTabRow(int barWidth)
+{
+    // Before the bar's layout runs. Combo boxes give way first, down to half
+    // their width; then tabs shorten, down to two letters and an ellipsis;
+    // then the combo boxes shrink on to a usable width, and go when even that
+    // does not fit; only then do the tabs get narrower still, sharing what is
+    // left. Nothing in the row overlaps.
+    constexpr int usableWidth = 48;
+    struct Tab
+    {
+        RibbonMenuBarButton* button;
+        int shortest; // two letters and an ellipsis
+        int wish;     // as wide as its group's title asks, else the shortest
+    };
+    QList<Tab> tabs;
+    int shortTabs = 0, wishTabs = 0, fullTabs = 0;
+    for (const auto& button : std::as_const(m_bar.m_tabButtons)) {
+        if (!button || button->isHidden())
+            continue;
+        const QString shortest = button->text().left(2) + QChar(0x2026);
+        const int width = std::min(button->sizeHint().width(),
+                                   button->fontMetrics().horizontalAdvance(shortest) + 15);
+        const int wish = std::max(width, button->property(kTitleWidth).toInt());
+        tabs.append({button.data(), width, wish});
+        shortTabs += width;
+        wishTabs += wish;
+        fullTabs += std::max(button->sizeHint().width(), wish);
+    }
+    int others = 0;
+    QList<RibbonCatComboComboBox*> combos;
+    for (const auto& widget : std::as_const(m_bar.m_extraWidgets)) {
+        if (auto* combo = qobject_cast<RibbonCatComboComboBox*>(widget.data());
+            combo && combo->action())
+            combos << combo;
+        else if (widget && !widget->isHidden())
+            others += widget->width();
+    }
+    const QWidget* mainButton = m_bar.m_mainButton;
+    int room = barWidth - std::max(mainButton->width(), mainButton->sizeHint().width()) - others;
+    int comboRoom = room - shortTabs;
+    for (RibbonCatComboComboBox* combo : std::as_const(combos)) {
+        const int wanted = combo->action()->width();
+        const int comfortable = std::min(wanted, std::max(usableWidth, wanted / 2));
+        int width = std::min(wanted, comboRoom + shortTabs - fullTabs);
+        if (width < comfortable)
+            width = std::min(comfortable, comboRoom);
+        const bool fits = width >= std::min(wanted, usableWidth);
+        if (fits && combo->minimumWidth() != width)
+            combo->setFixedWidth(width);
+        const bool shown = fits && combo->action()->isVisible();
+        combo->setVisible(shown);
+        comboRoom -= shown ? width : 0;
+        room -= shown ? width : 0;
+    }
+    for (const Tab& tab : std::as_const(tabs)) {
+        const int least = wishTabs <= room    ? tab.wish
+                          : shortTabs <= room ? tab.shortest
+                                              : std::max(0, tab.shortest * room / shortTabs);
+        if (tab.button->minimumWidth() != least)
+            tab.button->setMinimumWidth(least);
+    }
+}
 
 RibbonMenuBarExtras::RibbonMenuBarExtras(RibbonMenuBar& bar) : QObject(&bar), m_bar(bar)
 {
@@ -403,7 +480,7 @@ void RibbonMenuBarExtras::applyGroup(RibbonContextualTabGroup* group)
         tab->setVisible(visible);
         if (RibbonMenuBarButton* button = m_bar.m_tabButtons.value(tab)) {
             button->setVisible(visible);
-            button->setMinimumWidth(0);
+            button->setProperty(kTitleWidth, 0);
             buttons.append(button);
             width += button->sizeHint().width();
         }
@@ -413,9 +490,11 @@ void RibbonMenuBarExtras::applyGroup(RibbonContextualTabGroup* group)
     if (visible && !buttons.isEmpty() && width < needed) {
         const int n = int(buttons.size());
         for (int i = 0; i < n; ++i)
-            buttons.at(i)->setMinimumWidth(buttons.at(i)->sizeHint().width() +
-                                           (needed - width) / n + (i < (needed - width) % n));
+            buttons.at(i)->setProperty(kTitleWidth, buttons.at(i)->sizeHint().width() +
+                                                        (needed - width) / n +
+                                                        (i < (needed - width) % n));
     }
+    fitTabRow(m_bar.width());
     updateBands();
 }
 
@@ -553,6 +632,10 @@ bool RibbonMenuBarExtras::eventFilter(QObject* watched, QEvent* event)
             showContextMenu(m_bar.childAt(menuEvent->pos()), menuEvent->globalPos());
             return true;
         }
+        if (type == QEvent::Resize)
+            fitTabRow(static_cast<QResizeEvent*>(event)->size().width());
+        else if (type == QEvent::LayoutRequest || type == QEvent::Show)
+            fitTabRow(m_bar.width());
         if ((type == QEvent::Resize || type == QEvent::LayoutRequest || type == QEvent::Show) &&
             !m_bands.isEmpty())
             m_bandTimer->start();

@@ -104,6 +104,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitTabRow(int barWidth);
     void tabToggled(QAction* tab, bool checked);
     void applyGroup(RibbonContextualTabGroup* group);
     void updateBands();

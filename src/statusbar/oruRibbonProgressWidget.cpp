@@ -32,9 +32,21 @@ RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(action.minimum(), action.maximum());
     m_progressBar->setValue(0);
+    // Tall enough for the label's descenders, whatever the size hint says.
+    setMinimumHeight(m_label->fontMetrics().height() + 6);
     m_layout->addWidget(m_label, 0, Qt::AlignVCenter);
     m_layout->addWidget(m_progressBar, 0, Qt::AlignVCenter);
     setLayout(m_layout);
+    // The label is a plain QLabel: it takes the status bar's text colour of
+    // the skin, not the palette's black, which dark skins would swallow.
+    const auto skinLabel = [this] {
+        QPalette palette = m_label->palette();
+        palette.setColor(QPalette::WindowText,
+                         RibbonApplication::theApp()->ribbonStyle()->normalCategoryTextColor());
+        m_label->setPalette(palette);
+    };
+    skinLabel();
+    connect(RibbonApplication::theApp(), &RibbonApplication::ribbonStyleChanged, this, skinLabel);
 
     connect(&action, &RibbonProgressAction::progressValueChanged, this,
             &RibbonProgressWidget::setProgressValue);

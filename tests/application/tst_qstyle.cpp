@@ -7,6 +7,7 @@
 #include <oruTestApp.h>
 #include <oruTestInput.h>
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
@@ -114,6 +115,8 @@ private slots:
     void menuItemSeparators();
     void menuItemInRealMenu();
     void menuItemSizes();
+    void menuFrameAndMarks_data();
+    void menuFrameAndMarks();
     void comboArrowColumns_data();
     void comboArrowColumns();
     void progressChunk();
@@ -404,6 +407,83 @@ void TestRibbonQStyle::menuItemSizes()
     normal.menuItemType = QStyleOptionMenuItem::Normal;
     QCOMPARE(size(&m_style, option), size(fusion.get(), normal));
     QVERIFY(size(fusion.get(), option) != size(fusion.get(), normal));
+}
+
+void TestRibbonQStyle::menuFrameAndMarks_data()
+{
+    QTest::addColumn<int>("skinChoice");
+    QTest::addColumn<bool>("exclusive");
+    for (const auto& [name, choice] : {std::pair("blue", RibbonApplication::Blue),
+                                       std::pair("silver", RibbonApplication::Silver),
+                                       std::pair("black", RibbonApplication::Black)}) {
+        QTest::addRow("%s check", name) << int(choice) << false;
+        QTest::addRow("%s radio", name) << int(choice) << true;
+    }
+}
+
+void TestRibbonQStyle::menuFrameAndMarks()
+{
+    // A menu on a white document needs a frame of its own, and a checked item
+    // without icon needs a mark inside its box, in every skin.
+    QFETCH(int, skinChoice);
+    QFETCH(bool, exclusive);
+    RibbonApplication* app = RibbonApplication::theApp();
+    app->setRibbonStyle(RibbonApplication::eRibbonStyle(skinChoice));
+    QApplication::setStyle(createStyle(RibbonSkinnedStyle));
+    QMenu menu;
+    QActionGroup group(&menu);
+    group.setExclusive(exclusive);
+    QAction* plain = menu.addAction(QStringLiteral("Plain"));
+    QAction* marked = menu.addAction(QStringLiteral("Marked"));
+    QAction* withIcon = menu.addAction(solidIcon(16, 16), QStringLiteral("With icon"));
+    for (QAction* action : {plain, marked, withIcon}) {
+        action->setCheckable(true);
+        group.addAction(action);
+    }
+    marked->setChecked(true);
+    if (!exclusive)
+        withIcon->setChecked(true);
+    menu.resize(menu.sizeHint());
+    const int w = menu.width(), h = menu.height();
+
+    PaintRecorder recorder(QSize(w, h));
+    menu.render(&recorder);
+    const auto border = recorder.pixmapRects(skin().popupBorder());
+    QCOMPARE(border.size(), 8);
+    QCOMPARE(border.first(), qMakePair(QRect(0, 0, 3, 3), QRect(0, 0, 3, 3)));
+    QCOMPARE(border.last(), qMakePair(QRect(w - 3, h - 3, 3, 3), QRect(4, 4, 3, 3)));
+    // One mark, in the row of the checked item without icon, inside its box.
+    const QPixmap& markPixmap =
+        exclusive ? skin().checkableMenuItemRadio() : skin().checkableMenuItemCheck();
+    const auto marks = recorder.pixmapRects(markPixmap);
+    QCOMPARE(marks.size(), 1);
+    const QRect row = menu.actionGeometry(marked);
+    QCOMPARE(marks.first().second, QRect(0, 0, 10, 14));
+    QVERIFY2(row.contains(marks.first().first), qPrintable(QDebug::toString(marks.first())));
+    QVERIFY(marks.first().first.left() < row.left() + 20);
+    QVERIFY(recorder
+                .pixmapRects(exclusive ? skin().checkableMenuItemCheck()
+                                       : skin().checkableMenuItemRadio())
+                .isEmpty());
+
+    // Pixels: the outline is clearly darker than a white document, and the
+    // mark is darker than the box it sits in.
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    menu.render(&image);
+    const auto luma = [&](int x, int y) { return qGray(image.pixel(x, y)); };
+    for (const QPoint& p :
+         {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+        QVERIFY2(luma(p.x(), p.y()) < 215, qPrintable(QDebug::toString(p)));
+    const QRect mark = marks.first().first;
+    int darkest = 255;
+    for (int y = mark.top(); y <= mark.bottom(); ++y)
+        for (int x = mark.left(); x <= mark.right(); ++x)
+            darkest = std::min(darkest, luma(x, y));
+    QVERIFY2(darkest < luma(mark.left() - 1, mark.top()) - 80,
+             qPrintable(QString::number(darkest)));
+    app->setRibbonStyle(RibbonApplication::Blue);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 void TestRibbonQStyle::comboArrowColumns_data()

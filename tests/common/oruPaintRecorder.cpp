@@ -1,6 +1,8 @@
 #include "oruPaintRecorder.h"
 
+#include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QWidget>
@@ -67,6 +69,13 @@ public:
         op.position = m_transform.map(p);
         op.text = textItem.text();
         op.font = textItem.font();
+        // What can show of it: the painter's clip within the widget's area.
+        QRectF clip = systemClip().isEmpty() ? QRectF() : QRectF(systemClip().boundingRect());
+        if (painter() && painter()->hasClipping()) {
+            const QRectF own = painter()->deviceTransform().mapRect(painter()->clipBoundingRect());
+            clip = clip.isNull() ? own : clip.intersected(own);
+        }
+        op.clip = clip;
         ops.append(op);
     }
 
@@ -206,6 +215,18 @@ QList<QPair<QRect, QRect>> PaintRecorder::pixmapRects(const QPixmap& pixmap) con
     for (const PaintOp& op : pixmapDraws(pixmap))
         result.append({op.target.toRect(), op.source.toRect()});
     return result;
+}
+
+QRectF textBox(const PaintOp& op)
+{
+    const QFontMetricsF metrics(op.font);
+    return QRectF(op.position.x(), op.position.y() - metrics.ascent(),
+                  metrics.horizontalAdvance(op.text), metrics.ascent() + metrics.descent());
+}
+
+QRectF inkBox(const PaintOp& op)
+{
+    return QFontMetricsF(op.font).tightBoundingRect(op.text).translated(op.position);
 }
 
 QStringList PaintRecorder::texts() const

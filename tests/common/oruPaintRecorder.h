@@ -51,7 +51,14 @@ struct PaintOp
     QPen pen;
     QBrush brush;
     qreal opacity = 1.0;
+    QRectF clip; ///< texts: bounds of the clip in force (widget area and painter clip), or null
 };
+
+/// The line box of a text op in device coordinates: its advance wide, from
+/// the font's ascent above the baseline to its descent below.
+QRectF textBox(const PaintOp& op);
+/// The pixels a text op's glyphs cover, in device coordinates.
+QRectF inkBox(const PaintOp& op);
 
 /// A paint device that keeps every drawing call instead of pixels, so that
 /// tests can compare what a widget paints with the geometry it must have.

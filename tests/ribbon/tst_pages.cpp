@@ -458,6 +458,31 @@ private slots:
                 QVERIFY(!wrapper->isMyChecked());
             }
         }
+
+        // A group without an icon of its own shows its first large control's
+        // icon, else any control's, never an empty frame.
+        const auto iconTargets = [&] {
+            PaintRecorder recorder;
+            wrapper->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            QList<QRect> targets;
+            for (const PaintOp& op : recorder.ops(PaintOp::Pixmap))
+                if (op.pixmapKey != back.cacheKey() &&
+                    op.pixmapKey != skin().categoryWrapperIcon().cacheKey())
+                    targets << op.target.toRect();
+            return targets;
+        };
+        category->setIcon(QIcon());
+        QCOMPARE(iconTargets(), QList<QRect>());
+        QPixmap smallPixmap(16, 16), largePixmap(32, 32);
+        smallPixmap.fill(Qt::blue);
+        largePixmap.fill(Qt::green);
+        RibbonCatSimpleAction small(QIcon(smallPixmap), QStringLiteral("s"),
+                                    RibbonCatSimpleAction::Small, nullptr);
+        category->addAction(&small);
+        QCOMPARE(iconTargets(), QList<QRect>({QRect(25 - 8, 21 - 8, 16, 16)}));
+        p.actions.front()->setIcon(QIcon(largePixmap));
+        QCOMPARE(iconTargets(), QList<QRect>({QRect(25 - 16, 21 - 16, 32, 32)}));
+        category->removeAction(&small);
     }
 
     void popupOpensAndClosesOnActivation()

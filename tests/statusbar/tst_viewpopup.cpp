@@ -7,6 +7,7 @@
 #include <oruRibbonViewPopup.h>
 
 #include "oruPaintRecorder.h"
+#include "oruPopupPlacement_p.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
@@ -17,6 +18,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSignalSpy>
 
 using namespace oru;
@@ -30,6 +32,8 @@ private slots:
     void gridSkipsDisabled();
     void statusBarMenuButton();
     void statusBarPopupPainting();
+    void popupsStayOnScreen_data();
+    void popupsStayOnScreen();
 };
 
 namespace {
@@ -279,6 +283,63 @@ void TestViewPopup::statusBarPopupPainting()
         draws = drawsOf(plain, 56);
         QCOMPARE(pixmapRects(draws.slices), highlight(64, 56));
     }
+}
+
+// Near every edge of the screen a popup flips above its opener or shifts in,
+// so all of it stays inside the screen's available area: the placement rule
+// every popup of the library goes through, and the status bar's view popup of
+// a window in each corner of the screen.
+void TestViewPopup::popupsStayOnScreen_data()
+{
+    QTest::addColumn<int>("corner"); // 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right
+    for (int corner = 0; corner < 4; ++corner)
+        QTest::addRow("corner %d", corner) << corner;
+}
+
+void TestViewPopup::popupsStayOnScreen()
+{
+    QFETCH(int, corner);
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    const bool right = corner % 2, bottom = corner >= 2;
+    const QSize size(300, 200);
+    const QRect anchor(right ? avail.right() - 40 : avail.left() - 20,
+                       bottom ? avail.bottom() - 30 : avail.top() - 10, 60, 22);
+    const QPoint below = anchor.bottomLeft() + QPoint(0, 1);
+    const QRect placed(keepPopupOnScreen(below, size, anchor), size);
+    QVERIFY2(avail.contains(placed), qPrintable(QDebug::toString(placed)));
+    // Flipped above the opener at the bottom, not laid over it.
+    QCOMPARE(placed.bottom() < anchor.top(), bottom);
+    if (!right)
+        QCOMPARE(placed.left(), avail.left());
+    // A popup that fits stays where it was asked to go.
+    const QPoint inside = avail.center();
+    QCOMPARE(keepPopupOnScreen(inside, size, QRect(inside - QPoint(0, 22), QSize(60, 22))), inside);
+
+    RibbonMainWindow window;
+    RibbonCatMenuAction action("Views", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                               RibbonCatMenuAction::ViewPopup, nullptr);
+    RibbonSimpleAction normal("Normal", nullptr), outline("Outline", nullptr);
+    action.addTopAction(&normal);
+    action.addTopAction(&outline);
+    window.ribbonStatusBar()->addAction(&action);
+    const QSize windowSize(500, 300);
+    window.setGeometry(
+        QRect(QPoint(right ? avail.right() - windowSize.width() + 1 : avail.left(),
+                     bottom ? avail.bottom() - windowSize.height() + 1 : avail.top()),
+              windowSize));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* button = window.ribbonStatusBar()->widgetFor(&action);
+    QVERIFY(button);
+    oru::test::mouseClick(button, button->rect().center());
+    QPointer<QWidget> popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    const auto closePopup = qScopeGuard([&popup] {
+        if (popup)
+            popup->close();
+    });
+    QTRY_VERIFY2(avail.contains(popup->frameGeometry()),
+                 qPrintable(QDebug::toString(popup->frameGeometry())));
 }
 
 ORU_TEST_MAIN(TestViewPopup)

@@ -88,8 +88,8 @@ SkinPalette bluePalette()
     SkinPalette s;
     s.name = QStringLiteral("blue");
     static const char* const table[16] = {
-        "#BFDBFF", "#FAFAFA", "#697079", "#A0A0A0", "#3E6AAA", "#A0A0A0", "#15428B", "#15428B",
-        "#8D8D8D", "#3E6AAA", "#15428B", "#B9D0ED", "#D4E6F8", "#ECF3FB", "#7496C2", "#DEE2EC"};
+        "#BFDBFF", "#FAFAFA", "#50575F", "#A0A0A0", "#2A4F86", "#A0A0A0", "#15428B", "#15428B",
+        "#8D8D8D", "#2A4F86", "#15428B", "#B9D0ED", "#D4E6F8", "#ECF3FB", "#7496C2", "#DEE2EC"};
     setColourTable(s, table);
     setWarmStates(s);
 
@@ -188,7 +188,7 @@ SkinPalette silverPalette()
     SkinPalette s;
     s.name = QStringLiteral("silver");
     static const char* const table[16] = {
-        "#D0D4DD", "#FAFAFA", "#5C626A", "#8A8A8A", "#356EAA", "#8A8A8A", "#4C535C", "#4C535C",
+        "#D0D4DD", "#FAFAFA", "#4F555C", "#8A8A8A", "#2A5A8E", "#8A8A8A", "#4C535C", "#4C535C",
         "#A7A7A7", "#535459", "#4C535C", "#A9B1B8", "#E8EAEC", "#F0F1F2", "#252525", "#CCCCCC"};
     setColourTable(s, table);
     setWarmStates(s);
