@@ -136,7 +136,8 @@ class NotesWindow(oru.RibbonMainWindow):
         family.fontFamilyActivated.connect(
             lambda font: self.merge(lambda f: f.setFontFamilies([font.family()])))
         size = oru.RibbonCatFontSizeAction(11, self)
-        size.fontSizeActivated.connect(lambda points: self.merge(lambda f: f.setFontPointSize(points)))
+        size.fontSizeActivated.connect(
+            lambda points: self.merge(lambda f: f.setFontPointSize(points)))
         group.addAction(family, 0)
         group.addAction(size, 0)
 
@@ -207,8 +208,8 @@ class NotesWindow(oru.RibbonMainWindow):
             entry = oru.RibbonSimpleAction(tile(48, colour, name[0]), name, gallery)
             entry.setCheckable(True)
             entry.setToolTip(name)
-            entry.triggered.connect(
-                lambda _=False, colour=colour: self.merge(lambda f: f.setForeground(QColor(colour))))
+            entry.triggered.connect(lambda _=False, colour=colour: self.merge(
+                lambda f: f.setForeground(QColor(colour))))
             gallery.addAction(entry)
         group.addAction(gallery)
         find = oru.RibbonCatComboAction(self)
