@@ -75,6 +75,7 @@ private slots:
     void mirroredGeometry_data();
     void mirroredGeometry();
     void controlOrder();
+    void captionRun();
 };
 
 void TestRtl::mirroredGeometry_data()
@@ -138,6 +139,30 @@ void TestRtl::controlOrder()
     QCOMPARE(icons.first().target.toRect(), QRect(cut->width() - 19, 3, 16, 16));
     const int advance = cut->fontMetrics().horizontalAdvance(QStringLiteral("Cut"));
     QCOMPARE(qRound(texts.first().position.x()) + advance, cut->width() - 22);
+}
+
+// The caption reads in the window's order as one paragraph: right to left the
+// document title stands at the right, the product name (with its trailing
+// mark) whole at its left.
+void TestRtl::captionRun()
+{
+    MirrorHost host;
+    const QString product = RibbonApplication::currentProductName() + QChar(0x2122);
+    RibbonApplication::theApp()->setProductName(product);
+    host.window.setTitle(QStringLiteral("notes.txt"));
+    host.setDirection(Qt::RightToLeft);
+    test::PaintRecorder recorder(host.bar.size());
+    host.bar.render(&recorder);
+    QVector<test::PaintOp> texts = recorder.ops(test::PaintOp::Text);
+    std::sort(texts.begin(), texts.end(), [](const test::PaintOp& a, const test::PaintOp& b) {
+        return a.position.x() < b.position.x();
+    });
+    QString shown;
+    for (const test::PaintOp& op : texts)
+        if (op.position.y() < host.window.captionHeight())
+            shown += op.text;
+    shown.remove(QRegularExpression(QStringLiteral("[\\x{2066}-\\x{2069}]")));
+    QCOMPARE(shown, product + QStringLiteral(" - notes.txt"));
 }
 
 ORU_TEST_MAIN(TestRtl)
