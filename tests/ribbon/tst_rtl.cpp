@@ -8,8 +8,10 @@
 #include <oruRibbonCategory.h>
 #include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonPercAction.h>
+#include <oruRibbonPercWidget.h>
 #include <oruRibbonStatusBar.h>
 #include <oruTestApp.h>
+#include <oruTestInput.h>
 
 using namespace oru;
 
@@ -76,6 +78,8 @@ private slots:
     void mirroredGeometry();
     void controlOrder();
     void captionRun();
+    void zoomSlider_data();
+    void zoomSlider();
 };
 
 void TestRtl::mirroredGeometry_data()
@@ -163,6 +167,41 @@ void TestRtl::captionRun()
             shown += op.text;
     shown.remove(QRegularExpression(QStringLiteral("[\\x{2066}-\\x{2069}]")));
     QCOMPARE(shown, product + QStringLiteral(" - notes.txt"));
+}
+
+void TestRtl::zoomSlider_data()
+{
+    QTest::addColumn<int>("ltrX"); // where a left-to-right click lands
+    QTest::addColumn<int>("expected");
+    QTest::newRow("plus") << 180 << 110;
+    QTest::newRow("minus") << 70 << 90;
+}
+
+// The zoom slider runs from the right: its pieces are painted mirrored, and a
+// click on the mirrored place of plus or minus does what it does left to right.
+void TestRtl::zoomSlider()
+{
+    QFETCH(int, ltrX);
+    QFETCH(int, expected);
+    RibbonPercAction action(10, 500, 100, nullptr);
+    RibbonPercWidget slider(action, nullptr);
+    slider.resize(slider.sizeHint());
+    const auto pieces = [&slider] {
+        test::PaintRecorder recorder(slider.size());
+        slider.render(&recorder);
+        return recorder.ops(test::PaintOp::Pixmap);
+    };
+    const auto ltr = pieces();
+    slider.setLayoutDirection(Qt::RightToLeft);
+    const auto rtl = pieces();
+    QCOMPARE(ltr.size(), 3);
+    QCOMPARE(rtl.size(), ltr.size());
+    for (int i = 0; i < ltr.size(); ++i) {
+        QCOMPARE(rtl.at(i).source, ltr.at(i).source);
+        QCOMPARE(rtl.at(i).target.toRect(), mirrored(ltr.at(i).target.toRect(), slider.width()));
+    }
+    test::mouseClick(&slider, QPoint(slider.width() - 1 - ltrX, 9));
+    QCOMPARE(action.percentage(), expected);
 }
 
 ORU_TEST_MAIN(TestRtl)
