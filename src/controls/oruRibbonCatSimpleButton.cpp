@@ -117,7 +117,8 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
         const int pw = natural.width();
         const int ph = natural.height();
         if (large)
-            painter.drawPixmap(QRect((w - pw) / 2, (32 - ph) / 2 + 2, pw, ph), pixmap);
+            painter.drawPixmap(
+                mirror::visual(*this, QRect((w - pw) / 2, (32 - ph) / 2 + 2, pw, ph)), pixmap);
         else
             painter.drawPixmap(
                 QStyle::visualRect(layoutDirection(), rect(),
