@@ -786,6 +786,51 @@ bool EditorWindow::openCollapsedPopup()
     return false;
 }
 
+static void useArabicDemoTexts(EditorWindow& window)
+{
+    // The demo's own texts are English; the Arabic scene shows the commonest.
+    static const std::pair<const char*, const char*> texts[] = {
+        {"Home", "الرئيسية"},
+        {"Insert", "إدراج"},
+        {"View", "عرض"},
+        {"Format", "تنسيق"},
+        {"Clipboard", "الحافظة"},
+        {"Paste", "لصق"},
+        {"Cut", "قص"},
+        {"Copy", "نسخ"},
+        {"Select All", "تحديد الكل"},
+        {"History", "السجل"},
+        {"Undo", "تراجع"},
+        {"Redo", "إعادة"},
+        {"Font", "الخط"},
+        {"Paragraph", "فقرة"},
+        {"Editing", "تحرير"},
+        {"Find", "بحث"},
+        {"New", "جديد"},
+        {"Open...", "فتح..."},
+        {"Save", "حفظ"},
+        {"Save As", "حفظ باسم"},
+        {"Print...", "طباعة..."},
+        {"Close", "إغلاق"},
+        {"Bold", "غامق"},
+        {"Italic", "مائل"},
+        {"Underline", "تسطير"},
+        {"Exit Tarnwick", "إنهاء Tarnwick"},
+        {"Tarnwick Options", "خيارات Tarnwick"},
+    };
+    for (QAction* action : window.findChildren<QAction*>()) {
+        const QString plain = QString(action->text()).remove(QLatin1Char('&'));
+        for (const auto& [english, arabic] : texts)
+            if (plain == QLatin1String(english))
+                action->setText(QString::fromUtf8(arabic));
+    }
+    window.editor()->setHtml(QString::fromUtf8(
+        "<h2>تارنويك</h2><p>محرر صغير واجهته كلها شريط. حدد نصًا واضغط <b>غامق</b> أو "
+        "<u>تسطير</u>؛ المسار \u2066/home/ada/notes.txt\u2069 يبقى كما هو.</p>"));
+    window.editor()->document()->setModified(false);
+    window.setTitle(QString::fromUtf8("ملاحظات") + QStringLiteral("[*]"));
+}
+
 bool isEditorScene(const QString& scene)
 {
     return scene.isEmpty() || scene == QLatin1String("main") ||
@@ -793,7 +838,8 @@ bool isEditorScene(const QString& scene)
            scene == QLatin1String("window") || scene == QLatin1String("appmenu") ||
            scene == QLatin1String("submenu") || scene == QLatin1String("fonts") ||
            scene == QLatin1String("statusbar") || scene == QLatin1String("menustyle") ||
-           isAuxScene(scene) || isControlScene(scene) || isFeatureScene(scene);
+           scene == QLatin1String("rtl") || isAuxScene(scene) || isControlScene(scene) ||
+           isFeatureScene(scene);
 }
 
 int runEditor(const DemoOptions& options)
@@ -802,7 +848,14 @@ int runEditor(const DemoOptions& options)
     // Menus, tool tips and the ribbon's combo boxes in the skin's look; the
     // View tab switches it off.
     app->setApplicationStyle(RibbonApplication::SkinnedStyle);
+    // The Arabic scene: the library's Arabic texts, which also turn the
+    // application right to left, and Arabic texts of the demo's own.
+    const bool arabic = options.shotScene == QLatin1String("rtl");
+    if (arabic)
+        app->loadTranslations(QLocale(QLocale::Arabic));
     EditorWindow window;
+    if (arabic)
+        useArabicDemoTexts(window);
     // Screenshots start from the built-in state and leave the settings alone.
     attachRibbonFeatures(window, !options.wantsShot());
     const QString& scene = options.shotScene;

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     if (!options.error.isEmpty()) {
         std::fprintf(stderr,
                      "tarnwick: %s\nusage: tarnwick [--skin blue|silver|black] [--size WxH] "
-                     "[--scale F] [--shot SCENE FILE.png] [FILE...]\n",
+                     "[--scale F] [--rtl] [--shot SCENE FILE.png] [FILE...]\n",
                      qPrintable(options.error));
         return 2;
     }
@@ -25,6 +25,8 @@ int main(int argc, char** argv)
     if (!options.wantsShot() && !app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
+    if (options.rtl)
+        app.setLayoutDirection(Qt::RightToLeft);
 
     // Scene dispatch. The editor is the program and shows most scenes
     // itself; the skin sheet is a scene of its own.
@@ -37,7 +39,7 @@ int main(int argc, char** argv)
             "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
             "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
             "minimisedpopup, contextual, qatmenu, screentip, qatoptions, keytips, keytipspage, "
-            "qatoverflow, skins)\n",
+            "qatoverflow, rtl, skins)\n",
             qPrintable(options.shotScene));
         return 2;
     }

@@ -42,6 +42,8 @@ DemoOptions DemoOptions::parse(const QStringList& arguments)
             options.scale = arguments.at(++i).toDouble(&ok);
             if (!ok || options.scale < 0.5 || options.scale > 4.0)
                 options.error = QStringLiteral("--scale wants a factor from 0.5 to 4");
+        } else if (arg == QLatin1String("--rtl")) {
+            options.rtl = true;
         } else if (arg == QLatin1String("--shot") && i + 2 < arguments.size()) {
             options.shotScene = arguments.at(++i);
             options.shotFile = arguments.at(++i);

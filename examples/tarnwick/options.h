@@ -14,6 +14,7 @@ struct DemoOptions
     double scale = 0;  // --scale F: the scale factor the program started with (0: none)
     QString shotScene; // with --shot: the state to show before grabbing
     QString shotFile;  // with --shot: where the PNG goes
+    bool rtl = false;  // --rtl: right to left (as Qt's own -reverse)
     QStringList files; // documents to open
     QString error;     // set when the command line is wrong
 

@@ -58,6 +58,16 @@ void RibbonApplication::setTranslationsEnabled(bool enabled)
     }
 }
 
+namespace {
+
+// Qt takes the application's layout direction from this text in the installed
+// translations: "RTL" in the Arabic and Hebrew ones, so that such a locale
+// gets a right-to-left ribbon without host code.
+[[maybe_unused]] const char* const kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+} // namespace
+
 bool RibbonApplication::loadTranslations(const QLocale& locale)
 {
     m_translationLocale = locale;

@@ -1,5 +1,6 @@
 #include "oruRibbonCatActionGroupWidget.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonAccessibleEvents_p.h"
 #include "oruRibbonApplication.h"
@@ -13,6 +14,8 @@
 #include <QActionEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <optional>
 
 namespace oru {
 
@@ -46,7 +49,7 @@ QRect RibbonCatActionGroupWidget::cellRect(int index) const
 {
     if (!member(index))
         return {};
-    return QRect(index * cellWidth(), 0, cellWidth(), height());
+    return mirror::visual(*this, QRect(index * cellWidth(), 0, cellWidth(), height()));
 }
 
 QSize RibbonCatActionGroupWidget::sizeHint() const
@@ -134,14 +137,35 @@ void RibbonCatActionGroupWidget::placeHosted()
 {
     // Placed over their cells so that popups open below them.
     for (auto it = m_hosted.cbegin(); it != m_hosted.cend(); ++it)
-        it.value()->setGeometry(int(m_group.actions().indexOf(it.key())) * 30, 0, 30, 22);
+        it.value()->setGeometry(
+            mirror::visual(*this, QRect(int(m_group.actions().indexOf(it.key())) * 30, 0, 30, 22)));
+}
+
+int RibbonCatActionGroupWidget::cellAt(qreal x) const
+{
+    // Cells run from the right edge right to left.
+    const int logical = isRightToLeft() ? width() - 1 - int(x) : int(x);
+    return logical / cellWidth();
+}
+
+void RibbonCatActionGroupWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeHosted();
+}
+
+void RibbonCatActionGroupWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeHosted();
 }
 
 void RibbonCatActionGroupWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const int i = int(event->position().x()) / cellWidth();
+    const int i = cellAt(event->position().x());
     RibbonAction* m = member(i);
     // A press that opened a member's popup never sees its release (the popup
     // takes it): the old index must not carry over to this press.
@@ -159,7 +183,7 @@ void RibbonCatActionGroupWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const int i = int(event->position().x()) / cellWidth();
+    const int i = cellAt(event->position().x());
     RibbonAction* m = member(i);
     const bool trigger = m_pressedIndex >= 0 && i == m_pressedIndex && m && m->isEnabled();
     m_pressedIndex = -1;
@@ -176,7 +200,7 @@ void RibbonCatActionGroupWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void RibbonCatActionGroupWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (RibbonAction* m = member(int(event->position().x()) / cellWidth()))
+    if (RibbonAction* m = member(cellAt(event->position().x())))
         setToolTip(m->toolTip());
     update();
 }
@@ -192,11 +216,15 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
     const bool wide = m_group.isWide();
     const QPoint p = pointerPos(*this);
     const bool under = underMouse();
+    const bool rtl = isRightToLeft();
+    const int w = width();
     for (int i = 0; i < count; ++i) {
         RibbonAction* m = list[i];
+        // The skin pieces are drawn in left-to-right cells and mirrored: the
+        // first member's rounded end stands at the right right to left.
         const QRect cell(i * cw, 0, cw, 22);
         const bool enabled = m_group.isEnabled() && m->isEnabled();
-        const bool hovered = under && cell.contains(p);
+        const bool hovered = under && mirror::visual(*this, cell).contains(p);
         int f = 0;
         if (!enabled)
             f = 0;
@@ -207,6 +235,8 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
         else if (hovered || i == m_pressedIndex)
             f = 1;
         const int sy = f * 22;
+        std::optional<mirror::Flip> flip;
+        flip.emplace(painter, w, rtl);
         if (!wide) {
             const QPixmap& pm = count == 1       ? skin->normalButtonSmall()
                                 : i == 0         ? skin->btnGroupFirst()
@@ -234,6 +264,7 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
             painter.setBrush(c);
             RibbonStyle::drawSymbol(painter, QRect(x + 20, h / 2, 5, 3), ArrowDown);
         }
+        flip.reset();
         const QPixmap icon =
             m->icon().pixmap(QSize(16, 16), RibbonStyle::devicePixelRatio(painter),
                              enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
@@ -241,9 +272,10 @@ void RibbonCatActionGroupWidget::paintEvent(QPaintEvent*)
             const QSize s = icon.deviceIndependentSize().toSize();
             const int mainWidth = wide ? 20 : cw;
             const QPoint c(cell.x() + (mainWidth - 1) / 2, (22 - 1) / 2);
-            painter.drawPixmap(QRect(c.x() - (s.width() - 1) / 2, c.y() - (s.height() - 1) / 2,
-                                     s.width(), s.height()),
-                               icon);
+            painter.drawPixmap(
+                mirror::visual(*this, QRect(c.x() - (s.width() - 1) / 2,
+                                            c.y() - (s.height() - 1) / 2, s.width(), s.height())),
+                icon);
         }
     }
 }

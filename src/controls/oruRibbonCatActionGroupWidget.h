@@ -39,8 +39,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void actionEvent(QActionEvent* event) override;
+    /// Places the hosted drop-down buttons over their (mirrored) cells again.
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The member's index under @p x, right to left counted from the right.
+    int cellAt(qreal x) const;
     int cellWidth() const;
     void dropLeftMembers();
     void placeHosted();

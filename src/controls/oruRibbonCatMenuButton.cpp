@@ -1,4 +1,5 @@
 #include "oruRibbonCatMenuButton.h"
+#include "oruMirror_p.h"
 #include "oruMnemonic_p.h"
 
 #include "oruPointer_p.h"
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <optional>
 
 namespace oru {
 
@@ -187,7 +190,9 @@ bool RibbonCatMenuButtonBPriv::inMenuPart(const QPoint& pos) const
 {
     if (action().menuSize() == RibbonCatMenuAction::Large)
         return pos.y() > 36;
-    return pos.x() >= m_button.width() - 11;
+    // The drop-down part is at the right end, right to left at the left end.
+    const int x = m_button.isRightToLeft() ? m_button.width() - 1 - pos.x() : pos.x();
+    return x >= m_button.width() - 11;
 }
 
 void RibbonCatMenuButtonBPriv::updateTxtSize()
@@ -361,6 +366,11 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
     const QAction* iconAction = split ? static_cast<const QAction*>(def) : &action();
     const QIcon::Mode mode = iconAction->isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const bool enabled = action().isEnabled();
+    // Skin pieces and the arrow are drawn left to right and mirrored through
+    // the painter (right to left the drop-down part is at the left end);
+    // icon and text go to their mirrored places unmirrored.
+    std::optional<mirror::Flip> flip;
+    flip.emplace(painter, w, m_button.isRightToLeft());
     if (size == RibbonCatMenuAction::Large) {
         const QPixmap& cap = skin->verticalMenuButtonCaption();
         const QPixmap& men = skin->verticalMenuButtonMenu();
@@ -385,24 +395,28 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
                 skin->drawPixmap(painter, QRect(w - 2, 64, 2, 2), men, QRect(41, y + 25, 2, 2));
             }
         }
-        const QPixmap pm = iconAction->icon().pixmap(
-            QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
-        if (!pm.isNull()) {
-            const QSize s = pm.deviceIndependentSize().toSize();
-            painter.drawPixmap(
-                QRect((w - s.width()) / 2, (32 - s.height()) / 2 + 2, s.width(), s.height()), pm);
-        }
-        painter.setPen(enabled ? skin->highlightedCategoryTextColor()
-                               : skin->disabledCategoryTextColor());
-        painter.setFont(m_button.font());
-        painter.drawText(QRect(QPoint(4, 38), QPoint(m_textWidth + 3, m_textHeight + 37)),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                         mnemonic::plainText(action().text()));
         if (m_textLines == 2)
             drawArrow(painter, QRect(QPoint(w - 7, 56), QPoint(w - 3, 58)), enabled);
         else
             drawArrow(painter, QRect(QPoint((w - 5) / 2, 56), QPoint((w - 5) / 2 + 4, 58)),
                       enabled);
+        flip.reset();
+        const QPixmap pm = iconAction->icon().pixmap(
+            QSize(32, 32), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
+        if (!pm.isNull()) {
+            const QSize s = pm.deviceIndependentSize().toSize();
+            painter.drawPixmap(
+                mirror::visual(m_button, QRect((w - s.width()) / 2, (32 - s.height()) / 2 + 2,
+                                               s.width(), s.height())),
+                pm);
+        }
+        painter.setPen(enabled ? skin->highlightedCategoryTextColor()
+                               : skin->disabledCategoryTextColor());
+        painter.setFont(m_button.font());
+        painter.drawText(mirror::visual(m_button, QRect(QPoint(4, 38), QPoint(m_textWidth + 3,
+                                                                              m_textHeight + 37))),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                         mnemonic::plainText(action().text()));
         return;
     }
     if (size != RibbonCatMenuAction::Medium && size != RibbonCatMenuAction::Small)
@@ -425,25 +439,27 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
             skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
         }
     }
+    drawArrow(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)), enabled);
+    flip.reset();
     const QPixmap pm = iconAction->icon().pixmap(
         QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);
     int x0 = split ? 2 : 3;
     if (!pm.isNull()) {
         const QSize s = pm.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect((16 - s.width()) / 2 + (split ? 2 : 3), (16 - s.height()) / 2 + 3,
-                                 s.width(), s.height()),
-                           pm);
+        painter.drawPixmap(
+            mirror::visual(m_button, QRect((16 - s.width()) / 2 + (split ? 2 : 3),
+                                           (16 - s.height()) / 2 + 3, s.width(), s.height())),
+            pm);
         x0 = split ? 18 : 19;
     }
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());
     if (size == RibbonCatMenuAction::Medium) {
         painter.setFont(m_button.font());
-        painter.drawText(QRect(QPoint(x0 + 2, 2), QPoint(w - 14, h - 3)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        painter.drawText(mirror::visual(m_button, QRect(QPoint(x0 + 2, 2), QPoint(w - 14, h - 3))),
+                         mirror::leading(m_button) | Qt::AlignVCenter | Qt::TextSingleLine,
                          mnemonic::plainText(action().text()));
     }
-    drawArrow(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)), enabled);
 }
 
 // ---------------------------------------------------------------- palette presenter

@@ -1,4 +1,5 @@
 #include "oruRibbonCatSimpleButton.h"
+#include "oruMirror_p.h"
 #include "oruMnemonic_p.h"
 
 #include "oruPointer_p.h"
@@ -8,6 +9,7 @@
 
 #include <QActionEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace oru {
 
@@ -115,9 +117,13 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
         const int pw = natural.width();
         const int ph = natural.height();
         if (large)
-            painter.drawPixmap(QRect((w - pw) / 2, (32 - ph) / 2 + 2, pw, ph), pixmap);
+            painter.drawPixmap(
+                mirror::visual(*this, QRect((w - pw) / 2, (32 - ph) / 2 + 2, pw, ph)), pixmap);
         else
-            painter.drawPixmap(QRect((18 - pw) / 2 + 2, (18 - ph) / 2 + 2, pw, ph), pixmap);
+            painter.drawPixmap(
+                QStyle::visualRect(layoutDirection(), rect(),
+                                   QRect((18 - pw) / 2 + 2, (18 - ph) / 2 + 2, pw, ph)),
+                pixmap);
     }
 
     const QString caption = text();
@@ -130,8 +136,10 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
     } else {
         const int x0 = buttonIcon.isNull() ? 4 : 22;
-        painter.drawText(QRect(QPoint(x0, 2), QPoint(w - 3, h - 3)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+        // Right to left the icon stands at the right and the text ends left.
+        painter.drawText(QStyle::visualRect(layoutDirection(), rect(),
+                                            QRect(QPoint(x0, 2), QPoint(w - 3, h - 3))),
+                         mirror::leading(*this) | Qt::AlignVCenter | Qt::TextSingleLine, caption);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "oruMainMenuPaint_p.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonStyle.h"
 
@@ -13,8 +14,10 @@
 
 namespace oru::mainmenu {
 
-void drawItemHighlight(QPainter& painter, int w, int h)
+void drawItemHighlight(QPainter& painter, int w, int h, bool rtl)
 {
+    // The caption edge stands on the side the item's text starts.
+    const mirror::Flip flip(painter, w, rtl);
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const QPixmap& caption = skin->horizontalMenuButtonCaption();
     const QPixmap& menu = skin->horizontalMenuButtonMenu();
@@ -43,16 +46,18 @@ void drawPopupBorder(QPainter& painter, const QPixmap& pixmap, int w, int h)
     skin->drawPixmap(painter, QRect(w - 3, h - 3, 3, 3), pixmap, QRect(4, 4, 3, 3));
 }
 
-void drawItemIcon(QPainter& painter, const QIcon& icon, bool enabled, int h)
+void drawItemIcon(QPainter& painter, const QIcon& icon, bool enabled, int h, int w, bool rtl)
 {
     if (icon.isNull())
         return;
     const QPixmap pixmap = icon.pixmap(QSize(32, 32), RibbonStyle::devicePixelRatio(painter),
                                        enabled ? QIcon::Normal : QIcon::Disabled);
     const QSize size = pixmap.deviceIndependentSize().toSize();
-    painter.drawPixmap(QRect(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
-                             size.width(), size.height()),
-                       pixmap);
+    const QRect target(21 - (size.width() - 1) / 2, (h - 1) / 2 - (size.height() - 1) / 2,
+                       size.width(), size.height());
+    painter.drawPixmap(
+        QStyle::visualRect(rtl ? Qt::RightToLeft : Qt::LeftToRight, QRect(0, 0, w, h), target),
+        pixmap);
 }
 
 void drawMainButtonIcon(QPainter& painter, const QIcon& icon, const QRect& button)

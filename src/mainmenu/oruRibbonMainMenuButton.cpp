@@ -1,4 +1,5 @@
 #include "oruRibbonMainMenuButton.h"
+#include "oruMirror_p.h"
 #include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
@@ -71,25 +72,26 @@ void RibbonMainMenuButton::paintEvent(QPaintEvent*)
     const bool enabled = isEnabled();
     QPainter painter(this);
     if (enabled && (rect().contains(pointerPos(*this)) || hasFocus()))
-        mainmenu::drawItemHighlight(painter, w, h);
+        mainmenu::drawItemHighlight(painter, w, h, isRightToLeft());
 
-    mainmenu::drawItemIcon(painter, icon(), enabled, h);
+    mainmenu::drawItemIcon(painter, icon(), enabled, h, w, isRightToLeft());
 
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());
-    const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignLeft;
+    const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic | mirror::leading(*this);
     if (m_inMainPanel) {
         painter.setFont(font());
-        painter.drawText(QRect(QPoint(50, 2), QPoint(w - 7, h - 3)), flags | Qt::AlignVCenter,
-                         text());
+        painter.drawText(mirror::visual(*this, QRect(QPoint(50, 2), QPoint(w - 7, h - 3))),
+                         flags | Qt::AlignVCenter, text());
         return;
     }
     const int boldLine = m_boldLineHeight;
     painter.setFont(m_boldFont);
-    painter.drawText(QRect(QPoint(50, 2), QPoint(w - 7, boldLine + 1)), flags | Qt::AlignVCenter,
-                     text());
+    painter.drawText(mirror::visual(*this, QRect(QPoint(50, 2), QPoint(w - 7, boldLine + 1))),
+                     flags | Qt::AlignVCenter, text());
     painter.setFont(font());
-    painter.drawText(QRect(QPoint(50, boldLine + 4), QPoint(w - 7, boldLine + m_twoLineHeight + 3)),
+    painter.drawText(mirror::visual(*this, QRect(QPoint(50, boldLine + 4),
+                                                 QPoint(w - 7, boldLine + m_twoLineHeight + 3))),
                      flags | Qt::AlignTop, toolTip());
 }
 

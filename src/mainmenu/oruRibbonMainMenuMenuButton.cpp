@@ -1,4 +1,5 @@
 #include "oruRibbonMainMenuMenuButton.h"
+#include "oruMirror_p.h"
 #include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
@@ -172,8 +173,12 @@ void RibbonMainMenuMenuButton::paintEvent(QPaintEvent*)
     const int h = height();
     const bool enabled = isEnabled();
     QPainter painter(this);
+    const bool rtl = isRightToLeft();
     // A disabled item shows no frames, only its dimmed icon, text and arrow.
     if (enabled) {
+        // The caption and menu parts are drawn left to right and mirrored:
+        // right to left the menu part with the arrow is at the left.
+        const mirror::Flip flip(painter, w, rtl);
         const QPoint cursor = pointerPos(*this);
         const bool popupOpen =
             m_popup && RibbonMainMenuMenuButton::s_CurrentMainPopup == m_popup.get();
@@ -188,24 +193,28 @@ void RibbonMainMenuMenuButton::paintEvent(QPaintEvent*)
                 drawMenuPart(painter, skin->horizontalMenuButtonMenu(), popupOpen ? 0 : 4, w, h);
             }
         } else if (active) {
-            mainmenu::drawItemHighlight(painter, w, h);
+            mainmenu::drawItemHighlight(painter, w, h, false); // flipped already
         }
     }
 
-    mainmenu::drawItemIcon(painter, icon(), enabled, h);
+    mainmenu::drawItemIcon(painter, icon(), enabled, h, w, rtl);
     const QColor& textColor =
         enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();
     painter.setPen(textColor);
     if (m_inMainPanel) {
         painter.setFont(font());
-        painter.drawText(QRect(QPoint(50, 2), QPoint(w - 31, h - 3)),
-                         Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(mirror::visual(*this, QRect(QPoint(50, 2), QPoint(w - 31, h - 3))),
+                         Qt::TextWordWrap | Qt::TextShowMnemonic | mirror::leading(*this) |
+                             Qt::AlignVCenter,
                          text());
     }
     const int m = w - 24;
     painter.setBrush(textColor);
     const QPoint centre((m + w - 1) / 2, (h - 1) / 2);
-    RibbonStyle::drawSymbol(painter, QRect(centre.x() - 1, centre.y() - 3, 4, 7), ArrowRight);
+    // The arrow points where the sub-menu opens.
+    RibbonStyle::drawSymbol(painter,
+                            mirror::visual(*this, QRect(centre.x() - 1, centre.y() - 3, 4, 7)),
+                            rtl ? ArrowLeft : ArrowRight);
 }
 
 void RibbonMainMenuMenuButton::actionEvent(QActionEvent* event)
@@ -350,7 +359,8 @@ void RibbonMainPopupMenu::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? skin->highlightedCategoryTextColor()
                                : skin->disabledCategoryTextColor());
     painter.drawText(QRect(QPoint(6, 6), QPoint(w - 7, 17)),
-                     Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter,
+                     Qt::TextWordWrap | Qt::TextShowMnemonic | mirror::leading(*this) |
+                         Qt::AlignVCenter,
                      m_owner.toolTip());
 }
 

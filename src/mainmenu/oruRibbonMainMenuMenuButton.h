@@ -96,9 +96,13 @@ public:
     /// The popup's current size; (-1, -1) without popup.
     QSize popupSize() const;
     /// The caption part, which runs the default action; in item coordinates.
-    QRect captionRect() const { return QRect(0, 0, width() - 24, height()); }
+    QRect captionRect() const
+    {
+        return isRightToLeft() ? QRect(24, 0, width() - 24, height())
+                               : QRect(0, 0, width() - 24, height());
+    }
     /// The menu part with the arrow, which opens the popup; in item coordinates.
-    QRect menuRect() const { return QRect(width() - 24, 0, 24, height()); }
+    QRect menuRect() const { return QRect(isRightToLeft() ? 0 : width() - 24, 0, 24, height()); }
 
     QSize sizeHint() const override;
 

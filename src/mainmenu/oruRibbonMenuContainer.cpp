@@ -1,5 +1,6 @@
 #include "oruRibbonMenuContainer.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonMainMenuMenuButton.h"
 #include "oruRibbonMenuItem.h"
 #include "oruRibbonPanelMain.h"
@@ -11,6 +12,7 @@ namespace oru {
 RibbonManuContainer::RibbonManuContainer(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), m_owner(parent)
 {
+    mirror::follow(*this, parent);
 }
 
 RibbonManuContainer::~RibbonManuContainer() = default;

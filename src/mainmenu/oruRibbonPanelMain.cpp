@@ -1,6 +1,7 @@
 #include "oruRibbonPanelMain.h"
 
 #include "oruMainMenuPaint_p.h"
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
@@ -22,6 +23,8 @@
 #include <QPolygon>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace oru {
 
@@ -173,7 +176,12 @@ void RibbonPanelMain::resizeEvent(QResizeEvent* event)
     setMask(QRegion(outline, Qt::OddEvenFill));
 
     RibbonMenuBar* bar = m_mainButton.ribbonMenuBar();
+    // Under the button, running away from the window's leading edge: right to
+    // left the menu's right edge meets the button's, and it opens leftwards.
+    const bool rtl = isRightToLeft();
     int x = m_mainButton.mapToGlobal(QPoint(0, 0)).x();
+    if (rtl)
+        x += m_mainButton.width() - width();
     int y = bar->mapToGlobal(bar->captionGeometry().bottomLeft()).y();
     // The menu opens on the monitor that holds the application button.
     QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
@@ -190,6 +198,8 @@ void RibbonPanelMain::resizeEvent(QResizeEvent* event)
         }
         if (width() + x > available.right())
             x = available.right() - width();
+        if (rtl && x < available.left())
+            x = available.left();
     }
     move(keepPopupOnScreen(QPoint(x, y), size()));
 }
@@ -202,6 +212,8 @@ void RibbonPanelMain::paintEvent(QPaintEvent*)
     QPainter painter(this);
 
     const QPixmap& back = skin->mainPanelBack();
+    std::optional<mirror::Flip> flip;
+    flip.emplace(painter, w, isRightToLeft());
     skin->drawPixmap(painter, QRect(0, 0, 4, 10), back, QRect(0, 0, 4, 10));
     skin->drawPixmap(painter, QRect(4, 0, w - 8, 10), back, QRect(4, 0, 1, 10));
     skin->drawPixmap(painter, QRect(w - 4, 0, 4, 10), back, QRect(5, 0, 4, 10));
@@ -211,12 +223,17 @@ void RibbonPanelMain::paintEvent(QPaintEvent*)
     skin->drawPixmap(painter, QRect(0, h - 27, 4, 27), back, QRect(0, 11, 4, 27));
     skin->drawPixmap(painter, QRect(4, h - 27, w - 8, 27), back, QRect(4, 11, 1, 27));
     skin->drawPixmap(painter, QRect(w - 4, h - 27, 4, 27), back, QRect(5, 11, 4, 27));
+    flip.reset();
 
     const QRect r = m_columnsLayout->geometry();
     painter.fillRect(r, QBrush(skin->mainMenuBgColor()));
 
-    skin->drawPixmap(painter, QRect(m_itemsLayout->geometry().right() + 1, r.top(), 2, r.height()),
-                     skin->mainPanelSeparator(), QRect(0, 0, 2, 2));
+    // Between the items and the recent files, whichever side the items are on.
+    const QRect items = m_itemsLayout->geometry();
+    skin->drawPixmap(
+        painter,
+        QRect(isRightToLeft() ? items.left() - 2 : items.right() + 1, r.top(), 2, r.height()),
+        skin->mainPanelSeparator(), QRect(0, 0, 2, 2));
 
     const QPixmap& border = skin->mainPanelBorder();
     skin->drawPixmap(painter, QRect(r.left(), r.top(), 2, 2), border, QRect(0, 0, 2, 2));

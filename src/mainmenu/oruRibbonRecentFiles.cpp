@@ -1,4 +1,5 @@
 #include "oruRibbonRecentFiles.h"
+#include "oruMirror_p.h"
 #include "oruMnemonic_p.h"
 
 #include "oruMainMenuPaint_p.h"
@@ -48,7 +49,7 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // The keyboard's focus shows as the pointer's hover does.
     if (enabled && (rect().contains(pointerPos(*this)) || hasFocus()))
-        mainmenu::drawItemHighlight(painter, w, h);
+        mainmenu::drawItemHighlight(painter, w, h, isRightToLeft());
 
     const QIcon entryIcon = icon();
     if (!entryIcon.isNull()) {
@@ -57,14 +58,22 @@ void RibbonRecentFiles::RecentFile::paintEvent(QPaintEvent*)
                              enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = pixmap.deviceIndependentSize().toSize();
         painter.drawPixmap(
-            QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(), size.height()),
+            mirror::visual(*this, QRect(w - 7 - size.width(), (h - size.height()) / 2, size.width(),
+                                        size.height())),
             pixmap);
     }
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());
     painter.setFont(font());
-    painter.drawText(QRect(QPoint(6, 2), QPoint(w - 19, h - 3)),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shownText());
+    // A path or file name keeps its own left-to-right order in a right-to-left
+    // menu ("/home/ada/notes.txt", not "home/ada/notes.txt/"); it only stands
+    // at the right.
+    QTextOption option(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) |
+                       Qt::AlignVCenter);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    painter.drawText(QRectF(mirror::visual(*this, QRect(QPoint(6, 2), QPoint(w - 19, h - 3)))),
+                     shownText(), option);
 }
 
 void RibbonRecentFiles::RecentFile::keyPressEvent(QKeyEvent* event)
@@ -168,7 +177,7 @@ void RibbonRecentFiles::paintEvent(QPaintEvent*)
     skin->drawPixmap(painter, QRect(0, 0, w, h), skin->mainPanelSeparator(), QRect(0, 0, 1, 1));
     mainmenu::drawPopupBorder(painter, skin->popupBorder(), w, h);
     painter.setFont(m_titleFont);
-    painter.drawText(QRect(QPoint(5, 5), size()), Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(QRect(5, 5, w - 10, h - 5), mirror::leading(*this) | Qt::AlignTop,
                      QCoreApplication::translate("QObject", "Recent Files"));
     painter.setPen(skin->mainMenuBgColor().darker(120));
     painter.drawLine(QPoint(1, 23), QPoint(w - 1, 23));

@@ -1,5 +1,6 @@
 #include "oruRibbonSymbolButton.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 
@@ -72,6 +73,8 @@ void RibbonSymbolButton::paintEvent(QPaintEvent*)
         enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();
     painter.setPen(color);
     painter.setBrush(color);
+    // Arrows point the other way right to left: "next" runs leftwards.
+    const mirror::Flip flip(painter, w, isRightToLeft());
     RibbonStyle::drawSymbol(painter, QRect(QPoint(3, 3), QPoint(w - 4, h - 4)), m_symbol);
 }
 

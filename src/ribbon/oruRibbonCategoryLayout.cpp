@@ -2,6 +2,8 @@
 
 #include "oruRibbonCategory.h"
 
+#include <QStyle>
+
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -377,8 +379,12 @@ QSize RibbonCategoryLayout::sizeHint() const
 void RibbonCategoryLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
+    // The arrangement is kept left to right; right to left, columns and rows
+    // run from the right edge, so the first control is the rightmost.
+    const Qt::LayoutDirection direction = m_owner.layoutDirection();
     for (int i = 0; i < m_items.size(); ++i)
-        m_items.at(i)->setGeometry(m_itemRects.at(i).translated(rect.topLeft()));
+        m_items.at(i)->setGeometry(
+            QStyle::visualRect(direction, rect, m_itemRects.at(i).translated(rect.topLeft())));
 }
 
 QLayoutItem* RibbonCategoryLayout::itemAt(int index) const

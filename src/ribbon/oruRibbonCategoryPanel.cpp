@@ -7,6 +7,7 @@
 #include "oruRibbonCategoryWrapper.h"
 
 #include <QActionEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -122,10 +123,14 @@ void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
         }
     }
 
+    // Groups are placed from the left and mirrored right to left, so that the
+    // first group stands at the right edge.
+    const Qt::LayoutDirection direction = m_page.layoutDirection();
+    const QRect page(0, 0, rect.width(), rect.height());
     int x = 0;
     for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrapperList)) {
         const QSize size = wrapper->isColapsed() ? wrapper->minimumSizeHint() : wrapper->sizeHint();
-        wrapper->setGeometry(x, 0, size.width(), size.height());
+        wrapper->setGeometry(QStyle::visualRect(direction, page, QRect(QPoint(x, 0), size)));
         // The category has no layout around it inside the wrapper.
         if (!wrapper->isColapsed() && wrapper->category()->size() != size)
             wrapper->category()->resize(size);

@@ -55,6 +55,9 @@ QIcon collapsedIcon(const RibbonCategoryAction& group)
 RibbonCategoryWrapperPopup::RibbonCategoryWrapperPopup(RibbonCategoryWrapper& wrapper)
     : QWidget(nullptr, Qt::Popup), m_wrapper(wrapper)
 {
+    // A window of its own takes the application's direction; it follows the
+    // ribbon's instead.
+    setLayoutDirection(wrapper.layoutDirection());
     m_popupLayout = new QHBoxLayout(this);
     m_popupLayout->setContentsMargins(0, 0, 0, 0);
     m_popupLayout->setSpacing(0);
@@ -80,9 +83,12 @@ void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
     const int w = width();
     const int h = height();
 
-    // Just below the page, at the wrapper's left edge.
+    // Just below the page, at the wrapper's leading edge: its left edge, or
+    // right to left its right edge, which the popup's right edge meets.
     const int y0 = m_wrapper.page().geometry().bottom() - m_wrapper.y();
-    const QPoint anchor = m_wrapper.mapToGlobal(QPoint(0, y0));
+    const bool rtl = m_wrapper.isRightToLeft();
+    const QPoint edge = m_wrapper.mapToGlobal(QPoint(rtl ? m_wrapper.width() - w : 0, y0));
+    const QPoint anchor = m_wrapper.mapToGlobal(QPoint(rtl ? m_wrapper.width() - 1 : 0, y0));
     // The screen under the anchor, not the primary one: with several monitors
     // the popup must open on the monitor where the group was clicked, and its
     // edges are the ones it must stay inside. Only an anchor off every screen
@@ -90,13 +96,15 @@ void RibbonCategoryWrapperPopup::resizeEvent(QResizeEvent* event)
     QScreen* screen = QGuiApplication::screenAt(anchor);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    QPoint target = anchor;
+    QPoint target = edge;
     if (screen) {
         const QRect avail = screen->availableGeometry();
         if (anchor.y() + h - 1 > avail.bottom())
             target.setY(anchor.y() - h - 91); // above the page stack
-        if (anchor.x() + w - 1 > avail.right())
+        if (target.x() + w - 1 > avail.right())
             target.setX(avail.right() - w + 1);
+        if (rtl && target.x() < avail.left())
+            target.setX(avail.left());
     }
     // Whatever still sticks out (a window at the left or top edge) comes in.
     move(keepPopupOnScreen(target, size()));

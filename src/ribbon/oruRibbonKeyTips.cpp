@@ -708,6 +708,10 @@ void RibbonKeyTips::layoutBadges()
             // Over the left end (the icon) of a small control.
             badge.moveTopLeft(QPoint(frame.left() - 3, frame.center().y() - size.height() / 2 + 3));
         }
+        // Placed left to right within the control and mirrored there: right to
+        // left the badge of a small control stands over its right end (the icon).
+        if (tip.widget->isRightToLeft())
+            badge.moveLeft(2 * frame.left() + frame.width() - badge.x() - badge.width());
         wanted.append(badge);
     }
     const QList<QRect> placed = keytips::place(wanted, m_overlay->rect());

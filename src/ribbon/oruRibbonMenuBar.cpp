@@ -29,6 +29,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace oru {
 
@@ -417,6 +418,10 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
     const QColor& productColor = active ? skin->activeTextColor() : skin->inactiveTextColor();
 
     painter.setFont(m_captionFont);
+    if (isRightToLeft()) {
+        paintCaptionRightToLeft(painter, titleColor, productColor);
+        return;
+    }
     QRect g = m_captionSpacer.geometry();
     QRect r = g;
     // The right edge is set to this value, not moved left by it.
@@ -478,6 +483,66 @@ void RibbonMenuBar::hideKeyTips()
 {
     if (m_keyTips)
         m_keyTips->hide();
+}
+
+void RibbonMenuBar::paintCaptionRightToLeft(QPainter& painter, const QColor& titleColor,
+                                            const QColor& productColor)
+{
+    // Title and product are one paragraph in the window's direction, so that
+    // they stand in the reading order of its language (the title first, at
+    // the right). Each is isolated (FSI ... PDI): a Latin product name keeps
+    // its trailing mark ("Tarnwick\u2122") instead of losing it to the far
+    // side of the caption.
+    const QChar fsi(0x2068);
+    const QChar pdi(0x2069);
+    const QString separator = QStringLiteral(" - ");
+    QString docTitle = m_mainWindow.shownTitle();
+    const QString product = RibbonApplication::currentProductName();
+    const QRect g = m_captionSpacer.geometry();
+    const auto compose = [&](const QString& title) {
+        return title.isEmpty() ? fsi + product + pdi
+                               : fsi + title + pdi + separator + fsi + product + pdi;
+    };
+    // Too wide: the title gives way first, the product name stays whole.
+    if (m_captionMetrics.horizontalAdvance(compose(docTitle)) > g.width() && !docTitle.isEmpty()) {
+        const int room =
+            g.width() - m_captionMetrics.horizontalAdvance(compose(QString()) + separator);
+        docTitle = m_captionMetrics.elidedText(docTitle, Qt::ElideRight, std::max(room, 0));
+    }
+    const QString text = compose(docTitle);
+    const int titleLength = docTitle.isEmpty() ? 0 : int(docTitle.size()) + 2;
+
+    QTextLayout layout(text, m_captionFont, this);
+    QTextOption option(Qt::AlignHCenter);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    QTextCharFormat titleFormat;
+    titleFormat.setForeground(titleColor);
+    QTextCharFormat productFormat;
+    productFormat.setForeground(productColor);
+    QList<QTextLayout::FormatRange> formats;
+    if (titleLength > 0)
+        formats.append({0, titleLength + int(separator.size()), titleFormat});
+    formats.append({titleLength > 0 ? titleLength + int(separator.size()) : 0,
+                    int(product.size()) + 2, productFormat});
+    layout.setFormats(formats);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(g.width());
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    const qreal y = g.top() + (g.height() - line.height()) / 2;
+    painter.setPen(productColor);
+    layout.draw(&painter, QPointF(g.left(), y));
+    // The product's place, for what is laid out around it.
+    const int productStart = titleLength > 0 ? titleLength + int(separator.size()) : 0;
+    const qreal a = line.cursorToX(productStart);
+    const qreal b = line.cursorToX(int(text.size()));
+    m_productTextRect =
+        QRect(g.left() + int(std::min(a, b)), g.top(), int(std::abs(b - a)), g.height());
 }
 
 } // namespace oru

@@ -179,6 +179,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The caption of a right-to-left window: title and product as one
+    // bidirectional paragraph, each kept whole in its own direction.
+    void paintCaptionRightToLeft(QPainter& painter, const QColor& titleColor,
+                                 const QColor& productColor);
     void setSpecialAction(QPointer<RibbonAction>& field, RibbonAction* action);
     void relayShortcuts();
     void addTab(QAction* tab);

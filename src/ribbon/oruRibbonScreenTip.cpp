@@ -1,5 +1,6 @@
 #include "oruRibbonScreenTip.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonAction.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonStyle.h"
@@ -104,7 +105,9 @@ void RibbonScreenTip::showAt(QAction* action, const QPoint& globalPos)
         return;
     }
     resize(m_size);
-    QPoint target = globalPos + QPoint(0, 20);
+    // Below the pointer, running away from it in the reading direction: right
+    // to left the tip's right edge is at the pointer.
+    QPoint target = globalPos + QPoint(isRightToLeft() ? 1 - m_size.width() : 0, 20);
     QScreen* screen = QGuiApplication::screenAt(globalPos);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -140,11 +143,13 @@ void RibbonScreenTip::paintEvent(QPaintEvent*)
     // The text colour of menu items, dark on every skin's light tip.
     painter.setPen(skin->highlightedCategoryTextColor());
     painter.setFont(m_titleFont);
-    painter.drawText(m_titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_head);
+    // Right to left the texts start at the right edge.
+    painter.drawText(mirror::visual(*this, m_titleRect),
+                     mirror::leading(*this) | Qt::AlignVCenter | Qt::TextSingleLine, m_head);
     if (!m_description.isEmpty()) {
         painter.setFont(font());
-        painter.drawText(m_descriptionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         m_description);
+        painter.drawText(mirror::visual(*this, m_descriptionRect),
+                         mirror::leading(*this) | Qt::AlignTop | Qt::TextWordWrap, m_description);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "oruRibbonTabBar.h"
+#include "oruMirror_p.h"
 #include "oruMnemonic_p.h"
 
 #include "oruRibbonAccessibleEvents_p.h"
@@ -13,6 +14,7 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QTimer>
 
 namespace oru {
@@ -85,15 +87,20 @@ void RibbonTabBar::updateTabSizes()
     m_firstVisible = qMax(0, qMin(m_firstVisible, int(m_tabSizes.size()) - 1));
 }
 
-int RibbonTabBar::hitTab(const QPoint& p, QRect* rect) const
+// The strip is laid out left to right (arrows, then the tabs from the first
+// visible one) and mirrored as a whole right to left: arrows at the right,
+// the first tab next to them, later tabs to its left.
+int RibbonTabBar::hitTab(const QPoint& visualPoint, QRect* rect) const
 {
+    const QPoint p =
+        isRightToLeft() ? QPoint(width() - 1 - visualPoint.x(), visualPoint.y()) : visualPoint;
     const int n = int(m_tabSizes.size());
     int x = ArrowAreaWidth;
     for (int i = m_firstVisible; i < n; ++i) {
         const QRect r(x, 0, m_tabSizes[i].width(), m_tabSizes[i].height());
         if (r.contains(p)) {
             if (rect)
-                *rect = r;
+                *rect = mirror::visual(*this, r);
             return i;
         }
         x += r.width();
@@ -122,7 +129,8 @@ QRect RibbonTabBar::tabRect(int index) const
     // at may be cut off, and what lies beyond is not shown.
     if (x >= width() - 1)
         return {};
-    return QRect(x, 0, m_tabSizes[index].width(), m_tabSizes[index].height());
+    return mirror::visual(*this,
+                          QRect(x, 0, m_tabSizes[index].width(), m_tabSizes[index].height()));
 }
 
 QAction* RibbonTabBar::actionByPoint(const QPoint& p) const
@@ -221,7 +229,12 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const QPixmap& pixmap = skin->tabBarTabs();
     QPainter painter(this);
-    skin->drawPixmap(painter, QRect(0, 0, ArrowAreaWidth, TabHeight), pixmap, QRect(4, 0, 1, 16));
+    const bool rtl = isRightToLeft();
+    {
+        const mirror::Flip flip(painter, width(), rtl);
+        skin->drawPixmap(painter, QRect(0, 0, ArrowAreaWidth, TabHeight), pixmap,
+                         QRect(4, 0, 1, 16));
+    }
 
     const QList<QAction*> actions = tabActions();
     const int n = qMin(int(actions.size()), int(m_tabSizes.size()));
@@ -242,11 +255,16 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     const auto drawTab = [&](const QRect& r, int y0, const QString& text) {
         const int tx = r.x();
         const int w = r.width();
-        skin->drawPixmap(painter, QRect(tx, 0, 4, 16), pixmap, QRect(0, y0, 4, 16));
-        skin->drawPixmap(painter, QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
-        skin->drawPixmap(painter, QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
-        painter.drawText(QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15)),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextHideMnemonic,
+        {
+            // The slants lean the other way right to left.
+            const mirror::Flip flip(painter, width(), rtl);
+            skin->drawPixmap(painter, QRect(tx, 0, 4, 16), pixmap, QRect(0, y0, 4, 16));
+            skin->drawPixmap(painter, QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
+            skin->drawPixmap(painter, QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
+        }
+        painter.drawText(mirror::visual(*this, QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15))),
+                         mirror::leading(*this) | Qt::AlignVCenter | Qt::TextWordWrap |
+                             Qt::TextHideMnemonic,
                          textlines::fittedCaption(painter.fontMetrics(), text, w - 16));
     };
 
@@ -323,6 +341,27 @@ void RibbonTabBar::dragMoveEvent(QDragMoveEvent* event)
         m_dragTimer->stop();
         m_dragPos = pos;
         m_dragTimer->start(DragDelay);
+    }
+}
+
+void RibbonTabBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The four arrows, 16 pixels apart from x = 5, in the order they were made.
+    int x = 5;
+    for (QWidget* button : findChildren<RibbonSymbolButton*>(Qt::FindDirectChildrenOnly)) {
+        button->move(mirror::visual(*this, QRect(x, 0, 16, 16)).topLeft());
+        x += 16;
+    }
+}
+
+void RibbonTabBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        QResizeEvent resize(size(), size());
+        resizeEvent(&resize);
+        update();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "oruRibbonPercWidget.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonPercAction.h"
@@ -107,6 +108,11 @@ int RibbonPercWidget::valueAt(int x) const
     return std::min(std::max(value, m_minimum), m_maximum);
 }
 
+QPoint RibbonPercWidget::logical(const QPoint& pos) const
+{
+    return isRightToLeft() ? QPoint(width() - 1 - pos.x(), pos.y()) : pos;
+}
+
 void RibbonPercWidget::applyPercentage(int value)
 {
     QPointer<RibbonPercAction> own = action();
@@ -120,7 +126,7 @@ void RibbonPercWidget::applyPercentage(int value)
 void RibbonPercWidget::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = logical(event->position().toPoint());
     if (minusRect().contains(pos))
         m_pressed |= MinusPressed;
     if (plusRect().contains(pos))
@@ -135,7 +141,7 @@ void RibbonPercWidget::mousePressEvent(QMouseEvent* event)
 void RibbonPercWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     QWidget::mouseReleaseEvent(event);
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = logical(event->position().toPoint());
     bool apply = false;
     int value = m_percentage;
     if (minusRect().contains(pos) && (m_pressed & MinusPressed)) {
@@ -161,7 +167,7 @@ void RibbonPercWidget::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
     if (m_pressed & ThumbDragged) {
-        const int value = valueAt(static_cast<int>(event->position().x()));
+        const int value = valueAt(logical(event->position().toPoint()).x());
         if (value != m_percentage) {
             m_percentage = value;
             applyPercentage(value);
@@ -214,7 +220,7 @@ void RibbonPercWidget::paintEvent(QPaintEvent*)
 
     bool minusHover = false, plusHover = false, thumbHover = false;
     if (isEnabled()) {
-        const QPoint cursor = pointerPos(*this);
+        const QPoint cursor = logical(pointerPos(*this));
         if (rect().contains(cursor)) {
             minusHover = QRect(60, 0, 20, 20).contains(cursor);
             plusHover = QRect(w - 20, 0, 20, 20).contains(cursor);
@@ -225,8 +231,11 @@ void RibbonPercWidget::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     painter.setPen(skin->normalCategoryTextColor());
-    painter.drawText(QRect(10, 3, 40, 40), 0, m_text);
+    painter.drawText(mirror::visual(*this, QRect(10, 3, 40, 40)), mirror::leading(*this), m_text);
 
+    // Right to left the track runs from the right: minus at the right, plus
+    // at the left, larger values leftwards.
+    const mirror::Flip flip(painter, w, isRightToLeft());
     painter.setPen(skin->frameSunkenColor());
     painter.drawLine(80, 9, w - 20, 9);
     painter.drawLine(125, 6, 125, 13);

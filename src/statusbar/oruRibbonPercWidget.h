@@ -33,7 +33,8 @@ public:
     int percentage() const { return m_percentage; }
     /// The value as shown: the number followed by " %".
     const QString& text() const { return m_text; }
-    /// The x of the thumb's centre for @p percentage.
+    /// The x of the thumb's centre for @p percentage, counted from the left
+    /// edge left to right and from the right edge right to left.
     int thumbCenter(int percentage) const;
 
 protected:
@@ -65,6 +66,9 @@ private:
     QRect plusRect() const;
     QRect thumbRect() const;
     int valueAt(int x) const;
+    // The slider is laid out left to right (minus, track, plus) and mirrored
+    // right to left: a point of the widget in those left-to-right coordinates.
+    QPoint logical(const QPoint& pos) const;
     void applyPercentage(int value);
 
     // Held by its QAction face, as the action may be mid-destruction when

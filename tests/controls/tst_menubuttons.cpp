@@ -30,6 +30,8 @@ private slots:
     void splitFrames_data();
     void splitFrames();
     void splitTriggerAndOnePopup();
+    void rightToLeft_data();
+    void rightToLeft();
     void largeCaptionWraps();
     void actionGoesWhilePopupOpen_data();
     void actionGoesWhilePopupOpen();
@@ -153,6 +155,65 @@ QPoint arrowAt(QWidget& widget)
 }
 
 } // namespace
+
+void TestMenuButtons::rightToLeft_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("large") << int(RibbonCatMenuAction::Large);
+    QTest::newRow("medium") << int(RibbonCatMenuAction::Medium);
+    QTest::newRow("small") << int(RibbonCatMenuAction::Small);
+}
+
+// Right to left a split button is its own mirror: frames, drop-down part,
+// arrow and icon at mirrored places (the images flipped, not other images),
+// and a press on the mirrored drop-down part opens the menu.
+void TestMenuButtons::rightToLeft()
+{
+    QFETCH(int, size);
+    QPixmap square(16, 16);
+    square.fill(Qt::red);
+    RibbonCatMenuAction action(QIcon(square), "Paste", RibbonCatMenuAction::Button,
+                               RibbonCatMenuAction::eMenuSize(size), RibbonCatMenuAction::Menu,
+                               nullptr);
+    RibbonSimpleAction def("Paste", nullptr), plain("Plain text", nullptr);
+    def.setIcon(QIcon(square));
+    action.addAction(&def, true);
+    action.addAction(&plain);
+    RibbonCatMenuButton button(action, nullptr);
+    button.resize(button.sizeHint());
+    const bool large = size == RibbonCatMenuAction::Large;
+    const QPoint menuPart = large ? QPoint(5, 37) : QPoint(button.width() - 11, 10);
+    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(button.priv());
+    // Both parts framed: the caption pressed, the menu part beside it.
+    priv->m_captionPressed = true;
+    const auto record = [&button] {
+        PaintRecorder recorder(button.size());
+        button.render(&recorder);
+        QVector<oru::test::PaintOp> ops;
+        for (const oru::test::PaintOp& op : recorder.ops())
+            if (op.kind == oru::test::PaintOp::Pixmap || op.kind == oru::test::PaintOp::Polygon)
+                ops << op;
+        return ops;
+    };
+    const auto ltr = record();
+    button.setLayoutDirection(Qt::RightToLeft);
+    const auto rtl = record();
+    priv->m_captionPressed = false;
+    QVERIFY(ltr.size() > 3);
+    QCOMPARE(rtl.size(), ltr.size());
+    const int w = button.width();
+    for (int i = 0; i < ltr.size(); ++i) {
+        const bool pixmap = ltr.at(i).kind == oru::test::PaintOp::Pixmap;
+        const QRectF a = pixmap ? ltr.at(i).target : ltr.at(i).polygon.boundingRect();
+        const QRectF b = pixmap ? rtl.at(i).target : rtl.at(i).polygon.boundingRect();
+        QCOMPARE(rtl.at(i).source, ltr.at(i).source);
+        QCOMPARE(b, QRectF(w - a.x() - a.width(), a.y(), a.width(), a.height()));
+    }
+    mousePress(&button, QPoint(w - 1 - menuPart.x(), menuPart.y()));
+    QTRY_VERIFY(priv->m_popupOpen);
+    if (QWidget* popup = priv->m_popup)
+        popup->hide();
+}
 
 void TestMenuButtons::largeCaptionWraps()
 {

@@ -166,6 +166,7 @@ private slots:
     void itemSizes();
     void actionsDeletedWhileOpen();
     void hoverTrackingRepaintsLeftItem();
+    void rightToLeft();
 };
 
 void TestAppMenu::openAndBuild()
@@ -758,6 +759,78 @@ void TestAppMenu::hoverTrackingRepaintsLeftItem()
     moveOnto(second);
     QCOMPARE(counter.counts.value(first), 0);
     closeAndFlush(panel);
+}
+
+// Right to left the menu is the mirror of the left-to-right one: it opens
+// leftwards under the button, items and columns mirrored within it, skin
+// pieces and the sub-menu arrow mirrored, paths still read left to right.
+void TestAppMenu::rightToLeft()
+{
+    struct Seen
+    {
+        QRect panel;
+        QRect button;
+        QList<QRect> children;
+        QVector<test::PaintOp> subMenuOps;
+        QVector<test::PaintOp> pathOps;
+        int entryWidth = 0;
+    };
+    const auto look = [](Qt::LayoutDirection direction) {
+        qApp->setLayoutDirection(direction);
+        Host host;
+        Seen seen;
+        RibbonPanelMain* panel = host.openMenu();
+        if (!panel)
+            return seen;
+        seen.panel = panel->geometry();
+        seen.button = QRect(host.button()->mapToGlobal(QPoint(0, 0)), host.button()->size());
+        for (QWidget* child : panel->findChildren<QWidget*>())
+            if (child->isVisibleTo(panel))
+                seen.children.append(QRect(child->mapTo(panel, QPoint(0, 0)), child->size()));
+        RibbonMainMenuMenuButton* item = subMenuItem(panel);
+        PaintRecorder itemRecorder(item->size());
+        item->render(&itemRecorder);
+        seen.subMenuOps = itemRecorder.ops(test::PaintOp::Polygon);
+        auto* entry = panel->recentFiles()->findChildren<QAbstractButton*>().value(1);
+        PaintRecorder entryRecorder(entry->size());
+        entry->render(&entryRecorder);
+        seen.pathOps = entryRecorder.ops(test::PaintOp::Text);
+        seen.entryWidth = entry->width();
+        panel->close();
+        return seen;
+    };
+    const Seen ltr = look(Qt::LeftToRight);
+    const Seen rtl = look(Qt::RightToLeft);
+    qApp->setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(ltr.panel.isValid() && rtl.panel.isValid());
+    QCOMPARE(ltr.panel.left(), ltr.button.left());
+    QCOMPARE(rtl.panel.right(), rtl.button.right());
+    QCOMPARE(rtl.panel.size(), ltr.panel.size());
+    const int w = ltr.panel.width();
+    QCOMPARE(rtl.children.size(), ltr.children.size());
+    for (int i = 0; i < ltr.children.size(); ++i) {
+        const QRect& r = ltr.children.at(i);
+        QCOMPARE(rtl.children.at(i), QRect(w - r.x() - r.width(), r.y(), r.width(), r.height()));
+    }
+    // The arrow: in the 24 pixels at the left, pointing left (its tip is its
+    // leftmost point, at the height of its middle).
+    QCOMPARE(rtl.subMenuOps.size(), 1);
+    const QPolygonF arrow = rtl.subMenuOps.first().polygon;
+    const QRectF bounds = arrow.boundingRect();
+    QVERIFY2(bounds.right() < 24, qPrintable(QString::number(bounds.right())));
+    const auto tip = std::min_element(arrow.cbegin(), arrow.cend(),
+                                      [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    QCOMPARE(tip->y(), bounds.center().y());
+    // "/tmp/a.txt" as one left-to-right run, right-aligned before the icon room.
+    QStringList runs;
+    qreal left = 1e9;
+    for (const test::PaintOp& op : rtl.pathOps) {
+        runs << op.text;
+        left = std::min(left, op.position.x());
+    }
+    QCOMPARE(runs.join(QString()), QStringLiteral("/tmp/a.txt"));
+    const int advance = QFontMetrics(rtl.pathOps.first().font).horizontalAdvance("/tmp/a.txt");
+    QCOMPARE(qRound(left) + advance, rtl.entryWidth - 6);
 }
 
 ORU_TEST_MAIN(TestAppMenu)

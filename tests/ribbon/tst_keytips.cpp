@@ -170,6 +170,7 @@ class tst_KeyTips : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { qApp->setLayoutDirection(Qt::LeftToRight); }
     void letters();
     void placement();
     void altShowsAndHidesTheTopLevel();
@@ -353,6 +354,27 @@ void tst_KeyTips::tabThenCommandTriggersOnce()
         pasteTip->badge.contains(QPoint(pasteTip->frame.center().x(), pasteTip->frame.bottom())));
     const RibbonKeyTip* copyTip = host.tipOf(&host.copy);
     QVERIFY(qAbs(copyTip->badge.left() - copyTip->frame.left()) <= 4);
+    // Right to left every badge of the page stands at the mirrored place.
+    QHash<QString, QRect> ltr;
+    for (const RibbonKeyTip& tip : host.tips().tips())
+        ltr.insert(tip.tip, tip.badge);
+    host.bar.hideKeyTips();
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    QCoreApplication::processEvents();
+    host.pressAlt();
+    host.type(QStringLiteral("H"));
+    const int w = host.window.width();
+    for (const RibbonKeyTip& tip : host.tips().tips()) {
+        QVERIFY(ltr.contains(tip.tip));
+        const QRect r = ltr.value(tip.tip);
+        QVERIFY2(tip.badge == QRect(w - r.x() - r.width(), r.y(), r.width(), r.height()),
+                 qPrintable(tip.tip + QLatin1Char(' ') + tip.widget->metaObject()->className()));
+    }
+    host.bar.hideKeyTips();
+    qApp->setLayoutDirection(Qt::LeftToRight);
+    QCoreApplication::processEvents();
+    host.pressAlt();
+    host.type(QStringLiteral("H"));
 
     // The shared command is shown twice (page and quick access bar) and
     // still fires once.

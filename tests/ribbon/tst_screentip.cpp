@@ -140,6 +140,19 @@ void TestScreenTip::hover()
     QCOMPARE(tip->description(), QStringLiteral("Makes it bold."));
     // Below the pointer.
     QVERIFY(tip->y() > button->mapToGlobal(QPoint(4, 4)).y());
+    QCOMPARE(tip->x(), button->mapToGlobal(QPoint(4, 4)).x());
+    // Right to left it runs leftwards from the pointer, its text from the right.
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    QVERIFY(sendToolTip(button));
+    QCOMPARE(shownTip()->geometry().right(), button->mapToGlobal(QPoint(4, 4)).x());
+    {
+        oru::test::PaintRecorder recorder(tip->size());
+        tip->render(&recorder);
+        const auto texts = recorder.ops(oru::test::PaintOp::Text);
+        QVERIFY(!texts.isEmpty());
+        QVERIFY(texts.first().position.x() > tip->width() / 2);
+    }
+    qApp->setLayoutDirection(Qt::LeftToRight);
 
     // Leaving the control hides it; so does a press.
     QEvent leave(QEvent::Leave);

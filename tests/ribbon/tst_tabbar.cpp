@@ -71,6 +71,7 @@ class TestTabBar : public QObject
     Q_OBJECT
 
 private slots:
+    void rightToLeft();
     void navigation_data();
     void navigation();
     void hitTesting();
@@ -357,6 +358,61 @@ void TestTabBar::menuActionAddedAgain()
     recorder.clear();
     other.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     QCOMPARE(recorder.texts().size(), 0);
+}
+
+// Right to left the strip is the mirror of the left-to-right one, switched at
+// run time: tabs, arrows and every skin piece and arrow symbol mirrored
+// within the bar, and a click on a mirrored tab selects that tab.
+void TestTabBar::rightToLeft()
+{
+    Tabs tabs(numbered(4));
+    RibbonTabBar bar(tabs.menu, nullptr);
+    bar.resize(300, 16);
+    const auto mirrored = [&bar](const QRectF& r) {
+        return QRectF(bar.width() - r.x() - r.width(), r.y(), r.width(), r.height());
+    };
+    struct Seen
+    {
+        QList<QRect> tabs;
+        QList<QRect> arrows;
+        QVector<oru::test::PaintOp> ops;
+    };
+    const auto look = [&] {
+        Seen seen;
+        for (int i = 0; i < 4; ++i)
+            seen.tabs << bar.tabRect(i);
+        for (QWidget* arrow : bar.findChildren<QWidget*>())
+            seen.arrows << arrow->geometry();
+        oru::test::PaintRecorder recorder(bar.size());
+        bar.render(&recorder);
+        for (const oru::test::PaintOp& op : recorder.ops())
+            if (op.kind == oru::test::PaintOp::Pixmap || op.kind == oru::test::PaintOp::Polygon)
+                seen.ops << op;
+        return seen;
+    };
+    const Seen ltr = look();
+    bar.setLayoutDirection(Qt::RightToLeft);
+    const Seen rtl = look();
+    QCOMPARE(rtl.arrows.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        // A tab beyond the bar's edge has no rectangle in either direction.
+        QCOMPARE(QRectF(rtl.tabs.at(i)),
+                 ltr.tabs.at(i).isEmpty() ? QRectF() : mirrored(ltr.tabs.at(i)));
+        QCOMPARE(QRectF(rtl.arrows.at(i)), mirrored(ltr.arrows.at(i)));
+    }
+    QCOMPARE(rtl.ops.size(), ltr.ops.size());
+    for (int i = 0; i < ltr.ops.size(); ++i) {
+        const oru::test::PaintOp& a = ltr.ops.at(i);
+        const oru::test::PaintOp& b = rtl.ops.at(i);
+        QCOMPARE(b.source, a.source);
+        QCOMPARE(
+            a.kind == oru::test::PaintOp::Pixmap ? b.target : b.polygon.boundingRect(),
+            mirrored(a.kind == oru::test::PaintOp::Pixmap ? a.target : a.polygon.boundingRect()));
+    }
+    oru::test::mousePress(&bar, rtl.tabs.at(2).center());
+    QVERIFY(tabs.children.at(2)->isChecked());
+    bar.setLayoutDirection(Qt::LeftToRight);
+    QCOMPARE(bar.tabRect(2), ltr.tabs.at(2));
 }
 
 ORU_TEST_MAIN(TestTabBar)
