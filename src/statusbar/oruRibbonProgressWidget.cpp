@@ -15,7 +15,14 @@
 #include <QPainter>
 #include <QProgressBar>
 
+#include <algorithm>
+
 namespace oru {
+
+namespace {
+// The height the status bar gives its controls: 20 less its 3-pixel top margin.
+constexpr int kStatusRowHeight = 17;
+} // namespace
 
 RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget* parent)
     : QWidget(parent), m_action(&action), m_layout(new QHBoxLayout),
@@ -26,14 +33,17 @@ RibbonProgressWidget::RibbonProgressWidget(RibbonProgressAction& action, QWidget
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     addAction(&action);
 
-    // The right margin leaves room for the terminate button.
-    m_layout->setContentsMargins(3, 3, 20, 3);
+    // The right margin leaves room for the terminate button. Above and below,
+    // the 3-pixel margins give way to the label's whole line within the
+    // status bar's row, so that its descenders are never cut.
+    const int line = m_label->fontMetrics().height();
+    const int vertical = std::clamp((kStatusRowHeight - line) / 2, 0, 3);
+    m_layout->setContentsMargins(3, vertical, 20, vertical);
     setProgressText(action.progressText());
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(action.minimum(), action.maximum());
     m_progressBar->setValue(0);
-    // Tall enough for the label's descenders, whatever the size hint says.
-    setMinimumHeight(m_label->fontMetrics().height() + 6);
+    setMinimumHeight(std::min(line + 2 * vertical, kStatusRowHeight));
     m_layout->addWidget(m_label, 0, Qt::AlignVCenter);
     m_layout->addWidget(m_progressBar, 0, Qt::AlignVCenter);
     setLayout(m_layout);
