@@ -380,7 +380,7 @@ void TestWindowManagerX11::maximize()
         RibbonMainWindow early;
         early.setGeometry(kStart);
         early.showMaximized();
-        QVERIFY(QTest::qWaitForWindowExposed(&early));
+        QVERIFY(QTest::qWaitForWindowExposed(&early, 20000));
         QTRY_COMPARE(early.ribbonMenuBar()->isMWMaximized(), wm);
         QTest::qWait(100);
         QCOMPARE(early.isMaximized(), wm);
