@@ -579,6 +579,11 @@ QMenu* RibbonMenuBarExtras::createContextMenu(QWidget* widget, QWidget* parent)
     minimize->setCheckable(true);
     minimize->setChecked(m_minimized);
     connect(minimize, &QAction::toggled, this, &RibbonMenuBarExtras::setMinimized);
+    QAction* simplified =
+        menu->addAction(QCoreApplication::translate("RibbonQuickAccessBar", "Simplified Ribbon"));
+    simplified->setCheckable(true);
+    simplified->setChecked(m_bar.isSimplified());
+    connect(simplified, &QAction::toggled, &m_bar, &RibbonMenuBar::setSimplified);
     return menu;
 }
 
@@ -707,6 +712,34 @@ QWidget* RibbonMenuBar::minimizedPopup() const
 void RibbonMenuBar::setMinimized(bool minimized)
 {
     m_extras->setMinimized(minimized);
+}
+
+bool RibbonMenuBar::isSimplified() const
+{
+    return m_panels->isSimplified();
+}
+
+void RibbonMenuBar::setSimplified(bool simplified)
+{
+    if (simplified == isSimplified())
+        return;
+    // Badges and the minimised ribbon's popup show the other mode's controls.
+    hideKeyTips();
+    if (QWidget* popup = m_extras->popup())
+        popup->close();
+    m_panels->setSimplified(simplified);
+    updateGeometry();
+    emit simplifiedChanged(simplified);
+}
+
+bool RibbonMenuBar::isSimplifiedToggleVisible() const
+{
+    return m_panels->isSimplifiedToggleVisible();
+}
+
+void RibbonMenuBar::setSimplifiedToggleVisible(bool visible)
+{
+    m_panels->setSimplifiedToggleVisible(visible);
 }
 
 bool RibbonMenuBar::isQuickAccessBarBelow() const
