@@ -44,7 +44,7 @@ public:
 
     /// The stack's height in the simplified ribbon: the row of 22-pixel controls with room above
     /// and below.
-    static constexpr int SimplifiedHeight = 34;
+    static constexpr int SimplifiedHeight = 35;
     /// The room the switch takes at the right end of the pages, when it shows.
     static constexpr int ToggleRoom = 20;
 

@@ -15,6 +15,7 @@
 #include "oruRibbonGroupControl_p.h"
 #include "oruRibbonStyle.h"
 
+#include <QActionEvent>
 #include <QEvent>
 #include <QMenu>
 #include <QPainter>
@@ -278,11 +279,18 @@ void RibbonSimplifiedRow::measure(Item& item)
 
 void RibbonSimplifiedRow::rebuild()
 {
+    m_rebuilding = true;
     delete m_links;
     m_links = new QObject(this);
     for (Item& item : m_items)
         delete item.control.data();
     m_items.clear();
+    // The row holds the actions too, as a group does, so that it hears of
+    // one that is destroyed.
+    const QList<QAction*> held = actions();
+    for (QAction* action : held)
+        removeAction(action);
+    m_rebuilding = false;
     if (!m_tab)
         return;
     const QList<RibbonCategoryAction*> groups = m_tab->categories();
@@ -293,11 +301,18 @@ void RibbonSimplifiedRow::rebuild()
         connect(group, &RibbonCategoryAction::actionRemoved, m_links,
                 [this](RibbonAction*) { rebuild(); });
         for (RibbonAction* action : group->actions()) {
+            // The row takes the action before its control does: a destroyed
+            // action tells its widgets last-to-first, so the control has let
+            // go of it when the row deletes the control.
+            addAction(action);
             QWidget* control = createGroupControl(action, this);
-            if (!control)
+            if (!control) {
+                removeAction(action);
                 continue;
+            }
             Item item;
             item.action = action;
+            item.face = action;
             item.control = control;
             item.group = g;
             control->setStatusTip(action->statusTip());
@@ -389,7 +404,10 @@ void RibbonSimplifiedRow::relayout()
     m_separators.clear();
     const int h = height();
     const auto place = [&](QWidget* widget, int x, int w) {
-        const int ch = std::min(widget->sizeHint().height(), h);
+        const QSize hint = widget->sizeHint()
+                               .boundedTo(widget->maximumSize())
+                               .expandedTo(widget->minimumSize());
+        const int ch = std::min(hint.height(), h);
         widget->setGeometry(QStyle::visualRect(layoutDirection(), rect(),
                                                QRect(x, (h - ch) / 2, w, ch)));
     };
@@ -485,6 +503,20 @@ QSize RibbonSimplifiedRow::sizeHint() const
 QSize RibbonSimplifiedRow::minimumSizeHint() const
 {
     return m_overflow->sizeHint();
+}
+
+void RibbonSimplifiedRow::actionEvent(QActionEvent* event)
+{
+    QWidget::actionEvent(event);
+    if (event->type() != QEvent::ActionRemoved || m_rebuilding)
+        return;
+    const auto it = std::find_if(m_items.begin(), m_items.end(),
+                                 [event](const Item& item) { return item.face == event->action(); });
+    if (it == m_items.end())
+        return;
+    delete it->control.data();
+    m_items.erase(it);
+    relayout();
 }
 
 void RibbonSimplifiedRow::resizeEvent(QResizeEvent* event)

@@ -106,11 +106,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
 private:
     struct Item
     {
         QPointer<RibbonAction> action;
+        // The same object seen as a QAction: found by address while it is
+        // being destroyed.
+        QAction* face = nullptr;
         QPointer<QWidget> control;
         int group = 0;
         int full = 0;      // width with the caption
@@ -135,6 +139,7 @@ private:
     // Parent of the row's connections to groups and actions, replaced on
     // every rebuild so that the old ones go with it.
     QObject* m_links = nullptr;
+    bool m_rebuilding = false;
 };
 
 } // namespace oru
