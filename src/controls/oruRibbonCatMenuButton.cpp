@@ -124,8 +124,8 @@ void RibbonCatMenuButton::actionEvent(QActionEvent* event)
 
 void RibbonCatMenuButton::choosePresenter()
 {
-    const bool palette = m_action->menuType() == RibbonCatMenuAction::Palette &&
-                         m_shownSize == m_action->menuSize();
+    const bool palette =
+        m_action->menuType() == RibbonCatMenuAction::Palette && m_shownSize == m_action->menuSize();
     if (!palette && m_action->menuType() >= RibbonCatMenuAction::Button &&
         m_action->menuType() <= RibbonCatMenuAction::Palette &&
         !qobject_cast<RibbonCatMenuButtonBPriv*>(m_priv)) {

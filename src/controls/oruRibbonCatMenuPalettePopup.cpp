@@ -227,9 +227,9 @@ void RibbonCatMenuPalettePopup::resizeEvent(QResizeEvent*)
         // An in-ribbon palette is covered by its gallery; a palette shown as
         // a drop-down button (simplified ribbon) opens it below, as a menu.
         const auto* paletteButton = qobject_cast<const RibbonCatMenuButton*>(opener);
-        const bool coversPalette = m_action &&
-                                   m_action->menuType() == RibbonCatMenuAction::Palette &&
-                                   (!paletteButton || paletteButton->shownSize() == m_action->menuSize());
+        const bool coversPalette =
+            m_action && m_action->menuType() == RibbonCatMenuAction::Palette &&
+            (!paletteButton || paletteButton->shownSize() == m_action->menuSize());
         const QPoint anchor =
             opener->mapToGlobal(coversPalette ? QPoint(0, 0) : QPoint(0, opener->height() - 1));
         int x = qMax(anchor.x(), 0);

@@ -14,8 +14,7 @@
 namespace oru {
 
 RibbonCategoryPanels::RibbonCategoryPanels(RibbonMenuBar& bar)
-    : QStackedWidget(nullptr)
-    , m_menuBar(bar)
+    : QStackedWidget(nullptr), m_menuBar(bar)
 {
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     setFixedHeight(92);

@@ -10,7 +10,6 @@
 #include "oruRibbonCatMenuButton.h"
 #include "oruRibbonCategory.h"
 #include "oruRibbonCategoryPanel.h"
-#include "oruRibbonSimplifiedRow_p.h"
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonCategoryWrapper.h"
 #include "oruRibbonMainMenuButton.h"
@@ -23,6 +22,7 @@
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonRecentFiles.h"
 #include "oruRibbonSimpleAction.h"
+#include "oruRibbonSimplifiedRow_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonViewPopup.h"
 
@@ -567,8 +567,7 @@ void RibbonKeyTips::collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Reques
             for (RibbonCategoryAction* category : tab->categories())
                 actions += category->actions();
         collectControls(
-            actions, [row](RibbonAction* action) { return row->control(action); }, tips,
-            requests);
+            actions, [row](RibbonAction* action) { return row->control(action); }, tips, requests);
         if (RibbonSimplifiedOverflowButton* more = row->overflowButton(); more->isVisible()) {
             tips.append(tipFor(more, nullptr));
             requests.append({QStringLiteral("00"), QString()});

@@ -16,6 +16,7 @@
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QPainter>
@@ -63,8 +64,8 @@ RibbonSimplifiedOverflowButton::RibbonSimplifiedOverflowButton(QWidget* parent)
     : QAbstractButton(parent)
 {
     setText(QStringLiteral("\u2026"));
-    setToolTip(tr("More Commands"));
-    setAccessibleName(tr("More Commands"));
+    setToolTip(QCoreApplication::translate("RibbonSimplifiedRow", "More Commands"));
+    setAccessibleName(QCoreApplication::translate("RibbonSimplifiedRow", "More Commands"));
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
@@ -152,7 +153,9 @@ QSize RibbonSimplifiedToggle::sizeHint() const
 void RibbonSimplifiedToggle::setSimplifiedLook(bool simplified)
 {
     m_simplified = simplified;
-    const QString text = simplified ? tr("Classic Ribbon") : tr("Simplified Ribbon");
+    const QString text =
+        simplified ? QCoreApplication::translate("RibbonSimplifiedRow", "Classic Ribbon")
+                   : QCoreApplication::translate("RibbonSimplifiedRow", "Simplified Ribbon");
     setText(text);
     setToolTip(text);
     setAccessibleName(text);
@@ -169,8 +172,7 @@ void RibbonSimplifiedToggle::paintEvent(QPaintEvent*)
     // A chevron five pixels high, as a vector so that it is sharp at any
     // device pixel ratio.
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(isEnabled() ? skin->highlightedCategoryTextColor()
-                         : skin->disabledCategoryTextColor(),
+    QPen pen(isEnabled() ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor(),
              1.5);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -371,9 +373,8 @@ void RibbonSimplifiedRow::relayout()
     // of each priority class, so build the walk order explicitly.
     std::vector<Item*> walk;
     for (auto first = order.begin(); first != order.end();) {
-        auto last = std::find_if(first, order.end(), [&](const Item* i) {
-            return i->priority != (*first)->priority;
-        });
+        auto last = std::find_if(first, order.end(),
+                                 [&](const Item* i) { return i->priority != (*first)->priority; });
         walk.insert(walk.end(), std::make_reverse_iterator(last),
                     std::make_reverse_iterator(first));
         first = last;
@@ -404,12 +405,11 @@ void RibbonSimplifiedRow::relayout()
     m_separators.clear();
     const int h = height();
     const auto place = [&](QWidget* widget, int x, int w) {
-        const QSize hint = widget->sizeHint()
-                               .boundedTo(widget->maximumSize())
-                               .expandedTo(widget->minimumSize());
+        const QSize hint =
+            widget->sizeHint().boundedTo(widget->maximumSize()).expandedTo(widget->minimumSize());
         const int ch = std::min(hint.height(), h);
-        widget->setGeometry(QStyle::visualRect(layoutDirection(), rect(),
-                                               QRect(x, (h - ch) / 2, w, ch)));
+        widget->setGeometry(
+            QStyle::visualRect(layoutDirection(), rect(), QRect(x, (h - ch) / 2, w, ch)));
     };
     int x = 0;
     int lastGroup = -1;
@@ -426,8 +426,8 @@ void RibbonSimplifiedRow::relayout()
         }
         if (lastGroup >= 0) {
             if (item.group != lastGroup) {
-                m_separators.append(QStyle::visualRect(
-                    layoutDirection(), rect(), QRect(x + kSeparatorGap, 0, 2, h)));
+                m_separators.append(QStyle::visualRect(layoutDirection(), rect(),
+                                                       QRect(x + kSeparatorGap, 0, 2, h)));
                 x += kSeparatorWidth;
             } else {
                 x += kGap;
@@ -510,8 +510,9 @@ void RibbonSimplifiedRow::actionEvent(QActionEvent* event)
     QWidget::actionEvent(event);
     if (event->type() != QEvent::ActionRemoved || m_rebuilding)
         return;
-    const auto it = std::find_if(m_items.begin(), m_items.end(),
-                                 [event](const Item& item) { return item.face == event->action(); });
+    const auto it = std::find_if(m_items.begin(), m_items.end(), [event](const Item& item) {
+        return item.face == event->action();
+    });
     if (it == m_items.end())
         return;
     delete it->control.data();

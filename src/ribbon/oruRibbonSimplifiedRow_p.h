@@ -3,12 +3,11 @@
 #include "oruGlobal.h"
 
 #include <QAbstractButton>
-#include <QPointer>
 #include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
-
 
 namespace oru {
 
@@ -117,9 +116,9 @@ private:
         QAction* face = nullptr;
         QPointer<QWidget> control;
         int group = 0;
-        int full = 0;      // width with the caption
-        int compact = 0;   // width without it (the same when it cannot be dropped)
-        int priority = 0;  // QAction::priority()
+        int full = 0;     // width with the caption
+        int compact = 0;  // width without it (the same when it cannot be dropped)
+        int priority = 0; // QAction::priority()
         bool droppable = false;
         bool textShown = true;
         bool overflowed = false;

@@ -111,7 +111,10 @@ struct Host
         window.layout()->activate();
         QCoreApplication::processEvents();
     }
-    RibbonCategoryPanel* page() const { return bar.panels()->page(const_cast<RibbonCategoriesPanelAction*>(&home)); }
+    RibbonCategoryPanel* page() const
+    {
+        return bar.panels()->page(const_cast<RibbonCategoriesPanelAction*>(&home));
+    }
     RibbonSimplifiedRow* row() const { return page()->simplifiedRow(); }
     // The order in which controls give way: low priority first, later first.
     QList<RibbonAction*> dropOrder() const
@@ -385,7 +388,8 @@ void TestSimplified::keyTipsReachOverflow()
     bool hasMore = false;
     for (const RibbonKeyTip& tip : tips.tips()) {
         QVERIFY(!tip.action || !row->overflowActions().contains(tip.action.data()));
-        hasMore = hasMore || (tip.widget == row->overflowButton() && tip.tip == QLatin1String("00"));
+        hasMore =
+            hasMore || (tip.widget == row->overflowButton() && tip.tip == QLatin1String("00"));
     }
     QVERIFY(hasMore);
     type(QStringLiteral("00"));
