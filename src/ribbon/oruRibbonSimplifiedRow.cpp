@@ -56,6 +56,13 @@ private:
     QPointer<RibbonAction> m_action;
 };
 
+// What a control takes: its size hint within its minimum and maximum sizes
+// (a combo box of a fixed width says more in its hint).
+QSize boundedHint(const QWidget* widget)
+{
+    return widget->sizeHint().boundedTo(widget->maximumSize()).expandedTo(widget->minimumSize());
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- "…" button
@@ -269,13 +276,13 @@ void RibbonSimplifiedRow::measure(Item& item)
     item.droppable = (simple || menu) && !icon.isNull();
     if (simple || menu) {
         setTextShown(item, true);
-        item.full = control->sizeHint().width();
+        item.full = boundedHint(control).width();
         setTextShown(item, false);
-        item.compact = item.droppable ? control->sizeHint().width() : item.full;
+        item.compact = item.droppable ? boundedHint(control).width() : item.full;
         if (!item.droppable)
             setTextShown(item, true);
     } else {
-        item.full = item.compact = control->sizeHint().width();
+        item.full = item.compact = boundedHint(control).width();
     }
 }
 
@@ -405,9 +412,7 @@ void RibbonSimplifiedRow::relayout()
     m_separators.clear();
     const int h = height();
     const auto place = [&](QWidget* widget, int x, int w) {
-        const QSize hint =
-            widget->sizeHint().boundedTo(widget->maximumSize()).expandedTo(widget->minimumSize());
-        const int ch = std::min(hint.height(), h);
+        const int ch = std::min(boundedHint(widget).height(), h);
         widget->setGeometry(
             QStyle::visualRect(layoutDirection(), rect(), QRect(x, (h - ch) / 2, w, ch)));
     };
