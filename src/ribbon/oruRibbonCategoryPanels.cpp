@@ -110,6 +110,13 @@ void RibbonCategoryPanels::resizeEvent(QResizeEvent* event)
     placeToggle();
 }
 
+void RibbonCategoryPanels::changeEvent(QEvent* event)
+{
+    QStackedWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeToggle();
+}
+
 void RibbonCategoryPanels::actionEvent(QActionEvent* event)
 {
     QWidget::actionEvent(event);

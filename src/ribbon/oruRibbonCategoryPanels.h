@@ -51,6 +51,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void actionEvent(QActionEvent* event) override;
 
 private:

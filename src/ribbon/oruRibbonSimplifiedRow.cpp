@@ -244,6 +244,16 @@ QList<RibbonAction*> RibbonSimplifiedRow::overflowActions() const
     return actions;
 }
 
+RibbonCategoryAction* RibbonSimplifiedRow::groupOf(RibbonAction* action) const
+{
+    if (!m_tab || !action)
+        return nullptr;
+    for (const Item& item : m_items)
+        if (item.action == action)
+            return m_tab->categories().value(item.group);
+    return nullptr;
+}
+
 bool RibbonSimplifiedRow::showsText(RibbonAction* action) const
 {
     for (const Item& item : m_items)

@@ -88,6 +88,8 @@ public:
     QList<RibbonAction*> overflowActions() const;
     /// The "…" button (hidden while everything fits).
     RibbonSimplifiedOverflowButton* overflowButton() const { return m_overflow; }
+    /// The group that @p action belongs to on this row, or null.
+    RibbonCategoryAction* groupOf(RibbonAction* action) const;
     /// Whether @p action's control shows its caption now.
     bool showsText(RibbonAction* action) const;
     /// The x ranges of the separators between groups, in the row's coordinates.

@@ -13,6 +13,7 @@
 #include <oruRibbonKeyTips_p.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonScreenTip.h>
 #include <oruRibbonSimplifiedRow_p.h>
 
 #include "oruTestApp.h"
@@ -138,6 +139,7 @@ private slots:
     void overflowMenu();
     void switchingModes();
     void keyTipsReachOverflow();
+    void aroundTheRow();
 };
 
 void TestSimplified::rowAtWidths()
@@ -403,6 +405,61 @@ void TestSimplified::keyTipsReachOverflow()
              qPrintable(labelled.join(QLatin1Char(','))));
     host.bar.hideKeyTips();
     row->overflowButton()->menu()->close();
+}
+
+// Screen tips name the group, the context menu offers what is under the
+// pointer, and right to left the row runs from the right.
+void TestSimplified::aroundTheRow()
+{
+    Host host;
+    host.bar.setSimplified(true);
+    host.settle();
+    RibbonSimplifiedRow* row = host.row();
+    RibbonAction* cut = host.actions.at(1);
+    QWidget* control = row->control(cut);
+    const QPoint at = control->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &help);
+    RibbonScreenTip* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<RibbonScreenTip*>(top); t && t->isVisible())
+            tip = t;
+    QVERIFY(tip);
+    QCOMPARE(tip->title(), cut->text());
+    QCOMPARE(tip->groupCaption(), QStringLiteral("Clipboard"));
+    tip->hide();
+
+    // Empty room of the row belongs to no command.
+    const auto contextMenuAt = [&](QWidget* widget, const QPoint& pos) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+        QApplication::sendEvent(widget, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QStringList texts;
+        if (menu) {
+            for (QAction* entry : menu->actions())
+                texts << entry->text();
+            menu->close();
+        }
+        return texts;
+    };
+    QVERIFY(contextMenuAt(control, at).contains(QStringLiteral("Add to Quick Access Toolbar")));
+    const QStringList empty = contextMenuAt(row, QPoint(row->width() - 2, 1));
+    QVERIFY(empty.contains(QStringLiteral("Simplified Ribbon")));
+    QVERIFY(!empty.contains(QStringLiteral("Add to Quick Access Toolbar")));
+
+    // Right to left, at run time: the same places, mirrored.
+    QList<QRect> leftToRight;
+    for (RibbonAction* action : std::as_const(host.actions))
+        leftToRight << row->control(action)->geometry();
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    host.settle();
+    row = host.row();
+    for (int i = 0; i < host.actions.size(); ++i) {
+        const QRect r = leftToRight.at(i);
+        QCOMPARE(row->control(host.actions.at(i))->geometry(),
+                 QRect(row->width() - r.x() - r.width(), r.y(), r.width(), r.height()));
+    }
+    qApp->setLayoutDirection(Qt::LeftToRight);
 }
 
 ORU_TEST_MAIN(TestSimplified)
