@@ -544,8 +544,14 @@ void RibbonSimplifiedRow::resizeEvent(QResizeEvent* event)
 void RibbonSimplifiedRow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::FontChange)
-        rebuild();
+    // Measured and placed anew, never rebuilt: Qt tells every window of a
+    // direction change from a list that a deleted combo box's popup would
+    // leave dangling.
+    if (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::FontChange) {
+        for (Item& item : m_items)
+            measure(item);
+        relayout();
+    }
 }
 
 void RibbonSimplifiedRow::paintEvent(QPaintEvent*)
