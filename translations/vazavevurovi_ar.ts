@@ -344,8 +344,27 @@
         <translation>تصغير الشريط</translation>
     </message>
     <message>
+        <source>Simplified Ribbon</source>
+        <translation>الشريط المبسط</translation>
+    </message>
+    <message>
         <source>More Commands</source>
         <translation>أوامر إضافية</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonSimplifiedRow</name>
+    <message>
+        <source>Classic Ribbon</source>
+        <translation>الشريط الكلاسيكي</translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation>أوامر إضافية</translation>
+    </message>
+    <message>
+        <source>Simplified Ribbon</source>
+        <translation>الشريط المبسط</translation>
     </message>
 </context>
 </TS>

@@ -344,8 +344,27 @@
         <translation>Multifunktionsleiste minimieren</translation>
     </message>
     <message>
+        <source>Simplified Ribbon</source>
+        <translation>Vereinfachte Multifunktionsleiste</translation>
+    </message>
+    <message>
         <source>More Commands</source>
         <translation>Weitere Befehle</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonSimplifiedRow</name>
+    <message>
+        <source>Classic Ribbon</source>
+        <translation>Klassische Multifunktionsleiste</translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+    <message>
+        <source>Simplified Ribbon</source>
+        <translation>Vereinfachte Multifunktionsleiste</translation>
     </message>
 </context>
 </TS>

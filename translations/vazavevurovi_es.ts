@@ -344,8 +344,27 @@
         <translation>Minimizar la cinta de opciones</translation>
     </message>
     <message>
+        <source>Simplified Ribbon</source>
+        <translation>Cinta de opciones simplificada</translation>
+    </message>
+    <message>
         <source>More Commands</source>
         <translation>Más comandos</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonSimplifiedRow</name>
+    <message>
+        <source>Classic Ribbon</source>
+        <translation>Cinta de opciones clásica</translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Más comandos</translation>
+    </message>
+    <message>
+        <source>Simplified Ribbon</source>
+        <translation>Cinta de opciones simplificada</translation>
     </message>
 </context>
 </TS>

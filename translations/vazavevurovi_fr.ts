@@ -344,8 +344,27 @@
         <translation>Réduire le ruban</translation>
     </message>
     <message>
+        <source>Simplified Ribbon</source>
+        <translation>Ruban simplifié</translation>
+    </message>
+    <message>
         <source>More Commands</source>
         <translation>Autres commandes</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonSimplifiedRow</name>
+    <message>
+        <source>Classic Ribbon</source>
+        <translation>Ruban classique</translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Autres commandes</translation>
+    </message>
+    <message>
+        <source>Simplified Ribbon</source>
+        <translation>Ruban simplifié</translation>
     </message>
 </context>
 </TS>

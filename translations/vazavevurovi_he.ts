@@ -344,8 +344,27 @@
         <translation>מזעור רצועת הכלים</translation>
     </message>
     <message>
+        <source>Simplified Ribbon</source>
+        <translation>רצועת כלים מפושטת</translation>
+    </message>
+    <message>
         <source>More Commands</source>
         <translation>פקודות נוספות</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonSimplifiedRow</name>
+    <message>
+        <source>Classic Ribbon</source>
+        <translation>רצועת כלים קלאסית</translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation>פקודות נוספות</translation>
+    </message>
+    <message>
+        <source>Simplified Ribbon</source>
+        <translation>רצועת כלים מפושטת</translation>
     </message>
 </context>
 </TS>

@@ -344,8 +344,27 @@
         <translation>Свернуть ленту</translation>
     </message>
     <message>
+        <source>Simplified Ribbon</source>
+        <translation>Упрощённая лента</translation>
+    </message>
+    <message>
         <source>More Commands</source>
         <translation>Другие команды</translation>
+    </message>
+</context>
+<context>
+    <name>RibbonSimplifiedRow</name>
+    <message>
+        <source>Classic Ribbon</source>
+        <translation>Классическая лента</translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation>Другие команды</translation>
+    </message>
+    <message>
+        <source>Simplified Ribbon</source>
+        <translation>Упрощённая лента</translation>
     </message>
 </context>
 </TS>

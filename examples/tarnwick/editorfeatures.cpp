@@ -15,6 +15,7 @@
 #include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
@@ -269,6 +270,8 @@ void attachRibbonFeatures(EditorWindow& window, bool persistent)
                                          {EditorWindow::tr("Italic"), QStringLiteral("2")},
                                          {EditorWindow::tr("Underline"), QStringLiteral("3")}};
     const auto plain = [](QString text) { return text.remove(QLatin1Char('&')); };
+    // The chevron at the page's right end switches to the one-row ribbon.
+    bar->setSimplifiedToggleVisible(true);
     for (QAction* tab : bar->categoryGroup()->actions())
         if (auto* page = qobject_cast<RibbonAction*>(tab))
             page->setKeyTip(tips.value(plain(tab->text())));
@@ -301,7 +304,8 @@ bool isFeatureScene(const QString& scene)
            scene == QLatin1String("contextual") || scene == QLatin1String("qatmenu") ||
            scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions") ||
            scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage") ||
-           scene == QLatin1String("qatoverflow");
+           scene == QLatin1String("qatoverflow") || scene == QLatin1String("simplified") ||
+           scene == QLatin1String("simplifiedoverflow");
 }
 
 bool openFeatureScene(EditorWindow& window, const QString& scene)
@@ -364,6 +368,22 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
             return false;
         chevron->click();
         return true;
+    }
+    if (scene == QLatin1String("simplified") || scene == QLatin1String("simplifiedoverflow")) {
+        // The one-row ribbon; narrower, with the commands that do not fit in
+        // the "…" menu at the row's end.
+        bar->setSimplified(true);
+        if (scene == QLatin1String("simplified"))
+            return true;
+        window.resize(620, window.height());
+        QCoreApplication::processEvents();
+        for (auto* more : bar->findChildren<QAbstractButton*>()) {
+            if (more->isVisible() && more->inherits("oru::RibbonSimplifiedOverflowButton")) {
+                more->click();
+                return true;
+            }
+        }
+        return false;
     }
     if (scene == QLatin1String("qatoptions")) {
         // The options dialog on its Quick Access page.

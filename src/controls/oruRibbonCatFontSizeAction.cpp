@@ -63,8 +63,11 @@ void RibbonCatFontSizeAction::updateFontSize(int fs)
 
 QWidget* RibbonCatFontSizeAction::createWidget(QWidget* parent)
 {
-    // Tool bars, and the ribbon's groups, which ask for the same box.
-    const bool inGroup = parent && parent->inherits("oru::RibbonCategory");
+    // Tool bars, and the ribbon's groups, the simplified ribbon's rows and
+    // their "…" menus, which ask for the same box.
+    const bool inGroup = parent && (parent->inherits("oru::RibbonCategory") ||
+                                    parent->inherits("oru::RibbonSimplifiedRow") ||
+                                    parent->inherits("QMenu"));
     if (!qobject_cast<QToolBar*>(parent) && !inGroup)
         return nullptr;
     auto* combo = new QComboBox(parent);

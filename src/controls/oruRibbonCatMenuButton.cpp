@@ -25,7 +25,7 @@ using catpaint::drawNineSlice;
 // ---------------------------------------------------------------- button
 
 RibbonCatMenuButton::RibbonCatMenuButton(RibbonCatMenuAction& action, QWidget* parent)
-    : QWidget(parent), m_action(&action), m_actionFace(&action)
+    : QWidget(parent), m_action(&action), m_actionFace(&action), m_shownSize(action.menuSize())
 {
     addAction(&action);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -113,21 +113,43 @@ void RibbonCatMenuButton::actionEvent(QActionEvent* event)
     }
     if (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionChanged)
         return;
-    if (m_action->menuType() == RibbonCatMenuAction::Button &&
-        !qobject_cast<RibbonCatMenuButtonBPriv*>(m_priv)) {
-        delete m_priv;
-        m_priv = new RibbonCatMenuButtonBPriv(*this);
-    } else if (m_action->menuType() == RibbonCatMenuAction::Palette &&
-               !qobject_cast<RibbonCatMenuButtonPPriv*>(m_priv)) {
-        delete m_priv;
-        m_priv = new RibbonCatMenuButtonPPriv(*this);
-    }
+    choosePresenter();
     setEnabled(m_action->isEnabled());
     const RibbonAction* def = m_action->defaultAction();
     setToolTip(def ? def->toolTip() : m_action->toolTip());
     if (m_priv)
         m_priv->actionEvent(event);
     updateGeometry();
+}
+
+void RibbonCatMenuButton::choosePresenter()
+{
+    const bool palette =
+        m_action->menuType() == RibbonCatMenuAction::Palette && m_shownSize == m_action->menuSize();
+    if (!palette && m_action->menuType() >= RibbonCatMenuAction::Button &&
+        m_action->menuType() <= RibbonCatMenuAction::Palette &&
+        !qobject_cast<RibbonCatMenuButtonBPriv*>(m_priv)) {
+        delete m_priv;
+        m_priv = new RibbonCatMenuButtonBPriv(*this);
+    } else if (palette && !qobject_cast<RibbonCatMenuButtonPPriv*>(m_priv)) {
+        delete m_priv;
+        m_priv = new RibbonCatMenuButtonPPriv(*this);
+    }
+}
+
+void RibbonCatMenuButton::setShownSize(RibbonCatMenuAction::eMenuSize size)
+{
+    if (size < RibbonCatMenuAction::Large || size > RibbonCatMenuAction::Small ||
+        size == m_shownSize)
+        return;
+    m_shownSize = size;
+    if (m_action) {
+        choosePresenter();
+        QActionEvent changed(QEvent::ActionChanged, m_actionFace);
+        m_priv->actionEvent(&changed);
+    }
+    updateGeometry();
+    update();
 }
 
 // ---------------------------------------------------------------- presenter base
@@ -188,7 +210,7 @@ bool RibbonCatMenuButtonBPriv::isSplit() const
 
 bool RibbonCatMenuButtonBPriv::inMenuPart(const QPoint& pos) const
 {
-    if (action().menuSize() == RibbonCatMenuAction::Large)
+    if (m_button.shownSize() == RibbonCatMenuAction::Large)
         return pos.y() > 36;
     // The drop-down part is at the right end, right to left at the left end.
     const int x = m_button.isRightToLeft() ? m_button.width() - 1 - pos.x() : pos.x();
@@ -197,7 +219,7 @@ bool RibbonCatMenuButtonBPriv::inMenuPart(const QPoint& pos) const
 
 void RibbonCatMenuButtonBPriv::updateTxtSize()
 {
-    if (action().menuSize() != RibbonCatMenuAction::Large)
+    if (m_button.shownSize() != RibbonCatMenuAction::Large)
         return;
     const QFontMetrics fm = m_button.fontMetrics();
     const QString text = mnemonic::plainText(action().text());
@@ -218,7 +240,7 @@ QSize RibbonCatMenuButtonBPriv::sizeHint() const
 {
     const RibbonAction* def = action().defaultAction();
     const bool hasIcon = !(def ? def->icon() : action().icon()).isNull();
-    switch (action().menuSize()) {
+    switch (m_button.shownSize()) {
     case RibbonCatMenuAction::Large:
         return QSize(qMax(38, m_textWidth + 8 + (m_textLines == 2 ? 5 : 0)), 66);
     case RibbonCatMenuAction::Medium: {
@@ -318,7 +340,7 @@ void RibbonCatMenuButtonBPriv::popupClosed()
 std::pair<int, int> RibbonCatMenuButtonBPriv::frames() const
 {
     const RibbonAction* def = action().defaultAction();
-    const bool large = action().menuSize() == RibbonCatMenuAction::Large;
+    const bool large = m_button.shownSize() == RibbonCatMenuAction::Large;
     const QPoint p = pointerPos(m_button);
     const bool hover = action().isEnabled() && underCursor(m_button);
     const bool overMenu = hover && inMenuPart(p);
@@ -362,7 +384,7 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
     const RibbonAction* def = action().defaultAction();
     const bool split = def != nullptr;
     const auto [fc, fm] = frames();
-    const RibbonCatMenuAction::eMenuSize size = action().menuSize();
+    const RibbonCatMenuAction::eMenuSize size = m_button.shownSize();
     const QAction* iconAction = split ? static_cast<const QAction*>(def) : &action();
     const QIcon::Mode mode = iconAction->isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const bool enabled = action().isEnabled();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "oruIRibbonGroupWidget.h"
+#include "oruRibbonCatMenuAction.h"
 
 #include <QWidget>
 
@@ -28,6 +29,14 @@ public:
     /// The action shown; null once it was taken off the button or destroyed
     /// (the button then has no presenter and stays empty).
     RibbonCatMenuAction* action() const { return m_action; }
+    /// The size the button is drawn at: the action's own size unless set. The simplified ribbon
+    /// shows large buttons at medium size (icon and text in one row), drops the text (small size)
+    /// when room runs short, and shows an in-ribbon palette as a drop-down button that opens
+    /// the palette's gallery: a palette shown at another size than its own is such a button.
+    RibbonCatMenuAction::eMenuSize shownSize() const { return m_shownSize; }
+    /// Draws the button at @p size from now on (see shownSize()); out-of-range values are ignored.
+    void setShownSize(RibbonCatMenuAction::eMenuSize size);
+
     /// The current presenter (for the presenters' own tests).
     RibbonCatMenuButtonPriv* priv() const { return m_priv; }
 
@@ -49,6 +58,10 @@ private:
     QAction* m_actionFace;
     // A QObject child of the button; replaced only when the menu type changes.
     RibbonCatMenuButtonPriv* m_priv = nullptr;
+    RibbonCatMenuAction::eMenuSize m_shownSize;
+
+    // Makes the presenter that the menu type and the shown size ask for.
+    void choosePresenter();
 };
 
 } // namespace oru

@@ -1,4 +1,5 @@
 #include "oruRibbonCatMenuPalettePopup.h"
+#include "oruRibbonCatMenuButton.h"
 
 #include "oruPointer_p.h"
 #include "oruPopupPlacement_p.h"
@@ -223,7 +224,12 @@ void RibbonCatMenuPalettePopup::resizeEvent(QResizeEvent*)
 
     bool below = true;
     if (QWidget* opener = parentWidget()) {
-        const bool coversPalette = m_action && m_action->menuType() == RibbonCatMenuAction::Palette;
+        // An in-ribbon palette is covered by its gallery; a palette shown as
+        // a drop-down button (simplified ribbon) opens it below, as a menu.
+        const auto* paletteButton = qobject_cast<const RibbonCatMenuButton*>(opener);
+        const bool coversPalette =
+            m_action && m_action->menuType() == RibbonCatMenuAction::Palette &&
+            (!paletteButton || paletteButton->shownSize() == m_action->menuSize());
         const QPoint anchor =
             opener->mapToGlobal(coversPalette ? QPoint(0, 0) : QPoint(0, opener->height() - 1));
         int x = qMax(anchor.x(), 0);

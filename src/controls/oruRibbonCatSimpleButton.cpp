@@ -45,7 +45,7 @@ void drawFrame(QPainter& painter, const QPixmap& pixmap, const QRect& cell, int 
 } // namespace
 
 RibbonCatSimpleButton::RibbonCatSimpleButton(RibbonCatSimpleAction& action, QWidget* parent)
-    : QAbstractButton(parent), m_action(&action), m_size(action.size())
+    : QAbstractButton(parent), m_action(&action), m_shownSize(action.size())
 {
     addAction(&action);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -57,12 +57,22 @@ RibbonCatSimpleButton::RibbonCatSimpleButton(RibbonCatSimpleAction& action, QWid
 
 RibbonCatSimpleButton::~RibbonCatSimpleButton() = default;
 
+void RibbonCatSimpleButton::setShownSize(RibbonCatSimpleAction::eSize size)
+{
+    if (size < RibbonCatSimpleAction::Large || size > RibbonCatSimpleAction::Small ||
+        size == m_shownSize)
+        return;
+    m_shownSize = size;
+    updateGeometry();
+    update();
+}
+
 QSize RibbonCatSimpleButton::sizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
     const int iconAllowance = icon().isNull() ? 4 : 22;
     const QString caption = text();
-    switch (m_size) {
+    switch (m_shownSize) {
     case RibbonCatSimpleAction::Large: {
         if (fm.horizontalAdvance(caption) <= 30)
             return QSize(42, 66);
@@ -80,8 +90,8 @@ QSize RibbonCatSimpleButton::sizeHint() const
 
 void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
 {
-    const bool large = m_size == RibbonCatSimpleAction::Large;
-    if (!large && m_size != RibbonCatSimpleAction::Medium && m_size != RibbonCatSimpleAction::Small)
+    const bool large = m_shownSize == RibbonCatSimpleAction::Large;
+    if (!large && m_shownSize != RibbonCatSimpleAction::Medium && m_shownSize != RibbonCatSimpleAction::Small)
         return;
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int w = width();
@@ -127,7 +137,7 @@ void RibbonCatSimpleButton::paintEvent(QPaintEvent*)
     }
 
     const QString caption = text();
-    if (m_size == RibbonCatSimpleAction::Small || caption.isEmpty())
+    if (m_shownSize == RibbonCatSimpleAction::Small || caption.isEmpty())
         return;
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());

@@ -26,6 +26,13 @@ public:
 
     QSize sizeHint() const override;
 
+    /// The size class the button is drawn at: the action's own size unless set. The simplified
+    /// ribbon shows large buttons at medium size (icon and text in one row) and drops the text
+    /// (small size) when room runs short.
+    RibbonCatSimpleAction::eSize shownSize() const { return m_shownSize; }
+    /// Draws the button at @p size from now on (see shownSize()); out-of-range values are ignored.
+    void setShownSize(RibbonCatSimpleAction::eSize size);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void actionEvent(QActionEvent* event) override;
@@ -34,8 +41,8 @@ private:
     // Held by its QAction face: while the action is being destroyed it is no
     // RibbonCatSimpleAction any more, but still has to be recognised.
     QPointer<QAction> m_action;
-    // The size class never changes, so it outlives the action.
-    const RibbonCatSimpleAction::eSize m_size;
+    // Kept here, not read from the action, so that it outlives the action.
+    RibbonCatSimpleAction::eSize m_shownSize;
 };
 
 } // namespace oru

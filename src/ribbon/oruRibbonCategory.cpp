@@ -17,12 +17,33 @@
 #include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryLayout.h"
+#include "oruRibbonGroupControl_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
 #include <QPainter>
 
 namespace oru {
+
+QWidget* createGroupControl(RibbonAction* action, QWidget* parent)
+{
+    // The first matching class wins: more specific actions first.
+    if (auto* color = qobject_cast<RibbonCatColorMenuAction*>(action))
+        return new RibbonCatColorMenuButton(*color, parent);
+    if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action))
+        return new RibbonCatMenuButton(*menu, parent);
+    if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
+        return new RibbonCatSimpleButton(*simple, parent);
+    if (auto* group = qobject_cast<RibbonCatActionGroup*>(action))
+        return new RibbonCatActionGroupWidget(*group, parent);
+    if (auto* font = qobject_cast<RibbonCatFontFamilyAction*>(action))
+        return new RibbonCatFontFamilyComboBox(*font, parent);
+    if (auto* combo = qobject_cast<RibbonCatComboAction*>(action))
+        return new RibbonCatComboComboBox(*combo, parent);
+    if (auto* size = qobject_cast<RibbonCatFontSizeAction*>(action))
+        return size->requestWidget(parent);
+    return nullptr;
+}
 
 RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
     : QWidget(parent), m_categoryAction(&action)
@@ -148,23 +169,8 @@ void RibbonCategory::actionEvent(QActionEvent* event)
     if (event->type() == QEvent::ActionAdded) {
         auto* action = qobject_cast<RibbonAction*>(event->action());
         QWidget* control = nullptr;
-        if (action && !m_widgets.contains(action)) {
-            // The first matching class wins: more specific actions first.
-            if (auto* color = qobject_cast<RibbonCatColorMenuAction*>(action))
-                control = new RibbonCatColorMenuButton(*color, this);
-            else if (auto* menu = qobject_cast<RibbonCatMenuAction*>(action))
-                control = new RibbonCatMenuButton(*menu, this);
-            else if (auto* simple = qobject_cast<RibbonCatSimpleAction*>(action))
-                control = new RibbonCatSimpleButton(*simple, this);
-            else if (auto* group = qobject_cast<RibbonCatActionGroup*>(action))
-                control = new RibbonCatActionGroupWidget(*group, this);
-            else if (auto* font = qobject_cast<RibbonCatFontFamilyAction*>(action))
-                control = new RibbonCatFontFamilyComboBox(*font, this);
-            else if (auto* combo = qobject_cast<RibbonCatComboAction*>(action))
-                control = new RibbonCatComboComboBox(*combo, this);
-            else if (auto* size = qobject_cast<RibbonCatFontSizeAction*>(action))
-                control = size->requestWidget(this);
-        }
+        if (action && !m_widgets.contains(action))
+            control = createGroupControl(action, this);
         if (control) {
             m_widgets.insert(action, control);
             // Not hidden from the start, so that the layout measures it now and

@@ -5,6 +5,7 @@
 #include "oruRibbonCategoryAction.h"
 #include "oruRibbonCategoryPanels.h"
 #include "oruRibbonCategoryWrapper.h"
+#include "oruRibbonSimplifiedRow_p.h"
 
 #include <QActionEvent>
 #include <QStyle>
@@ -70,6 +71,8 @@ void RibbonCategoryPanelLayout::removeCategory(RibbonCategoryWrapper* wrapper)
 
 QSize RibbonCategoryPanelLayout::sizeHint() const
 {
+    if (const RibbonSimplifiedRow* row = m_page.simplifiedRow())
+        return QSize(row->minimumSizeHint().width(), RibbonSimplifiedRow::RowHeight);
     int width = 0;
     for (const RibbonCategoryWrapper* wrapper : m_wrapperList)
         width += wrapper->minimumSizeHint().width();
@@ -86,6 +89,10 @@ QSize RibbonCategoryPanelLayout::minimumSize() const
 void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
+    if (RibbonSimplifiedRow* row = m_page.simplifiedRow()) {
+        row->setGeometry(0, 0, rect.width(), rect.height());
+        return;
+    }
     // What the placement below uses: the page's whole width, and the groups
     // with the gaps between them.
     const int avail = rect.width();
@@ -156,6 +163,8 @@ RibbonCategoryPanel::RibbonCategoryPanel(RibbonCategoryPanels& stack,
 
 RibbonCategoryPanel::~RibbonCategoryPanel()
 {
+    delete m_row;
+    m_row = nullptr;
     // The wrappers are children; let the layout forget them first.
     const auto wrappers = m_wrappers;
     m_wrappers.clear();
@@ -168,6 +177,25 @@ RibbonCategoryPanel::~RibbonCategoryPanel()
 RibbonCategoryWrapper* RibbonCategoryPanel::wrapper(RibbonCategoryAction* category) const
 {
     return m_wrappers.value(category, nullptr);
+}
+
+void RibbonCategoryPanel::setSimplified(bool simplified)
+{
+    if (simplified == isSimplified() || !m_pageAction)
+        return;
+    if (simplified) {
+        m_row = new RibbonSimplifiedRow(*m_pageAction, this);
+        for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrappers))
+            wrapper->hide();
+        m_row->show();
+    } else {
+        delete m_row;
+        m_row = nullptr;
+        for (RibbonCategoryWrapper* wrapper : std::as_const(m_wrappers))
+            wrapper->show();
+    }
+    m_pageLayout->invalidate();
+    updateGeometry();
 }
 
 void RibbonCategoryPanel::addCategory(RibbonCategoryAction* category)
@@ -190,8 +218,10 @@ void RibbonCategoryPanel::actionEvent(QActionEvent* event)
             auto* wrapper = new RibbonCategoryWrapper(*this, *category);
             m_wrappers.insert(action, wrapper);
             m_pageLayout->addCategory(wrapper);
-            if (isVisible())
+            if (isVisible() && !m_row)
                 wrapper->show();
+            else if (m_row)
+                wrapper->hide();
             updateGeometry();
         }
     } else if (event->type() == QEvent::ActionRemoved) {

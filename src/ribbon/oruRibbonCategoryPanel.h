@@ -15,6 +15,7 @@ class RibbonCategoriesPanelAction;
 class RibbonCategoryAction;
 class RibbonCategoryWrapper;
 class RibbonCategoryPanel;
+class RibbonSimplifiedRow;
 
 /// The layout of a ribbon page: places the category wrappers from left to
 /// right and, when the page is too narrow for all of them at full size,
@@ -70,6 +71,15 @@ public:
     /// The wrapper of @p category, or null.
     RibbonCategoryWrapper* wrapper(RibbonCategoryAction* category) const;
 
+    /// Whether the page shows its commands in one row (the simplified ribbon) instead of its
+    /// groups.
+    bool isSimplified() const { return m_row != nullptr; }
+    /// Switches between the groups and the one row. The row is built when switched on and
+    /// deleted when switched off; the groups stay, hidden, meanwhile.
+    void setSimplified(bool simplified);
+    /// The one row while the page is simplified, else null.
+    RibbonSimplifiedRow* simplifiedRow() const { return m_row; }
+
 protected:
     void actionEvent(QActionEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -83,6 +93,7 @@ private:
     QPointer<RibbonCategoriesPanelAction> m_pageAction;
     RibbonCategoryPanelLayout* m_pageLayout = nullptr;
     QMap<QAction*, RibbonCategoryWrapper*> m_wrappers;
+    RibbonSimplifiedRow* m_row = nullptr;
 };
 
 } // namespace oru

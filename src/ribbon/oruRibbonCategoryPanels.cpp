@@ -4,16 +4,17 @@
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategoryPanel.h"
 #include "oruRibbonMenuBar.h"
+#include "oruRibbonSimplifiedRow_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace oru {
 
 RibbonCategoryPanels::RibbonCategoryPanels(RibbonMenuBar& bar)
-    : QStackedWidget(nullptr)
-    , m_menuBar(bar)
+    : QStackedWidget(nullptr), m_menuBar(bar)
 {
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     setFixedHeight(92);
@@ -33,9 +34,87 @@ void RibbonCategoryPanels::paintEvent(QPaintEvent*)
     const QPixmap& back = skin->categories();
     const int w = width();
     QPainter painter(this);
-    skin->drawPixmap(painter, QRect(0, 0, 5, 92), back, QRect(0, 0, 5, 92));
-    skin->drawPixmap(painter, QRect(5, 0, w - 10, 92), back, QRect(5, 0, 70, 92));
-    skin->drawPixmap(painter, QRect(w - 5, 0, 5, 92), back, QRect(75, 0, 5, 92));
+    const auto slices = [&](int sourceY, int y, int h) {
+        skin->drawPixmap(painter, QRect(0, y, 5, h), back, QRect(0, sourceY, 5, h));
+        skin->drawPixmap(painter, QRect(5, y, w - 10, h), back, QRect(5, sourceY, 70, h));
+        skin->drawPixmap(painter, QRect(w - 5, y, 5, h), back, QRect(75, sourceY, 5, h));
+    };
+    const int h = height();
+    if (h >= 92) {
+        slices(0, 0, 92);
+    } else {
+        // A lower stack (the simplified ribbon) keeps the image's top and its
+        // bottom edge, and leaves out the middle.
+        constexpr int bottomEdge = 6;
+        slices(0, 0, h - bottomEdge);
+        slices(92 - bottomEdge, h - bottomEdge, bottomEdge);
+    }
+}
+
+void RibbonCategoryPanels::setSimplified(bool simplified)
+{
+    if (simplified == m_simplified)
+        return;
+    m_simplified = simplified;
+    setFixedHeight(simplified ? SimplifiedHeight : 92);
+    for (RibbonCategoryPanel* page : std::as_const(m_pages))
+        page->setSimplified(simplified);
+    if (m_toggle)
+        m_toggle->setSimplifiedLook(simplified);
+    placeToggle();
+    updateGeometry();
+    update();
+}
+
+bool RibbonCategoryPanels::isSimplifiedToggleVisible() const
+{
+    return m_toggle && !m_toggle->isHidden();
+}
+
+QAbstractButton* RibbonCategoryPanels::simplifiedToggle() const
+{
+    return m_toggle;
+}
+
+void RibbonCategoryPanels::setSimplifiedToggleVisible(bool visible)
+{
+    if (visible == isSimplifiedToggleVisible())
+        return;
+    if (visible && !m_toggle) {
+        m_toggle = new RibbonSimplifiedToggle(this);
+        m_toggle->setSimplifiedLook(m_simplified);
+        connect(m_toggle, &QAbstractButton::clicked, this,
+                [this] { m_menuBar.setSimplified(!m_simplified); });
+    }
+    m_toggle->setVisible(visible);
+    // The pages end where the switch begins.
+    setContentsMargins(4, 3, visible ? 4 + ToggleRoom : 4, 4);
+    placeToggle();
+}
+
+void RibbonCategoryPanels::placeToggle()
+{
+    if (!m_toggle)
+        return;
+    const QSize size = m_toggle->sizeHint();
+    // Bottom right under the groups' right end; in the middle of the row
+    // when simplified.
+    const int x = width() - 4 - size.width() - (ToggleRoom - size.width()) / 2;
+    const int y = m_simplified ? (height() - size.height()) / 2 : height() - 4 - size.height() - 2;
+    m_toggle->setGeometry(QStyle::visualRect(layoutDirection(), rect(), QRect(QPoint(x, y), size)));
+}
+
+void RibbonCategoryPanels::resizeEvent(QResizeEvent* event)
+{
+    QStackedWidget::resizeEvent(event);
+    placeToggle();
+}
+
+void RibbonCategoryPanels::changeEvent(QEvent* event)
+{
+    QStackedWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeToggle();
 }
 
 void RibbonCategoryPanels::actionEvent(QActionEvent* event)
@@ -47,6 +126,7 @@ void RibbonCategoryPanels::actionEvent(QActionEvent* event)
         if (auto* tab = qobject_cast<RibbonCategoriesPanelAction*>(action)) {
             if (!m_pages.contains(action)) {
                 auto* page = new RibbonCategoryPanel(*this, *tab);
+                page->setSimplified(m_simplified);
                 m_pages.insert(action, page);
                 addWidget(page);
                 if (tab->isChecked())

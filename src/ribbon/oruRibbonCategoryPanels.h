@@ -3,11 +3,13 @@
 #include "oruGlobal.h"
 
 #include <QMap>
+#include <QAbstractButton>
 #include <QStackedWidget>
 
 namespace oru {
 
 class RibbonMenuBar;
+class RibbonSimplifiedToggle;
 class RibbonCategoryPanel;
 class RibbonCategoriesPanelAction;
 
@@ -27,8 +29,29 @@ public:
     /// The page of @p action, or null.
     RibbonCategoryPanel* page(RibbonCategoriesPanelAction* action) const;
 
+    /// Whether every page shows its commands in one row (see RibbonMenuBar::setSimplified()).
+    bool isSimplified() const { return m_simplified; }
+    /// Switches every page, present and later, and the stack's height: 92 pixels with groups,
+    /// SimplifiedHeight with one row.
+    void setSimplified(bool simplified);
+
+    /// Whether the classic/simplified switch shows at the right end of the page area.
+    bool isSimplifiedToggleVisible() const;
+    /// Shows or hides the switch; the pages' right margin makes room for it.
+    void setSimplifiedToggleVisible(bool visible);
+    /// The switch (created when first shown), or null.
+    QAbstractButton* simplifiedToggle() const;
+
+    /// The stack's height in the simplified ribbon: the row of 22-pixel controls with room above
+    /// and below.
+    static constexpr int SimplifiedHeight = 35;
+    /// The room the switch takes at the right end of the pages, when it shows.
+    static constexpr int ToggleRoom = 20;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void actionEvent(QActionEvent* event) override;
 
 private:
@@ -36,6 +59,10 @@ private:
     // Keyed by the QAction face: an action in its destructor is found by
     // address alone.
     QMap<QAction*, RibbonCategoryPanel*> m_pages;
+    bool m_simplified = false;
+    RibbonSimplifiedToggle* m_toggle = nullptr;
+
+    void placeToggle();
 };
 
 } // namespace oru

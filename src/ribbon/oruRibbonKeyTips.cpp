@@ -22,6 +22,7 @@
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonRecentFiles.h"
 #include "oruRibbonSimpleAction.h"
+#include "oruRibbonSimplifiedRow_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonViewPopup.h"
 
@@ -507,8 +508,17 @@ void RibbonKeyTips::collectCategory(RibbonCategory* category, QList<RibbonKeyTip
 {
     if (!category || !category->categoryAction())
         return;
-    for (RibbonAction* action : category->categoryAction()->actions()) {
-        QWidget* widget = category->widget(action);
+    collectControls(
+        category->categoryAction()->actions(),
+        [category](RibbonAction* action) { return category->widget(action); }, tips, requests);
+}
+
+void RibbonKeyTips::collectControls(const QList<RibbonAction*>& actions,
+                                    const std::function<QWidget*(RibbonAction*)>& widgetOf,
+                                    QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests)
+{
+    for (RibbonAction* action : actions) {
+        QWidget* widget = widgetOf(action);
         if (!widget || !widget->isVisible())
             continue;
         if (auto* strip = qobject_cast<RibbonCatActionGroupWidget*>(widget)) {
@@ -530,9 +540,10 @@ void RibbonKeyTips::collectCategory(RibbonCategory* category, QList<RibbonKeyTip
             // The arrow part: a split button's letters open its menu, as the
             // arrow does; its caption part is one click away in the menu.
             auto* menu = button->action();
-            if (menu && menu->menuType() == RibbonCatMenuAction::Palette)
+            if (menu && menu->menuType() == RibbonCatMenuAction::Palette &&
+                button->shownSize() == menu->menuSize())
                 tip.clickPos = QPoint(widget->width() - 8, widget->height() - 6);
-            else if (menu && menu->menuSize() == RibbonCatMenuAction::Large)
+            else if (button->shownSize() == RibbonCatMenuAction::Large)
                 tip.clickPos = QPoint(widget->width() / 2, widget->height() - 6);
             else
                 tip.clickPos = QPoint(widget->width() - 5, widget->height() / 2);
@@ -548,6 +559,21 @@ void RibbonKeyTips::collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Reques
     auto* page = panels ? qobject_cast<RibbonCategoryPanel*>(panels->currentWidget()) : nullptr;
     if (!page || !page->isVisible())
         return;
+    if (RibbonSimplifiedRow* row = page->simplifiedRow()) {
+        // One row: the controls that show, then the "…" menu of the rest,
+        // whose entries get letters of their own when it opens.
+        QList<RibbonAction*> actions;
+        if (RibbonCategoriesPanelAction* tab = page->pageAction())
+            for (RibbonCategoryAction* category : tab->categories())
+                actions += category->actions();
+        collectControls(
+            actions, [row](RibbonAction* action) { return row->control(action); }, tips, requests);
+        if (RibbonSimplifiedOverflowButton* more = row->overflowButton(); more->isVisible()) {
+            tips.append(tipFor(more, nullptr));
+            requests.append({QStringLiteral("00"), QString()});
+        }
+        return;
+    }
     for (RibbonCategoryWrapper* wrapper : page->pageLayout()->wrappers()) {
         if (!wrapper->isVisible())
             continue;
@@ -755,6 +781,7 @@ void RibbonKeyTips::use(int index)
     // button does.
     const RibbonQuickAccessBar* qab = m_bar.quickAccessBar();
     const bool menuButton = qobject_cast<RibbonCatMenuButton*>(widget) ||
+                            qobject_cast<RibbonSimplifiedOverflowButton*>(widget) ||
                             (qab && tip.action && tip.action == qab->overflowAction());
     const bool menuEntry = m_level == DropDown && tip.action && tip.action->menu();
     if (menuButton || menuEntry) {

@@ -9,6 +9,8 @@
 #include "oruGlobal.h"
 
 #include <QList>
+
+#include <functional>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -22,6 +24,7 @@ class QMenu;
 
 namespace oru {
 
+class RibbonAction;
 class RibbonCategory;
 class RibbonCategoryWrapper;
 class RibbonKeyTipOverlay;
@@ -138,6 +141,11 @@ private:
     void collectTop(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectCategory(RibbonCategory* category, QList<RibbonKeyTip>& tips,
                          QList<keytips::Request>& requests);
+    // The controls of @p actions, as @p widgetOf finds them (a group's or a
+    // simplified row's).
+    void collectControls(const QList<RibbonAction*>& actions,
+                         const std::function<QWidget*(RibbonAction*)>& widgetOf,
+                         QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     void collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Request>& requests);
     // Gives the page's controls and groups the letters they have on the
     // whole page, so that they do not change when groups collapse.

@@ -113,6 +113,21 @@ public:
     /// the caption row.
     bool isQuickAccessBarBelow() const;
 
+    /// Whether the ribbon is simplified: each tab's commands in one row of
+    /// small buttons with icon and text, about a third of the height of the
+    /// classic ribbon's groups. Captions give way and then commands move into
+    /// a "…" menu at the row's end when the row does not fit: commands of
+    /// QAction::LowPriority first, then later commands before earlier ones
+    /// (set QAction::HighPriority on what should stay longest). The same
+    /// actions serve both modes; false at first.
+    bool isSimplified() const;
+    /// Whether the button that switches between the classic and the
+    /// simplified ribbon shows at the right end of the page area; false at
+    /// first (the page then keeps all of its width for the groups).
+    bool isSimplifiedToggleVisible() const;
+    /// Shows or hides that button; the groups make room for it.
+    void setSimplifiedToggleVisible(bool visible);
+
     /// Every simple action of the ribbon's pages, the application menu and
     /// the quick access bar, in that order: what the user may put on the
     /// quick access bar.
@@ -120,7 +135,8 @@ public:
 
     /// The ribbon's state for the host to keep between runs: the quick
     /// access commands (by the actions' object names), the bar's place,
-    /// the minimised flag and the selected tab, tagged with @p version.
+    /// the minimised flag, the selected tab and the simplified flag, tagged
+    /// with @p version.
     QByteArray saveState(int version = 0) const;
     /// Takes back a state of saveState() with the same @p version. Names
     /// of actions that no longer exist are skipped; a blob that is not
@@ -156,6 +172,8 @@ public slots:
     /// Puts the quick access bar below the ribbon, or back into the
     /// caption row.
     void setQuickAccessBarBelow(bool below);
+    /// Switches to the simplified ribbon, or back to the classic one.
+    void setSimplified(bool simplified);
     /// Shows the first level of key tips (as Alt does) while the bar is visible.
     void showKeyTips();
     /// Ends the key tips.
@@ -168,6 +186,8 @@ signals:
     void quickAccessBarBelowChanged(bool below);
     /// The key tips came up or went away.
     void keyTipsVisibleChanged(bool visible);
+    /// The ribbon switched to the simplified or back to the classic mode.
+    void simplifiedChanged(bool simplified);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "oruRibbonMenuBarExtras_p.h"
 
 #include "oruContrast_p.h"
+#include "oruMnemonic_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonCatComboAction.h"
@@ -20,6 +21,7 @@
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonScreenTip.h"
 #include "oruRibbonSimpleAction.h"
+#include "oruRibbonSimplifiedRow_p.h"
 #include "oruRibbonStatusBar.h"
 #include "oruRibbonStyle.h"
 
@@ -531,9 +533,10 @@ QAction* RibbonMenuBarExtras::controlAction(QWidget* widget) const
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (qobject_cast<RibbonMenuBar*>(w) || qobject_cast<RibbonCategory*>(w) ||
             qobject_cast<RibbonCategoryWrapper*>(w) || qobject_cast<RibbonCategoryPanel*>(w) ||
-            qobject_cast<RibbonCategoryPanels*>(w) || qobject_cast<RibbonQuickAccessBar*>(w) ||
-            qobject_cast<RibbonMenuBarButton*>(w) || qobject_cast<RibbonStatusBar*>(w) ||
-            qobject_cast<RibbonMainWindow*>(w) || w->isWindow())
+            qobject_cast<RibbonCategoryPanels*>(w) || qobject_cast<RibbonSimplifiedRow*>(w) ||
+            qobject_cast<RibbonQuickAccessBar*>(w) || qobject_cast<RibbonMenuBarButton*>(w) ||
+            qobject_cast<RibbonStatusBar*>(w) || qobject_cast<RibbonMainWindow*>(w) ||
+            w->isWindow())
             return nullptr;
         QAction* action = w->actions().value(0);
         if (qobject_cast<RibbonAction*>(action))
@@ -579,6 +582,11 @@ QMenu* RibbonMenuBarExtras::createContextMenu(QWidget* widget, QWidget* parent)
     minimize->setCheckable(true);
     minimize->setChecked(m_minimized);
     connect(minimize, &QAction::toggled, this, &RibbonMenuBarExtras::setMinimized);
+    QAction* simplified =
+        menu->addAction(QCoreApplication::translate("RibbonQuickAccessBar", "Simplified Ribbon"));
+    simplified->setCheckable(true);
+    simplified->setChecked(m_bar.isSimplified());
+    connect(simplified, &QAction::toggled, &m_bar, &RibbonMenuBar::setSimplified);
     return menu;
 }
 
@@ -619,7 +627,17 @@ bool RibbonMenuBarExtras::handleTip(QWidget* widget, QEvent* event)
         m_tip->hide();
         return false;
     }
-    m_tip->showAt(action, help->globalPos());
+    // The simplified ribbon shows no group captions: the tip tells it.
+    QString group;
+    for (QWidget* w = widget; w && w != &m_bar; w = w->parentWidget())
+        if (auto* row = qobject_cast<RibbonSimplifiedRow*>(w)) {
+            RibbonCategoryAction* category =
+                row->groupOf(qobject_cast<RibbonAction*>(controlAction(widget)));
+            if (category)
+                group = mnemonic::plainText(category->text());
+            break;
+        }
+    m_tip->showAt(action, help->globalPos(), group);
     return m_tip->hasContents();
 }
 
@@ -707,6 +725,34 @@ QWidget* RibbonMenuBar::minimizedPopup() const
 void RibbonMenuBar::setMinimized(bool minimized)
 {
     m_extras->setMinimized(minimized);
+}
+
+bool RibbonMenuBar::isSimplified() const
+{
+    return m_panels->isSimplified();
+}
+
+void RibbonMenuBar::setSimplified(bool simplified)
+{
+    if (simplified == isSimplified())
+        return;
+    // Badges and the minimised ribbon's popup show the other mode's controls.
+    hideKeyTips();
+    if (QWidget* popup = m_extras->popup())
+        popup->close();
+    m_panels->setSimplified(simplified);
+    updateGeometry();
+    emit simplifiedChanged(simplified);
+}
+
+bool RibbonMenuBar::isSimplifiedToggleVisible() const
+{
+    return m_panels->isSimplifiedToggleVisible();
+}
+
+void RibbonMenuBar::setSimplifiedToggleVisible(bool visible)
+{
+    m_panels->setSimplifiedToggleVisible(visible);
 }
 
 bool RibbonMenuBar::isQuickAccessBarBelow() const

@@ -24,7 +24,8 @@ namespace {
 
 // "oruR", then the layout of what follows.
 constexpr quint32 kMagic = 0x6f727552;
-constexpr quint16 kFormat = 1;
+// Format 2 adds the simplified flag at the end; format 1 is still read.
+constexpr quint16 kFormat = 2;
 
 void collect(RibbonAction* action, QList<RibbonSimpleAction*>& list, QSet<QObject*>& seen)
 {
@@ -94,7 +95,8 @@ QByteArray RibbonMenuBar::saveState(int version) const
     QDataStream out(&state, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_4);
     out << kMagic << kFormat << qint32(version) << names << isQuickAccessBarBelow() << isMinimized()
-        << (selected ? selected->objectName() : QString()) << qint32(m_tabs.indexOf(selected));
+        << (selected ? selected->objectName() : QString()) << qint32(m_tabs.indexOf(selected))
+        << isSimplified();
     return state;
 }
 
@@ -106,7 +108,7 @@ bool RibbonMenuBar::restoreState(const QByteArray& state, int version)
     quint16 format = 0;
     qint32 savedVersion = 0;
     in >> magic >> format >> savedVersion;
-    if (in.status() != QDataStream::Ok || magic != kMagic || format != kFormat ||
+    if (in.status() != QDataStream::Ok || magic != kMagic || format < 1 || format > kFormat ||
         savedVersion != version)
         return false;
     QStringList names;
@@ -116,7 +118,10 @@ bool RibbonMenuBar::restoreState(const QByteArray& state, int version)
     qint32 tabIndex = -1;
     if (!readNames(in, state.size(), names))
         return false;
+    bool simplified = false;
     in >> below >> minimized >> tabName >> tabIndex;
+    if (format >= 2)
+        in >> simplified;
     if (in.status() != QDataStream::Ok || !in.atEnd())
         return false;
 
@@ -154,6 +159,7 @@ bool RibbonMenuBar::restoreState(const QByteArray& state, int version)
         tab->setChecked(true);
 
     setQuickAccessBarBelow(below);
+    setSimplified(simplified);
     setMinimized(minimized);
     return true;
 }

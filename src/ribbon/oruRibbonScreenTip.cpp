@@ -47,6 +47,7 @@ void RibbonScreenTip::setAction(QAction* action)
     m_title.clear();
     m_description.clear();
     m_shortcut.clear();
+    m_group.clear();
     if (action) {
         QAction* alias = aliasOf(action);
         m_title = action->iconText();
@@ -85,8 +86,17 @@ void RibbonScreenTip::updateLayout()
         y += bounds.height();
         width = qMax(width, bounds.width());
     }
+    m_groupRect = QRect();
+    if (!m_group.isEmpty()) {
+        // Below a rule, in the tip's own font.
+        y += 2 * kGap + 1;
+        m_groupRect = QRect(kPadding, y, metrics.horizontalAdvance(m_group), metrics.height());
+        y += metrics.height();
+        width = qMax(width, m_groupRect.width());
+    }
     m_titleRect.setWidth(width);
     m_descriptionRect.setWidth(m_descriptionRect.isNull() ? 0 : width);
+    m_groupRect.setWidth(m_groupRect.isNull() ? 0 : width);
     m_size = QSize(width + 2 * kPadding, y + kPadding);
     updateGeometry();
     update();
@@ -99,7 +109,16 @@ QSize RibbonScreenTip::sizeHint() const
 
 void RibbonScreenTip::showAt(QAction* action, const QPoint& globalPos)
 {
+    showAt(action, globalPos, QString());
+}
+
+void RibbonScreenTip::showAt(QAction* action, const QPoint& globalPos, const QString& groupCaption)
+{
     setAction(action);
+    if (hasContents() && !groupCaption.isEmpty()) {
+        m_group = groupCaption;
+        updateLayout();
+    }
     if (!hasContents()) {
         hide();
         return;
@@ -150,6 +169,15 @@ void RibbonScreenTip::paintEvent(QPaintEvent*)
         painter.setFont(font());
         painter.drawText(mirror::visual(*this, m_descriptionRect),
                          mirror::leading(*this) | Qt::AlignTop | Qt::TextWordWrap, m_description);
+    }
+    if (!m_group.isEmpty()) {
+        const int rule = m_groupRect.top() - kGap - 1;
+        painter.setPen(skin->frameOutlineColor());
+        painter.drawLine(kPadding, rule, width() - kPadding - 1, rule);
+        painter.setPen(skin->highlightedCategoryTextColor());
+        painter.setFont(font());
+        painter.drawText(mirror::visual(*this, m_groupRect),
+                         mirror::leading(*this) | Qt::AlignVCenter | Qt::TextSingleLine, m_group);
     }
 }
 

@@ -43,6 +43,11 @@ public:
 
     /// Shows the tip for @p action below @p globalPos, kept on the screen.
     void showAt(QAction* action, const QPoint& globalPos);
+    /// The same, with @p groupCaption (the caption of the control's group, which the simplified
+    /// ribbon does not show) in a line of its own at the bottom.
+    void showAt(QAction* action, const QPoint& globalPos, const QString& groupCaption);
+    /// The group caption shown at the bottom; empty when none is.
+    QString groupCaption() const { return m_group; }
 
     QSize sizeHint() const override;
 
@@ -57,6 +62,8 @@ private:
     QString m_title;
     QString m_description;
     QString m_shortcut;
+    QString m_group;
+    QRect m_groupRect;
     // The title with the shortcut, as painted.
     QString m_head;
     QFont m_titleFont;

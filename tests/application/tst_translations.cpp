@@ -3,6 +3,8 @@
 // suite runs with a German system locale), the host can switch them off, and
 // every text is looked up under the context a host's own translation uses.
 
+#include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategoryAction.h>
 #include <oruRibbonButtonMain.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonColorPickerPopup.h>
@@ -159,6 +161,13 @@ struct Host
         bar->setQuickAccessBarBelow(true);
         delete qab->createCustomizeMenu(&window);
         qDeleteAll(bar->findChildren<QMenu*>());
+        // The classic/simplified switch in both modes, and the row's "…".
+        auto* tab = new RibbonCategoriesPanelAction(QStringLiteral("Tab"), &window);
+        tab->addCategory(new RibbonCategoryAction(QStringLiteral("Group"), tab));
+        bar->addAction(tab);
+        bar->setSimplifiedToggleVisible(true);
+        bar->setSimplified(true);
+        bar->setSimplified(false);
     }
 
     QString zoomText() const
@@ -335,6 +344,10 @@ void TestTranslations::contextsMatchHostTranslations()
         {"RibbonQuickAccessBar", "Show Quick Access Toolbar above the Ribbon"},
         {"RibbonQuickAccessBar", "Minimize the Ribbon"},
         {"RibbonQuickAccessBar", "More Commands"},
+        {"RibbonQuickAccessBar", "Simplified Ribbon"},
+        {"RibbonSimplifiedRow", "More Commands"},
+        {"RibbonSimplifiedRow", "Simplified Ribbon"},
+        {"RibbonSimplifiedRow", "Classic Ribbon"},
     };
     RecordingTranslator recorder;
     QCoreApplication::installTranslator(&recorder);

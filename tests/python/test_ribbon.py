@@ -93,6 +93,16 @@ def test_each_action_kind_shows_its_widget(ribbon, where, kind):
     assert container.rect().contains(widget.geometry())
     assert not widget.size().isEmpty()
     assert painted(widget)
+    if where == "group":
+        # The same action in the simplified ribbon's one row.
+        bar = ribbon.window.ribbonMenuBar()
+        switched = []
+        bar.simplifiedChanged.connect(switched.append)
+        bar.setSimplified(True)
+        ribbon.settle()
+        assert switched == [True] and not widget.isVisible()
+        shown = [w for w in bar.findChildren(widget_class) if w.isVisible()]
+        assert shown and all(painted(w) for w in shown)
 
 
 @pytest.mark.parametrize("checkable,expected", [

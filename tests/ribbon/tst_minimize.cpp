@@ -1,6 +1,8 @@
 // Minimising the ribbon: the central area's geometry, the toggles, and the
 // page shown as a popup while minimised.
+#include <oruRibbonCategoryPanel.h>
 #include <oruRibbonCategoryPanels.h>
+#include <oruRibbonSimplifiedRow_p.h>
 
 #include "oruTestApp.h"
 #include "oruTestInput.h"
@@ -133,6 +135,19 @@ void TestMinimize::popupPage()
     settle(host);
     QVERIFY(host.bar.panels()->isVisible());
     QCOMPARE(host.bar.panels()->parentWidget(), &host.bar);
+
+    // The simplified ribbon's popup is its one row; switching modes closes
+    // an open popup.
+    host.bar.setSimplified(true);
+    host.bar.setMinimized(true);
+    oru::test::mousePress(host.tabButton(2), QPoint(5, 5));
+    QVERIFY(host.bar.minimizedPopup());
+    QCOMPARE(host.bar.minimizedPopup()->height(), RibbonCategoryPanels::SimplifiedHeight);
+    RibbonCategoryPanel* page = host.bar.panels()->page(host.tabs.at(2));
+    QVERIFY(page->isVisible() && page->simplifiedRow() && page->simplifiedRow()->isVisible());
+    host.bar.setSimplified(false);
+    QTRY_VERIFY(!host.bar.minimizedPopup());
+    host.bar.setMinimized(false);
 
     // The window goes while its popup shows.
     host.bar.setMinimized(true);

@@ -23,6 +23,7 @@ const QString kRemove = QStringLiteral("Remove from Quick Access Toolbar");
 const QString kBelow = QStringLiteral("Show Quick Access Toolbar below the Ribbon");
 const QString kAbove = QStringLiteral("Show Quick Access Toolbar above the Ribbon");
 const QString kMinimize = QStringLiteral("Minimize the Ribbon");
+const QString kSimplified = QStringLiteral("Simplified Ribbon");
 
 template <typename T> T* widgetOf(QAction* action)
 {
@@ -85,7 +86,7 @@ void TestQatCustomize::contextMenu()
 
     QMenu* menu = rightClick(button);
     QVERIFY(menu);
-    QCOMPARE(entries(menu), QStringList({kAdd, "-", kBelow, "-", kMinimize}));
+    QCOMPARE(entries(menu), QStringList({kAdd, "-", kBelow, "-", kMinimize, kSimplified}));
     choose(menu, kAdd);
     QCOMPARE(host.commandNames(), QStringList({"a"}));
 
@@ -105,7 +106,7 @@ void TestQatCustomize::contextMenu()
 
     // Over a tab or an empty place: only the two options.
     menu = rightClick(host.tabButton(1));
-    QCOMPARE(entries(menu), QStringList({kBelow, "-", kMinimize}));
+    QCOMPARE(entries(menu), QStringList({kBelow, "-", kMinimize, kSimplified}));
     choose(menu, kBelow);
     QVERIFY(host.bar.isQuickAccessBarBelow());
     QCoreApplication::processEvents();
@@ -114,11 +115,11 @@ void TestQatCustomize::contextMenu()
     QVERIFY(host.central.y() > host.bar.mapTo(&host.window, host.qab.geometry().bottomLeft()).y());
 
     menu = rightClick(button);
-    QCOMPARE(entries(menu), QStringList({kAdd, "-", kAbove, "-", kMinimize}));
+    QCOMPARE(entries(menu), QStringList({kAdd, "-", kAbove, "-", kMinimize, kSimplified}));
     choose(menu, kMinimize);
     QVERIFY(host.bar.isMinimized());
     menu = rightClick(host.tabButton(0));
-    QCOMPARE(entries(menu).last(), "[x]" + kMinimize);
+    QCOMPARE(entries(menu).value(entries(menu).size() - 2), "[x]" + kMinimize);
     choose(menu, kAbove);
     QVERIFY(!host.bar.isQuickAccessBarBelow());
     QCoreApplication::processEvents();
@@ -173,7 +174,7 @@ void TestQatCustomize::forbidden()
     host.qab.setCustomizable(false);
     QCoreApplication::processEvents();
     QMenu* menu = rightClick(widgetOf<RibbonCatSimpleButton>(host.command("a")));
-    QCOMPARE(entries(menu), QStringList({kMinimize}));
+    QCOMPARE(entries(menu), QStringList({kMinimize, kSimplified}));
     menu->close();
     QCoreApplication::processEvents();
 

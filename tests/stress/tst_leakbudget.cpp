@@ -1,3 +1,4 @@
+#include <oruRibbonSimplifiedRow_p.h>
 #include <oruRibbonButtonMain.h>
 #include <oruRibbonButtonNormal.h>
 #include <oruRibbonCatColorMenuAction.h>
@@ -191,7 +192,7 @@ private slots:
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"collapsed group", "drop-down menu", "palette popup", "view popup",
                                  "colour picker", "application menu", "application sub-menu",
-                                 "quick access chevron"})
+                                 "quick access chevron", "simplified ribbon"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 
@@ -229,7 +230,9 @@ private:
 
     void measure(const QString& kind, qint64* objectGrowth, qint64* heapGrowth)
     {
-        m_window->resize(kind == QLatin1String("collapsed group") ? 500 : 1600, 600);
+        const bool narrow =
+            kind == QLatin1String("collapsed group") || kind == QLatin1String("simplified ribbon");
+        m_window->resize(narrow ? 500 : 1600, 600);
         settle();
         qint64 objects = 0;
         qint64 heap = 0;
@@ -248,6 +251,7 @@ private:
         }
         *objectGrowth = liveObjects - objects;
         *heapGrowth = heapInUse() - heap;
+        m_window->ribbonMenuBar()->setSimplified(false);
     }
 
     QWidget* open(const QString& kind)
@@ -287,6 +291,18 @@ private:
             auto* chevron = shownWidgetFor<RibbonButtonNormal>(*m_window, qab->overflowAction());
             if (chevron)
                 chevron->click();
+            return QApplication::activePopupWidget();
+        }
+        if (kind == QLatin1String("simplified ribbon")) {
+            // Each round switches to the one-row ribbon anew and opens its
+            // "…" menu.
+            bar.setSimplified(false);
+            bar.setSimplified(true);
+            settle();
+            RibbonSimplifiedRow* row = bar.panels()->page(m_tab)->simplifiedRow();
+            if (!row || !row->overflowButton()->isVisible())
+                return nullptr;
+            row->overflowButton()->click();
             return QApplication::activePopupWidget();
         }
         if (kind == QLatin1String("colour picker")) {
