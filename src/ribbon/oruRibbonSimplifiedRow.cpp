@@ -1,5 +1,6 @@
 #include "oruRibbonSimplifiedRow_p.h"
 
+#include "oruMnemonic_p.h"
 #include "oruPointer_p.h"
 #include "oruPopupPlacement_p.h"
 #include "oruRibbonApplication.h"
@@ -211,6 +212,14 @@ RibbonSimplifiedRow::RibbonSimplifiedRow(RibbonCategoriesPanelAction& tab, QWidg
     m_overflow->hide();
     connect(m_overflow, &RibbonSimplifiedOverflowButton::aboutToShowMenu, this,
             &RibbonSimplifiedRow::fillOverflowMenu);
+    // Named after its tab for assistive technology, as a page's groups are
+    // named after their captions.
+    const auto name = [this] {
+        if (m_tab)
+            setAccessibleName(mnemonic::plainText(m_tab->text()));
+    };
+    name();
+    connect(&tab, &QAction::changed, this, name);
     connect(&tab, &RibbonCategoriesPanelAction::categoryAdded, this, &RibbonSimplifiedRow::rebuild);
     connect(&tab, &RibbonCategoriesPanelAction::categoryRemoved, this,
             &RibbonSimplifiedRow::rebuild);

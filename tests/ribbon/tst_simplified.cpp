@@ -415,6 +415,9 @@ void TestSimplified::aroundTheRow()
     host.bar.setSimplified(true);
     host.settle();
     RibbonSimplifiedRow* row = host.row();
+    QCOMPARE(row->accessibleName(), QStringLiteral("Home"));
+    host.home.setText(QStringLiteral("&Start"));
+    QCOMPARE(row->accessibleName(), QStringLiteral("Start"));
     RibbonAction* cut = host.actions.at(1);
     QWidget* control = row->control(cut);
     const QPoint at = control->rect().center();
