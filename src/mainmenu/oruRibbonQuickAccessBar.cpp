@@ -1,5 +1,6 @@
 #include "oruRibbonQuickAccessBar.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonNormal.h"
 #include "oruRibbonMenuBar.h"
@@ -46,6 +47,8 @@ protected:
         painter.setBrush(ink);
         const int top = height() / 2 - 3;
         const int left = (width() - 7) / 2;
+        // Pointing where the hidden buttons would follow.
+        const mirror::Flip flip(painter, width(), isRightToLeft());
         RibbonStyle::drawSymbol(painter, QRect(left, top, 3, 6), ArrowRight);
         RibbonStyle::drawSymbol(painter, QRect(left + 4, top, 3, 6), ArrowRight);
     }
@@ -303,7 +306,8 @@ void RibbonQuickAccessBar::showOverflowMenu()
 {
     // The chevron's child: its accessible state follows the menu.
     QMenu* menu = createOverflowMenu(m_overflowButton);
-    menu->popup(m_overflowButton->mapToGlobal(QPoint(0, m_overflowButton->height())));
+    mirror::follow(*menu, m_overflowButton);
+    menu->popup(mirror::below(*m_overflowButton, menu->sizeHint().width()));
 }
 
 } // namespace oru
