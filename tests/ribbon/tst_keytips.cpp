@@ -671,6 +671,20 @@ void tst_KeyTips::arrowKeysMoveAmongTheControls()
     host.key(Qt::Key_Return);
     QCOMPARE(italic.count(), 1);
     QVERIFY(!host.bar.keyTipsVisible());
+
+    // Right to left the arrows go where they point: Paste stands at the
+    // right, the column beside it to its left.
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    QCoreApplication::processEvents();
+    host.pressAlt();
+    host.type(QStringLiteral("H"));
+    host.key(Qt::Key_Tab);
+    QCOMPARE(currentAction(), static_cast<QAction*>(&host.paste));
+    host.key(Qt::Key_Left);
+    QCOMPARE(currentAction(), static_cast<QAction*>(&host.cut));
+    QVERIFY(currentFrame().right() < host.tipOf(&host.paste)->frame.left());
+    host.key(Qt::Key_Right);
+    QCOMPARE(currentAction(), static_cast<QAction*>(&host.paste));
 }
 
 void tst_KeyTips::applicationMenuLevels()

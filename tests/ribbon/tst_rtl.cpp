@@ -10,6 +10,7 @@
 #include <oruRibbonPercAction.h>
 #include <oruRibbonPercWidget.h>
 #include <oruRibbonStatusBar.h>
+#include <oruRibbonWindow.h>
 #include <oruTestApp.h>
 #include <oruTestInput.h>
 
@@ -78,6 +79,7 @@ private slots:
     void mirroredGeometry();
     void controlOrder();
     void captionRun();
+    void windowCaption();
     void zoomSlider_data();
     void zoomSlider();
 };
@@ -167,6 +169,25 @@ void TestRtl::captionRun()
             shown += op.text;
     shown.remove(QRegularExpression(QStringLiteral("[\\x{2066}-\\x{2069}]")));
     QCOMPARE(shown, product + QStringLiteral(" - notes.txt"));
+}
+
+// A plain window's caption: its buttons at the left, the title's room and
+// the icon mirrored, and each follows a change of direction at run time.
+void TestRtl::windowCaption()
+{
+    RibbonWindow window;
+    window.resize(400, 300);
+    const auto rects = [&window] {
+        return QList<QRect>{window.captionRect(), window.sysMinimizeRect(),
+                            window.sysMaximizeRestoreRect(), window.sysCloseRect()};
+    };
+    const QList<QRect> ltr = rects();
+    window.setLayoutDirection(Qt::RightToLeft);
+    const QList<QRect> rtl = rects();
+    for (int i = 0; i < ltr.size(); ++i)
+        QCOMPARE(rtl.at(i), mirrored(ltr.at(i), window.width()));
+    window.setLayoutDirection(Qt::LeftToRight);
+    QCOMPARE(rects(), ltr);
 }
 
 void TestRtl::zoomSlider_data()
