@@ -4,6 +4,8 @@
 #include "ribbonhost.h"
 
 #include <oruPaintRecorder.h>
+#include <oruRibbonCatMenuAction.h>
+#include <oruRibbonCatMenuButton.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonCategory.h>
 #include <oruRibbonCategoryWrapper.h>
@@ -80,6 +82,7 @@ private slots:
     void controlOrder();
     void captionRun();
     void windowCaption();
+    void gallery();
     void zoomSlider_data();
     void zoomSlider();
 };
@@ -188,6 +191,43 @@ void TestRtl::windowCaption()
         QCOMPARE(rtl.at(i), mirrored(ltr.at(i), window.width()));
     window.setLayoutDirection(Qt::LeftToRight);
     QCOMPARE(rects(), ltr);
+}
+
+// The in-ribbon gallery: its scroll column at the left, tiles from the right,
+// and clicks taken at the mirrored places.
+void TestRtl::gallery()
+{
+    RibbonCatMenuAction action(QStringLiteral("Styles"), RibbonCatMenuAction::Palette,
+                               RibbonCatMenuAction::Large, RibbonCatMenuAction::PalettePopup,
+                               nullptr);
+    QPixmap tile(48, 48);
+    tile.fill(Qt::green);
+    QList<RibbonSimpleAction*> items;
+    for (int i = 0; i < 10; ++i) {
+        items.append(new RibbonSimpleAction(QString::number(i), &action));
+        items.last()->setIcon(QIcon(tile));
+        action.addAction(items.last());
+    }
+    RibbonCatMenuButton button(action, nullptr);
+    button.resize(button.sizeHint());
+    const auto pieces = [&button] {
+        test::PaintRecorder recorder(button.size());
+        button.render(&recorder);
+        QList<QRect> rects;
+        for (const test::PaintOp& op : recorder.ops(test::PaintOp::Pixmap))
+            rects.append(op.target.toRect());
+        return rects;
+    };
+    const QList<QRect> ltr = pieces();
+    button.setLayoutDirection(Qt::RightToLeft);
+    const QList<QRect> rtl = pieces();
+    QVERIFY(ltr.size() >= 7); // three scroll buttons, the tiles' icons
+    QCOMPARE(rtl.size(), ltr.size());
+    for (int i = 0; i < ltr.size(); ++i)
+        QCOMPARE(rtl.at(i), mirrored(ltr.at(i), button.width()));
+    QSignalSpy second(items.at(1), &QAction::triggered);
+    test::mouseClick(&button, QPoint(button.width() - 1 - 80, 20));
+    QCOMPARE(second.count(), 1);
 }
 
 void TestRtl::zoomSlider_data()
