@@ -153,8 +153,9 @@ QStringList assign(const QList<Request>& requests)
 
 int menuIconCentre(const QWidget& widget)
 {
-    // Application menu items centre their icon on x = 21, their text at 50.
-    if (qobject_cast<const RibbonMainMenuButton*>(&widget))
+    // Application menu items (and those that open a sub-menu) centre their
+    // icon on x = 21, their text at 50.
+    if (qobject_cast<const RibbonMainMenuItem*>(&widget))
         return 21;
     // The bottom buttons hold their icon in the square at their left end.
     if (const auto* button = qobject_cast<const RibbonMainPanelButton*>(&widget))
