@@ -63,7 +63,11 @@ RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     setFixedHeight(26);
     m_outerLayout = new QHBoxLayout;
-    m_outerLayout->setContentsMargins(10, 3, 3, 3);
+    // Box layouts mirror their items but not their margins: the wide one
+    // stays at the application button's side (see eventFilter()).
+    m_outerLayout->setContentsMargins(
+        isRightToLeft() ? QMargins(3, 3, 10, 3) : QMargins(10, 3, 3, 3));
+    installEventFilter(this);
     m_outerLayout->setSpacing(0);
     m_buttonsLayout = new QHBoxLayout;
     m_buttonsLayout->setContentsMargins(0, 0, 0, 0);

@@ -244,6 +244,9 @@ void RibbonQuickAccessBar::showCustomizeMenu()
 
 bool RibbonQuickAccessBar::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && event->type() == QEvent::LayoutDirectionChange)
+        m_outerLayout->setContentsMargins(
+            isRightToLeft() ? QMargins(3, 3, 10, 3) : QMargins(10, 3, 3, 3));
     if (watched == m_customizeButton && m_customizable &&
         event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

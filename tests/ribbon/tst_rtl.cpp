@@ -12,6 +12,7 @@
 #include <oruRibbonPercAction.h>
 #include <oruRibbonPercWidget.h>
 #include <oruRibbonStatusBar.h>
+#include <oruRibbonStyle.h>
 #include <oruRibbonWindow.h>
 #include <oruTestApp.h>
 #include <oruTestInput.h>
@@ -81,6 +82,8 @@ private slots:
     void mirroredGeometry();
     void controlOrder();
     void captionRun();
+    void mirroredPaint_data();
+    void mirroredPaint();
     void windowCaption();
     void gallery();
     void zoomSlider_data();
@@ -172,6 +175,40 @@ void TestRtl::captionRun()
             shown += op.text;
     shown.remove(QRegularExpression(QStringLiteral("[\\x{2066}-\\x{2069}]")));
     QCOMPARE(shown, product + QStringLiteral(" - notes.txt"));
+}
+
+void TestRtl::mirroredPaint_data()
+{
+    QTest::addColumn<QString>("piece");
+    QTest::newRow("quick access bar") << QStringLiteral("qab");
+    QTest::newRow("frame corners") << QStringLiteral("border");
+    QTest::newRow("caption corners") << QStringLiteral("caption");
+}
+
+// Skin images with a direction, drawn mirrored: each draw's target is the
+// mirror of its left-to-right target, from the same source.
+void TestRtl::mirroredPaint()
+{
+    QFETCH(QString, piece);
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& pixmap = piece == QLatin1String("qab")      ? skin->quickAccessBar()
+                            : piece == QLatin1String("border") ? skin->mainBorder()
+                                                               : skin->mainBorderCaption();
+    MirrorHost host;
+    host.qab.addCommand(host.commands.first());
+    host.window.resize(700, 400);
+    QCoreApplication::processEvents();
+    QWidget* widget = piece == QLatin1String("qab") ? static_cast<QWidget*>(&host.bar)
+                                                     : static_cast<QWidget*>(&host.window);
+    const QVector<test::PaintOp> ltr = test::drawsOf(widget, pixmap);
+    host.setDirection(Qt::RightToLeft);
+    const QVector<test::PaintOp> rtl = test::drawsOf(widget, pixmap);
+    QVERIFY(ltr.size() >= 3);
+    QCOMPARE(rtl.size(), ltr.size());
+    for (int i = 0; i < ltr.size(); ++i) {
+        QCOMPARE(rtl.at(i).source, ltr.at(i).source);
+        QCOMPARE(rtl.at(i).target.toRect(), mirrored(ltr.at(i).target.toRect(), widget->width()));
+    }
 }
 
 // A plain window's caption: its buttons at the left, the title's room and
