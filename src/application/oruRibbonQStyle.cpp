@@ -324,8 +324,9 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         if (item->menuItemType == QStyleOptionMenuItem::DefaultItem)
             font.setWeight(QFont::Bold);
         painter->setFont(font);
-        const int flags =
-            Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip | Qt::TextShowMnemonic;
+        const int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip |
+                          Qt::TextShowMnemonic |
+                          int(QStyle::visualAlignment(item->direction, Qt::AlignLeft));
         QRect textRect(QPoint(L + cw, T), QPoint(R - item->reservedShortcutWidth - 6, B));
         const QRect shortcutRect(QPoint(R - item->reservedShortcutWidth - 5, T), QPoint(R - 6, B));
         const qsizetype tab = item->text.indexOf(QLatin1Char('\t'));
