@@ -304,7 +304,7 @@ bool isFeatureScene(const QString& scene)
            scene == QLatin1String("contextual") || scene == QLatin1String("qatmenu") ||
            scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions") ||
            scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage") ||
-           scene == QLatin1String("qatoverflow") || scene == QLatin1String("simplified") ||
+           scene == QLatin1String("keytipsmenu") || scene == QLatin1String("qatoverflow") || scene == QLatin1String("simplified") ||
            scene == QLatin1String("simplifiedoverflow");
 }
 
@@ -399,7 +399,8 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
         }
         return false;
     }
-    if (scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage")) {
+    if (scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage") ||
+        scene == QLatin1String("keytipsmenu")) {
         // As the user does it: Alt pressed and released, then H for Home.
         const auto key = [&window](QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
                                    const QString& text = QString()) {
@@ -411,6 +412,10 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
         if (scene == QLatin1String("keytipspage")) {
             key(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"));
             key(QEvent::KeyRelease, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"));
+        } else if (scene == QLatin1String("keytipsmenu")) {
+            // F opens the application menu with its badges.
+            key(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"));
+            key(QEvent::KeyRelease, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"));
         }
         return bar->keyTipsVisible();
     }

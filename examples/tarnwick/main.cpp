@@ -39,7 +39,7 @@ int main(int argc, char** argv)
             "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
             "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
             "minimisedpopup, contextual, qatmenu, screentip, qatoptions, keytips, keytipspage, "
-            "qatoverflow, simplified, simplifiedoverflow, rtl, skins)\n",
+            "keytipsmenu, qatoverflow, simplified, simplifiedoverflow, rtl, skins)\n",
             qPrintable(options.shotScene));
         return 2;
     }

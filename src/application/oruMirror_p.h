@@ -59,4 +59,12 @@ inline void follow(QWidget& popup, const QWidget* anchor)
         popup.setLayoutDirection(anchor->layoutDirection());
 }
 
+/// Where a menu of width @p menuWidth opens below @p anchor (global): from its
+/// left edge rightwards, right to left from its right edge leftwards.
+inline QPoint below(const QWidget& anchor, int menuWidth)
+{
+    return anchor.mapToGlobal(
+        QPoint(anchor.isRightToLeft() ? anchor.width() - menuWidth : 0, anchor.height()));
+}
+
 } // namespace oru::mirror

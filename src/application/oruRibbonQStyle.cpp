@@ -1,5 +1,6 @@
 #include "oruRibbonQStyle.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonCatComboComboBox.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace oru {
 
@@ -236,6 +238,14 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
     const int cy = r.center().y();
 
     painter->save();
+    // Right to left the columns, marks and arrows are drawn mirrored within
+    // the item; icons and text go to their mirrored places.
+    const bool rtl = item->direction == Qt::RightToLeft;
+    const auto visual = [&](const QRect& logical) {
+        return QStyle::visualRect(item->direction, r, logical);
+    };
+    std::optional<mirror::Flip> flip;
+    flip.emplace(*painter, 2 * L + r.width(), rtl);
 
     // Background.
     if (selected && enabled) {
@@ -262,6 +272,7 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
             painter->drawLine(K, cy, R, cy);
     }
     if (separator && item->text.isEmpty()) {
+        flip.reset();
         painter->restore();
         return;
     }
@@ -282,6 +293,8 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         }
     }
 
+    flip.reset();
+
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
     // The density of the device painted on: a menu rendered into an image of
     // another ratio than its screen's takes the image's.
@@ -293,13 +306,13 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         QRect iconRect(QPoint(0, 0), size);
         iconRect.moveCenter(QRect(QPoint(L + K, T), QPoint(R, B)).center());
         iconRect.moveLeft(K + 2);
-        painter->drawPixmap(iconRect, pixmap);
+        painter->drawPixmap(visual(iconRect), pixmap);
     } else if (!item->icon.isNull()) {
         const int extent = QProxyStyle::pixelMetric(PM_SmallIconSize, option, widget);
         const QPixmap pixmap = item->icon.pixmap(QSize(extent, extent), dpr, mode, QIcon::Off);
         QRect iconRect(0, 0, extent, extent);
         iconRect.moveCenter(QRect(QPoint(L, T), QPoint(K - 3, B - 1)).center());
-        painter->drawPixmap(iconRect.topLeft(), pixmap);
+        painter->drawPixmap(visual(iconRect).topLeft(), pixmap);
     }
 
     const QColor& textColor =
@@ -311,15 +324,16 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         if (item->menuItemType == QStyleOptionMenuItem::DefaultItem)
             font.setWeight(QFont::Bold);
         painter->setFont(font);
-        const int flags =
-            Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip | Qt::TextShowMnemonic;
+        const int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip |
+                          Qt::TextShowMnemonic |
+                          int(QStyle::visualAlignment(item->direction, Qt::AlignLeft));
         QRect textRect(QPoint(L + cw, T), QPoint(R - item->reservedShortcutWidth - 6, B));
         const QRect shortcutRect(QPoint(R - item->reservedShortcutWidth - 5, T), QPoint(R - 6, B));
         const qsizetype tab = item->text.indexOf(QLatin1Char('\t'));
         if (tab >= 0)
-            painter->drawText(shortcutRect, flags, item->text.mid(tab + 1));
+            painter->drawText(visual(shortcutRect), flags, item->text.mid(tab + 1));
         textRect.adjust(3, 3, -3, -3);
-        painter->drawText(textRect, flags, tab >= 0 ? item->text.left(tab) : item->text);
+        painter->drawText(visual(textRect), flags, tab >= 0 ? item->text.left(tab) : item->text);
         painter->restore();
     }
 
@@ -328,6 +342,7 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
         const QRect arrow(R - 2 - d, T + H / 2 - d / 2, static_cast<int>(0.6 * d + 0.5), d);
         painter->setPen(textColor);
         painter->setBrush(textColor);
+        const mirror::Flip arrowFlip(*painter, 2 * L + r.width(), rtl);
         RibbonStyle::drawSymbol(*painter, arrow, ArrowRight);
     }
     painter->restore();

@@ -585,9 +585,15 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
     const int w = m_button.width();
     const int h = m_button.height();
     const bool enabled = action().isEnabled();
-    const QPoint p = pointerPos(m_button);
+    // Laid out left to right, with the scroll column at the right; right to
+    // left the frames and arrows are drawn mirrored, the icons at their
+    // mirrored places, and the pointer is taken at its mirrored place.
+    const bool rtl = m_button.isRightToLeft();
+    const QPoint p = logical(pointerPos(m_button));
     const bool under = m_button.underMouse();
     const bool inside = under && m_button.rect().contains(p);
+    std::optional<mirror::Flip> flip;
+    flip.emplace(painter, w, rtl);
 
     painter.setPen(skin->frameOutlineColor());
     painter.setBrush(enabled && inside ? skin->frameHighlightedFillColor()
@@ -649,17 +655,25 @@ void RibbonCatMenuButtonPPriv::paintEvent(QPaintEvent*)
         const bool fade = !small && item == m_pressedItem.data();
         if (fade)
             painter.setOpacity(0.5);
-        painter.drawPixmap(target, pm);
+        // Icons keep their own direction.
+        flip.reset();
+        painter.drawPixmap(mirror::visual(m_button, target), pm);
+        flip.emplace(painter, w, rtl);
         if (fade)
             painter.setOpacity(1.0);
     }
+}
+
+QPoint RibbonCatMenuButtonPPriv::logical(const QPoint& pos) const
+{
+    return m_button.isRightToLeft() ? QPoint(m_button.width() - 1 - pos.x(), pos.y()) : pos;
 }
 
 void RibbonCatMenuButtonPPriv::mousePressEvent(QMouseEvent* event)
 {
     if (!action().isEnabled() || event->button() != Qt::LeftButton)
         return;
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = logical(event->position().toPoint());
     if (pos.x() >= m_button.width() - 16) {
         if (pos.y() < 19) {
             if (m_canScrollUp) {
@@ -696,7 +710,7 @@ void RibbonCatMenuButtonPPriv::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!action().isEnabled() || event->button() != Qt::LeftButton)
         return;
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = logical(event->position().toPoint());
     QPointer<QAction> hit;
     if (pos.x() < m_button.width() - 16) {
         for (const auto& [item, cell] : itemCells()) {

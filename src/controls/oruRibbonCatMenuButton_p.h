@@ -105,6 +105,8 @@ public:
     int rowPitch() const;
     /// The items considered for painting and hit tests with their cells.
     QList<std::pair<QAction*, QRect>> itemCells() const;
+    /// @p pos of the button left to right: mirrored when it runs right to left.
+    QPoint logical(const QPoint& pos) const;
 
     bool m_morePressed = false;
     bool m_upPressed = false;

@@ -1,5 +1,6 @@
 #include "oruRibbonMainWindow.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonFrame_p.h"
 #include "oruRibbonMenuBar.h"
@@ -358,8 +359,11 @@ void RibbonMainWindow::paintEvent(QPaintEvent* event)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int a = isActiveWindow() ? 0 : frame::kInactiveColumn;
     QPainter painter(this);
-    if (!isFullScreen())
+    if (!isFullScreen()) {
+        // The corners' grips stand at the bottom left right to left.
+        const mirror::Flip flip(painter, width(), isRightToLeft());
         frame::drawFramePieces(painter, *skin, width(), height(), captionHeight(), a);
+    }
     if (m_statusBar)
         paintStatusBarFrame(painter, a);
 }

@@ -1,5 +1,6 @@
 #include "oruRibbonWindow.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonFrame_p.h"
@@ -50,22 +51,22 @@ int RibbonWindow::captionHeight() const
 
 QRect RibbonWindow::captionRect() const
 {
-    return QRect(29, 10, width() - 96, captionHeight() - 17);
+    return mirror::visual(*this, QRect(29, 10, width() - 96, captionHeight() - 17));
 }
 
 QRect RibbonWindow::sysMinimizeRect() const
 {
-    return QRect(width() - 67, 10, 16, 16);
+    return mirror::visual(*this, QRect(width() - 67, 10, 16, 16));
 }
 
 QRect RibbonWindow::sysMaximizeRestoreRect() const
 {
-    return QRect(width() - 45, 10, 16, 16);
+    return mirror::visual(*this, QRect(width() - 45, 10, 16, 16));
 }
 
 QRect RibbonWindow::sysCloseRect() const
 {
-    return QRect(width() - 23, 10, 16, 16);
+    return mirror::visual(*this, QRect(width() - 23, 10, 16, 16));
 }
 
 void RibbonWindow::ribbonStyleChanged()
@@ -144,6 +145,7 @@ void RibbonWindow::changeEvent(QEvent* event)
     switch (event->type()) {
     case QEvent::ActivationChange:
     case QEvent::EnabledChange:
+    case QEvent::LayoutDirectionChange:
         // The whole frame switches between its active and inactive looks.
         update();
         break;
@@ -168,7 +170,11 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     const int a = active ? 0 : kInactiveColumn;
 
     QPainter painter(this);
-    frame::drawFramePieces(painter, *skin, w, h, k, a);
+    {
+        // The corners' grips stand at the bottom left right to left.
+        const mirror::Flip flip(painter, w, isRightToLeft());
+        frame::drawFramePieces(painter, *skin, w, h, k, a);
+    }
 
     const QIcon icon = windowIcon();
     if (!icon.isNull()) {
@@ -177,7 +183,7 @@ void RibbonWindow::paintEvent(QPaintEvent*)
                         isEnabled() ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         QRect target(0, 0, 16, 16);
         target.moveCenter(QPoint(14, (k + 2) / 2));
-        painter.drawPixmap(target, pixmap);
+        painter.drawPixmap(mirror::visual(*this, target), pixmap);
     }
 
     const QRect titleRect = captionRect();

@@ -1,5 +1,6 @@
 #include "oruRibbonMainPanelButton.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonAction.h"
 #include "oruRibbonApplication.h"
@@ -8,6 +9,8 @@
 
 #include <QActionEvent>
 #include <QPainter>
+
+#include <optional>
 
 namespace oru {
 
@@ -67,6 +70,8 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     const int F = hovered ? 23 : 0;
     const QPixmap& pixmap = skin->mainPanelButton();
     QPainter painter(this);
+    std::optional<mirror::Flip> flip;
+    flip.emplace(painter, w, isRightToLeft());
     skin->drawPixmap(painter, QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
     skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
     skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));
@@ -76,6 +81,8 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
     skin->drawPixmap(painter, QRect(0, h - 2, 2, 2), pixmap, QRect(0, F + 21, 2, 2));
     skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
     skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
+    // The icon and text keep their own direction, at mirrored places.
+    flip.reset();
 
     int e = 0;
     const QIcon buttonIcon = icon();
@@ -86,14 +93,15 @@ void RibbonMainPanelButton::paintEvent(QPaintEvent*)
             buttonIcon.pixmap(QSize(e - 4, e - 4), RibbonStyle::devicePixelRatio(painter),
                               enabled ? QIcon::Normal : QIcon::Disabled);
         const QSize size = iconPixmap.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect((e - 4 - size.width()) / 2 + 2, (e - 4 - size.height()) / 2 + 2,
-                                 size.width(), size.height()),
+        painter.drawPixmap(mirror::visual(*this, QRect((e - 4 - size.width()) / 2 + 2,
+                                                       (e - 4 - size.height()) / 2 + 2,
+                                                       size.width(), size.height())),
                            iconPixmap);
     }
     painter.setPen(enabled ? skin->highlightedCategoryTextColor()
                            : skin->disabledCategoryTextColor());
     painter.setFont(font());
-    painter.drawText(QRect(QPoint(e + 2, 2), QPoint(w - 3, h - 3)),
+    painter.drawText(mirror::visual(*this, QRect(QPoint(e + 2, 2), QPoint(w - 3, h - 3))),
                      Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignCenter, text());
 }
 

@@ -1,5 +1,6 @@
 #include "oruRibbonQuickAccessBar.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonNormal.h"
 #include "oruRibbonMenuBar.h"
@@ -46,6 +47,8 @@ protected:
         painter.setBrush(ink);
         const int top = height() / 2 - 3;
         const int left = (width() - 7) / 2;
+        // Pointing where the hidden buttons would follow.
+        const mirror::Flip flip(painter, width(), isRightToLeft());
         RibbonStyle::drawSymbol(painter, QRect(left, top, 3, 6), ArrowRight);
         RibbonStyle::drawSymbol(painter, QRect(left + 4, top, 3, 6), ArrowRight);
     }
@@ -60,7 +63,11 @@ RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     setFixedHeight(26);
     m_outerLayout = new QHBoxLayout;
-    m_outerLayout->setContentsMargins(10, 3, 3, 3);
+    // Box layouts mirror their items but not their margins: the wide one
+    // stays at the application button's side (see eventFilter()).
+    m_outerLayout->setContentsMargins(
+        isRightToLeft() ? QMargins(3, 3, 10, 3) : QMargins(10, 3, 3, 3));
+    installEventFilter(this);
     m_outerLayout->setSpacing(0);
     m_buttonsLayout = new QHBoxLayout;
     m_buttonsLayout->setContentsMargins(0, 0, 0, 0);
@@ -303,7 +310,8 @@ void RibbonQuickAccessBar::showOverflowMenu()
 {
     // The chevron's child: its accessible state follows the menu.
     QMenu* menu = createOverflowMenu(m_overflowButton);
-    menu->popup(m_overflowButton->mapToGlobal(QPoint(0, m_overflowButton->height())));
+    mirror::follow(*menu, m_overflowButton);
+    menu->popup(mirror::below(*m_overflowButton, menu->sizeHint().width()));
 }
 
 } // namespace oru

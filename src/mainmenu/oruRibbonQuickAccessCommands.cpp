@@ -3,6 +3,7 @@
 
 #include "oruRibbonQuickAccessBar.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonButtonNormal.h"
 #include "oruRibbonHostCommand_p.h"
 #include "oruRibbonMenuBar.h"
@@ -237,11 +238,15 @@ void RibbonQuickAccessBar::showCustomizeMenu()
 {
     QMenu* menu = createCustomizeMenu(this);
     const QWidget* button = m_customizeButton.data();
-    menu->popup(button ? button->mapToGlobal(QPoint(0, button->height())) : mapToGlobal(QPoint()));
+    mirror::follow(*menu, this);
+    menu->popup(button ? mirror::below(*button, menu->sizeHint().width()) : mapToGlobal(QPoint()));
 }
 
 bool RibbonQuickAccessBar::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && event->type() == QEvent::LayoutDirectionChange)
+        m_outerLayout->setContentsMargins(
+            isRightToLeft() ? QMargins(3, 3, 10, 3) : QMargins(10, 3, 3, 3));
     if (watched == m_customizeButton && m_customizable &&
         event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

@@ -14,6 +14,7 @@
 #include "oruRibbonCategoryWrapper.h"
 #include "oruRibbonMainMenuButton.h"
 #include "oruRibbonMainMenuMenuButton.h"
+#include "oruRibbonMainPanelButton.h"
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonMenuBarButton.h"
@@ -149,6 +150,23 @@ QStringList assign(const QList<Request>& requests)
         }
     }
     return result;
+}
+
+int menuIconCentre(const QWidget& widget)
+{
+    // Application menu items (and those that open a sub-menu) centre their
+    // icon on x = 21, their text at 50.
+    if (qobject_cast<const RibbonMainMenuItem*>(&widget))
+        return 21;
+    // The bottom buttons hold their icon in the square at their left end.
+    if (const auto* button = qobject_cast<const RibbonMainPanelButton*>(&widget))
+        return button->icon().isNull() ? kTextFirst : qMin(button->width(), button->height()) / 2;
+    // A menu's icon column is 26 pixels wide for the usual small icons.
+    if (qobject_cast<const QMenu*>(&widget))
+        return 13;
+    if (dynamic_cast<const RibbonRecentFiles::RecentFile*>(&widget))
+        return kTextFirst;
+    return kNotAnEntry;
 }
 
 QList<QRect> place(const QList<QRect>& wanted, const QRect& bounds)
@@ -721,18 +739,31 @@ void RibbonKeyTips::layoutBadges()
         QRect badge(QPoint(), size);
         const bool isTab = qobject_cast<RibbonMenuBarButton*>(tip.widget.data());
         const bool isTopButton = qobject_cast<RibbonButtonMain*>(tip.widget.data());
+        const int icon = keytips::menuIconCentre(*tip.widget);
         if (isTopButton) {
             badge.moveCenter(frame.center());
         } else if (isTab || qobject_cast<RibbonButtonNormal*>(tip.widget.data())) {
             // Below tabs and quick access buttons, over the page's top edge.
             badge.moveTopLeft(QPoint(frame.center().x() - size.width() / 2, frame.bottom() - 3));
+        } else if (icon >= 0) {
+            // Over a menu entry's icon, clear of its text.
+            badge.moveCenter(QPoint(frame.left() + icon, frame.center().y() + 2));
+        } else if (icon == keytips::kTextFirst) {
+            // An entry whose text starts at its left end: just before the text.
+            badge.moveTopLeft(QPoint(frame.left() + 4 - size.width(),
+                                     frame.center().y() - size.height() / 2));
         } else if (frame.height() >= 40) {
-            // Centred on the bottom edge of a large control.
-            badge.moveTopLeft(
-                QPoint(frame.center().x() - size.width() / 2, frame.bottom() - size.height() / 2));
+            // Centred below a large control, hanging from its bottom edge: a
+            // label's second line ends just above it.
+            badge.moveTopLeft(QPoint(frame.center().x() - size.width() / 2, frame.bottom()));
+        } else if (tip.kind == RibbonKeyTip::Focus || !tip.action || tip.action->icon().isNull()) {
+            // An editor's text, or the label of a control without an icon,
+            // starts at its left end: below it, over the bottom edge.
+            badge.moveTopLeft(QPoint(frame.left(), frame.bottom() - 2));
         } else {
-            // Over the left end (the icon) of a small control.
-            badge.moveTopLeft(QPoint(frame.left() - 3, frame.center().y() - size.height() / 2 + 3));
+            // At the left end (the icon) of a small control, below its centre
+            // line, clear of the label beside the icon.
+            badge.moveTopLeft(QPoint(frame.left(), frame.center().y() + 1));
         }
         // Placed left to right within the control and mirrored there: right to
         // left the badge of a small control stands over its right end (the icon).

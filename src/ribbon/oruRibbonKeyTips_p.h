@@ -51,6 +51,13 @@ VAZAVE_EXPORT QStringList assign(const QList<Request>& requests);
 /// The mnemonic letter of @p text ("&Paste" gives "P", "&&" is no marker).
 VAZAVE_EXPORT QString mnemonic(const QString& text);
 
+/// Where a badge goes over a menu entry @p widget: the x of the centre of
+/// its icon, left to right from its left edge; kTextFirst for an entry whose
+/// text starts at its left end, kNotAnEntry for what is not a menu entry.
+constexpr int kTextFirst = -1;
+constexpr int kNotAnEntry = -2;
+int menuIconCentre(const QWidget& widget);
+
 /// Places badges of the sizes in @p sizes at the wanted top-left points in
 /// @p wanted, moving a badge that would overlap an earlier one or leave
 /// @p bounds to the nearest free place.

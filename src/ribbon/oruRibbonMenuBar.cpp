@@ -1,5 +1,6 @@
 #include "oruRibbonMenuBar.h"
 
+#include "oruMirror_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonButtonMain.h"
 #include "oruRibbonButtonNormal.h"
@@ -401,13 +402,19 @@ void RibbonMenuBar::paintEvent(QPaintEvent*)
     QPainter painter(this);
 
     const QRect q = m_quickAccessBar->qabGeometry();
-    const int x = m_quickAccessBar->x() + q.left();
     const int w = q.width();
     const int y = m_quickAccessBar->y();
     const QPixmap& qab = skin->quickAccessBar();
-    skin->drawPixmap(painter, QRect(x - 15, y, 15, 26), qab, QRect(0, 0, 15, 26));
-    skin->drawPixmap(painter, QRect(x, y, w, 26), qab, QRect(15, 0, 5, 26));
-    skin->drawPixmap(painter, QRect(x + w, y, 12, 26), qab, QRect(20, 0, 12, 26));
+    {
+        // Right to left the bar's rounded end is at its left: drawn mirrored.
+        const bool rtl = isRightToLeft();
+        const int visualX = m_quickAccessBar->x() + q.left();
+        const int x = rtl ? width() - visualX - w : visualX;
+        const mirror::Flip flip(painter, width(), rtl);
+        skin->drawPixmap(painter, QRect(x - 15, y, 15, 26), qab, QRect(0, 0, 15, 26));
+        skin->drawPixmap(painter, QRect(x, y, w, 26), qab, QRect(15, 0, 5, 26));
+        skin->drawPixmap(painter, QRect(x + w, y, 12, 26), qab, QRect(20, 0, 12, 26));
+    }
 
     const QString docTitle = m_mainWindow.shownTitle();
     const QString title = docTitle.isEmpty() ? QString() : docTitle + QStringLiteral(" - ");

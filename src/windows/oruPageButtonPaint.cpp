@@ -1,5 +1,6 @@
 #include "oruPageButtonPaint_p.h"
 
+#include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
 #include "oruRibbonStyle.h"
@@ -36,6 +37,7 @@ void paintPageButton(QAbstractButton& button)
         // Nine slices: 2-pixel corners, a 50x19 middle.
         const QPixmap& pixmap = skin->mainPanelButton();
         const int F = frame;
+        const mirror::Flip flip(painter, w, button.isRightToLeft());
         skin->drawPixmap(painter, QRect(0, 0, 2, 2), pixmap, QRect(0, F, 2, 2));
         skin->drawPixmap(painter, QRect(2, 0, w - 4, 2), pixmap, QRect(2, F, 50, 2));
         skin->drawPixmap(painter, QRect(w - 2, 0, 2, 2), pixmap, QRect(52, F, 2, 2));

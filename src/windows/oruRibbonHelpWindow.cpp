@@ -22,6 +22,42 @@ namespace oru {
 
 namespace {
 
+// Back points where the reader came from: right to left, to the right. The
+// two arrows swap pictures whenever @p watched (the tool bar) changes
+// direction.
+class HistoryArrows final : public QObject
+{
+public:
+    HistoryArrows(QWidget& watched, QAction& back, QAction& forward)
+        : QObject(&watched), m_back(back), m_forward(forward),
+          m_backIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Back.ico")),
+          m_forwardIcon(QStringLiteral(":/oru/ribbon/icons/helpwindow/Forward.ico"))
+    {
+        watched.installEventFilter(this);
+        update(watched.isRightToLeft());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutDirectionChange)
+            update(static_cast<QWidget*>(watched)->isRightToLeft());
+        return false;
+    }
+
+private:
+    void update(bool rtl)
+    {
+        m_back.setIcon(rtl ? m_forwardIcon : m_backIcon);
+        m_forward.setIcon(rtl ? m_backIcon : m_forwardIcon);
+    }
+
+    QAction& m_back;
+    QAction& m_forward;
+    const QIcon m_backIcon;
+    const QIcon m_forwardIcon;
+};
+
 // How long a resource from outside the help collection may take, how large it
 // may be, and how many the browser keeps.
 constexpr int kResourceTimeoutMs = 3000;
@@ -77,6 +113,7 @@ RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
     m_toolBar->addAction(&m_forward);
     m_toolBar->addAction(&m_home);
     m_toolBar->setCursor(Qt::ArrowCursor);
+    new HistoryArrows(*m_toolBar, m_back, m_forward);
     m_layout->addWidget(m_toolBar);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);

@@ -290,6 +290,22 @@ void TestRibbonQStyle::menuItemGeometry()
     comparePieces(recorder.pixmapDraws(skin().paletteItemSmall()),
                   ninePieces(option.rect, QRect(0, 0, 22, 22)));
     QCOMPARE(recorder.ops(PaintOp::Text).at(0).font.weight(), QFont::Bold);
+
+    // Right to left the item is the mirror within its rectangle: the icon at
+    // the right, the label flush against its mirrored room, the arrow at the
+    // left pointing left.
+    option.direction = Qt::RightToLeft;
+    option.state = QStyle::State_Enabled;
+    option.menuItemType = QStyleOptionMenuItem::SubMenu;
+    drawItem(recorder, option, &menu);
+    QVERIFY(drawnAt(recorder, QRectF(200 - 4 - 16, 28, 16, 16)));
+    const PaintOp label = recorder.ops(PaintOp::Text).at(0);
+    QCOMPARE(label.text, QStringLiteral("More"));
+    QCOMPARE(qRound(label.position.x() +
+                    QFontMetricsF(label.font).horizontalAdvance(QStringLiteral("More"))),
+             200 - 29);
+    QCOMPARE(recorder.ops(PaintOp::Polygon).at(0).polygon,
+             QPolygonF({QPointF(9, 33), QPointF(6, 35), QPointF(9, 38)}));
 }
 
 void TestRibbonQStyle::menuItemIconOnly()

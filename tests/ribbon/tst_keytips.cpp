@@ -16,6 +16,7 @@
 #include <oruRibbonPanelMain.h>
 #include <oruRibbonQuickAccessBar.h>
 
+#include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 
 #include <QActionGroup>
@@ -161,6 +162,33 @@ void checkPrefixFree(const QStringList& tips)
             if (i != j && !tips.at(i).isEmpty() && !tips.at(j).isEmpty())
                 QVERIFY2(!tips.at(j).startsWith(tips.at(i)),
                          qPrintable(tips.at(i) + QLatin1Char('/') + tips.at(j)));
+}
+
+// No badge covers the first letters of a text its own control paints (as
+// recorded, children left out: a popup's overlay is its child). Returns how
+// many texts were looked at.
+int checkBadgesClearOfText(const RibbonKeyTips& tips)
+{
+    int checked = 0;
+    for (const RibbonKeyTip& tip : tips.tips()) {
+        if (!tip.widget)
+            continue;
+        test::PaintRecorder recorder(tip.widget->size());
+        tip.widget->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        const QPoint offset = tip.frame.topLeft() - tip.area.topLeft();
+        for (const test::PaintOp& op : recorder.ops(test::PaintOp::Text)) {
+            const QRectF first =
+                QFontMetricsF(op.font).tightBoundingRect(op.text.left(2)).translated(op.position);
+            if (first.isEmpty() || !QRectF(tip.area).intersects(first))
+                continue; // another cell's text
+            ++checked;
+            if (QRectF(tip.badge).intersects(first.translated(offset))) {
+                qWarning() << tip.tip << tip.badge << "covers" << op.text << first.translated(offset);
+                return -1;
+            }
+        }
+    }
+    return checked;
 }
 
 } // namespace
@@ -354,6 +382,9 @@ void tst_KeyTips::tabThenCommandTriggersOnce()
         pasteTip->badge.contains(QPoint(pasteTip->frame.center().x(), pasteTip->frame.bottom())));
     const RibbonKeyTip* copyTip = host.tipOf(&host.copy);
     QVERIFY(qAbs(copyTip->badge.left() - copyTip->frame.left()) <= 4);
+    QVERIFY(copyTip->badge.top() > copyTip->frame.center().y());
+    // The labels, the large one's, the combo box's value: none under a badge.
+    QVERIFY(checkBadgesClearOfText(host.tips()) >= 5);
     // Right to left every badge of the page stands at the mirrored place.
     QHash<QString, QRect> ltr;
     for (const RibbonKeyTip& tip : host.tips().tips())
@@ -370,6 +401,7 @@ void tst_KeyTips::tabThenCommandTriggersOnce()
         QVERIFY2(tip.badge == QRect(w - r.x() - r.width(), r.y(), r.width(), r.height()),
                  qPrintable(tip.tip + QLatin1Char(' ') + tip.widget->metaObject()->className()));
     }
+    QVERIFY(checkBadgesClearOfText(host.tips()) >= 5);
     host.bar.hideKeyTips();
     qApp->setLayoutDirection(Qt::LeftToRight);
     QCoreApplication::processEvents();
@@ -639,6 +671,20 @@ void tst_KeyTips::arrowKeysMoveAmongTheControls()
     host.key(Qt::Key_Return);
     QCOMPARE(italic.count(), 1);
     QVERIFY(!host.bar.keyTipsVisible());
+
+    // Right to left the arrows go where they point: Paste stands at the
+    // right, the column beside it to its left.
+    qApp->setLayoutDirection(Qt::RightToLeft);
+    QCoreApplication::processEvents();
+    host.pressAlt();
+    host.type(QStringLiteral("H"));
+    host.key(Qt::Key_Tab);
+    QCOMPARE(currentAction(), static_cast<QAction*>(&host.paste));
+    host.key(Qt::Key_Left);
+    QCOMPARE(currentAction(), static_cast<QAction*>(&host.cut));
+    QVERIFY(currentFrame().right() < host.tipOf(&host.paste)->frame.left());
+    host.key(Qt::Key_Right);
+    QCOMPARE(currentAction(), static_cast<QAction*>(&host.paste));
 }
 
 void tst_KeyTips::applicationMenuLevels()
@@ -679,6 +725,9 @@ void tst_KeyTips::applicationMenuLevels()
     QCOMPARE(host.lettersOf(&recentA), QStringLiteral("1"));
     QCOMPARE(host.lettersOf(&recentB), QStringLiteral("2"));
     QCOMPARE(host.lettersOf(&exit), QStringLiteral("E"));
+    // Over the items' icons and before the recent files' paths, clear of
+    // every text.
+    QVERIFY(checkBadgesClearOfText(host.tips()) >= 6);
 
     // Down and Up, as the window system delivers them, move the frame and
     // the menu's highlight as one, in reading order: the items, the recent

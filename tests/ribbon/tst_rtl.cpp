@@ -4,12 +4,16 @@
 #include "ribbonhost.h"
 
 #include <oruPaintRecorder.h>
+#include <oruRibbonCatMenuAction.h>
+#include <oruRibbonCatMenuButton.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonCategory.h>
 #include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonPercAction.h>
 #include <oruRibbonPercWidget.h>
 #include <oruRibbonStatusBar.h>
+#include <oruRibbonStyle.h>
+#include <oruRibbonWindow.h>
 #include <oruTestApp.h>
 #include <oruTestInput.h>
 
@@ -78,6 +82,10 @@ private slots:
     void mirroredGeometry();
     void controlOrder();
     void captionRun();
+    void mirroredPaint_data();
+    void mirroredPaint();
+    void windowCaption();
+    void gallery();
     void zoomSlider_data();
     void zoomSlider();
 };
@@ -167,6 +175,96 @@ void TestRtl::captionRun()
             shown += op.text;
     shown.remove(QRegularExpression(QStringLiteral("[\\x{2066}-\\x{2069}]")));
     QCOMPARE(shown, product + QStringLiteral(" - notes.txt"));
+}
+
+void TestRtl::mirroredPaint_data()
+{
+    QTest::addColumn<QString>("piece");
+    QTest::newRow("quick access bar") << QStringLiteral("qab");
+    QTest::newRow("frame corners") << QStringLiteral("border");
+    QTest::newRow("caption corners") << QStringLiteral("caption");
+}
+
+// Skin images with a direction, drawn mirrored: each draw's target is the
+// mirror of its left-to-right target, from the same source.
+void TestRtl::mirroredPaint()
+{
+    QFETCH(QString, piece);
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& pixmap = piece == QLatin1String("qab")      ? skin->quickAccessBar()
+                            : piece == QLatin1String("border") ? skin->mainBorder()
+                                                               : skin->mainBorderCaption();
+    MirrorHost host;
+    host.qab.addCommand(host.commands.first());
+    host.window.resize(700, 400);
+    QCoreApplication::processEvents();
+    QWidget* widget = piece == QLatin1String("qab") ? static_cast<QWidget*>(&host.bar)
+                                                     : static_cast<QWidget*>(&host.window);
+    const QVector<test::PaintOp> ltr = test::drawsOf(widget, pixmap);
+    host.setDirection(Qt::RightToLeft);
+    const QVector<test::PaintOp> rtl = test::drawsOf(widget, pixmap);
+    QVERIFY(ltr.size() >= 3);
+    QCOMPARE(rtl.size(), ltr.size());
+    for (int i = 0; i < ltr.size(); ++i) {
+        QCOMPARE(rtl.at(i).source, ltr.at(i).source);
+        QCOMPARE(rtl.at(i).target.toRect(), mirrored(ltr.at(i).target.toRect(), widget->width()));
+    }
+}
+
+// A plain window's caption: its buttons at the left, the title's room and
+// the icon mirrored, and each follows a change of direction at run time.
+void TestRtl::windowCaption()
+{
+    RibbonWindow window;
+    window.resize(400, 300);
+    const auto rects = [&window] {
+        return QList<QRect>{window.captionRect(), window.sysMinimizeRect(),
+                            window.sysMaximizeRestoreRect(), window.sysCloseRect()};
+    };
+    const QList<QRect> ltr = rects();
+    window.setLayoutDirection(Qt::RightToLeft);
+    const QList<QRect> rtl = rects();
+    for (int i = 0; i < ltr.size(); ++i)
+        QCOMPARE(rtl.at(i), mirrored(ltr.at(i), window.width()));
+    window.setLayoutDirection(Qt::LeftToRight);
+    QCOMPARE(rects(), ltr);
+}
+
+// The in-ribbon gallery: its scroll column at the left, tiles from the right,
+// and clicks taken at the mirrored places.
+void TestRtl::gallery()
+{
+    RibbonCatMenuAction action(QStringLiteral("Styles"), RibbonCatMenuAction::Palette,
+                               RibbonCatMenuAction::Large, RibbonCatMenuAction::PalettePopup,
+                               nullptr);
+    QPixmap tile(48, 48);
+    tile.fill(Qt::green);
+    QList<RibbonSimpleAction*> items;
+    for (int i = 0; i < 10; ++i) {
+        items.append(new RibbonSimpleAction(QString::number(i), &action));
+        items.last()->setIcon(QIcon(tile));
+        action.addAction(items.last());
+    }
+    RibbonCatMenuButton button(action, nullptr);
+    button.resize(button.sizeHint());
+    const auto pieces = [&button] {
+        test::PaintRecorder recorder(button.size());
+        button.render(&recorder);
+        QList<QRect> rects;
+        for (const test::PaintOp& op : recorder.ops(test::PaintOp::Pixmap))
+            rects.append(op.target.toRect());
+        return rects;
+    };
+    const QList<QRect> ltr = pieces();
+    button.setLayoutDirection(Qt::RightToLeft);
+    const QList<QRect> rtl = pieces();
+    QVERIFY(ltr.size() >= 7); // three scroll buttons, the tiles' icons
+    QCOMPARE(rtl.size(), ltr.size());
+    for (int i = 0; i < ltr.size(); ++i)
+        QCOMPARE(rtl.at(i), mirrored(ltr.at(i), button.width()));
+    QSignalSpy second(items.at(1), &QAction::triggered);
+    test::mouseClick(&button, QPoint(button.width() - 1 - 80, 20));
+    QCOMPARE(second.count(), 1);
 }
 
 void TestRtl::zoomSlider_data()

@@ -233,6 +233,15 @@ void TestHelpWindow::navigation()
     check(QStringLiteral("MainPage.htm"), false, true);
     forward->trigger();
     check(QStringLiteral("Second.htm"), true, false);
+
+    // Right to left Back points right: the two swap pictures, and swap back.
+    const qint64 backPicture = back->icon().cacheKey();
+    const qint64 forwardPicture = forward->icon().cacheKey();
+    m_window->setLayoutDirection(Qt::RightToLeft);
+    QCOMPARE(back->icon().cacheKey(), forwardPicture);
+    QCOMPARE(forward->icon().cacheKey(), backPicture);
+    m_window->setLayoutDirection(Qt::LeftToRight);
+    QCOMPARE(back->icon().cacheKey(), backPicture);
 }
 
 void TestHelpWindow::sideBar()
