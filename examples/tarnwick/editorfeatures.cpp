@@ -304,8 +304,8 @@ bool isFeatureScene(const QString& scene)
            scene == QLatin1String("contextual") || scene == QLatin1String("qatmenu") ||
            scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions") ||
            scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage") ||
-           scene == QLatin1String("keytipsmenu") || scene == QLatin1String("qatoverflow") || scene == QLatin1String("simplified") ||
-           scene == QLatin1String("simplifiedoverflow");
+           scene == QLatin1String("keytipsmenu") || scene == QLatin1String("qatoverflow") ||
+           scene == QLatin1String("simplified") || scene == QLatin1String("simplifiedoverflow");
 }
 
 bool openFeatureScene(EditorWindow& window, const QString& scene)
