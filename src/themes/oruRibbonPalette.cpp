@@ -1,6 +1,5 @@
 #include "oruRibbonPalette.h"
 
-#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -8,9 +7,11 @@ namespace oru {
 
 namespace {
 
-QString translate(const char* text)
+// The messages are for the developer or designer who wrote the file, in
+// English as Qt's own diagnostics are.
+QString message(const char* text)
 {
-    return QCoreApplication::translate("RibbonPalette", text);
+    return QString::fromLatin1(text);
 }
 
 // A colour of the object under @p key: true with an invalid colour when the
@@ -21,16 +22,16 @@ bool readColor(const QJsonObject& object, const char* key, bool required, QColor
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined()) {
         if (required)
-            *error = translate("\"%1\" is missing").arg(QLatin1String(key));
+            *error = message("\"%1\" is missing").arg(QLatin1String(key));
         return !required;
     }
     if (!value.isString()) {
-        *error = translate("\"%1\" is not a colour name in quotes").arg(QLatin1String(key));
+        *error = message("\"%1\" is not a colour name in quotes").arg(QLatin1String(key));
         return false;
     }
     const QColor read = QColor::fromString(value.toString());
     if (!read.isValid()) {
-        *error = translate("\"%1\": \"%2\" is no colour").arg(QLatin1String(key), value.toString());
+        *error = message("\"%1\": \"%2\" is no colour").arg(QLatin1String(key), value.toString());
         return false;
     }
     *color = read;
@@ -72,13 +73,13 @@ RibbonPalette RibbonPalette::fromJson(const QByteArray& json, QString* errorStri
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = translate("not JSON: %1 at byte %2")
+        error = message("not JSON: %1 at byte %2")
                     .arg(parseError.errorString())
                     .arg(parseError.offset);
         return fail();
     }
     if (!document.isObject()) {
-        error = translate("the palette is not a JSON object");
+        error = message("the palette is not a JSON object");
         return fail();
     }
     const QJsonObject object = document.object();
@@ -86,7 +87,7 @@ RibbonPalette RibbonPalette::fromJson(const QByteArray& json, QString* errorStri
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         if (std::none_of(std::begin(known), std::end(known),
                          [&](const char* key) { return it.key() == QLatin1String(key); })) {
-            error = translate("unknown key \"%1\"").arg(it.key());
+            error = message("unknown key \"%1\"").arg(it.key());
             return fail();
         }
     }
@@ -102,7 +103,7 @@ RibbonPalette RibbonPalette::fromJson(const QByteArray& json, QString* errorStri
     } else if (dark.isBool()) {
         palette.m_dark = dark.toBool();
     } else {
-        error = translate("\"dark\" is not true or false");
+        error = message("\"dark\" is not true or false");
         return fail();
     }
     if (errorString)
