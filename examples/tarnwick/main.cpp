@@ -1,8 +1,10 @@
 #include "editorwindow.h"
 #include "options.h"
 #include "skinview.h"
+
 #include "tarnwickapp.h"
 #include "themeicon.h"
+#include <oruRibbonPalette.h>
 
 #include <cstdio>
 
@@ -14,10 +16,12 @@ int main(int argc, char** argv)
     useOxygenIconTheme();
     const DemoOptions options = DemoOptions::parse(app.arguments());
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr,
-                     "tarnwick: %s\nusage: tarnwick [--skin blue|silver|black] [--size WxH] "
-                     "[--scale F] [--rtl] [--shot SCENE FILE.png] [FILE...]\n",
-                     qPrintable(options.error));
+        std::fprintf(
+            stderr,
+            "tarnwick: %s\nusage: tarnwick [--skin blue|silver|black|modernlight|moderndark] "
+            "[--accent COLOUR] [--size WxH] "
+            "[--scale F] [--rtl] [--shot SCENE FILE.png] [FILE...]\n",
+            qPrintable(options.error));
         return 2;
     }
     // A start while Tarnwick runs hands its files over and ends. Screenshots
@@ -25,6 +29,13 @@ int main(int argc, char** argv)
     if (!options.wantsShot() && !app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
+    if (options.accent.isValid()) {
+        // A skin of the user's accent colour on the modern light palette.
+        oru::RibbonPalette custom = oru::RibbonPalette::modernLight();
+        custom.setAccent(options.accent);
+        app.registerRibbonStyle(QStringLiteral("Custom"), custom);
+        app.setRibbonStyle(QStringLiteral("Custom"));
+    }
     if (options.rtl)
         app.setLayoutDirection(Qt::RightToLeft);
 

@@ -20,15 +20,23 @@ DemoOptions DemoOptions::parse(const QStringList& arguments)
         const QString& arg = arguments.at(i);
         const bool hasValue = i + 1 < arguments.size();
         if (arg == QLatin1String("--skin") && hasValue) {
+            // blue, silver, black, modernlight, moderndark
             const QString name = arguments.at(++i);
-            if (name == QLatin1String("blue"))
-                options.skin = oru::RibbonApplication::Blue;
-            else if (name == QLatin1String("silver"))
-                options.skin = oru::RibbonApplication::Silver;
-            else if (name == QLatin1String("black"))
-                options.skin = oru::RibbonApplication::Black;
+            const QStringList known = {QStringLiteral("blue"), QStringLiteral("silver"),
+                                       QStringLiteral("black"), QStringLiteral("modernlight"),
+                                       QStringLiteral("moderndark")};
+            const QStringList names = {QStringLiteral("Blue"), QStringLiteral("Silver"),
+                                       QStringLiteral("Black"), QStringLiteral("Modern Light"),
+                                       QStringLiteral("Modern Dark")};
+            if (known.contains(name))
+                options.skin = names.at(known.indexOf(name));
             else
-                options.error = QStringLiteral("unknown skin '%1' (blue, silver, black)").arg(name);
+                options.error = QStringLiteral("unknown skin '%1' (%2)")
+                                    .arg(name, known.join(QLatin1String(", ")));
+        } else if (arg == QLatin1String("--accent") && hasValue) {
+            options.accent = QColor::fromString(arguments.at(++i));
+            if (!options.accent.isValid())
+                options.error = QStringLiteral("--accent wants a colour such as #c43e1c");
         } else if (arg == QLatin1String("--size") && hasValue) {
             const QStringList parts = arguments.at(++i).split(QLatin1Char('x'));
             bool okW = false;

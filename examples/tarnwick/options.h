@@ -2,6 +2,7 @@
 
 #include <oruRibbonApplication.h>
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -9,8 +10,9 @@
 // What the command line asks of the demo.
 struct DemoOptions
 {
-    oru::RibbonApplication::eRibbonStyle skin = oru::RibbonApplication::Blue;
-    QSize size;        // window size; empty keeps the default
+    QString skin = QStringLiteral("Blue"); // a name RibbonApplication::setRibbonStyle() takes
+    QColor accent;                         // --accent: a "Custom" skin of this accent colour
+    QSize size;                            // window size; empty keeps the default
     double scale = 0;  // --scale F: the scale factor the program started with (0: none)
     QString shotScene; // with --shot: the state to show before grabbing
     QString shotFile;  // with --shot: where the PNG goes

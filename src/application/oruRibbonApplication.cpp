@@ -3,9 +3,14 @@
 #include "oruPointer_p.h"
 #include "oruRibbonAccessible.h"
 
+#include "oruPaletteStyle_p.h"
+#include "oruRibbonPalette.h"
 #include "oruRibbonQStyle.h"
 #include "oruRibbonStyle.h"
+#include "oruSkinDerive_p.h"
 
+#include <QEvent>
+#include <QPalette>
 #include <QScreen>
 #include <QTranslator>
 
@@ -20,12 +25,42 @@ QString defaultProductName()
     return QStringLiteral("Tarnwick") + QChar(0x2122);
 }
 
+const char* const kBuiltInNames[] = {"Blue", "Silver", "Black"};
+const char* const kModernLight = "Modern Light";
+const char* const kModernDark = "Modern Dark";
+
 } // namespace
 
+// Skins made from palettes, by name, and which one is in use.
+struct RibbonApplication::Themes
+{
+    struct Entry
+    {
+        QString name;
+        RibbonPalette palette;
+        std::unique_ptr<RibbonStyle> style; // made when first used
+    };
+    std::vector<Entry> entries;
+    // The palette skin in use; empty while a built-in one is.
+    QString current;
+    bool followDesktop = false;
+
+    Entry* find(const QString& name)
+    {
+        for (Entry& entry : entries)
+            if (entry.name == name)
+                return &entry;
+        return nullptr;
+    }
+};
+
 RibbonApplication::RibbonApplication(int& argc, char** argv)
-    : QApplication(argc, argv), m_translationLocale(QLocale::system()),
+    : QApplication(argc, argv), m_themes(new Themes), m_translationLocale(QLocale::system()),
       m_productName(defaultProductName())
 {
+    m_themes->entries.push_back(
+        {QLatin1String(kModernLight), RibbonPalette::modernLight(), nullptr});
+    m_themes->entries.push_back({QLatin1String(kModernDark), RibbonPalette::modernDark(), nullptr});
     installRibbonAccessibility();
     trackPointer();
     loadTranslations(m_translationLocale);
@@ -163,6 +198,14 @@ RibbonStyle* RibbonApplication::ribbonStyle()
     static blackRibbonStyle black;
     static silverRibbonStyle silver;
 
+    if (!m_themes->current.isEmpty()) {
+        if (Themes::Entry* entry = m_themes->find(m_themes->current)) {
+            if (!entry->style)
+                entry->style = std::make_unique<PaletteRibbonStyle>(
+                    skinpaint::derivePalette(entry->palette, entry->name));
+            return entry->style.get();
+        }
+    }
     switch (m_ribbonStyle) {
     case Silver:
         return &silver;
@@ -176,8 +219,95 @@ RibbonStyle* RibbonApplication::ribbonStyle()
 void RibbonApplication::setRibbonStyle(eRibbonStyle style)
 {
     m_ribbonStyle = style;
+    m_themes->current.clear();
     preloadScreenImages();
     emit ribbonStyleChanged();
+}
+
+bool RibbonApplication::registerRibbonStyle(const QString& name, const RibbonPalette& palette)
+{
+    if (name.isEmpty() || !palette.isValid())
+        return false;
+    for (const char* builtIn : kBuiltInNames)
+        if (name == QLatin1String(builtIn))
+            return false;
+    Themes::Entry* entry = m_themes->find(name);
+    if (!entry) {
+        m_themes->entries.push_back({name, palette, nullptr});
+        return true;
+    }
+    entry->palette = palette;
+    if (m_themes->current != name) {
+        entry->style.reset();
+        return true;
+    }
+    // In use: the new look replaces the old one at once; the old skin goes
+    // once nothing paints with it any more.
+    std::unique_ptr<RibbonStyle> old = std::move(entry->style);
+    preloadScreenImages();
+    emit ribbonStyleChanged();
+    return true;
+}
+
+bool RibbonApplication::setRibbonStyle(const QString& name)
+{
+    for (int i = 0; i < 3; ++i)
+        if (name == QLatin1String(kBuiltInNames[i])) {
+            setRibbonStyle(eRibbonStyle(i));
+            return true;
+        }
+    if (!m_themes->find(name))
+        return false;
+    m_themes->current = name;
+    preloadScreenImages();
+    emit ribbonStyleChanged();
+    return true;
+}
+
+QString RibbonApplication::ribbonStyleName() const
+{
+    if (!m_themes->current.isEmpty())
+        return m_themes->current;
+    const int index = m_ribbonStyle == Silver ? 1 : m_ribbonStyle == Black ? 2 : 0;
+    return QLatin1String(kBuiltInNames[index]);
+}
+
+QStringList RibbonApplication::ribbonStyleNames() const
+{
+    QStringList names;
+    for (const char* builtIn : kBuiltInNames)
+        names << QLatin1String(builtIn);
+    for (const Themes::Entry& entry : m_themes->entries)
+        names << entry.name;
+    return names;
+}
+
+bool RibbonApplication::followsDesktop() const
+{
+    return m_themes->followDesktop;
+}
+
+void RibbonApplication::setFollowDesktop(bool follow)
+{
+    m_themes->followDesktop = follow;
+    if (follow)
+        followDesktop();
+}
+
+void RibbonApplication::followDesktop()
+{
+    const bool dark = QGuiApplication::palette().color(QPalette::Window).lightnessF() < 0.5;
+    const QString wanted = QLatin1String(dark ? kModernDark : kModernLight);
+    if (ribbonStyleName() != wanted)
+        setRibbonStyle(wanted);
+}
+
+bool RibbonApplication::event(QEvent* event)
+{
+    if (m_themes->followDesktop &&
+        (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange))
+        followDesktop();
+    return QApplication::event(event);
 }
 
 void RibbonApplication::setApplicationStyle(eAppStyle style)

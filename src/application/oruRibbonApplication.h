@@ -3,12 +3,16 @@
 #include "oruGlobal.h"
 
 #include <QApplication>
+#include <QStringList>
+
 #include <QLocale>
+#include <memory>
 
 class QTranslator;
 
 namespace oru {
 
+class RibbonPalette;
 class RibbonStyle;
 
 /// The application object of every ribbon program.
@@ -69,8 +73,32 @@ public:
 
     /// Selects the skin and emits ribbonStyleChanged(), also when unchanged.
     void setRibbonStyle(eRibbonStyle style);
-    /// The skin choice last given to setRibbonStyle(); Blue at first.
+    /// The built-in skin last given to setRibbonStyle(); Blue at first. While a skin selected
+    /// by name is not one of these three, ribbonStyleName() names it.
     eRibbonStyle getRibbonStyle() const { return m_ribbonStyle; }
+
+    /// Makes the skin @p name from @p palette (see RibbonPalette), or remakes it when @p name
+    /// was registered before; a skin in use is switched to its new look at once (with
+    /// ribbonStyleChanged()). Returns false, and changes nothing, for an empty name, the name of
+    /// a built-in skin or an invalid palette.
+    bool registerRibbonStyle(const QString& name, const RibbonPalette& palette);
+    /// Selects the skin @p name: "Blue", "Silver", "Black", "Modern Light", "Modern Dark" or one
+    /// given to registerRibbonStyle(); emits ribbonStyleChanged(), also when unchanged. Returns
+    /// false, and changes nothing, for an unknown name.
+    bool setRibbonStyle(const QString& name);
+    /// The name of the skin in use ("Blue" at first).
+    QString ribbonStyleName() const;
+    /// Every skin setRibbonStyle() takes: the built-in ones, then the registered ones in the
+    /// order they were registered.
+    QStringList ribbonStyleNames() const;
+
+    /// Whether the skin follows the desktop: "Modern Dark" while the application palette
+    /// (the desktop's colours, unless the host set its own) has a dark window colour,
+    /// "Modern Light" otherwise, switched when the palette changes. Off at first.
+    bool followsDesktop() const;
+    /// Turns following the desktop on (selecting the modern skin of the desktop's darkness
+    /// at once) or off (the skin stays as it is).
+    void setFollowDesktop(bool follow);
 
     /// Sets the widget style of the standard Qt widgets (menus, tool tips, combo boxes, progress
     /// bars). SkinnedStyle and SkinnedStyleAlternate install a new RibbonQStyle on every call; Qt
@@ -117,8 +145,14 @@ signals:
     /// decide its size).
     void ribbonStyleChanged();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void preloadScreenImages();
+    void followDesktop();
+    struct Themes;
+    std::unique_ptr<Themes> m_themes;
 
     eRibbonStyle m_ribbonStyle = Blue;
     QTranslator* m_translator = nullptr;

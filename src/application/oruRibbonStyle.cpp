@@ -1,6 +1,7 @@
 #include "oruRibbonStyle.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPoint>
@@ -39,6 +40,9 @@ struct RibbonStyle::Variants
     QHash<const QPixmap*, QString> files;
     // Loaded finer images; a null one marks a variant that does not exist.
     std::array<QHash<const QPixmap*, QPixmap>, kFinerCount> images;
+    // Paints the images of a skin made at run time; empty for one loaded
+    // from resources.
+    std::function<QImage(const QString&, qreal)> paint;
 };
 
 RibbonStyle::RibbonStyle() : m_variants(new Variants) {}
@@ -70,6 +74,34 @@ void RibbonStyle::setColors(const QRgb (&colors)[16])
 }
 
 void RibbonStyle::loadPixmaps(const QString& folder)
+{
+    const QString base = QStringLiteral(":/oru/ribbon/") + folder + QLatin1Char('/');
+    m_variants->folder = base;
+    m_variants->paint = nullptr;
+    forEachImage([&](QPixmap& member, const QString& file) {
+        member = QPixmap(base + file);
+        QString name = file;
+        name.chop(4);
+        m_variants->files.insert(&member, name);
+    });
+}
+
+void RibbonStyle::paintPixmaps(const std::function<QImage(const QString& file, qreal ratio)>& paint)
+{
+    m_variants->folder.clear();
+    m_variants->paint = paint;
+    for (auto& images : m_variants->images)
+        images.clear();
+    forEachImage([&](QPixmap& member, const QString& file) {
+        member = paint ? QPixmap::fromImage(paint(file, 1.0)) : QPixmap();
+        QString name = file;
+        name.chop(4);
+        m_variants->files.insert(&member, name);
+    });
+}
+
+void RibbonStyle::forEachImage(
+    const std::function<void(QPixmap& member, const QString& file)>& visit)
 {
     struct Image
     {
@@ -135,15 +167,8 @@ void RibbonStyle::loadPixmaps(const QString& folder)
         {&RibbonStyle::m_terminateProgressButton, "TerminateButton.png"},
     };
     static_assert(sizeof(images) / sizeof(images[0]) == 54, "every skin image is loaded once");
-
-    const QString base = QStringLiteral(":/oru/ribbon/") + folder + QLatin1Char('/');
-    m_variants->folder = base;
-    for (const Image& image : images) {
-        this->*image.member = QPixmap(base + QLatin1String(image.file));
-        QString name = QLatin1String(image.file);
-        name.chop(4);
-        m_variants->files.insert(&(this->*image.member), name);
-    }
+    for (const Image& image : images)
+        visit(this->*image.member, QLatin1String(image.file));
 }
 
 const QPixmap& RibbonStyle::pixmapForRatio(const QPixmap& pixmap, qreal devicePixelRatio) const
@@ -157,7 +182,11 @@ const QPixmap& RibbonStyle::pixmapForRatio(const QPixmap& pixmap, qreal devicePi
     QHash<const QPixmap*, QPixmap>& cache = m_variants->images[size_t(index)];
     auto found = cache.find(&pixmap);
     if (found == cache.end()) {
-        QPixmap finer(m_variants->folder + *file + QLatin1String(kFinerSuffixes[index]));
+        QPixmap finer =
+            m_variants->paint
+                ? QPixmap::fromImage(
+                      m_variants->paint(*file + QLatin1String(".png"), kFinerRatios[index]))
+                : QPixmap(m_variants->folder + *file + QLatin1String(kFinerSuffixes[index]));
         if (!finer.isNull())
             finer.setDevicePixelRatio(kFinerRatios[index]);
         found = cache.insert(&pixmap, finer);

@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QPixmap>
 
+#include <functional>
 #include <memory>
 
+class QImage;
 class QPainter;
 class QPoint;
 class QRect;
@@ -239,6 +241,11 @@ protected:
     void setColors(const QRgb (&colors)[16]);
     /// Loads the 54 images from the resource folder :/oru/ribbon/\<folder\>/.
     void loadPixmaps(const QString& folder);
+    /// Paints the 54 images instead of loading them: @p paint returns the image of the given
+    /// resource file name (for example "MainBorder.png") at the given device pixel ratio, in
+    /// device pixels. The 1x images are painted now, the finer ones when a screen first needs
+    /// them.
+    void paintPixmaps(const std::function<QImage(const QString& file, qreal ratio)>& paint);
 
     /// \name Skin values
     /// The values behind the accessors of the same names, for subclasses that build a skin of their
@@ -320,6 +327,9 @@ protected:
     //@}
 
 private:
+    // Calls @p visit with every image member and its resource file name.
+    void forEachImage(const std::function<void(QPixmap& member, const QString& file)>& visit);
+
     struct Variants;
     // Finer images by ratio, filled on demand; mutable because loading them
     // does not change what the skin looks like.

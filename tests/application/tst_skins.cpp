@@ -1,11 +1,15 @@
 #include <oruPaintRecorder.h>
+#include <oruPaletteStyle_p.h>
 #include <oruRibbonApplication.h>
+#include <oruRibbonPalette.h>
 #include <oruRibbonStyle.h>
 #include <oruTestApp.h>
 
+#include <QDir>
 #include <QImageReader>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QtMath>
 
 using namespace oru;
@@ -108,18 +112,23 @@ const ColorGetter kColors[16] = {
     &RibbonStyle::frameRaiseColor,
 };
 
-RibbonStyle* skin(RibbonApplication::eRibbonStyle which)
+// The skin of @p name, left selected no longer than the call.
+RibbonStyle* skin(const QString& name)
 {
     RibbonApplication* app = RibbonApplication::theApp();
-    const RibbonApplication::eRibbonStyle previous = app->getRibbonStyle();
-    app->setRibbonStyle(which);
+    const QString previous = app->ribbonStyleName();
+    app->setRibbonStyle(name);
     RibbonStyle* result = app->ribbonStyle();
     app->setRibbonStyle(previous);
     return result;
 }
 
-const RibbonApplication::eRibbonStyle kSkins[] = {
-    RibbonApplication::Blue, RibbonApplication::Silver, RibbonApplication::Black};
+// The built-in skins, then skins painted from palettes: the modern ones and
+// two of a host's accents.
+const QStringList kSkins = {QStringLiteral("Blue"),        QStringLiteral("Silver"),
+                            QStringLiteral("Black"),       QStringLiteral("Modern Light"),
+                            QStringLiteral("Modern Dark"), QStringLiteral("Yellow"),
+                            QStringLiteral("Navy")};
 
 } // namespace
 
@@ -128,6 +137,17 @@ class TestSkins : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        RibbonApplication* app = RibbonApplication::theApp();
+        RibbonPalette yellow = RibbonPalette::modernLight();
+        yellow.setAccent(QColor(0xFF, 0xD8, 0x00));
+        RibbonPalette navy = RibbonPalette::modernDark();
+        navy.setAccent(QColor(0x0A, 0x1A, 0x5C));
+        QVERIFY(app->registerRibbonStyle(QStringLiteral("Yellow"), yellow));
+        QVERIFY(app->registerRibbonStyle(QStringLiteral("Navy"), navy));
+    }
+
     void plainStyleIsEmpty()
     {
         RibbonStyle plain;
@@ -143,7 +163,7 @@ private slots:
         for (auto which : kSkins) {
             for (const ImageSize& image : kImages) {
                 const QPixmap& pixmap = (skin(which)->*image.getter)();
-                const QByteArray what = QByteArray::number(which) + ' ' + image.name;
+                const QByteArray what = which.toUtf8() + ' ' + image.name;
                 QVERIFY2(!pixmap.isNull(), what);
                 QCOMPARE(pixmap.size(), QSize(image.width, image.height));
                 // Each skin decodes its own images: none is shared or loaded twice.
@@ -151,7 +171,7 @@ private slots:
                 keys.insert(pixmap.cacheKey());
             }
         }
-        QCOMPARE(keys.size(), 3 * 54);
+        QCOMPARE(keys.size(), int(kSkins.size()) * 54);
     }
 
     // Every image has a 1.5x and a 2x twin, loaded once on first use, that
@@ -164,7 +184,7 @@ private slots:
             const RibbonStyle* style = skin(which);
             for (const ImageSize& image : kImages) {
                 const QPixmap& base = (style->*image.getter)();
-                const QByteArray what = QByteArray::number(which) + ' ' + image.name;
+                const QByteArray what = which.toUtf8() + ' ' + image.name;
                 QVERIFY2(&style->pixmapForRatio(base, 1.0) == &base, what);
                 for (qreal ratio : {1.5, 2.0}) {
                     const QPixmap& finer = style->pixmapForRatio(base, ratio);
@@ -207,7 +227,7 @@ private slots:
             }
         }
         // Between the supported ratios the finer image is used, beyond them the finest.
-        const RibbonStyle* style = skin(RibbonApplication::Blue);
+        const RibbonStyle* style = skin(QStringLiteral("Blue"));
         const QPixmap& base = style->mainButton();
         QVERIFY(&style->pixmapForRatio(base, 0.5) == &base);
         QCOMPARE(style->pixmapForRatio(base, 1.25).devicePixelRatio(), 1.5);
@@ -267,7 +287,7 @@ private slots:
              0x8D8D8D, 0xFFFFFF, 0xFFFFFF, 0xACACAC, 0xDAE2E2, 0xF7F7F7, 0x252525, 0xCCCCCC}};
         for (int t = 0; t < 3; ++t) {
             for (int i = 0; i < 16; ++i) {
-                const QColor& color = (skin(kSkins[t])->*kColors[i])();
+                const QColor& color = (skin(kSkins.at(t))->*kColors[i])();
                 QVERIFY2(color == QColor(tables[t][i]),
                          qPrintable(QStringLiteral("skin %1 colour %2: %3")
                                         .arg(t)
@@ -275,6 +295,149 @@ private slots:
                                         .arg(color.name(QColor::HexArgb))));
             }
         }
+    }
+
+    // The built-in skins' images are what the library's painter paints from
+    // their palettes: the same pixels at 1x, within one step of a colour
+    // channel at the finer densities (antialiasing rounds by the processor).
+    void builtInSkinsArePainted()
+    {
+        for (const char* folder : {"blue", "silver", "black"}) {
+            QDir dir(QStringLiteral(":/oru/ribbon/%1").arg(QLatin1String(folder)));
+            const QStringList files = dir.entryList({QStringLiteral("*.png")}, QDir::Files);
+            QCOMPARE(files.size(), 3 * 54);
+            for (const QString& file : files) {
+                QString name = file;
+                qreal ratio = 1.0;
+                if (name.endsWith(QLatin1String("@1.5x.png"))) {
+                    ratio = 1.5;
+                    name.replace(QLatin1String("@1.5x.png"), QLatin1String(".png"));
+                } else if (name.endsWith(QLatin1String("@2x.png"))) {
+                    ratio = 2.0;
+                    name.replace(QLatin1String("@2x.png"), QLatin1String(".png"));
+                }
+                const QImage painted = paintBuiltInSkinImage(QLatin1String(folder), name, ratio)
+                                           .convertToFormat(QImage::Format_ARGB32);
+                const QImage committed =
+                    QImage(dir.filePath(file)).convertToFormat(QImage::Format_ARGB32);
+                const QByteArray what = QByteArray(folder) + '/' + file.toUtf8();
+                QCOMPARE(painted.size(), committed.size());
+                int worst = 0;
+                for (int y = 0; y < painted.height(); ++y)
+                    for (int x = 0; x < painted.width(); ++x) {
+                        const QRgb a = painted.pixel(x, y), b = committed.pixel(x, y);
+                        worst =
+                            std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                      qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))});
+                    }
+                QVERIFY2(worst <= (ratio == 1.0 ? 0 : 1), what + ": " + QByteArray::number(worst));
+            }
+        }
+        QVERIFY(paintBuiltInSkinImage(QStringLiteral("green"), QStringLiteral("MainBorder.png"), 1)
+                    .isNull());
+        QVERIFY(paintBuiltInSkinImage(QStringLiteral("blue"), QStringLiteral("Nothing.png"), 1)
+                    .isNull());
+    }
+
+    // Palette files: what a designer writes, and what goes wrong in them.
+    void paletteFiles_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error"); // empty: reads
+        QTest::newRow("minimal") << QByteArray("{\"base\": \"#f0f0f0\", \"accent\": \"#c43e1c\"}")
+                                 << QString();
+        QTest::newRow("full") << QByteArray(
+                                     "{\"base\": \"#202020\", \"accent\": \"steelblue\", \"text\": "
+                                     "\"#eeeeee\", \"highlight\": \"#334455\", \"dark\": true}")
+                              << QString();
+        QTest::newRow("not json") << QByteArray("{base: }") << QStringLiteral("not JSON");
+        QTest::newRow("array") << QByteArray("[1]") << QStringLiteral("not a JSON object");
+        QTest::newRow("no accent")
+            << QByteArray("{\"base\": \"#fff\"}") << QStringLiteral("\"accent\" is missing");
+        QTest::newRow("bad colour") << QByteArray("{\"base\": \"#ff\", \"accent\": \"#000\"}")
+                                    << QStringLiteral("\"base\": \"#ff\" is no colour");
+        QTest::newRow("number") << QByteArray("{\"base\": 12, \"accent\": \"#000\"}")
+                                << QStringLiteral("\"base\" is not a colour name");
+        QTest::newRow("typo") << QByteArray("{\"base\": \"#fff\", \"acent\": \"#000\"}")
+                              << QStringLiteral("unknown key \"acent\"");
+        QTest::newRow("dark as text")
+            << QByteArray("{\"base\": \"#fff\", \"accent\": \"#000\", \"dark\": \"yes\"}")
+            << QStringLiteral("\"dark\" is not true or false");
+    }
+
+    void paletteFiles()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        RibbonApplication* app = RibbonApplication::theApp();
+        app->setRibbonStyle(QStringLiteral("Blue"));
+        QString message = QStringLiteral("untouched");
+        const RibbonPalette palette = RibbonPalette::fromJson(json, &message);
+        QCOMPARE(palette.isValid(), error.isEmpty());
+        QSignalSpy changed(app, &RibbonApplication::ribbonStyleChanged);
+        const QStringList names = app->ribbonStyleNames();
+        if (!error.isEmpty()) {
+            QVERIFY2(message.contains(error), qPrintable(message));
+            // A bad palette changes nothing.
+            QVERIFY(!app->registerRibbonStyle(QStringLiteral("From file"), palette));
+            QCOMPARE(app->ribbonStyleNames(), names);
+            QCOMPARE(changed.size(), 0);
+            return;
+        }
+        QVERIFY(message.isEmpty());
+        // Written back, it reads the same.
+        QCOMPARE(RibbonPalette::fromJson(palette.toJson()), palette);
+        QVERIFY(app->registerRibbonStyle(QStringLiteral("From file"), palette));
+        QVERIFY(app->setRibbonStyle(QStringLiteral("From file")));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(app->ribbonStyle()->mainClientColor(), palette.base());
+        if (palette.text().isValid())
+            QCOMPARE(app->ribbonStyle()->activeTextColor(), palette.text());
+        app->setRibbonStyle(QStringLiteral("Blue"));
+    }
+
+    // Names: built-in ones cannot be taken, unknown ones select nothing, a
+    // skin in use changes its look when registered anew, and following the
+    // desktop picks the modern skin of the palette's darkness.
+    void namesAndSwitching()
+    {
+        RibbonApplication* app = RibbonApplication::theApp();
+        app->setRibbonStyle(QStringLiteral("Silver"));
+        QCOMPARE(app->getRibbonStyle(), RibbonApplication::Silver);
+        QSignalSpy changed(app, &RibbonApplication::ribbonStyleChanged);
+        QVERIFY(!app->registerRibbonStyle(QStringLiteral("Blue"), RibbonPalette::modernDark()));
+        QVERIFY(!app->registerRibbonStyle(QString(), RibbonPalette::modernDark()));
+        QVERIFY(!app->setRibbonStyle(QStringLiteral("No such skin")));
+        QCOMPARE(app->ribbonStyleName(), QStringLiteral("Silver"));
+        QCOMPARE(changed.size(), 0);
+        QVERIFY(app->ribbonStyleNames().mid(0, 5) ==
+                QStringList({"Blue", "Silver", "Black", "Modern Light", "Modern Dark"}));
+
+        RibbonPalette red = RibbonPalette::modernLight();
+        red.setAccent(QColor(0xC4, 0x3E, 0x1C));
+        QVERIFY(app->registerRibbonStyle(QStringLiteral("Brand"), red));
+        QVERIFY(app->setRibbonStyle(QStringLiteral("Brand")));
+        QCOMPARE(app->ribbonStyleName(), QStringLiteral("Brand"));
+        QCOMPARE(app->getRibbonStyle(), RibbonApplication::Silver);
+        const QImage before = app->ribbonStyle()->mainButton().toImage();
+        red.setAccent(QColor(0x10, 0x7C, 0x41));
+        QVERIFY(app->registerRibbonStyle(QStringLiteral("Brand"), red));
+        QCOMPARE(changed.size(), 2);
+        QVERIFY(app->ribbonStyle()->mainButton().toImage() != before);
+        QCOMPARE(app->ribbonStyleNames().count(QStringLiteral("Brand")), 1);
+
+        const QPalette desktop = QGuiApplication::palette();
+        app->setFollowDesktop(true);
+        QCOMPARE(app->ribbonStyleName(), QStringLiteral("Modern Light"));
+        QPalette dark = desktop;
+        dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+        QApplication::setPalette(dark);
+        QCOMPARE(app->ribbonStyleName(), QStringLiteral("Modern Dark"));
+        app->setFollowDesktop(false);
+        QApplication::setPalette(desktop);
+        QCOMPARE(app->ribbonStyleName(), QStringLiteral("Modern Dark"));
+        app->setRibbonStyle(RibbonApplication::Blue);
+        QCOMPARE(app->ribbonStyleName(), QStringLiteral("Blue"));
     }
 
     void iconsAreInTheResourceTree()

@@ -11,6 +11,7 @@
 #include <oruRibbonContextualTabGroup.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonPalette.h>
 #include <oruRibbonProgressAction.h>
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonStyle.h>
@@ -74,17 +75,33 @@ private slots:
 
 void TestContrast::everyTextReadable_data()
 {
-    QTest::addColumn<int>("skinChoice");
-    QTest::newRow("blue") << int(RibbonApplication::Blue);
-    QTest::newRow("silver") << int(RibbonApplication::Silver);
-    QTest::newRow("black") << int(RibbonApplication::Black);
+    QTest::addColumn<QString>("skinName");
+    QTest::addColumn<QString>("accent");
+    QTest::addColumn<bool>("dark");
+    for (const char* name : {"Blue", "Silver", "Black", "Modern Light", "Modern Dark"})
+        QTest::newRow(name) << QString::fromLatin1(name) << QString() << false;
+    // Skins of a host's accent: hard cases for the derivation.
+    QTest::newRow("yellow on light")
+        << QStringLiteral("Yellow") << QStringLiteral("#ffd800") << false;
+    QTest::newRow("dark blue on dark")
+        << QStringLiteral("Navy") << QStringLiteral("#0a1a5c") << true;
+    QTest::newRow("lime on dark") << QStringLiteral("Lime") << QStringLiteral("#a6ff00") << true;
+    QTest::newRow("white on light")
+        << QStringLiteral("White") << QStringLiteral("#ffffff") << false;
 }
 
 void TestContrast::everyTextReadable()
 {
-    QFETCH(int, skinChoice);
+    QFETCH(QString, skinName);
+    QFETCH(QString, accent);
+    QFETCH(bool, dark);
     RibbonApplication* app = RibbonApplication::theApp();
-    app->setRibbonStyle(RibbonApplication::eRibbonStyle(skinChoice));
+    if (!accent.isEmpty()) {
+        RibbonPalette palette = dark ? RibbonPalette::modernDark() : RibbonPalette::modernLight();
+        palette.setAccent(QColor::fromString(accent));
+        QVERIFY(app->registerRibbonStyle(skinName, palette));
+    }
+    QVERIFY(app->setRibbonStyle(skinName));
 
     // A docked pane's title band, as the help window's sidebar has.
     RibbonChildWindow pane(nullptr);

@@ -1,6 +1,6 @@
 #include "icons.h"
 
-#include "draw.h"
+#include "oruSkinDraw_p.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -378,4 +378,4 @@ bool parseIcoHeaders(const QByteArray& data, std::vector<int>& sizes, std::vecto
     return true;
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 // The sizes every .ico file carries, largest first.
 const std::vector<int>& iconSizes();
@@ -37,4 +37,4 @@ QByteArray encodeIco(const std::vector<QImage>& images);
 bool parseIcoHeaders(const QByteArray& data, std::vector<int>& sizes, std::vector<int>& bitCounts,
                      QString& error);
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -7,7 +7,7 @@
 //   skinpainter --sheet SKIN FILE      contact sheet of one skin's images
 //   skinpainter --preview SKIN FILE    the images sliced and stretched as the widgets use them
 #include "icons.h"
-#include "images.h"
+#include "oruSkinImages_p.h"
 #include "preview.h"
 #include "sheet.h"
 
@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 
-using namespace skinpainter;
+using namespace oru::skinpaint;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "preview.h"
 
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
 #include <QFont>
 #include <QHash>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -562,4 +562,4 @@ QImage slicingPreview(const SkinPalette& palette)
     return out;
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

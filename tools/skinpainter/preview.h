@@ -2,12 +2,12 @@
 // to realistic widget sizes, every state side by side.
 #pragma once
 
-#include "palette.h"
+#include "oruSkinPalette_p.h"
 
 #include <QImage>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 QImage slicingPreview(const SkinPalette& palette);
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -1,14 +1,14 @@
 #include "sheet.h"
 
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
 #include <QFont>
 #include <QFontMetrics>
 
 #include <algorithm>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -113,4 +113,4 @@ QImage contactSheet(const SkinPalette& palette)
     return sheet;
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

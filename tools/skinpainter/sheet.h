@@ -1,12 +1,12 @@
 // Contact sheet of one skin: every image enlarged, with its frames and slices marked.
 #pragma once
 
-#include "palette.h"
+#include "oruSkinPalette_p.h"
 
 #include <QImage>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 QImage contactSheet(const SkinPalette& palette);
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -5,10 +5,10 @@
 // (painted as the disabled look), idle in an inactive window.
 // Small glyph frames: pressed, hovered, idle on a child window's title band,
 // idle on a window caption, a spare frame (disabled look).
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -189,4 +189,4 @@ void paintSysBtnRestoreSmall(QPainter& p, const SkinPalette& s)
     paintSmallGlyphStrip(p, s, Glyph::Restore);
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

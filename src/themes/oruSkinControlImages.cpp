@@ -1,12 +1,12 @@
 // State strips of buttons, items and fields. Every state picture comes from
 // drawStateFrame(); the functions here only decide the order of the states and
 // how a frame is cut so that the library's slicing puts the pieces together.
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
 #include <vector>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -259,4 +259,4 @@ void paintToolBoxBack(QPainter& p, const SkinPalette& s)
     uniformBand(p, 91, 112, 9, s.buttonUnavailable, false);
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

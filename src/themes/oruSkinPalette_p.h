@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 // The classic glossy fill: an upper "shine" gradient (top0 -> top1) that meets a
 // lower "body" gradient (bottom0 -> bottom1) with a hard step at `split`
@@ -126,4 +126,4 @@ std::vector<SkinPalette> allPalettes();
 // Looks up a palette by its folder name; returns false for an unknown name.
 bool paletteByName(const QString& name, SkinPalette& out);
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

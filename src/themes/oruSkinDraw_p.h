@@ -1,14 +1,14 @@
 // Painting helpers shared by every image family.
 #pragma once
 
-#include "palette.h"
+#include "oruSkinPalette_p.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 enum Corner
 {
@@ -72,4 +72,4 @@ void box(QPainter& p, const QRect& r, const QColor& c);
 // scale, replacing what is there.
 void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src);
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -1,10 +1,10 @@
-#include "draw.h"
+#include "oruSkinDraw_p.h"
 
 #include <QtMath>
 
 #include <algorithm>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 QColor mix(const QColor& a, const QColor& b, qreal t)
 {
@@ -182,4 +182,4 @@ void blit(QPainter& p, const QPoint& to, const QImage& image, const QRect& src)
     p.setCompositionMode(old);
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -1,9 +1,9 @@
 // The ribbon page, its groups, collapsed group buttons, the application menu
 // panel and the stand-alone tab bar.
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -182,4 +182,4 @@ void paintTabBarTabs(QPainter& p, const SkinPalette& s)
              withAlpha(Qt::white, 0), true);
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

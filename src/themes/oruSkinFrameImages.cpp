@@ -2,10 +2,10 @@
 // bar and the application button. The frame images hold the active look in
 // columns 0-34 and the inactive look in columns 35-69; the library keeps 7-pixel
 // ends and stretches the 21 columns between them.
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -245,4 +245,4 @@ void paintButtonMain(QPainter& p, const SkinPalette& s)
     });
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -1,6 +1,6 @@
-#include "palette.h"
+#include "oruSkinPalette_p.h"
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -399,4 +399,4 @@ bool paletteByName(const QString& name, SkinPalette& out)
     return false;
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -2,14 +2,14 @@
 // and the function that paints it.
 #pragma once
 
-#include "palette.h"
+#include "oruSkinPalette_p.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QString>
 #include <vector>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 using PaintFunction = void (*)(QPainter& p, const SkinPalette& s);
 
@@ -106,4 +106,4 @@ void paintSliderThumb(QPainter& p, const SkinPalette& s);
 void paintTooltipBack(QPainter& p, const SkinPalette& s);
 void paintTerminateButton(QPainter& p, const SkinPalette& s);
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -1,10 +1,10 @@
-#include "images.h"
+#include "oruSkinImages_p.h"
 
-#include "draw.h"
+#include "oruSkinDraw_p.h"
 
 #include <QtMath>
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -213,4 +213,4 @@ QImage renderImage(const ImageDef& def, const SkinPalette& palette, qreal scale)
     return image;
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint

@@ -1,9 +1,9 @@
 // Popups, grips, menu check marks, the zoom slider, the tool tip and the
 // progress indicator's cancel button.
-#include "draw.h"
-#include "images.h"
+#include "oruSkinDraw_p.h"
+#include "oruSkinImages_p.h"
 
-namespace skinpainter {
+namespace oru::skinpaint {
 
 namespace {
 
@@ -199,4 +199,4 @@ void paintTerminateButton(QPainter& p, const SkinPalette& s)
     });
 }
 
-} // namespace skinpainter
+} // namespace oru::skinpaint
