@@ -20,10 +20,11 @@ namespace oru {
 ///
 /// A designer keeps a palette in a JSON file:
 /// \code{.json}
-/// { "base": "#f3f3f3", "accent": "#2b579a", "text": "#262626", "highlight": "#dce6f4", "dark":
-/// false } \endcode "base" and "accent" are required; "text" and "highlight" are optional; "dark"
-/// defaults to whether the base is dark. Colours are anything QColor reads by name ("#rgb",
-/// "#rrggbb",
+/// { "base": "#f3f3f3", "accent": "#2b579a", "text": "#262626",
+///   "highlight": "#dce6f4", "dark": false }
+/// \endcode
+/// "base" and "accent" are required; "text" and "highlight" are optional; "dark" defaults to
+/// whether the base is dark. Colours are anything QColor reads by name ("#rgb", "#rrggbb",
 /// "#aarrggbb", SVG names).
 class VAZAVE_EXPORT RibbonPalette
 {
@@ -41,19 +42,24 @@ public:
 
     /// Background of the window frame, the tab row and the ribbon.
     QColor base() const { return m_base; }
+    /// Sets the base colour.
     void setBase(const QColor& color) { m_base = color; }
     /// Colour of the selected tab's mark, the application button and the controls' hover,
     /// pressed and checked looks.
     QColor accent() const { return m_accent; }
+    /// Sets the accent colour.
     void setAccent(const QColor& color) { m_accent = color; }
     /// Text colour; invalid (the default) derives it from the base.
     QColor text() const { return m_text; }
+    /// Sets the text colour; an invalid colour derives it.
     void setText(const QColor& color) { m_text = color; }
     /// Fill of a control under the pointer; invalid (the default) derives it from base and accent.
     QColor highlight() const { return m_highlight; }
+    /// Sets the highlight colour; an invalid colour derives it.
     void setHighlight(const QColor& color) { m_highlight = color; }
     /// Whether the skin is dark (light text on dark grounds).
     bool isDark() const { return m_dark; }
+    /// Sets whether the skin is dark.
     void setDark(bool dark) { m_dark = dark; }
 
     /// Whether base and accent are valid colours: only then can a skin be made.
@@ -67,6 +73,7 @@ public:
 
     /// Same colours and darkness.
     bool operator==(const RibbonPalette& other) const;
+    /// Different colours or darkness.
     bool operator!=(const RibbonPalette& other) const { return !(*this == other); }
 
 private:
