@@ -305,7 +305,14 @@ bool isFeatureScene(const QString& scene)
            scene == QLatin1String("screentip") || scene == QLatin1String("qatoptions") ||
            scene == QLatin1String("keytips") || scene == QLatin1String("keytipspage") ||
            scene == QLatin1String("keytipsmenu") || scene == QLatin1String("qatoverflow") ||
-           scene == QLatin1String("simplified") || scene == QLatin1String("simplifiedoverflow");
+           scene == QLatin1String("simplified") || scene == QLatin1String("simplifiedoverflow") ||
+           isSkinScene(scene);
+}
+
+bool isSkinScene(const QString& scene)
+{
+    return scene == QLatin1String("modernlight") || scene == QLatin1String("moderndark") ||
+           scene == QLatin1String("customaccent");
 }
 
 bool openFeatureScene(EditorWindow& window, const QString& scene)
@@ -384,6 +391,14 @@ bool openFeatureScene(EditorWindow& window, const QString& scene)
             }
         }
         return false;
+    }
+    if (isSkinScene(scene)) {
+        // The skin chooser on the View tab, in the skin main() selected.
+        const QList<QAction*> tabs = bar->categoryGroup()->actions();
+        if (tabs.size() < 3)
+            return false;
+        tabs.at(2)->trigger();
+        return true;
     }
     if (scene == QLatin1String("qatoptions")) {
         // The options dialog on its Quick Access page.

@@ -26,4 +26,7 @@ oru::RibbonOptionsPage* createQuickAccessPage(oru::RibbonOptionsDialog& dialog,
 // qatmenu, screentip, and qatoptions (the options dialog on its Quick
 // Access page).
 bool isFeatureScene(const QString& scene);
+// The skin scenes modernlight, moderndark and customaccent: the View tab's
+// skin chooser in the skin of the scene's name (main() selects it).
+bool isSkinScene(const QString& scene);
 bool openFeatureScene(EditorWindow& window, const QString& scene);

@@ -1,6 +1,7 @@
 #include "editoroptions.h"
 
 #include "editorfeatures.h"
+#include "skinchoice.h"
 
 #include <oruRibbonMenuBar.h>
 
@@ -35,9 +36,16 @@ public:
         setWindowTitle(tr("Appearance"));
         auto* layout = new QFormLayout(this);
         m_skin = new QComboBox(this);
-        m_skin->addItems({tr("Blue"), tr("Silver"), tr("Black")});
-        m_skin->setCurrentIndex(qBound(0, int(RibbonApplication::theApp()->getRibbonStyle()), 2));
+        for (const QString& name : skinNames())
+            m_skin->addItem(skinIcon(name), skinLabel(name), name);
+        m_skin->setCurrentIndex(m_skin->findData(RibbonApplication::theApp()->ribbonStyleName()));
         layout->addRow(tr("Colour scheme:"), m_skin);
+        m_followDesktop = new QCheckBox(tr("Light or dark as the desktop is"), this);
+        m_followDesktop->setChecked(RibbonApplication::theApp()->followsDesktop());
+        layout->addRow(QString(), m_followDesktop);
+        // Following the desktop picks the scheme itself.
+        m_skin->setEnabled(!m_followDesktop->isChecked());
+        connect(m_followDesktop, &QCheckBox::toggled, m_skin, &QWidget::setDisabled);
         m_skinnedStyle = new QCheckBox(tr("Paint standard controls in the ribbon's colours"), this);
         m_skinnedStyle->setChecked(currentStyle() == RibbonSkinnedStyle);
         layout->addRow(tr("Controls:"), m_skinnedStyle);
@@ -52,9 +60,14 @@ protected:
     void accept() override
     {
         RibbonApplication* app = RibbonApplication::theApp();
-        const auto skin = RibbonApplication::eRibbonStyle(m_skin->currentIndex());
-        if (skin != app->getRibbonStyle())
-            app->setRibbonStyle(skin);
+        if (m_followDesktop->isChecked()) {
+            if (!app->followsDesktop())
+                app->setFollowDesktop(true);
+        } else {
+            const QString skin = m_skin->currentData().toString();
+            if (app->followsDesktop() || skin != app->ribbonStyleName())
+                chooseSkin(skin);
+        }
         const bool skinned = currentStyle() == RibbonSkinnedStyle;
         if (m_skinnedStyle->isChecked() && !skinned)
             app->setApplicationStyle(RibbonApplication::SkinnedStyle);
@@ -65,6 +78,7 @@ protected:
 
 private:
     QComboBox* m_skin = nullptr;
+    QCheckBox* m_followDesktop = nullptr;
     QCheckBox* m_skinnedStyle = nullptr;
 };
 

@@ -7,10 +7,12 @@
 #include "editortabs.h"
 #include "framedemo.h"
 #include "options.h"
+#include "skinchoice.h"
 #include "tarnwickapp.h"
 #include "themeicon.h"
 
 #include <oruRibbonApplication.h>
+#include <oruRibbonCatColorMenuAction.h>
 #include <oruRibbonCatComboAction.h>
 #include <oruRibbonCatComboComboBox.h>
 #include <oruRibbonCatFontFamilyAction.h>
@@ -425,22 +427,48 @@ void EditorWindow::buildView()
 {
     RibbonCategoriesPanelAction* tab = addTab(tr("View"));
     RibbonCategoryAction* skins = addGroup(tab, tr("Skin"));
-    const QString names[] = {tr("Blue"), tr("Silver"), tr("Black")};
-    const QColor colours[] = {QColor(0x3a, 0x6e, 0xa5), QColor(0x9a, 0xa0, 0xa8),
-                              QColor(0x30, 0x30, 0x30)};
     auto* skinGroup = new QActionGroup(this);
     RibbonApplication* app = RibbonApplication::theApp();
-    for (int i = 0; i < 3; ++i) {
-        m_skins[i] = addCommand(skins, letterIcon(colours[i], names[i].left(1)), names[i],
-                                Size::Large, true);
-        skinGroup->addAction(m_skins[i]);
-        m_skins[i]->setChecked(app->getRibbonStyle() == i);
-        connect(m_skins[i], &QAction::triggered, app,
-                [app, i] { app->setRibbonStyle(RibbonApplication::eRibbonStyle(i)); });
-        // The options dialog switches the skin too.
-        connect(app, &RibbonApplication::ribbonStyleChanged, m_skins[i],
-                [app, i, this] { m_skins[i]->setChecked(app->getRibbonStyle() == i); });
+    // One toggle per skin the application knows; the accent button remakes
+    // the skin "Custom" in the colour the user picks.
+    const QStringList names = skinNames();
+    auto syncSkins = [this, app] {
+        for (RibbonCatSimpleAction* skin : std::as_const(m_skins)) {
+            const QString name = skin->data().toString();
+            skin->setChecked(name == app->ribbonStyleName());
+            if (name == QLatin1String("Custom"))
+                skin->setIcon(skinIcon(name));
+        }
+        m_followDesktop->setChecked(app->followsDesktop());
+    };
+    for (const QString& name : names) {
+        RibbonCatSimpleAction* skin =
+            addCommand(skins, skinIcon(name), skinLabel(name), Size::Large, true);
+        skin->setData(name);
+        skin->setObjectName(QStringLiteral("skin ") + name);
+        skinGroup->addAction(skin);
+        connect(skin, &QAction::triggered, app, [name] { chooseSkin(name); });
+        m_skins.append(skin);
     }
+    m_accent = new RibbonCatColorMenuAction(skinIcon(QStringLiteral("Custom")), tr("Accent"),
+                                            RibbonCatColorMenuAction::Medium, this);
+    m_accent->setObjectName(QStringLiteral("accentColour"));
+    m_accent->setToolTip(tr("A skin in the modern style with a colour of your own"));
+    m_accent->setColor(customAccent());
+    connect(m_accent, &RibbonCatColorMenuAction::colorActivated, app,
+            [](const QColor& colour) { chooseAccent(colour); });
+    skins->addAction(m_accent);
+    m_followDesktop = addCommand(
+        skins, themeIcon("preferences-desktop-color", skinIcon(QStringLiteral("Modern Dark"))),
+        tr("Follow Desktop"), Size::Medium, true);
+    m_followDesktop->setToolTip(tr("Modern Light or Modern Dark, as the desktop's colours are"));
+    connect(m_followDesktop, &QAction::triggered, app, [app, syncSkins](bool on) {
+        app->setFollowDesktop(on);
+        syncSkins();
+    });
+    // The options dialog and the skin sheet switch the skin too.
+    connect(app, &RibbonApplication::ribbonStyleChanged, this, syncSkins);
+    syncSkins();
 
     RibbonCategoryAction* zoom = addGroup(tab, tr("Zoom"));
     connect(addCommand(zoom, themeIcon("zoom-in", letterIcon(kView, QStringLiteral("+"))),

@@ -2,6 +2,7 @@
 
 #include <oruRibbonMainWindow.h>
 
+#include <QList>
 #include <QString>
 
 class QMenu;
@@ -11,6 +12,7 @@ class QTimer;
 
 namespace oru {
 class RibbonAction;
+class RibbonCatColorMenuAction;
 class RibbonCatComboAction;
 class RibbonCatFontFamilyAction;
 class RibbonPercAction;
@@ -101,7 +103,9 @@ private:
     oru::RibbonCatSimpleAction* m_redo = nullptr;
     oru::RibbonCatSimpleAction* m_cut = nullptr;
     oru::RibbonCatSimpleAction* m_copy = nullptr;
-    oru::RibbonCatSimpleAction* m_skins[3] = {};
+    QList<oru::RibbonCatSimpleAction*> m_skins;
+    oru::RibbonCatColorMenuAction* m_accent = nullptr;
+    oru::RibbonCatSimpleAction* m_followDesktop = nullptr;
     oru::RibbonSimpleAction* m_help = nullptr;
     oru::RibbonCatFontFamilyAction* m_fontFamily = nullptr;
     oru::RibbonCatComboAction* m_fontSize = nullptr;

@@ -1,10 +1,10 @@
 #include "editorwindow.h"
 #include "options.h"
+#include "skinchoice.h"
 #include "skinview.h"
 
 #include "tarnwickapp.h"
 #include "themeicon.h"
-#include <oruRibbonPalette.h>
 
 #include <cstdio>
 
@@ -29,13 +29,16 @@ int main(int argc, char** argv)
     if (!options.wantsShot() && !app.initInstance())
         return 0;
     app.setRibbonStyle(options.skin);
-    if (options.accent.isValid()) {
-        // A skin of the user's accent colour on the modern light palette.
-        oru::RibbonPalette custom = oru::RibbonPalette::modernLight();
-        custom.setAccent(options.accent);
-        app.registerRibbonStyle(QStringLiteral("Custom"), custom);
+    // The skin scenes show their own skin; customaccent a red accent unless
+    // --accent names another.
+    const QString& scene = options.shotScene;
+    if (scene == QLatin1String("modernlight"))
+        app.setRibbonStyle(QStringLiteral("Modern Light"));
+    else if (scene == QLatin1String("moderndark"))
+        app.setRibbonStyle(QStringLiteral("Modern Dark"));
+    registerCustomSkin(options.accent);
+    if (options.accent.isValid() || scene == QLatin1String("customaccent"))
         app.setRibbonStyle(QStringLiteral("Custom"));
-    }
     if (options.rtl)
         app.setLayoutDirection(Qt::RightToLeft);
 
@@ -50,7 +53,8 @@ int main(int argc, char** argv)
             "collapsedpopup, menu, gallery, palettepopup, colorpicker, viewpopup, "
             "fonts, statusbar, menustyle, options, help, tabbar, window, minimised, "
             "minimisedpopup, contextual, qatmenu, screentip, qatoptions, keytips, keytipspage, "
-            "keytipsmenu, qatoverflow, simplified, simplifiedoverflow, rtl, skins)\n",
+            "keytipsmenu, qatoverflow, simplified, simplifiedoverflow, modernlight, moderndark, "
+            "customaccent, rtl, skins)\n",
             qPrintable(options.shotScene));
         return 2;
     }

@@ -1,5 +1,7 @@
 #include "skinview.h"
 
+#include "skinchoice.h"
+
 #include "framedemo.h"
 
 #include <oruRibbonApplication.h>
@@ -59,13 +61,10 @@ SkinView::SkinView(QWidget* parent) : QWidget(parent)
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(tr("Skin:"), this));
     m_skins = new QButtonGroup(this);
-    const std::pair<QString, RibbonApplication::eRibbonStyle> skins[] = {
-        {tr("Blue"), RibbonApplication::Blue},
-        {tr("Silver"), RibbonApplication::Silver},
-        {tr("Black"), RibbonApplication::Black},
-    };
-    for (const auto& [name, id] : skins) {
-        auto* button = new QRadioButton(name, this);
+    const QStringList names = skinNames();
+    for (int id = 0; id < names.size(); ++id) {
+        auto* button = new QRadioButton(skinLabel(names.at(id)), this);
+        button->setProperty("skin", names.at(id));
         m_skins->addButton(button, id);
         bar->addWidget(button);
     }
@@ -78,9 +77,8 @@ SkinView::SkinView(QWidget* parent) : QWidget(parent)
     scroll->setWidget(new SkinSheet(scroll));
     layout->addWidget(scroll);
 
-    connect(m_skins, &QButtonGroup::idClicked, this, [](int id) {
-        RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::eRibbonStyle(id));
-    });
+    connect(m_skins, &QButtonGroup::buttonClicked, this,
+            [](QAbstractButton* button) { chooseSkin(button->property("skin").toString()); });
     connect(RibbonApplication::theApp(), &RibbonApplication::ribbonStyleChanged, this,
             &SkinView::syncButtons);
     syncButtons();
@@ -88,8 +86,10 @@ SkinView::SkinView(QWidget* parent) : QWidget(parent)
 
 void SkinView::syncButtons()
 {
-    if (QAbstractButton* button = m_skins->button(RibbonApplication::theApp()->getRibbonStyle()))
-        button->setChecked(true);
+    const QString current = RibbonApplication::theApp()->ribbonStyleName();
+    for (QAbstractButton* button : m_skins->buttons())
+        if (button->property("skin").toString() == current)
+            button->setChecked(true);
 }
 
 SkinSheet::SkinSheet(QWidget* parent) : QWidget(parent)
@@ -99,16 +99,15 @@ SkinSheet::SkinSheet(QWidget* parent) : QWidget(parent)
             qOverload<>(&QWidget::update));
 }
 
+// The folder of the built-in skin in use; empty for a skin made from a
+// palette, whose images are painted at run time and have no files.
 QString SkinSheet::folder() const
 {
-    switch (RibbonApplication::theApp()->getRibbonStyle()) {
-    case RibbonApplication::Silver:
-        return QStringLiteral(":/oru/ribbon/silver/");
-    case RibbonApplication::Black:
-        return QStringLiteral(":/oru/ribbon/black/");
-    default:
-        return QStringLiteral(":/oru/ribbon/blue/");
-    }
+    const QString name = RibbonApplication::theApp()->ribbonStyleName();
+    for (const char* builtIn : {"Blue", "Silver", "Black"})
+        if (name == QLatin1String(builtIn))
+            return QStringLiteral(":/oru/ribbon/") + name.toLower() + QLatin1Char('/');
+    return QString();
 }
 
 QSize SkinSheet::sizeHint() const
@@ -167,6 +166,14 @@ void SkinSheet::paintEvent(QPaintEvent*)
     }
 
     const QString base = folder();
+    if (base.isEmpty()) {
+        painter.setPen(skin->highlightedCategoryTextColor());
+        painter.drawText(rect().adjusted(kGap, kGap + kColorRows * (kSwatch + 6) + kGap, 0, 0),
+                         Qt::AlignLeft | Qt::AlignTop,
+                         tr("This skin is made from a palette: its images are painted when "
+                            "the program runs."));
+        return;
+    }
     for (const Tile& tile : m_tiles) {
         painter.setPen(skin->highlightedCategoryTextColor());
         painter.drawText(tile.rect.left(), tile.rect.top() - 4, tile.name.chopped(4));
