@@ -298,8 +298,10 @@ private slots:
     }
 
     // The built-in skins' images are what the library's painter paints from
-    // their palettes: the same pixels at 1x, within one step of a colour
-    // channel at the finer densities (antialiasing rounds by the processor).
+    // their palettes, within one step of a colour channel: Qt's raster
+    // engine rounds antialiased and blended pixels by the processor's vector
+    // unit, so a machine other than the one that painted the files may land
+    // one step off at any density.
     void builtInSkinsArePainted()
     {
         for (const char* folder : {"blue", "silver", "black"}) {
@@ -330,7 +332,7 @@ private slots:
                             std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
                                       qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b))});
                     }
-                QVERIFY2(worst <= (ratio == 1.0 ? 0 : 1), what + ": " + QByteArray::number(worst));
+                QVERIFY2(worst <= 1, what + ": " + QByteArray::number(worst));
             }
         }
         QVERIFY(paintBuiltInSkinImage(QStringLiteral("green"), QStringLiteral("MainBorder.png"), 1)
