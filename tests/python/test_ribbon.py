@@ -173,3 +173,31 @@ def test_objects_keep_their_owner(ribbon):
     assert not sip.ispyowned(central) and central.parent() is not None
     # The widgets the library built belong to the library.
     assert not sip.ispyowned(ribbon.window.ribbonMenuBar())
+
+
+def test_palette_skins_from_python(ribbon):
+    """A palette read from JSON becomes a named skin Python selects; a bad
+    file gives the library's error and registers nothing."""
+    app = ribbon.app
+    palette, error = oru.RibbonPalette.fromJson(b'{"base": "#202020", "accent": "#ffb900"}')
+    assert error == ""
+    assert palette.isValid() and palette.isDark()
+    assert palette.accent() == QColor("#ffb900")
+    again, _ = oru.RibbonPalette.fromJson(palette.toJson())
+    assert again == palette
+
+    bad, error = oru.RibbonPalette.fromJson(b'{"base": "#202020", "accent": "nocolour"}')
+    assert not bad.isValid()
+    assert "accent" in error
+    assert not app.registerRibbonStyle("Broken", bad)
+    assert "Broken" not in app.ribbonStyleNames()
+
+    changes = []
+    app.ribbonStyleChanged.connect(lambda: changes.append(app.ribbonStyleName()))
+    assert app.registerRibbonStyle("Amber", palette)
+    assert app.setRibbonStyle("Amber")
+    assert not app.setRibbonStyle("Nothing")
+    assert changes == ["Amber"]
+    assert app.ribbonStyle().mainClientColor().lightness() < 128
+    app.setRibbonStyle(oru.RibbonApplication.eRibbonStyle.Blue)
+    assert app.ribbonStyleName() == "Blue"
