@@ -196,7 +196,10 @@ const QPixmap& RibbonStyle::pixmapForRatio(const QPixmap& pixmap, qreal devicePi
 
 void RibbonStyle::preloadRatio(qreal devicePixelRatio) const
 {
-    if (finerIndex(devicePixelRatio) < 0)
+    // A painted skin paints a finer image when a paint first needs it: a
+    // window uses about half of the images, and painting them all at start
+    // would cost more than the first paint saves.
+    if (finerIndex(devicePixelRatio) < 0 || m_variants->paint)
         return;
     for (auto it = m_variants->files.cbegin(); it != m_variants->files.cend(); ++it)
         pixmapForRatio(*it.key(), devicePixelRatio);

@@ -208,7 +208,9 @@ public:
     /// Loads every image of the ratio @p devicePixelRatio now instead of at
     /// its first paint, as the 1x images are loaded with the skin. The
     /// application does it for the ratios of its screens, so that the first
-    /// paint on a high-density screen costs what it costs on any other.
+    /// paint on a high-density screen costs what it costs on any other. A skin
+    /// made at run time (paintPixmaps()) paints its finer images at their
+    /// first paint instead; this does nothing for it.
     void preloadRatio(qreal devicePixelRatio) const;
 
     /// Draws the part @p source of the skin image @p pixmap into @p target.
