@@ -1,5 +1,6 @@
 #include "oruRibbonQStyle.h"
 
+#include "oruContrast_p.h"
 #include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
@@ -7,6 +8,7 @@
 #include "oruRibbonCatFontFamilyComboBox.h"
 #include "oruRibbonStyle.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
@@ -45,7 +47,17 @@ constexpr int unboundedIconSize = 16777215;
 
 } // namespace
 
-RibbonQStyle::RibbonQStyle() : QProxyStyle(fusion()), m_plainStyle(fusion()) {}
+RibbonQStyle::RibbonQStyle() : QProxyStyle(fusion()), m_plainStyle(fusion())
+{
+    if (RibbonApplication* app = RibbonApplication::theApp())
+        connect(app, &RibbonApplication::ribbonStyleChanged, this, [this] {
+            if (QApplication::style() != this)
+                return;
+            for (QWidget* widget : QApplication::allWidgets())
+                if (isRibbonCombo(widget))
+                    polishRibbonCombo(widget);
+        });
+}
 
 RibbonQStyle::~RibbonQStyle() = default;
 
@@ -178,6 +190,39 @@ QSize RibbonQStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
         }
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void RibbonQStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (isRibbonCombo(widget))
+        polishRibbonCombo(widget);
+}
+
+void RibbonQStyle::polishRibbonCombo(QWidget* combo) const
+{
+    const RibbonStyle* ribbon = skin();
+    if (!ribbon || ribbon->comboBox().isNull())
+        return;
+    // The field's colour as the skin paints it (the middle of its stretched
+    // rows), for the editor inside the box and the text of the box itself.
+    const QColor field = ribbon->comboBox().toImage().pixelColor(5, 10);
+    QPalette palette = combo->palette();
+    const QColor text =
+        contrast::readableOn(QApplication::palette(combo).color(QPalette::Text), {field});
+    palette.setColor(QPalette::Base, field);
+    // The drop-down list marks its current entry in the colour of a menu
+    // item under the pointer, not in the desktop's selection colour.
+    const QPixmap& hover = ribbon->paletteItemSmall();
+    const QColor mark = hover.isNull() ? palette.color(QPalette::Highlight)
+                                       : hover.toImage().pixelColor(11, 11);
+    palette.setColor(QPalette::Highlight, mark);
+    palette.setColor(QPalette::HighlightedText, contrast::readableOn(text, {mark}));
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+    }
+    combo->setPalette(palette);
 }
 
 void RibbonQStyle::drawCheckableBack(QPainter* painter, const QRect& rect, bool enabled) const

@@ -39,6 +39,11 @@ public:
                     const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
+    /// Gives the ribbon's combo boxes the colours of the skin's field: its
+    /// background and a text colour that reads on it (a dark skin has dark
+    /// fields). They follow skin switches while this style is in use.
+    void polish(QWidget* widget) override;
+    using QProxyStyle::polish;
 
     /// The box behind the check mark or icon of a checked menu item.
     void drawCheckableBack(QPainter* painter, const QRect& rect, bool enabled) const;
@@ -48,6 +53,7 @@ public:
 
 private:
     static constexpr int menuFrameWidth = 3;
+    void polishRibbonCombo(QWidget* combo) const;
     void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     void drawRibbonComboBox(const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget) const;

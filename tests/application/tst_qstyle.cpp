@@ -1,3 +1,4 @@
+#include <oruContrast_p.h>
 #include <oruPaintRecorder.h>
 #include <oruRibbonApplication.h>
 #include <oruRibbonCatComboAction.h>
@@ -9,6 +10,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -119,6 +121,7 @@ private slots:
     void menuFrameAndMarks();
     void comboArrowColumns_data();
     void comboArrowColumns();
+    void comboFieldFollowsSkin();
     void progressChunk();
     void otherWidgetsLookLikeFusion();
 
@@ -498,6 +501,41 @@ void TestRibbonQStyle::menuFrameAndMarks()
             darkest = std::min(darkest, luma(x, y));
     QVERIFY2(darkest < luma(mark.left() - 1, mark.top()) - 80,
              qPrintable(QString::number(darkest)));
+    app->setRibbonStyle(RibbonApplication::Blue);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+// What a user reads in a ribbon combo box: the field in the skin's field
+// colour (dark in a dark skin, white in the built-in ones) and the typed text
+// readable on it, through skin switches in both directions.
+void TestRibbonQStyle::comboFieldFollowsSkin()
+{
+    RibbonApplication* app = RibbonApplication::theApp();
+    app->setApplicationStyle(RibbonApplication::SkinnedStyle);
+    RibbonCatComboAction action(nullptr);
+    action.setWidth(120);
+    action.setEditable(true);
+    action.setComboInputMask(QString(10, QLatin1Char('x')));
+    RibbonCatComboComboBox combo(action, nullptr);
+    combo.setEditText(QStringLiteral("Wide"));
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    for (const char* name : {"Modern Dark", "Blue", "Black", "Modern Dark", "Modern Light"}) {
+        QVERIFY(app->setRibbonStyle(QLatin1String(name)));
+        const QColor field = skin().comboBox().toImage().pixelColor(5, 10);
+        QImage image(combo.size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        combo.render(&image);
+        const QRect edit = combo.lineEdit()->geometry();
+        // Right of the text and left of the arrow: only the field.
+        QCOMPARE(image.pixelColor(edit.right() - 4, edit.center().y()), field);
+        qreal best = 1;
+        for (int y = edit.top(); y <= edit.bottom(); ++y)
+            for (int x = edit.left(); x < edit.left() + 40; ++x)
+                best = std::max(best, contrast::ratio(image.pixelColor(x, y), field));
+        QVERIFY2(best >= 4.5,
+                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(best)));
+    }
     app->setRibbonStyle(RibbonApplication::Blue);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
