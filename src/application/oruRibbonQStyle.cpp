@@ -53,9 +53,12 @@ RibbonQStyle::RibbonQStyle() : QProxyStyle(fusion()), m_plainStyle(fusion())
         connect(app, &RibbonApplication::ribbonStyleChanged, this, [this] {
             if (QApplication::style() != this)
                 return;
-            for (QWidget* widget : QApplication::allWidgets())
+            for (QWidget* widget : QApplication::allWidgets()) {
                 if (isRibbonCombo(widget))
                     polishRibbonCombo(widget);
+                else if (widget->inherits("QTipLabel"))
+                    polishToolTip(widget);
+            }
         });
 }
 
@@ -197,6 +200,22 @@ void RibbonQStyle::polish(QWidget* widget)
     QProxyStyle::polish(widget);
     if (isRibbonCombo(widget))
         polishRibbonCombo(widget);
+    else if (widget && widget->inherits("QTipLabel"))
+        polishToolTip(widget);
+}
+
+void RibbonQStyle::polishToolTip(QWidget* tip) const
+{
+    const RibbonStyle* ribbon = skin();
+    if (!ribbon || ribbon->tooltipBack().isNull())
+        return;
+    // The text in a colour that reads on the skin's tip background.
+    const QColor back = ribbon->tooltipBack().toImage().pixelColor(7, 7);
+    QPalette palette = tip->palette();
+    palette.setColor(
+        QPalette::ToolTipText,
+        contrast::readableOn(QApplication::palette().color(QPalette::ToolTipText), {back}));
+    tip->setPalette(palette);
 }
 
 void RibbonQStyle::polishRibbonCombo(QWidget* combo) const
@@ -214,8 +233,8 @@ void RibbonQStyle::polishRibbonCombo(QWidget* combo) const
     // The drop-down list marks its current entry in the colour of a menu
     // item under the pointer, not in the desktop's selection colour.
     const QPixmap& hover = ribbon->paletteItemSmall();
-    const QColor mark = hover.isNull() ? palette.color(QPalette::Highlight)
-                                       : hover.toImage().pixelColor(11, 11);
+    const QColor mark =
+        hover.isNull() ? palette.color(QPalette::Highlight) : hover.toImage().pixelColor(11, 11);
     palette.setColor(QPalette::Highlight, mark);
     palette.setColor(QPalette::HighlightedText, contrast::readableOn(text, {mark}));
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
@@ -277,8 +296,14 @@ void RibbonQStyle::drawMenuItem(const QStyleOption* option, QPainter* painter,
     const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
     const bool iconOnly = item->menuItemType == QStyleOptionMenuItem::Normal &&
                           item->text.isEmpty() && !item->icon.isNull();
-    const QColor window = item->palette.color(QPalette::Window);
-    const QColor light = window.lighter(150);
+    // The menu's own colours, unless the skin's text would not read on them:
+    // a dark skin paints its menus in its own dark colours.
+    QColor window = item->palette.color(QPalette::Window);
+    QColor light = window.lighter(150);
+    if (contrast::ratio(ribbon->highlightedCategoryTextColor(), light) < 4.5) {
+        window = ribbon->mainClientColor();
+        light = ribbon->mainMenuBgColor();
+    }
     const QPen linePen(window.darker(120));
     const int cy = r.center().y();
 

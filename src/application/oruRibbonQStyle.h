@@ -41,7 +41,8 @@ public:
                            const QWidget* widget) const override;
     /// Gives the ribbon's combo boxes the colours of the skin's field: its
     /// background and a text colour that reads on it (a dark skin has dark
-    /// fields). They follow skin switches while this style is in use.
+    /// fields), and tool tips a text colour that reads on the skin's tip. They
+    /// follow skin switches while this style is in use.
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;
 
@@ -54,6 +55,7 @@ public:
 private:
     static constexpr int menuFrameWidth = 3;
     void polishRibbonCombo(QWidget* combo) const;
+    void polishToolTip(QWidget* tip) const;
     void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     void drawRibbonComboBox(const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget) const;

@@ -1,5 +1,6 @@
 #include "oruPageButtonPaint_p.h"
 
+#include "oruContrast_p.h"
 #include "oruMirror_p.h"
 #include "oruPointer_p.h"
 #include "oruRibbonApplication.h"
@@ -48,8 +49,10 @@ void paintPageButton(QAbstractButton& button)
         skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
         skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
     }
-    painter.setPen(button.isEnabled() ? skin->highlightedCategoryTextColor()
-                                      : skin->disabledCategoryTextColor());
+    // Without a frame the text stands on the white column.
+    const QColor text = button.isEnabled() ? skin->highlightedCategoryTextColor()
+                                           : skin->disabledCategoryTextColor();
+    painter.setPen(frame >= 0 ? text : contrast::readableOn(text, {Qt::white}));
     painter.setFont(button.font());
     painter.drawText(QRect(QPoint(2, 2), QPoint(w - 3, h - 3)), Qt::AlignLeft | Qt::AlignVCenter,
                      button.text());

@@ -19,8 +19,12 @@
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
+#include <QStyleFactory>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +77,15 @@ private slots:
     void everyTextReadable();
 };
 
+// The label QToolTip shows, a private class of Qt.
+static QWidget* findToolTip()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
 void TestContrast::everyTextReadable_data()
 {
     QTest::addColumn<QString>("skinName");
@@ -102,6 +115,8 @@ void TestContrast::everyTextReadable()
         QVERIFY(app->registerRibbonStyle(skinName, palette));
     }
     QVERIFY(app->setRibbonStyle(skinName));
+    // Menus and tool tips in the skin's widget style, as a host shows them.
+    app->setApplicationStyle(RibbonApplication::SkinnedStyle);
 
     // A docked pane's title band, as the help window's sidebar has.
     RibbonChildWindow pane(nullptr);
@@ -153,10 +168,20 @@ void TestContrast::everyTextReadable()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCoreApplication::processEvents();
 
+    QMenu menu(&window);
+    menu.addAction(QStringLiteral("Copy"));
+    menu.addAction(QStringLiteral("Wrap Lines"))->setCheckable(true);
+    menu.addMenu(QStringLiteral("Zoom"))->addAction(QStringLiteral("100 %"));
+    menu.popup(window.mapToGlobal(QPoint(100, 200)));
+    QToolTip::showText(window.mapToGlobal(QPoint(400, 200)), QStringLiteral("Tip"), &window);
+    QWidget* tip = nullptr;
+    QTRY_VERIFY((tip = findToolTip()) != nullptr);
+
     const RibbonStyle& skin = *app->ribbonStyle();
     QStringList failures;
     QStringList measured;
-    for (QWidget* scene : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&pane)}) {
+    for (QWidget* scene : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&pane),
+                           static_cast<QWidget*>(&menu), tip}) {
         QImage image(scene->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         scene->render(&image);
@@ -187,11 +212,13 @@ void TestContrast::everyTextReadable()
                                 .arg(ratio, 0, 'f', 2);
         }
     }
+    QToolTip::hideText();
     window.ribbonStatusBar()->removeAction(&progress);
     window.setCentralWidget(nullptr);
     app->setRibbonStyle(RibbonApplication::Blue);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const char* text : {"Untitled - ", "Home", "Table Tools", "Clipboard", "Paste", "Ready",
-                             "Exporting", "Outline"})
+                             "Exporting", "Outline", "Wrap Lines", "Zoom", "Tip"})
         QVERIFY2(measured.contains(QLatin1String(text)), text);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
 }
