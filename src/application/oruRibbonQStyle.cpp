@@ -158,7 +158,85 @@ void RibbonQStyle::drawComplexControl(ComplexControl control, const QStyleOption
         drawRibbonComboBox(option, painter, widget);
         return;
     }
+    if (control == CC_ScrollBar && skin()) {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+            drawScrollBar(bar, painter, widget);
+            return;
+        }
+    }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+RibbonQStyle::ScrollBarColors RibbonQStyle::scrollBarColors(const RibbonStyle& ribbon)
+{
+    // The track a shade between the ribbon's background and its page; the
+    // slider in the fill and outline of the skin's frames.
+    const QColor base = ribbon.mainClientColor();
+    const QColor page = ribbon.mainMenuBgColor();
+    const auto mix = [](const QColor& a, const QColor& b, qreal t) {
+        return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+                                a.greenF() + (b.greenF() - a.greenF()) * t,
+                                a.blueF() + (b.blueF() - a.blueF()) * t);
+    };
+    ScrollBarColors colors;
+    colors.track = mix(base, page, 0.6).rgb();
+    colors.slider = ribbon.frameNormalFillColor().rgb();
+    colors.hover = ribbon.frameHighlightedFillColor().rgb();
+    colors.pressed = mix(ribbon.frameNormalFillColor(), ribbon.frameOutlineColor(), 0.6).rgb();
+    colors.outline = mix(ribbon.frameOutlineColor(), ribbon.normalCategoryTextColor(), 0.3).rgb();
+    colors.arrow = ribbon.normalCategoryTextColor().rgb();
+    colors.disabled = ribbon.disabledCategoryTextColor().rgb();
+    return colors;
+}
+
+void RibbonQStyle::drawScrollBar(const QStyleOptionSlider* bar, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    const ScrollBarColors colors = scrollBarColors(*skin());
+    const bool enabled = bar->state & State_Enabled;
+    const bool horizontal = bar->orientation == Qt::Horizontal;
+    const auto rect = [&](SubControl sub) {
+        return QProxyStyle::subControlRect(CC_ScrollBar, bar, sub, widget);
+    };
+    painter->save();
+    painter->fillRect(bar->rect, QColor(colors.track));
+
+    // The slider: a rounded bar across the track, one pixel in from its edges.
+    const QRect slider = rect(SC_ScrollBarSlider);
+    if (enabled && slider.isValid() && bar->minimum != bar->maximum) {
+        QColor fill(colors.slider);
+        if ((bar->activeSubControls & SC_ScrollBarSlider) && (bar->state & State_Sunken))
+            fill = QColor(colors.pressed);
+        else if ((bar->activeSubControls & SC_ScrollBarSlider) && (bar->state & State_MouseOver))
+            fill = QColor(colors.hover);
+        const QRectF body =
+            QRectF(slider).adjusted(horizontal ? 0.5 : 1.5, horizontal ? 1.5 : 0.5,
+                                    horizontal ? -0.5 : -1.5, horizontal ? -1.5 : -0.5);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(QColor(colors.outline), 1));
+        painter->setBrush(fill);
+        painter->drawRoundedRect(body, 2, 2);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    // The step buttons: the track with an arrow, darker while pressed.
+    const QColor arrow(enabled ? colors.arrow : colors.disabled);
+    const auto button = [&](SubControl sub, eSymbolType symbol) {
+        const QRect area = rect(sub);
+        if (!area.isValid())
+            return;
+        if ((bar->activeSubControls & sub) && (bar->state & State_Sunken))
+            painter->fillRect(area, QColor(colors.pressed));
+        QRect glyph(0, 0, horizontal ? 3 : 5, horizontal ? 5 : 3);
+        glyph.moveCenter(area.center());
+        painter->setPen(arrow);
+        painter->setBrush(arrow);
+        RibbonStyle::drawSymbol(*painter, glyph, symbol);
+    };
+    const bool rtl = horizontal && bar->direction == Qt::RightToLeft;
+    button(SC_ScrollBarSubLine, horizontal ? (rtl ? ArrowRight : ArrowLeft) : ArrowUp);
+    button(SC_ScrollBarAddLine, horizontal ? (rtl ? ArrowLeft : ArrowRight) : ArrowDown);
+    painter->restore();
 }
 
 int RibbonQStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -167,6 +245,10 @@ int RibbonQStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     // A menu's frame is the skin's popup border, three pixels deep.
     if (metric == PM_MenuPanelWidth && skin() && qobject_cast<const QMenu*>(widget))
         return menuFrameWidth;
+    // Qt pads a tool tip's text by one pixel more than this: four pixels
+    // inside the skin's tip border.
+    if (metric == PM_ToolTipLabelFrameWidth)
+        return 3;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 

@@ -6,7 +6,11 @@
 
 #include <memory>
 
+class QStyleOptionSlider;
+
 namespace oru {
+
+class RibbonStyle;
 
 /// The widget styles the application can tell apart.
 enum Style : int
@@ -17,7 +21,7 @@ enum Style : int
 
 /// The widget style that paints standard Qt widgets in the look of the
 /// current skin: pop-up menus, tool tips, tool boxes, tool bars, progress
-/// bars and the ribbon's own combo boxes. Everything else is drawn by Fusion,
+/// bars, scroll bars and the ribbon's own combo boxes. Everything else is drawn by Fusion,
 /// which this style wraps.
 class VAZAVE_EXPORT RibbonQStyle : public QProxyStyle
 {
@@ -33,8 +37,8 @@ public:
                      const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
-    /// The depth of the skin's popup border for PM_MenuPanelWidth of a QMenu; the base
-    /// style's value otherwise.
+    /// The depth of the skin's popup border for PM_MenuPanelWidth of a QMenu, the tool tip
+    /// padding for PM_ToolTipLabelFrameWidth; the base style's value otherwise.
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
@@ -54,6 +58,20 @@ public:
 
 private:
     static constexpr int menuFrameWidth = 3;
+    // The colours a scroll bar is painted in under a skin (RGB).
+    struct ScrollBarColors
+    {
+        QRgb track = 0;    // the groove and the step buttons
+        QRgb slider = 0;   // the slider at rest
+        QRgb hover = 0;    // the slider under the pointer
+        QRgb pressed = 0;  // the slider or a step button held down
+        QRgb outline = 0;  // the slider's outline
+        QRgb arrow = 0;    // the step buttons' arrows
+        QRgb disabled = 0; // the arrows of a disabled scroll bar
+    };
+    static ScrollBarColors scrollBarColors(const RibbonStyle& ribbon);
+    void drawScrollBar(const QStyleOptionSlider* bar, QPainter* painter,
+                       const QWidget* widget) const;
     void polishRibbonCombo(QWidget* combo) const;
     void polishToolTip(QWidget* tip) const;
     void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;

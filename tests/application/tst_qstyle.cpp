@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -122,6 +123,7 @@ private slots:
     void comboArrowColumns_data();
     void comboArrowColumns();
     void comboFieldFollowsSkin();
+    void scrollBarsInSkin();
     void progressChunk();
     void otherWidgetsLookLikeFusion();
 
@@ -536,6 +538,62 @@ void TestRibbonQStyle::comboFieldFollowsSkin()
         QVERIFY2(best >= 4.5,
                  qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(best)));
     }
+    app->setRibbonStyle(RibbonApplication::Blue);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+// Scroll bars as the user sees them: the slider in the skin's frame fill,
+// lit under the pointer, arrows in the skin's text colour, and a track that
+// differs from skin to skin.
+void TestRibbonQStyle::scrollBarsInSkin()
+{
+    RibbonApplication* app = RibbonApplication::theApp();
+    app->setApplicationStyle(RibbonApplication::SkinnedStyle);
+    QScrollBar bar(Qt::Vertical);
+    bar.setRange(0, 100);
+    bar.setPageStep(50);
+    bar.resize(16, 200);
+    QSet<QRgb> tracks;
+    for (const char* name : {"Blue", "Silver", "Black", "Modern Light", "Modern Dark"}) {
+        QVERIFY(app->setRibbonStyle(QLatin1String(name)));
+        const RibbonStyle& ribbon = skin();
+        QStyleOptionSlider option;
+        option.initFrom(&bar);
+        option.rect = bar.rect();
+        option.orientation = Qt::Vertical;
+        option.minimum = 0;
+        option.maximum = 100;
+        option.pageStep = 50;
+        option.sliderPosition = option.sliderValue = 0;
+        option.subControls = QStyle::SC_All;
+        const QRect slider = QApplication::style()->subControlRect(
+            QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+        const QRect down = QApplication::style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                                 QStyle::SC_ScrollBarAddLine, &bar);
+        const auto render = [&](QStyle::State extra) {
+            QImage image(bar.size(), QImage::Format_RGB32);
+            image.fill(Qt::magenta);
+            QPainter painter(&image);
+            QStyleOptionSlider state(option);
+            state.state |= extra;
+            state.activeSubControls = extra ? QStyle::SC_ScrollBarSlider : QStyle::SC_None;
+            QApplication::style()->drawComplexControl(QStyle::CC_ScrollBar, &state, &painter, &bar);
+            return image;
+        };
+        const QImage rest = render(QStyle::State_None);
+        const QImage hover = render(QStyle::State_MouseOver);
+        QCOMPARE(rest.pixelColor(slider.center()), ribbon.frameNormalFillColor());
+        QCOMPARE(hover.pixelColor(slider.center()), ribbon.frameHighlightedFillColor());
+        const QRgb track = rest.pixel(8, slider.bottom() + 20);
+        QVERIFY(track != qRgb(255, 0, 255));
+        tracks.insert(track);
+        bool arrow = false;
+        for (int y = down.top(); y <= down.bottom(); ++y)
+            for (int x = down.left(); x <= down.right(); ++x)
+                arrow = arrow || rest.pixelColor(x, y) == ribbon.normalCategoryTextColor();
+        QVERIFY2(arrow, name);
+    }
+    QCOMPARE(tracks.size(), 5);
     app->setRibbonStyle(RibbonApplication::Blue);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
