@@ -61,11 +61,12 @@ private:
         selectCurrent();
     }
 
-    // The document title is the shown document's file name; an untitled
-    // document selects no tab.
+    // The document title is the shown document's file name (with the
+    // modified mark's placeholder); an untitled document selects no tab.
     void selectCurrent()
     {
-        const QString title = m_window ? m_window->title() : QString();
+        const QString title =
+            m_window ? QString(m_window->title()).remove(QStringLiteral("[*]")) : QString();
         for (RibbonSimpleAction* tab : std::as_const(m_tabActions))
             tab->setChecked(tab->text() == title);
     }

@@ -252,6 +252,27 @@ int RibbonQStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
+QPixmap RibbonQStyle::generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap,
+                                          const QStyleOption* option) const
+{
+    if (mode != QIcon::Disabled || pixmap.isNull())
+        return QProxyStyle::generatedIconPixmap(mode, pixmap, option);
+    // The base style blends a disabled icon towards the palette's window
+    // colour, which is light: on the black skin's dark bars that made
+    // unavailable icons brighter than available ones.
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+        }
+    }
+    QPixmap faded = QPixmap::fromImage(image);
+    faded.setDevicePixelRatio(pixmap.devicePixelRatio());
+    return faded;
+}
+
 QSize RibbonQStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                      const QSize& size, const QWidget* widget) const
 {

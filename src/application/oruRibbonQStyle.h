@@ -49,6 +49,11 @@ public:
     /// follow skin switches while this style is in use.
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;
+    /// A disabled icon faded instead of lightened: its picture in grey at part opacity, so that
+    /// it reads as unavailable on a light skin and a dark one alike and never stands out more
+    /// than an available icon beside it. Other modes as the base style makes them.
+    QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap,
+                                const QStyleOption* option) const override;
 
     /// The box behind the check mark or icon of a checked menu item.
     void drawCheckableBack(QPainter* painter, const QRect& rect, bool enabled) const;

@@ -14,6 +14,13 @@
 
 namespace oru {
 
+namespace {
+// What a two-line caption gives up at its right for the drop-down arrow
+// after its second line: the arrow's width, so that 3 pixels stay between
+// the widest line and the arrow.
+constexpr int ArrowRoom = 5;
+} // namespace
+
 RibbonCatColorMenuButton::RibbonCatColorMenuButton(RibbonCatColorMenuAction& action,
                                                    QWidget* parent)
     : QWidget(parent), m_action(&action), m_actionFace(&action), m_popup(this)
@@ -63,7 +70,11 @@ QSize RibbonCatColorMenuButton::sizeHint() const
         const QFontMetrics fm = fontMetrics();
         if (fm.horizontalAdvance(text) <= 30)
             return QSize(42, 66);
-        return QSize(qMax(42, catpaint::twoLineWidth(font(), text) + 10), 66);
+        // Two lines: the arrow follows the second one and gets room of its
+        // own, as on the large menu button.
+        int lines = 1;
+        const int textWidth = catpaint::twoLineWidth(font(), text, &lines);
+        return QSize(qMax(42, textWidth + 10 + (lines == 2 ? ArrowRoom : 0)), 66);
     }
     }
     return QSize(-1, -1);
@@ -185,7 +196,9 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
                 QRect((w - s.width()) / 2, (32 - s.height()) / 2 + 2, s.width(), s.height()), pm);
         }
         painter.setPen(textColor);
-        painter.drawText(QRect(QPoint(2, 36), QPoint(w - 3, h - 3)),
+        // With two lines the text keeps clear of the arrow's room.
+        const int textRight = m_lineCount == 2 ? w - 3 - ArrowRoom : w - 3;
+        painter.drawText(QRect(QPoint(2, 36), QPoint(textRight, h - 3)),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          mnemonic::plainText(m_action->text()));
         painter.setBrush(textColor);

@@ -447,18 +447,18 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
     const QPixmap& men = skin->horizontalMenuButtonMenu();
     if (fc >= 0) {
         const int y = fc * 22;
-        skin->drawPixmap(painter, QRect(0, 0, 2, 22), cap, QRect(0, y, 2, 22));
-        skin->drawPixmap(painter, QRect(2, 0, w - 14, 22), cap, QRect(2, y, 19, 22));
+        skin->drawPixmap(painter, QRect(0, 0, 2, h), cap, QRect(0, y, 2, 22));
+        skin->drawPixmap(painter, QRect(2, 0, w - 14, h), cap, QRect(2, y, 19, 22));
         if (split)
-            skin->drawPixmap(painter, QRect(w - 12, 0, 1, 22), cap, QRect(21, y, 1, 22));
+            skin->drawPixmap(painter, QRect(w - 12, 0, 1, h), cap, QRect(21, y, 1, 22));
     }
     if (fm >= 0) {
         const int y = fm * 22;
         if (split) {
-            skin->drawPixmap(painter, QRect(w - 11, 0, 11, 22), men, QRect(0, y, 11, 22));
+            skin->drawPixmap(painter, QRect(w - 11, 0, 11, h), men, QRect(0, y, 11, 22));
         } else {
-            skin->drawPixmap(painter, QRect(w - 12, 0, 10, 22), men, QRect(0, y, 9, 22));
-            skin->drawPixmap(painter, QRect(w - 2, 0, 2, 22), men, QRect(9, y, 2, 22));
+            skin->drawPixmap(painter, QRect(w - 12, 0, 10, h), men, QRect(0, y, 9, 22));
+            skin->drawPixmap(painter, QRect(w - 2, 0, 2, h), men, QRect(9, y, 2, 22));
         }
     }
     drawArrow(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)), enabled);
@@ -470,7 +470,7 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
         const QSize s = pm.deviceIndependentSize().toSize();
         painter.drawPixmap(
             mirror::visual(m_button, QRect((16 - s.width()) / 2 + (split ? 2 : 3),
-                                           (16 - s.height()) / 2 + 3, s.width(), s.height())),
+                                           (h - s.height()) / 2, s.width(), s.height())),
             pm);
         x0 = split ? 18 : 19;
     }

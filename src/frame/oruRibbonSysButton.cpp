@@ -10,9 +10,7 @@
 namespace oru {
 
 RibbonSysButton::RibbonSysButton(RibbonMenuBar& menuBar, eType type)
-    : QPushButton(&menuBar)
-    , m_menuBar(menuBar)
-    , m_type(type)
+    : QPushButton(&menuBar), m_menuBar(menuBar), m_type(type)
 {
     setFixedSize(20, 20);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -71,6 +69,12 @@ void RibbonSysButton::paintEvent(QPaintEvent*)
         y = 16;
     else if (m_menuBar.isActiveWindow())
         y = 32;
+    // The 17x16 glyph fills the 20x20 button. Upright strokes stay crisp
+    // stretched pixel for pixel; the close cross of a finer image is
+    // antialiased and resampled smoothly, so its diagonals do not turn into
+    // stairs.
+    if (m_type == BtnClose && RibbonStyle::devicePixelRatio(painter) > 1.0)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     skin->drawPixmap(painter, target, *glyph, QRect(0, y, 17, 16));
 }
 

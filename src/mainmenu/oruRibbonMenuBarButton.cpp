@@ -1,11 +1,13 @@
 #include "oruRibbonMenuBarButton.h"
 #include "oruMnemonic_p.h"
+#include "oruRibbonMenuBarButton_p.h"
 
 #include "oruPointer_p.h"
 #include "oruRibbonAccessibleEvents_p.h"
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonCategoriesPanelAction.h"
+#include "oruRibbonCategoryPanels.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonStyle.h"
 #include "oruTextLines_p.h"
@@ -15,6 +17,24 @@
 #include <QPainter>
 
 namespace oru {
+
+namespace tablook {
+
+bool looksSelected(const RibbonMenuBarButton& button)
+{
+    const RibbonMenuBar& bar = button.menuBar();
+    return button.isChecked() && (!bar.isMinimized() || bar.minimizedPopup());
+}
+
+int frameRow(const RibbonMenuBarButton& button)
+{
+    const bool hovered = button.rect().contains(pointerPos(button));
+    if (looksSelected(button))
+        return hovered ? 96 : 72;
+    return hovered ? 48 : -1;
+}
+
+} // namespace tablook
 
 RibbonMenuBarButton::RibbonMenuBarButton(RibbonMenuBar& menuBar)
     : QAbstractButton(&menuBar), m_menuBar(menuBar)
@@ -80,37 +100,41 @@ void RibbonMenuBarButton::mouseReleaseEvent(QMouseEvent* event)
 void RibbonMenuBarButton::enterEvent(QEnterEvent* event)
 {
     QAbstractButton::enterEvent(event);
-    update();
+    updateLook();
 }
 
 void RibbonMenuBarButton::leaveEvent(QEvent* event)
 {
     QAbstractButton::leaveEvent(event);
+    updateLook();
+}
+
+void RibbonMenuBarButton::updateLook()
+{
     update();
+    // The page continues a selected tab's frame, hovered or not.
+    if (isChecked())
+        if (RibbonCategoryPanels* panels = m_menuBar.panels())
+            panels->update(0, 0, panels->width(), tablook::JoinRows);
 }
 
 void RibbonMenuBarButton::paintEvent(QPaintEvent*)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    const bool hovered = rect().contains(pointerPos(*this));
-    const bool checked = isChecked();
+    const bool selected = tablook::looksSelected(*this);
+    const int f = tablook::frameRow(*this);
     const int w = width();
     const int h = height();
 
     QPainter painter(this);
-    int f = -1;
-    if (checked)
-        f = hovered ? 96 : 72;
-    else if (hovered)
-        f = 48;
     if (f >= 0) {
         const QPixmap& back = skin->menuBarButton();
         skin->drawPixmap(painter, QRect(0, 0, 5, 24), back, QRect(0, f, 5, 24));
         skin->drawPixmap(painter, QRect(5, 0, w - 10, 24), back, QRect(5, f, 47, 24));
         skin->drawPixmap(painter, QRect(w - 5, 0, 5, 24), back, QRect(52, f, 5, 24));
     }
-    painter.setPen(checked ? skin->highlightedCategoryTextColor()
-                           : skin->normalCategoryTextColor());
+    painter.setPen(selected ? skin->highlightedCategoryTextColor()
+                            : skin->normalCategoryTextColor());
     const QRect textRect(QPoint(6, 0), QPoint(w - 7, h - 1));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic,
                      textlines::fittedCaption(fontMetrics(), text(), textRect.width()));

@@ -34,6 +34,9 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // Repaints the button, and the page's top edge that joins a selected tab.
+    void updateLook();
+
     RibbonMenuBar& m_menuBar;
     // Whether assistive technology last heard of this tab as selected; the
     // button's own checked state runs ahead of the action's on a click.

@@ -4,10 +4,13 @@
 #include "oruRibbonCategoriesPanelAction.h"
 #include "oruRibbonCategoryPanel.h"
 #include "oruRibbonMenuBar.h"
+#include "oruRibbonMenuBarButton.h"
+#include "oruRibbonMenuBarButton_p.h"
 #include "oruRibbonSimplifiedRow_p.h"
 #include "oruRibbonStyle.h"
 
 #include <QActionEvent>
+#include <QActionGroup>
 #include <QPainter>
 #include <QStyle>
 
@@ -49,6 +52,34 @@ void RibbonCategoryPanels::paintEvent(QPaintEvent*)
         slices(0, 0, h - bottomEdge);
         slices(92 - bottomEdge, h - bottomEdge, bottomEdge);
     }
+    paintTabJoin(painter);
+}
+
+void RibbonCategoryPanels::paintTabJoin(QPainter& painter) const
+{
+    QAction* tab = m_menuBar.categoryGroup()->checkedAction();
+    const RibbonMenuBarButton* button = tab ? m_menuBar.m_tabButtons.value(tab) : nullptr;
+    if (!button || !button->isVisible())
+        return;
+    const int f = tablook::frameRow(*button);
+    // Only a tab that looks selected and stands right on the page opens into it.
+    const QPoint at = mapFromGlobal(button->mapToGlobal(QPoint(0, 0)));
+    if (f < 72 || at.y() + button->height() != 0)
+        return;
+    const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
+    const QPixmap& back = skin->menuBarButton();
+    const int x = at.x();
+    const int w = button->width();
+    const int row = f + tablook::FrameHeight - 1;
+    // The page's outline row takes the tab's last row, whose side outlines
+    // meet the outline on either side; its highlight row takes the inside of
+    // that row, so the tab's fill runs on into the page's.
+    skin->drawPixmap(painter, QRect(x, 0, 5, 1), back, QRect(0, row, 5, 1));
+    skin->drawPixmap(painter, QRect(x + 5, 0, w - 10, 1), back, QRect(5, row, 47, 1));
+    skin->drawPixmap(painter, QRect(x + w - 5, 0, 5, 1), back, QRect(52, row, 5, 1));
+    skin->drawPixmap(painter, QRect(x + 2, 1, 3, 1), back, QRect(2, row, 3, 1));
+    skin->drawPixmap(painter, QRect(x + 5, 1, w - 10, 1), back, QRect(5, row, 47, 1));
+    skin->drawPixmap(painter, QRect(x + w - 5, 1, 3, 1), back, QRect(52, row, 3, 1));
 }
 
 void RibbonCategoryPanels::setSimplified(bool simplified)
@@ -136,8 +167,11 @@ void RibbonCategoryPanels::actionEvent(QActionEvent* event)
         break;
     case QEvent::ActionChanged:
         if (RibbonCategoryPanel* page = m_pages.value(action, nullptr)) {
-            if (action->isChecked() && currentWidget() != page)
+            if (action->isChecked() && currentWidget() != page) {
                 setCurrentWidget(page);
+                // The top edge opens under the newly selected tab.
+                update(0, 0, width(), tablook::JoinRows);
+            }
         }
         break;
     case QEvent::ActionRemoved:

@@ -2,9 +2,11 @@
 
 #include "oruGlobal.h"
 
-#include <QMap>
 #include <QAbstractButton>
+#include <QMap>
 #include <QStackedWidget>
+
+class QPainter;
 
 namespace oru {
 
@@ -63,6 +65,8 @@ private:
     RibbonSimplifiedToggle* m_toggle = nullptr;
 
     void placeToggle();
+    // The selected tab's frame carried over the page's top edge under it.
+    void paintTabJoin(QPainter& painter) const;
 };
 
 } // namespace oru

@@ -211,6 +211,7 @@ private:
     void updateSysButtons();
     friend class RibbonMenuBarExtras;
     friend class RibbonKeyTips;
+    friend class RibbonCategoryPanels;
 
     RibbonMainWindow& m_mainWindow;
     QGridLayout* m_gridLayout = nullptr;

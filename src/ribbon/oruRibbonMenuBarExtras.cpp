@@ -18,6 +18,7 @@
 #include "oruRibbonMainWindow.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonMenuBarButton.h"
+#include "oruRibbonMenuBarButton_p.h"
 #include "oruRibbonQuickAccessBar.h"
 #include "oruRibbonScreenTip.h"
 #include "oruRibbonSimpleAction.h"
@@ -304,7 +305,16 @@ void RibbonMenuBarExtras::setMinimized(bool minimized)
     m_minimized = minimized;
     m_bar.m_panels->setVisible(!minimized);
     m_bar.updateGeometry();
+    repaintTabs();
     emit m_bar.minimizedChanged(minimized);
+}
+
+void RibbonMenuBarExtras::repaintTabs()
+{
+    // Whether the selected tab looks selected follows whether a page shows.
+    for (RibbonMenuBarButton* button : std::as_const(m_bar.m_tabButtons))
+        if (button)
+            button->update();
 }
 
 QWidget* RibbonMenuBarExtras::popup() const
@@ -324,6 +334,7 @@ void RibbonMenuBarExtras::openPopup()
     m_popup->show();
     // Again once shown: some window systems place a new window themselves.
     m_popup->move(place);
+    repaintTabs();
 }
 
 void RibbonMenuBarExtras::restorePanels()
@@ -345,6 +356,7 @@ void RibbonMenuBarExtras::popupClosed()
     }
     m_popup.clear();
     restorePanels();
+    repaintTabs();
 }
 
 // --- quick access bar's place ---
@@ -685,6 +697,9 @@ bool RibbonMenuBarExtras::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Show:
         case QEvent::Hide:
             updateBands();
+            // The page's top edge opens under the selected tab, wherever it went.
+            if (button->isChecked() && m_bar.m_panels)
+                m_bar.m_panels->update(0, 0, m_bar.m_panels->width(), tablook::JoinRows);
             break;
         default:
             break;

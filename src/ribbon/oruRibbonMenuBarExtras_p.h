@@ -105,6 +105,7 @@ protected:
 
 private:
     void fitTabRow(int barWidth);
+    void repaintTabs();
     void tabToggled(QAction* tab, bool checked);
     void applyGroup(RibbonContextualTabGroup* group);
     void updateBands();

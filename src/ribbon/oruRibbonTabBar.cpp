@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QtMath>
 
 namespace oru {
 
@@ -31,6 +32,7 @@ RibbonTabBar::RibbonTabBar(RibbonMenuAction& menuAction, QWidget* parent)
     addAction(&menuAction);
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
     setFixedHeight(TabHeight);
+    fitTextFont();
 
     struct Nav
     {
@@ -230,11 +232,10 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
     const QPixmap& pixmap = skin->tabBarTabs();
     QPainter painter(this);
     const bool rtl = isRightToLeft();
-    {
-        const mirror::Flip flip(painter, width(), rtl);
-        skin->drawPixmap(painter, QRect(0, 0, ArrowAreaWidth, TabHeight), pixmap,
-                         QRect(4, 0, 1, 16));
-    }
+    // The strip's own band under arrows and tabs, over the whole width: the
+    // notches between tabs and the room after the last one show it, never
+    // the parent behind.
+    skin->drawPixmap(painter, QRect(0, 0, width(), TabHeight), pixmap, QRect(0, 0, 1, 16));
 
     const QList<QAction*> actions = tabActions();
     const int n = qMin(int(actions.size()), int(m_tabSizes.size()));
@@ -262,23 +263,24 @@ void RibbonTabBar::paintEvent(QPaintEvent*)
             skin->drawPixmap(painter, QRect(tx + 4, 0, w - 9, 16), pixmap, QRect(4, y0, 1, 16));
             skin->drawPixmap(painter, QRect(tx + w - 5, 0, 16, 16), pixmap, QRect(5, y0, 16, 16));
         }
-        painter.drawText(mirror::visual(*this, QRect(QPoint(tx + 8, 0), QPoint(tx + w - 9, 15))),
-                         mirror::leading(*this) | Qt::AlignVCenter | Qt::TextWordWrap |
-                             Qt::TextHideMnemonic,
-                         textlines::fittedCaption(painter.fontMetrics(), text, w - 16));
+        // One line on a whole-pixel baseline that keeps the letters clear
+        // of the tab's bottom edge, at the leading end of its room.
+        const QFontMetrics fm = painter.fontMetrics();
+        const QString shown = textlines::fittedCaption(fm, text, w - 16);
+        const QRect room = mirror::visual(*this, QRect(tx + 8, 0, w - 16, TabHeight));
+        const int x = rtl ? room.right() + 1 - fm.horizontalAdvance(shown) : room.left();
+        painter.drawText(QPoint(x, m_textBaseline), shown);
     };
 
     painter.setPen(skin->highlightedCategoryTextColor());
-    QFont normal = font();
-    normal.setWeight(QFont::Normal);
-    painter.setFont(normal);
+    painter.setFont(m_textFont);
     // Right to left, so each tab's right slice overlaps its right neighbour.
     for (int i = lastVisible; i >= m_firstVisible; --i)
         drawTab(rects[i - m_firstVisible], 0, mnemonic::plainText(actions[i]->text()));
 
     const int selected = m_menuAction ? int(actions.indexOf(m_menuAction->checkedAction())) : -1;
     if (selected >= m_firstVisible && selected <= lastVisible) {
-        QFont bold = font();
+        QFont bold = m_textFont;
         bold.setWeight(QFont::Bold);
         painter.setFont(bold);
         drawTab(rects[selected - m_firstVisible], 16,
@@ -355,9 +357,45 @@ void RibbonTabBar::resizeEvent(QResizeEvent* event)
     }
 }
 
+void RibbonTabBar::fitTextFont()
+{
+    // Tabs are 16 pixels high between a top and a bottom edge. The letters
+    // (ascenders to descenders) keep to rows 1-13, so one row stays clear
+    // above the bottom edge; a font too large for that is painted a little
+    // smaller, never cut or touching.
+    constexpr qreal FirstRow = 1;
+    constexpr qreal EndRow = 14; // where the clear row begins
+    const QString sample = QStringLiteral("Hbdfhklgjpqy");
+    m_textFont = font();
+    m_textFont.setWeight(QFont::Normal);
+    for (;;) {
+        QFont bold = m_textFont;
+        bold.setWeight(QFont::Bold);
+        const QRectF ink = QFontMetricsF(bold).tightBoundingRect(sample);
+        // The baselines that keep the ink inside; the lower half of the
+        // range when there is room to spare.
+        const int highest = qCeil(FirstRow - ink.top());
+        const int lowest = qFloor(EndRow - ink.bottom());
+        const bool smallest = m_textFont.pixelSize() > 0 ? m_textFont.pixelSize() <= 6
+                                                         : m_textFont.pointSizeF() <= 4.5;
+        if (highest <= lowest || smallest) {
+            m_textBaseline = smallest ? highest : (highest + lowest + 1) / 2;
+            return;
+        }
+        if (m_textFont.pixelSize() > 0)
+            m_textFont.setPixelSize(m_textFont.pixelSize() - 1);
+        else
+            m_textFont.setPointSizeF(m_textFont.pointSizeF() - 0.5);
+    }
+}
+
 void RibbonTabBar::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitTextFont();
+        update();
+    }
     if (event->type() == QEvent::LayoutDirectionChange) {
         QResizeEvent resize(size(), size());
         resizeEvent(&resize);

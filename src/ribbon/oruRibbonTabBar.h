@@ -2,6 +2,7 @@
 
 #include "oruGlobal.h"
 
+#include <QFont>
 #include <QList>
 #include <QPointer>
 #include <QSize>
@@ -83,6 +84,8 @@ private:
     int hitTab(const QPoint& p, QRect* rect) const;
     /// The smallest first index that still fills the room right of the arrows.
     int maxFirst() const;
+    /// Chooses the font the tab texts are painted in and their baseline.
+    void fitTextFont();
 
     // Guarded: the host owns the menu action and may delete it first.
     QPointer<RibbonMenuAction> m_menuAction;
@@ -95,6 +98,10 @@ private:
     // The tab last reported selected to assistive technology.
     QPointer<QAction> m_selectedTab;
     QPoint m_dragPos;
+    // The bar's font at normal weight, made smaller when its letters would
+    // not fit between the tab's edges; the baseline that centres them.
+    QFont m_textFont;
+    int m_textBaseline = 12;
 };
 
 } // namespace oru

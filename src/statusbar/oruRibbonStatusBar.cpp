@@ -29,13 +29,16 @@ RibbonStatusBar::RibbonStatusBar(RibbonMainWindow& mainWindow)
     m_loginLayout = new QHBoxLayout;
     m_loginLayout->setContentsMargins(0, 2, 0, 0);
     m_popupLayout = new QHBoxLayout;
-    m_popupLayout->setContentsMargins(5, 0, 5, 3);
+    // The whole height for the view buttons: a 22-pixel button squeezed
+    // into less would lose the bottom of its icon.
+    m_popupLayout->setContentsMargins(5, 0, 5, 0);
     m_mainLayout = new QHBoxLayout;
     m_mainLayout->setContentsMargins(0, 0, 0, 0);
     m_middleLayout = new QHBoxLayout;
     m_middleLayout->setContentsMargins(0, 0, 0, 0);
     m_extensionsLayout = new QHBoxLayout;
-    m_extensionsLayout->setContentsMargins(5, 3, 5, 0);
+    // The whole height: a toggle's box holds a 16-pixel icon in 20 rows.
+    m_extensionsLayout->setContentsMargins(5, 0, 5, 0);
 
     m_mainLayout->addLayout(m_loginLayout);
     m_mainLayout->addLayout(m_popupLayout);

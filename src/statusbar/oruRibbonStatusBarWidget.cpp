@@ -24,7 +24,8 @@ RibbonStatusBarWidget::~RibbonStatusBarWidget() = default;
 
 QSize RibbonStatusBarWidget::sizeHint() const
 {
-    return QSize(16, 16);
+    // A 16-pixel icon inside a box with a 2-pixel border.
+    return QSize(20, 20);
 }
 
 void RibbonStatusBarWidget::actionEvent(QActionEvent* event)
@@ -87,16 +88,18 @@ void RibbonStatusBarWidget::paintEvent(QPaintEvent*)
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     m_down = m_action->isCheckable() && m_action->isChecked();
     const QPoint cursor = pointerPos(*this);
-    const bool hovered =
-        isEnabled() && rect().contains(cursor) && QRect(0, 2, 18, 20).contains(cursor);
+    const bool hovered = isEnabled() && rect().contains(cursor);
     const int r = m_down ? 44 : hovered ? 22 : 0;
 
     QPainter painter(this);
-    skin->drawPixmap(painter, QRect(1, 1, 18, 16), skin->normalButtonSmall(), QRect(0, r, 22, 23));
+    // The box holds the icon at its own 16 pixels with a 2-pixel border all
+    // round; its corners keep their size, whatever size the bar gives it.
+    const QRect box = QRect(QPoint(0, 0), QSize(20, 20)).intersected(rect());
+    skin->drawNinePiece(painter, box, skin->normalButtonSmall(), QRect(0, r, 22, 22), 2);
     const QPixmap pixmap = m_action->icon().pixmap(
-        QSize(12, 12), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
-    QRect target(0, 0, 12, 12);
-    target.moveCenter(QPoint(9, 8));
+        QSize(16, 16), RibbonStyle::devicePixelRatio(painter), QIcon::Normal, QIcon::Off);
+    QRect target(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
+    target.moveCenter(box.center());
     painter.drawPixmap(target, pixmap);
 }
 

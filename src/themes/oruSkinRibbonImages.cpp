@@ -48,32 +48,42 @@ QImage groupImage(const SkinPalette& s, bool hovered)
 }
 
 // Tab of the stand-alone tab bar, in a 21x16 frame: a 4-pixel left end, the
-// stretched column 4 and a 16-pixel right end whose slanted edge reaches 11
-// pixels into the next tab (tabs are painted right to left, so each tab's right
-// end lies over its neighbour). Pixels outside the slants stay transparent.
+// stretched column 4 and a 16-pixel right end that reaches 11 pixels into the
+// next tab (tabs are painted right to left, so each tab's right end lies over
+// its neighbour's left end). The left slant leans from column 1 to column 3;
+// the right one from column 14 at the top to column 7 at the bottom, so it
+// stays clear of the next tab's text (which starts at the right end's column
+// 18) and of the tab's own text (which ends before column 2).
+// Left of the left slant a normal tab holds the notch between two tabs, in the
+// strip's own darker tone; its column 0 is the strip's background (sheet edge
+// on top, notch tone, bottom edge). The selected tab, drawn over its
+// neighbours, leaves that part transparent, and so does every tab right of its
+// right slant.
 void sheetTab(QPainter& p, const QRect& r, const QColor& top, const QColor& bottom,
-              const QColor& outline, const QColor& highlight, bool selected)
+              const QColor& notch, const QColor& outline, const QColor& highlight, bool selected)
 {
     const int x0 = r.left(), y0 = r.top();
     for (int row = 0; row < 16; ++row) {
         const int y = y0 + row;
-        const int left = row / 4;       // left slant: 1 pixel per 4 rows
-        const int right = 5 + 15 - row; // right slant: 1 pixel per row
-        const QColor fill = mix(top, bottom, row / 15.0);
-        hline(p, x0 + left, x0 + right, y, fill);
+        const int left = 1 + row / 6;
+        const int right = 14 - row / 2;
+        const bool edge = row == 0 || row == 15;
+        if (!selected)
+            hline(p, x0, x0 + left - 1, y, edge ? outline : notch);
         if (row == 0 && !selected) {
-            hline(p, x0, x0 + right, y, outline); // the edge of the sheet above
+            hline(p, x0 + left, x0 + 20, y, outline); // the edge of the sheet above
             continue;
         }
+        hline(p, x0 + left, x0 + right, y, mix(top, bottom, row / 15.0));
         if (row == 15) {
             hline(p, x0 + left, x0 + right, y, outline);
             continue;
         }
         pixel(p, x0 + left, y, outline);
         pixel(p, x0 + right, y, outline);
-        // The highlight stays inside the left end: column 4 is stretched and
-        // must hold nothing but the fill.
-        if (left + 1 < 4)
+        // A light line inside the left slant; column 4 is stretched and must
+        // hold nothing but the fill.
+        if (left + 1 < 4 && row > 0)
             pixel(p, x0 + left + 1, y, highlight);
     }
 }
@@ -173,12 +183,16 @@ void paintMainPanelSeparator(QPainter& p, const SkinPalette& s)
 
 void paintTabBarTabs(QPainter& p, const SkinPalette& s)
 {
-    // Normal tab (its column 4 is also the background of the arrow area), then
-    // the selected tab, which joins the sheet above without a line.
+    // Normal tab (its column 0 is also the strip's background), then the
+    // selected tab, which joins the sheet above without a line. The strip is
+    // a shade darker than its tabs, and their outline darker than the page's,
+    // so each tab reads as a shape of its own.
+    const QColor notch = mix(s.frameNormalFillColor, s.pageOutline, 0.55);
+    const QColor outline = mix(s.pageOutline, s.frameSunkenColor, 0.5);
     sheetTab(p, QRect(0, 0, 21, 16), s.frameNormalFillColor,
-             mix(s.frameNormalFillColor, s.pageOutline, 0.2), s.pageOutline,
+             mix(s.frameNormalFillColor, s.pageOutline, 0.25), notch, outline,
              withAlpha(Qt::white, 110), false);
-    sheetTab(p, QRect(0, 16, 21, 16), s.field, s.frameHighlightedFillColor, s.pageOutline,
+    sheetTab(p, QRect(0, 16, 21, 16), s.field, s.frameHighlightedFillColor, notch, outline,
              withAlpha(Qt::white, 0), true);
 }
 

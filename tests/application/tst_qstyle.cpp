@@ -1,9 +1,14 @@
 #include <oruContrast_p.h>
 #include <oruPaintRecorder.h>
 #include <oruRibbonApplication.h>
+#include <oruRibbonButtonNormal.h>
 #include <oruRibbonCatComboAction.h>
 #include <oruRibbonCatComboComboBox.h>
+#include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuBar.h>
 #include <oruRibbonQStyle.h>
+#include <oruRibbonQuickAccessBar.h>
+#include <oruRibbonSimpleAction.h>
 #include <oruRibbonStyle.h>
 #include <oruTestApp.h>
 #include <oruTestInput.h>
@@ -126,6 +131,8 @@ private slots:
     void scrollBarsInSkin();
     void progressChunk();
     void otherWidgetsLookLikeFusion();
+    void disabledIconsFade_data();
+    void disabledIconsFade();
 
 private:
     void drawItem(PaintRecorder& recorder, const QStyleOptionMenuItem& option, QWidget* widget)
@@ -746,6 +753,76 @@ void TestRibbonQStyle::otherWidgetsLookLikeFusion()
     compare(list);
     QPushButton button(QStringLiteral("Push"));
     compare(button);
+}
+
+void TestRibbonQStyle::disabledIconsFade_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
+                                      std::pair("silver", RibbonApplication::Silver),
+                                      std::pair("black", RibbonApplication::Black)})
+        for (const qreal ratio : {1.0, 2.0})
+            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
+}
+
+// On the quick access bar, an unavailable command's icon stands out less
+// from the bar than the same icon of an available one, on light and dark
+// skins alike (a mid-grey icon on the black skin's dark bar is the hard
+// case: lightened towards a light palette, it outshone available icons).
+void TestRibbonQStyle::disabledIconsFade()
+{
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    QApplication::setStyle(new RibbonQStyle);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::eRibbonStyle(style));
+    QPixmap picture(16, 16);
+    picture.fill(QColor(150, 150, 150));
+    {
+        QPainter p(&picture);
+        p.fillRect(QRect(3, 3, 10, 4), QColor(90, 90, 90));
+    }
+    RibbonMainWindow window;
+    window.resize(600, 300);
+    RibbonQuickAccessBar* qab = window.ribbonMenuBar()->quickAccessBar();
+    RibbonSimpleAction available(QIcon(picture), QStringLiteral("Save"), nullptr);
+    RibbonSimpleAction unavailable(QIcon(picture), QStringLiteral("Undo"), nullptr);
+    unavailable.setEnabled(false);
+    qab->addAction(&available);
+    qab->addAction(&unavailable);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QImage image(qab->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    // The bar as the ribbon paints it, in the bar's own coordinates.
+    window.ribbonMenuBar()->render(&image, QPoint(), QRegion(qab->geometry()),
+                                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    const auto contrast = [&](const QAction* action) {
+        for (RibbonButtonNormal* button : qab->findChildren<RibbonButtonNormal*>()) {
+            if (button->actions().value(0) != action)
+                continue;
+            const QRect icon = button->geometry().adjusted(2, 2, -2, -2);
+            qreal sum = 0;
+            int n = 0;
+            for (int y = int(icon.top() * ratio); y < int((icon.bottom() + 1) * ratio); ++y) {
+                // The bar itself, in the gap left of the button, on the same row.
+                const int back = qGray(image.pixel(int((icon.left() - 3) * ratio), y));
+                for (int x = int(icon.left() * ratio); x < int((icon.right() + 1) * ratio); ++x) {
+                    sum += qAbs(qGray(image.pixel(x, y)) - back);
+                    ++n;
+                }
+            }
+            return n ? sum / n : -1.0;
+        }
+        return -1.0;
+    };
+    const qreal on = contrast(&available);
+    const qreal off = contrast(&unavailable);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
+    QVERIFY(on > 0 && off >= 0);
+    QVERIFY2(off < on * 0.75,
+             qPrintable(QStringLiteral("available %1, unavailable %2").arg(on).arg(off)));
 }
 
 ORU_TEST_MAIN(TestRibbonQStyle)

@@ -235,13 +235,24 @@ void TestMenuButtons::largeCaptionWraps()
              qPrintable(QString::number(priv->m_textWidth)));
     QCOMPARE(menuButton.sizeHint(), QSize(priv->m_textWidth + 13, 66));
     const QSize colorHint = colorButton.sizeHint();
-    QVERIFY2(qAbs(colorHint.width() - (lineWidth + 10)) <= 1,
+    QVERIFY2(qAbs(colorHint.width() - (lineWidth + 15)) <= 1,
              qPrintable(QString::number(colorHint.width())));
 
     for (QWidget* button :
          {static_cast<QWidget*>(&menuButton), static_cast<QWidget*>(&colorButton)}) {
         button->resize(button->sizeHint());
         QCOMPARE(arrowAt(*button), QPoint(button->width() - 7, 56));
+        // No letter reaches into the arrow's columns.
+        PaintRecorder recorder;
+        button->render(&recorder);
+        const QVector<PaintOp> texts = recorder.ops(PaintOp::Text);
+        QVERIFY(!texts.isEmpty());
+        for (const PaintOp& op : texts)
+            QVERIFY2(oru::test::inkBox(op).right() <= button->width() - 8,
+                     qPrintable(QStringLiteral("%1 ends at %2, button %3 wide")
+                                    .arg(op.text)
+                                    .arg(oru::test::inkBox(op).right())
+                                    .arg(button->width())));
     }
 }
 

@@ -53,6 +53,8 @@ private slots:
     void construction();
     void sysButtonLooks_data();
     void sysButtonLooks();
+    void closeGlyphSmooth_data();
+    void closeGlyphSmooth();
     void framePainting();
     void fullScreenFrame();
     void borderDrag_data();
@@ -153,6 +155,83 @@ void TestMainWindow::sysButtonLooks()
     QCOMPARE(recorder.pixmapRects(skin().sysBtnBack()),
              (backY < 0 ? Rects() : Rects{{box, QRect(0, backY, 17, 16)}}));
     QCOMPARE(recorder.pixmapRects(*glyphs[type]), (Rects{{box, QRect(0, glyphY, 17, 16)}}));
+}
+
+// The close cross keeps its crisp pixel look at 1x; finer densities paint
+// it antialiased: down its upper left arm the stroke's left edge moves by
+// about the same fraction of a pixel from row to row, where a pixel glyph
+// blown up moves in steps.
+void TestMainWindow::closeGlyphSmooth_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
+                                      std::pair("silver", RibbonApplication::Silver),
+                                      std::pair("black", RibbonApplication::Black)})
+        for (const qreal ratio : {1.0, 1.5, 2.0})
+            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
+}
+
+void TestMainWindow::closeGlyphSmooth()
+{
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::eRibbonStyle(style));
+    RibbonMainWindow w;
+    w.resize(600, 300);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RibbonSysButton* close = w.ribbonMenuBar()->findChildren<RibbonSysButton*>().at(2);
+    const QColor back(255, 0, 255); // in no skin's glyph
+    QImage image(close->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(back);
+    close->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
+
+    const auto distance = [&back](QRgb c) {
+        return std::abs(qRed(c) - back.red()) + std::abs(qGreen(c) - back.green()) +
+               std::abs(qBlue(c) - back.blue());
+    };
+    QSet<QRgb> tones;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != back.rgb()) {
+                tones.insert(image.pixel(x, y));
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+    QVERIFY(top >= 0);
+    if (ratio == 1.0) {
+        // Glyph, emboss and nothing in between.
+        QVERIFY2(tones.size() <= 2, qPrintable(QString::number(tones.size())));
+        return;
+    }
+    // The glyph's colour where the strokes cross.
+    const int full = distance(image.pixel(image.width() / 2, (top + bottom) / 2));
+    QList<qreal> edges;
+    // From the second row: the first holds only the stroke ends' faint edge.
+    for (int y = top + 2; y < top + (bottom - top) / 3 + 1; ++y) {
+        qreal edge = 0;
+        for (int x = 0; x < image.width() / 2; ++x) {
+            const qreal ink = qMin(1.0, distance(image.pixel(x, y)) / qreal(full));
+            if (ink > 0.9)
+                break;
+            edge += 1 - ink;
+        }
+        edges << edge;
+    }
+    QVERIFY(edges.size() >= 4);
+    const qreal mean = (edges.last() - edges.first()) / (edges.size() - 1);
+    for (int i = 1; i < edges.size(); ++i)
+        QVERIFY2(qAbs(edges.at(i) - edges.at(i - 1) - mean) <= 0.5,
+                 qPrintable(QStringLiteral("row %1: edge %2 after %3, mean step %4")
+                                .arg(top + 2 + i)
+                                .arg(edges.at(i))
+                                .arg(edges.at(i - 1))
+                                .arg(mean)));
 }
 
 void TestMainWindow::framePainting()

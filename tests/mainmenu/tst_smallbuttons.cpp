@@ -2,6 +2,7 @@
 #include <oruRibbonApplication.h>
 #include <oruRibbonButtonNormal.h>
 #include <oruRibbonCategoriesPanelAction.h>
+#include <oruRibbonCategoryPanels.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonMenuBarButton.h>
@@ -16,6 +17,7 @@
 #include "oruTestInput.h"
 
 #include <QLayout>
+#include <algorithm>
 
 using namespace oru;
 using oru::test::PaintOp;
@@ -44,6 +46,8 @@ private slots:
     void buttonNormalFrames();
     void menuBarButtonLooks_data();
     void menuBarButtonLooks();
+    void selectedTabOpensIntoPage_data();
+    void selectedTabOpensIntoPage();
     void symbolButton();
     void toolBar();
 };
@@ -171,17 +175,23 @@ void TestSmallButtons::menuBarButtonLooks_data()
 {
     QTest::addColumn<bool>("checked");
     QTest::addColumn<bool>("hovered");
-    QTest::addColumn<int>("row"); // -1: none
-    QTest::newRow("plain") << false << false << -1;
-    QTest::newRow("hovered") << false << true << 48;
-    QTest::newRow("checked") << true << false << 72;
-    QTest::newRow("checked hovered") << true << true << 96;
+    QTest::addColumn<int>("minimised"); // 0: no, 1: yes, 2: with its page popped up
+    QTest::addColumn<int>("row");       // -1: none
+    QTest::newRow("plain") << false << false << 0 << -1;
+    QTest::newRow("hovered") << false << true << 0 << 48;
+    QTest::newRow("checked") << true << false << 0 << 72;
+    QTest::newRow("checked hovered") << true << true << 0 << 96;
+    // No page shows: the selected tab looks like any other.
+    QTest::newRow("checked minimised") << true << false << 1 << -1;
+    QTest::newRow("checked minimised hovered") << true << true << 1 << 48;
+    QTest::newRow("checked minimised popup") << true << false << 2 << 72;
 }
 
 void TestSmallButtons::menuBarButtonLooks()
 {
     QFETCH(bool, checked);
     QFETCH(bool, hovered);
+    QFETCH(int, minimised);
     QFETCH(int, row);
     RibbonMainWindow window;
     window.resize(600, 300);
@@ -193,6 +203,11 @@ void TestSmallButtons::menuBarButtonLooks()
     auto* button = window.ribbonMenuBar()->findChild<RibbonMenuBarButton*>();
     QVERIFY(button);
     QCOMPARE(button->isChecked(), checked);
+    window.ribbonMenuBar()->setMinimized(minimised > 0);
+    if (minimised == 2) {
+        oru::test::mousePress(button, QPoint(5, 5));
+        QVERIFY(window.ribbonMenuBar()->minimizedPopup());
+    }
     if (hovered)
         oru::test::placeCursor(button, QPoint(3, 3));
     const int w = button->width();
@@ -209,7 +224,76 @@ void TestSmallButtons::menuBarButtonLooks()
     QCOMPARE(texts.size(), 1);
     QCOMPARE(texts.first().text, QStringLiteral("Home"));
     QCOMPARE(texts.first().pen.color(),
-             checked ? skin().highlightedCategoryTextColor() : skin().normalCategoryTextColor());
+             row >= 72 ? skin().highlightedCategoryTextColor() : skin().normalCategoryTextColor());
+}
+
+void TestSmallButtons::selectedTabOpensIntoPage_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
+                                      std::pair("silver", RibbonApplication::Silver),
+                                      std::pair("black", RibbonApplication::Black)})
+        for (const qreal ratio : {1.0, 2.0})
+            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
+}
+
+void TestSmallButtons::selectedTabOpensIntoPage()
+{
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::eRibbonStyle(style));
+    RibbonMainWindow window;
+    window.resize(600, 300);
+    RibbonMenuBar& bar = *window.ribbonMenuBar();
+    RibbonCategoriesPanelAction home(QStringLiteral("Home"), nullptr);
+    RibbonCategoriesPanelAction insert(QStringLiteral("Insert"), nullptr);
+    home.setChecked(true);
+    bar.addAction(&home);
+    bar.addAction(&insert);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QList<RibbonMenuBarButton*> tabs = bar.findChildren<RibbonMenuBarButton*>();
+    std::sort(tabs.begin(), tabs.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    QCOMPARE(tabs.size(), 2);
+
+    const int top = bar.panels()->y();
+    const int far = bar.width() - 40; // under no tab
+    QCOMPARE(tabs.at(1)->geometry().bottom() + 1, top);
+    for (int selected = 0; selected < 2; ++selected) {
+        if (selected == 1)
+            oru::test::mousePress(tabs.at(1), QPoint(5, 5));
+        QImage image((bar.size() * ratio), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        bar.render(&image);
+        const auto at = [&](int x, int deviceRow) {
+            return QColor(image.pixel(int(x * ratio), deviceRow));
+        };
+        // Finer images hold the tab's gradient in more rows: one step apart.
+        const auto near = [](const QColor& a, const QColor& b) {
+            return qAbs(a.red() - b.red()) <= 1 && qAbs(a.green() - b.green()) <= 1 &&
+                   qAbs(a.blue() - b.blue()) <= 1;
+        };
+        const int pageRow = int(top * ratio);
+        const QColor outline = at(far, pageRow);
+        for (int t = 0; t < 2; ++t) {
+            const int middle = tabs.at(t)->x() + tabs.at(t)->width() / 2;
+            // The selected tab's last row runs on over the page's outline and
+            // highlight; under the other tab the page keeps its outline.
+            const QColor tabBottom = at(middle, pageRow - 1);
+            for (int row = pageRow; row < pageRow + int(2 * ratio); ++row) {
+                const QColor page = at(middle, row);
+                QVERIFY2(t == selected ? near(page, tabBottom) : row > pageRow || page == outline,
+                         qPrintable(QStringLiteral("tab %1 row %2: %3, tab %4, outline %5")
+                                        .arg(t)
+                                        .arg(row)
+                                        .arg(page.name(), tabBottom.name(), outline.name())));
+            }
+            QVERIFY(t != selected || !near(tabBottom, outline));
+        }
+    }
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
 }
 
 void TestSmallButtons::symbolButton()

@@ -79,6 +79,8 @@ private slots:
     void dragHover();
     void painting();
     void paintingScrolled();
+    void stripLook_data();
+    void stripLook();
     void menuActionAddedAgain();
 };
 
@@ -272,9 +274,9 @@ void TestTabBar::painting()
     oru::test::PaintRecorder recorder;
     bar.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     const auto draws = recorder.pixmapRects(tabsPixmap);
-    // Background, three normal tabs right to left, the selected one on top.
+    // The strip's band, three normal tabs right to left, the selected one on top.
     QCOMPARE(draws.size(), 1 + 3 * 3 + 3);
-    QCOMPARE(draws[0], qMakePair(QRect(0, 0, 74, 16), QRect(4, 0, 1, 16)));
+    QCOMPARE(draws[0], qMakePair(QRect(0, 0, bar.width(), 16), QRect(0, 0, 1, 16)));
     const int x1 = 74 + w[0];
     const int x2 = x1 + w[1];
     QCOMPARE(draws[1], qMakePair(QRect(x2, 0, 4, 16), QRect(0, 0, 4, 16)));
@@ -325,6 +327,82 @@ void TestTabBar::paintingScrolled()
     QCOMPARE(draws[12], qMakePair(QRect(x4 - 5, 0, 16, 16), QRect(5, 16, 16, 16)));
     QCOMPARE(recorder.texts().last(), five[3]);
     QCOMPARE(bar.actionByPoint(QPoint(75, 5)), tabs.children[2]);
+}
+
+// What the strip looks like: every pixel its own (no parent showing between
+// or after the tabs), the selected tab, the other tabs and the band each a
+// tone of their own, and every text clear of the slants and of the bottom
+// edge, a large font made to fit.
+void TestTabBar::stripLook_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("pixelSize");
+    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
+                                      std::pair("silver", RibbonApplication::Silver),
+                                      std::pair("black", RibbonApplication::Black)})
+        for (const qreal ratio : {1.0, 2.0})
+            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio << 13;
+    QTest::newRow("large font") << int(RibbonApplication::Blue) << 1.0 << 24;
+}
+
+void TestTabBar::stripLook()
+{
+    QFETCH(int, style);
+    QFETCH(qreal, ratio);
+    QFETCH(int, pixelSize);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::eRibbonStyle(style));
+    const QStringList texts = {QStringLiteral("Shopping"), QStringLiteral("Typography"),
+                               QStringLiteral("jpg"), QStringLiteral("Wide")};
+    Tabs tabs(texts);
+    tabs.children[1]->setChecked(true);
+    RibbonTabBar bar(tabs.menu, nullptr);
+    QFont font = bar.font();
+    font.setPixelSize(pixelSize);
+    bar.setFont(font);
+    bar.updateTabSizes();
+    int room = 74 + 60; // and the band after the last tab
+    for (const QSize& size : bar.tabSizes())
+        room += size.width();
+    bar.resize(room, 16);
+
+    oru::test::PaintRecorder recorder(bar.size());
+    bar.render(&recorder);
+    const auto textOps = recorder.ops(oru::test::PaintOp::Text);
+    QCOMPARE(textOps.size(), texts.size() + 1);
+    for (const oru::test::PaintOp& op : textOps) {
+        const QRect tab = bar.tabRect(int(texts.indexOf(op.text)));
+        const QRectF ink = oru::test::inkBox(op);
+        // The slant on the left comes to column 4 at the top, the tab's own
+        // right slant to 3 columns before its end; the bottom edge is row 15.
+        QVERIFY2(ink.left() >= tab.left() + 7 && ink.right() <= tab.right() - 3 && ink.top() >= 1 &&
+                     ink.bottom() <= 14,
+                 qPrintable(QStringLiteral("%1: ink %2,%3 - %4,%5 in tab %6 - %7")
+                                .arg(op.text)
+                                .arg(ink.left())
+                                .arg(ink.top())
+                                .arg(ink.right())
+                                .arg(ink.bottom())
+                                .arg(tab.left())
+                                .arg(tab.right())));
+    }
+
+    const QColor unpainted(255, 0, 255);
+    QImage image(bar.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(unpainted);
+    bar.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY2(QColor(image.pixel(x, y)) != unpainted,
+                     qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    // Row 8, just inside the left end of a tab (before its text), and the band.
+    const auto at = [&](int x) { return QColor(image.pixel(int(x * ratio), int(8 * ratio))); };
+    const QColor selected = at(bar.tabRect(1).left() + 5);
+    const QColor normal = at(bar.tabRect(2).left() + 5);
+    const QColor band = at(room - 20);
+    QVERIFY(selected != normal && normal != band && band != selected);
+    RibbonApplication::theApp()->setRibbonStyle(RibbonApplication::Blue);
 }
 
 // Adding the menu action to the bar again (Qt removes it, then adds it) and

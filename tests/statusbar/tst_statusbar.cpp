@@ -1,6 +1,7 @@
 // RibbonStatusBar and RibbonStatusBarWidget: areas, ordering of the status
 // widgets, statusBarChanged(), triggering and painting of a toggle.
 #include <oruRibbonApplication.h>
+#include <oruRibbonCatMenuAction.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonPercAction.h>
 #include <oruRibbonPercWidget.h>
@@ -32,6 +33,7 @@ private slots:
     void zoomAndProgress();
     void toggle_data();
     void toggle();
+    void viewButtonIcon();
     void loginIcons();
 };
 
@@ -141,7 +143,7 @@ void TestStatusBar::toggle()
     const RibbonStyle& skin = *RibbonApplication::theApp()->ribbonStyle();
     RibbonMainWindow window;
     window.resize(500, 200);
-    QPixmap pixmap(12, 12);
+    QPixmap pixmap(16, 16);
     pixmap.fill(Qt::blue);
     RibbonSimpleAction action(QIcon(pixmap), QStringLiteral("Ruler"), nullptr);
     action.setToolTip(QStringLiteral("Show the ruler"));
@@ -149,12 +151,13 @@ void TestStatusBar::toggle()
     window.ribbonStatusBar()->addAction(&action);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* widget = qobject_cast<RibbonStatusBarWidget*>(
-        window.ribbonStatusBar()->widgetFor(&action));
+    auto* widget =
+        qobject_cast<RibbonStatusBarWidget*>(window.ribbonStatusBar()->widgetFor(&action));
     QVERIFY(widget);
     QCOMPARE(widget->toolTip(), QStringLiteral("Show the ruler"));
-    QCOMPARE(widget->sizeHint(), QSize(16, 16));
+    QCOMPARE(widget->sizeHint(), QSize(20, 20));
     QCOMPARE(widget->maximumSize(), QSize(22, 22));
+    QCOMPARE(widget->size(), QSize(20, 20));
 
     QSignalSpy spy(&action, &QAction::triggered);
     oru::test::mousePress(widget, QPoint(5, 5));
@@ -169,12 +172,45 @@ void TestStatusBar::toggle()
         oru::test::placeCursor(widget, QPoint(5, 5));
     PaintRecorder recorder;
     widget->render(&recorder);
+    // The box (nine pieces of the state's frame) fills the widget and holds
+    // the 16-pixel icon with 2 pixels to spare on every side.
     const auto back = recorder.pixmapDraws(skin.normalButtonSmall());
-    QCOMPARE(back.size(), 1);
-    QCOMPARE(back.first().source.toRect(), QRect(0, rowAfterClick, 22, 23));
-    QCOMPARE(back.first().target.toRect(), QRect(1, 1, 18, 16));
+    QCOMPARE(back.size(), 9);
+    QRectF box;
+    for (const PaintOp& op : back) {
+        box |= op.target;
+        QVERIFY(QRect(0, rowAfterClick, 22, 22).contains(op.source.toRect()));
+    }
+    QCOMPARE(box.toRect(), QRect(0, 0, 20, 20));
     const auto pixmaps = recorder.ops(PaintOp::Pixmap);
-    QCOMPARE(pixmaps.last().target.toRect(), QRect(4, 3, 12, 12));
+    QCOMPARE(pixmaps.last().target.toRect(), QRect(2, 2, 16, 16));
+}
+
+// The view button gets the bar's whole height and shows all of its icon.
+void TestStatusBar::viewButtonIcon()
+{
+    RibbonMainWindow window;
+    window.resize(500, 200);
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::blue);
+    RibbonCatMenuAction views(QIcon(pixmap), QString(), RibbonCatMenuAction::Button,
+                              RibbonCatMenuAction::Small, RibbonCatMenuAction::ViewPopup, nullptr);
+    window.ribbonStatusBar()->addAction(&views);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* button = window.ribbonStatusBar()->widgetFor(&views);
+    QVERIFY(button);
+    QCOMPARE(button->height(), window.ribbonStatusBar()->height());
+    PaintRecorder recorder;
+    button->render(&recorder);
+    QRect icon;
+    for (const PaintOp& op : recorder.ops(PaintOp::Pixmap))
+        if (op.target.size() == QSizeF(16, 16))
+            icon = op.target.toRect();
+    QCOMPARE(icon.size(), QSize(16, 16));
+    QVERIFY2(
+        button->rect().adjusted(0, 1, 0, -1).contains(icon),
+        qPrintable(QStringLiteral("icon at y %1 in %2 rows").arg(icon.y()).arg(button->height())));
 }
 
 void TestStatusBar::loginIcons()
