@@ -2,6 +2,7 @@
 
 #include "oruGlobal.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPointer>
@@ -29,7 +30,9 @@ class RibbonSimpleAction;
 /// A button whose action is deleted leaves the bar. When the ribbon is too
 /// narrow for every button, the buttons that do not fit give way to a
 /// chevron at the end of the row, which drops down a menu of their commands;
-/// so the commands never widen the window beyond the screen.
+/// so the commands never widen the window beyond the screen. The commands
+/// after the first 713, more than a row of 16 384 pixels shows, have no
+/// button at all and are always in that menu.
 class VAZAVE_EXPORT RibbonQuickAccessBar : public QWidget
 {
     Q_OBJECT
@@ -128,6 +131,11 @@ private:
     void showOverflowMenu();
     void rememberOffered(RibbonSimpleAction* action);
     void showCustomizeMenu();
+    int buttonedCount() const;
+    void giveButton(int index);
+    void takeButton(QObject* command);
+    void fillButtons();
+    void commandsMoved();
 
     // Keyed by the QObject face, so that a command in its destructor is
     // found by address alone.
@@ -135,11 +143,13 @@ private:
     QMap<QObject*, RibbonSimpleAction*> m_commandActions;
     QMap<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
     QList<QPointer<RibbonSimpleAction>> m_offered;
+    // The same, to look up: an entry whose pointer went null is stale.
+    QHash<QObject*, QPointer<RibbonSimpleAction>> m_offeredIndex;
     QPointer<RibbonButtonNormal> m_customizeButton;
     RibbonSimpleAction* m_overflowAction = nullptr;
     RibbonButtonNormal* m_overflowButton = nullptr;
     bool m_placingRow = false;
-    bool m_settingCommands = false; // setCommands() places the row once, at its end
+    bool m_settingCommands = false; // the command functions place the row once, at their end
     bool m_placeRowAgain = false;
     bool m_customizable = true;
 };

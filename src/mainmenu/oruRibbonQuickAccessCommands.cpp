@@ -13,9 +13,59 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSet>
+
+#include <utility>
 
 namespace oru {
+
+namespace {
+
+// No row of buttons wider than 16 384 pixels is laid out (Qt's raster
+// engine and the X server's pixmaps end about there), and such a row holds
+// 712 buttons of 20 pixels 3 apart: commands after the first 713 have no
+// button. A restored state of ten thousand commands so builds a few hundred
+// widgets, not ten thousand.
+constexpr int kButtonCap = 16384 / 23 + 1;
+
+} // namespace
+
+int RibbonQuickAccessBar::buttonedCount() const
+{
+    return qMin(int(m_commands.size()), kButtonCap);
+}
+
+// The button of the command at @p index, which has none, at its place in the
+// row: the command buttons come first in the row, in the commands' order.
+void RibbonQuickAccessBar::giveButton(int index)
+{
+    QObject* command = m_commands.at(index);
+    m_commandButtons.insert(command, newButton(m_commandActions.value(command), index));
+}
+
+void RibbonQuickAccessBar::takeButton(QObject* command)
+{
+    dropButton(m_commandButtons.take(command).data());
+}
+
+// After a command left the first kButtonCap, the one that moved up into
+// the last place gets its button.
+void RibbonQuickAccessBar::fillButtons()
+{
+    if (m_commands.size() >= kButtonCap &&
+        !m_commandButtons.contains(m_commands.at(kButtonCap - 1)))
+        giveButton(kButtonCap - 1);
+}
+
+// The row placed once after a change of the commands (the buttons made and
+// dropped meanwhile place nothing: see m_settingCommands), also when no
+// button changed (a command without one), and the change announced.
+void RibbonQuickAccessBar::commandsMoved()
+{
+    updateGeometry();
+    updateOverflow();
+    m_menuBar.update();
+    emit commandsChanged();
+}
 
 bool RibbonQuickAccessBar::addCommand(RibbonSimpleAction* action)
 {
@@ -27,15 +77,20 @@ bool RibbonQuickAccessBar::insertCommand(int index, RibbonSimpleAction* action)
     if (!action || m_commandActions.contains(action))
         return false;
     index = qBound(0, index, int(m_commands.size()));
-    RibbonButtonNormal* button = newButton(action, index);
+    const bool placing = std::exchange(m_settingCommands, true);
     m_commands.insert(index, action);
     m_commandActions.insert(action, action);
-    m_commandButtons.insert(action, button);
+    if (index < kButtonCap) {
+        // The command pushed past the last button gives its own up.
+        if (m_commands.size() > kButtonCap)
+            takeButton(m_commands.at(kButtonCap));
+        giveButton(index);
+    }
     connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed,
             Qt::UniqueConnection);
     rememberOffered(action);
-    m_menuBar.update();
-    emit commandsChanged();
+    m_settingCommands = placing;
+    commandsMoved();
     return true;
 }
 
@@ -73,11 +128,14 @@ bool RibbonQuickAccessBar::removeCommand(QAction* action)
         command->deleteLater();
         return true;
     }
-    m_commands.removeAll(action);
+    m_commands.removeOne(action);
+    const bool placing = std::exchange(m_settingCommands, true);
     m_commandActions.remove(action);
-    dropButton(m_commandButtons.take(action).data());
+    takeButton(action);
+    fillButtons();
     disconnect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
-    emit commandsChanged();
+    m_settingCommands = placing;
+    commandsMoved();
     return true;
 }
 
@@ -89,12 +147,23 @@ bool RibbonQuickAccessBar::moveCommand(int from, int to)
     if (from == to)
         return true;
     QObject* command = m_commands.takeAt(from);
+    const bool placing = std::exchange(m_settingCommands, true);
     m_commands.insert(to, command);
-    RibbonButtonNormal* button = m_commandButtons.value(command);
-    m_buttonsLayout->removeWidget(button);
-    m_buttonsLayout->insertWidget(to, button);
-    updateOverflow();
-    emit commandsChanged();
+    if (from < kButtonCap && to < kButtonCap) {
+        RibbonButtonNormal* button = m_commandButtons.value(command);
+        m_buttonsLayout->removeWidget(button);
+        m_buttonsLayout->insertWidget(to, button);
+    } else if (to < kButtonCap) {
+        // From beyond the buttons into them: the command pushed out of them
+        // gives its button up.
+        takeButton(m_commands.at(kButtonCap));
+        giveButton(to);
+    } else if (from < kButtonCap) {
+        takeButton(command);
+        fillButtons();
+    }
+    m_settingCommands = placing;
+    commandsMoved();
     return true;
 }
 
@@ -120,12 +189,11 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
     // One pass over the old and the new list, and the row placed once: a
     // restored state may hold thousands of commands.
     m_settingCommands = true;
-    // The row is emptied from its end first (all but the chevron, which is
-    // last): taken out one by one from the front, every removal would search
-    // the whole row again.
-    for (int i = m_buttonsLayout->count() - 1; i >= 0; --i)
-        if (m_buttonsLayout->itemAt(i)->widget() != m_overflowButton)
-            delete m_buttonsLayout->takeAt(i);
+    // The command buttons, first in the row, are taken out from their end:
+    // taken out one by one from the front, every removal would move the rest
+    // of the row. Buttons of plain actions and the chevron stay.
+    for (int i = buttonedCount() - 1; i >= 0; --i)
+        delete m_buttonsLayout->takeAt(i);
     // The old buttons go to a holder in the same window, deleted later with
     // it (a button may be inside its own click): moving them out of the
     // window one by one would walk the window's whole focus chain each time.
@@ -140,46 +208,46 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
     m_commands.clear();
     m_commandActions.clear();
     m_commandButtons.clear();
-    QSet<QObject*> offered;
-    for (const QPointer<RibbonSimpleAction>& action : std::as_const(m_offered))
-        offered.insert(action.data());
     for (RibbonSimpleAction* action : actions) {
         if (!action || m_commandActions.contains(action))
             continue;
-        m_commandButtons.insert(action, newButton(action, -1));
         m_commands.append(action);
         m_commandActions.insert(action, action);
+        if (m_commands.size() <= kButtonCap)
+            giveButton(int(m_commands.size()) - 1);
         connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed,
                 Qt::UniqueConnection);
-        if (!offered.contains(action)) {
-            offered.insert(action);
-            m_offered.append(action);
-        }
+        rememberOffered(action);
     }
     m_settingCommands = false;
-    updateGeometry();
-    updateOverflow();
-    m_menuBar.update();
-    emit commandsChanged();
+    commandsMoved();
 }
 
 void RibbonQuickAccessBar::commandDestroyed(QObject* object)
 {
-    // The button leaves with its action (newButton); only the lists remain
-    // to clean.
-    if (!m_commands.removeAll(object))
+    // The button leaves with its action (newButton), but that may not have
+    // happened yet: a button given later is connected later. It leaves the
+    // row first, so that the button that fillButtons() adds goes to its
+    // place.
+    if (!m_commands.removeOne(object))
         return;
+    const bool placing = std::exchange(m_settingCommands, true);
     m_commandActions.remove(object);
-    m_commandButtons.remove(object);
-    emit commandsChanged();
+    takeButton(object);
+    fillButtons();
+    m_settingCommands = placing;
+    commandsMoved();
 }
 
 void RibbonQuickAccessBar::rememberOffered(RibbonSimpleAction* action)
 {
-    m_offered.removeAll(nullptr);
-    for (const QPointer<RibbonSimpleAction>& offered : std::as_const(m_offered))
-        if (offered == action)
-            return;
+    // Looked up, not searched for: thousands of commands are added one by
+    // one. An entry whose action was deleted is stale, its address may be
+    // a new action's.
+    QPointer<RibbonSimpleAction>& known = m_offeredIndex[action];
+    if (known)
+        return;
+    known = action;
     m_offered.append(action);
 }
 
@@ -194,6 +262,7 @@ QMenu* RibbonQuickAccessBar::createCustomizeMenu(QWidget* parent)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (m_customizable) {
         m_offered.removeAll(nullptr);
+        m_offeredIndex.removeIf([](const auto& entry) { return entry.value().isNull(); });
         for (const QPointer<RibbonSimpleAction>& offered : std::as_const(m_offered)) {
             RibbonSimpleAction* command = offered.data();
             // Text only, so that the check mark shows.
@@ -245,8 +314,8 @@ void RibbonQuickAccessBar::showCustomizeMenu()
 bool RibbonQuickAccessBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::LayoutDirectionChange)
-        m_outerLayout->setContentsMargins(
-            isRightToLeft() ? QMargins(3, 3, 10, 3) : QMargins(10, 3, 3, 3));
+        m_outerLayout->setContentsMargins(isRightToLeft() ? QMargins(3, 3, 10, 3)
+                                                          : QMargins(10, 3, 3, 3));
     if (watched == m_customizeButton && m_customizable &&
         event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
