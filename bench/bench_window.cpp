@@ -12,6 +12,8 @@
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonPanelMain.h>
+#include <oruRibbonQuickAccessBar.h>
+#include <oruRibbonMenuAction.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruTestApp.h>
 
@@ -393,6 +395,85 @@ private slots:
               "(with closing)",
               applicationMenu ? "application menu" : "collapsed group", f.median, f.p95,
               tripsPer(int(samples.size())));
+    }
+
+    // Sizes a host can reach: 10 000 quick access commands set, restored
+    // and added one by one, and the application menu opened with 10 000
+    // recent files and 10 000 items.
+    void hostSized()
+    {
+        FullWindow full;
+        full.show(1600);
+        RibbonMenuBar& bar = *full.window->ribbonMenuBar();
+        RibbonQuickAccessBar& qab = *bar.quickAccessBar();
+        QList<RibbonSimpleAction*> commands;
+        QList<QAction*> hostActions;
+        for (int i = 0; i < 10000; ++i) {
+            commands << new RibbonSimpleAction(QStringLiteral("C%1").arg(i), &full.host);
+            commands.last()->setObjectName(QStringLiteral("c%1").arg(i));
+            hostActions << new QAction(QStringLiteral("H%1").arg(i), &full.host);
+        }
+        QVector<double> set;
+        QVector<double> restore;
+        QVector<double> added;
+        QVector<double> hostAdded;
+        QVector<double> menu;
+        for (int sample = 0; sample < 5; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            qab.setCommands(commands);
+            set << msSince(clock);
+            const QByteArray state = bar.saveState();
+            qab.setCommands({});
+            settle();
+            clock.restart();
+            bar.restoreState(state);
+            restore << msSince(clock);
+            qab.setCommands({});
+            settle();
+            clock.restart();
+            for (RibbonSimpleAction* command : std::as_const(commands))
+                qab.addCommand(command);
+            added << msSince(clock);
+            qab.setCommands({});
+            settle();
+            clock.restart();
+            for (QAction* action : std::as_const(hostActions))
+                qab.addCommand(action);
+            hostAdded << msSince(clock);
+            for (QAction* action : std::as_const(hostActions))
+                qab.removeCommand(action);
+            settle();
+        }
+        QCOMPARE(qab.commands().size(), 0);
+        RibbonMenuAction& items = bar.mainMenuActions();
+        for (int i = 0; i < 10000; ++i) {
+            bar.recentFilesActions().addAction(new RibbonSimpleAction(
+                QStringLiteral("/home/user/document %1.txt").arg(i), &full.host));
+            items.addAction(new RibbonSimpleAction(QStringLiteral("Item %1").arg(i), &full.host));
+        }
+        for (int sample = 0; sample < 9; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            bar.mainButton()->click();
+            auto* panel = bar.mainButton()->findChild<RibbonPanelMain*>();
+            QVERIFY(panel && panel->isVisible());
+            panel->repaint();
+            menu << msSince(clock);
+            while (QWidget* open = QApplication::activePopupWidget())
+                open->close();
+            settle();
+        }
+        const auto line = [](const char* what, const QVector<double>& samples) {
+            const Figures f = figures(samples);
+            qInfo("%s: median %.2f ms, slowest %.2f ms", what, f.median,
+                  *std::max_element(samples.begin(), samples.end()));
+        };
+        line("quick access bar, setCommands of 10 000", set);
+        line("quick access bar, restoreState of 10 000", restore);
+        line("quick access bar, addCommand of 10 000 one by one", added);
+        line("quick access bar, addCommand(QAction*) of 10 000 host actions", hostAdded);
+        line("application menu with 10 000 recent files and 10 000 items, open and paint", menu);
     }
 };
 

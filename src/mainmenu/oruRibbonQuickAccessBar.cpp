@@ -163,10 +163,14 @@ void RibbonQuickAccessBar::dropButton(RibbonButtonNormal* button)
         return;
     m_buttonsLayout->removeWidget(button);
     // Out of the bar at once, deleted later: the button may be inside its
-    // own click, whose slot deleted the action or removed the command.
+    // own click, whose slot deleted the action or removed the command. It
+    // goes to a hidden holder in the same window, deleted with it: out of
+    // the window, Qt would walk the window's whole focus chain for it.
     button->hide();
-    button->setParent(nullptr);
-    button->deleteLater();
+    auto* holder = new QWidget(this);
+    holder->hide();
+    button->setParent(holder);
+    holder->deleteLater();
     if (m_settingCommands)
         return;
     updateGeometry();

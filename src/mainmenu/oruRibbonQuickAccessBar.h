@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QMultiHash>
 #include <QPointer>
 #include <QSpacerItem>
 #include <QWidget>
@@ -136,6 +137,8 @@ private:
     void takeButton(QObject* command);
     void fillButtons();
     void commandsMoved();
+    void indexCommand(RibbonSimpleAction* command);
+    void unindexCommand(QObject* command);
 
     // Keyed by the QObject face, so that a command in its destructor is
     // found by address alone.
@@ -143,6 +146,11 @@ private:
     QMap<QObject*, RibbonSimpleAction*> m_commandActions;
     QMap<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
     QList<QPointer<RibbonSimpleAction>> m_offered;
+    // The host actions the commands mirror (see addCommand(QAction*)), both
+    // ways: thousands of host actions are added one by one, each after a
+    // look for a command that shows it already.
+    QMultiHash<const QAction*, QObject*> m_byAlias;
+    QHash<QObject*, const QAction*> m_aliasOf;
     // The same, to look up: an entry whose pointer went null is stale.
     QHash<QObject*, QPointer<RibbonSimpleAction>> m_offeredIndex;
     QPointer<RibbonButtonNormal> m_customizeButton;
@@ -151,6 +159,7 @@ private:
     bool m_placingRow = false;
     bool m_settingCommands = false; // the command functions place the row once, at their end
     bool m_placeRowAgain = false;
+    bool m_buttonsChanged = false; // a command button was made or dropped since the last placing
     bool m_customizable = true;
 };
 

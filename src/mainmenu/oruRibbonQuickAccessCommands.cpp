@@ -40,11 +40,15 @@ void RibbonQuickAccessBar::giveButton(int index)
 {
     QObject* command = m_commands.at(index);
     m_commandButtons.insert(command, newButton(m_commandActions.value(command), index));
+    m_buttonsChanged = true;
 }
 
 void RibbonQuickAccessBar::takeButton(QObject* command)
 {
-    dropButton(m_commandButtons.take(command).data());
+    if (RibbonButtonNormal* button = m_commandButtons.take(command).data()) {
+        dropButton(button);
+        m_buttonsChanged = true;
+    }
 }
 
 // After a command left the first kButtonCap, the one that moved up into
@@ -62,9 +66,35 @@ void RibbonQuickAccessBar::fillButtons()
 void RibbonQuickAccessBar::commandsMoved()
 {
     updateGeometry();
-    updateOverflow();
-    m_menuBar.update();
+    // A change among the commands without a button, with no button made or
+    // dropped, leaves the row as it is: the chevron showed before and shows
+    // after. Adding thousands of commands one by one so does not place a
+    // row of hundreds of buttons each time.
+    const bool sameRow =
+        !std::exchange(m_buttonsChanged, false) && m_commands.size() > buttonedCount();
+    if (!sameRow) {
+        updateOverflow();
+        m_menuBar.update();
+    }
     emit commandsChanged();
+}
+
+// A command that mirrors a host action never changes which one: the mirror
+// is switched on in its constructor.
+void RibbonQuickAccessBar::indexCommand(RibbonSimpleAction* command)
+{
+    if (command->mirrorsAlias() && command->alias()) {
+        m_byAlias.insert(command->alias(), command);
+        m_aliasOf.insert(command, command->alias());
+    }
+}
+
+void RibbonQuickAccessBar::unindexCommand(QObject* command)
+{
+    if (const auto it = m_aliasOf.constFind(command); it != m_aliasOf.cend()) {
+        m_byAlias.remove(it.value(), command);
+        m_aliasOf.erase(it);
+    }
 }
 
 bool RibbonQuickAccessBar::addCommand(RibbonSimpleAction* action)
@@ -80,6 +110,7 @@ bool RibbonQuickAccessBar::insertCommand(int index, RibbonSimpleAction* action)
     const bool placing = std::exchange(m_settingCommands, true);
     m_commands.insert(index, action);
     m_commandActions.insert(action, action);
+    indexCommand(action);
     if (index < kButtonCap) {
         // The command pushed past the last button gives its own up.
         if (m_commands.size() > kButtonCap)
@@ -107,8 +138,10 @@ bool RibbonQuickAccessBar::addCommand(QAction* action)
 
 RibbonSimpleAction* RibbonQuickAccessBar::hostCommand(const QAction* host) const
 {
-    for (RibbonSimpleAction* command : std::as_const(m_commandActions)) {
-        if (command && command->mirrorsAlias() && command->alias() == host)
+    // An entry whose host was deleted may meet a new action at its address.
+    for (auto it = m_byAlias.constFind(host); it != m_byAlias.cend() && it.key() == host; ++it) {
+        RibbonSimpleAction* command = m_commandActions.value(it.value());
+        if (command && command->alias() == host)
             return command;
     }
     return nullptr;
@@ -131,6 +164,7 @@ bool RibbonQuickAccessBar::removeCommand(QAction* action)
     m_commands.removeOne(action);
     const bool placing = std::exchange(m_settingCommands, true);
     m_commandActions.remove(action);
+    unindexCommand(action);
     takeButton(action);
     fillButtons();
     disconnect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
@@ -208,11 +242,14 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
     m_commands.clear();
     m_commandActions.clear();
     m_commandButtons.clear();
+    m_byAlias.clear();
+    m_aliasOf.clear();
     for (RibbonSimpleAction* action : actions) {
         if (!action || m_commandActions.contains(action))
             continue;
         m_commands.append(action);
         m_commandActions.insert(action, action);
+        indexCommand(action);
         if (m_commands.size() <= kButtonCap)
             giveButton(int(m_commands.size()) - 1);
         connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed,
@@ -233,6 +270,7 @@ void RibbonQuickAccessBar::commandDestroyed(QObject* object)
         return;
     const bool placing = std::exchange(m_settingCommands, true);
     m_commandActions.remove(object);
+    unindexCommand(object);
     takeButton(object);
     fillButtons();
     m_settingCommands = placing;
