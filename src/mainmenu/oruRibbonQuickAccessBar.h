@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QList>
-#include <QMap>
 #include <QMultiHash>
 #include <QPointer>
 #include <QSpacerItem>
@@ -143,8 +142,8 @@ private:
     // Keyed by the QObject face, so that a command in its destructor is
     // found by address alone.
     QList<QObject*> m_commands;
-    QMap<QObject*, RibbonSimpleAction*> m_commandActions;
-    QMap<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
+    QHash<QObject*, RibbonSimpleAction*> m_commandActions;
+    QHash<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
     QList<QPointer<RibbonSimpleAction>> m_offered;
     // The host actions the commands mirror (see addCommand(QAction*)), both
     // ways: thousands of host actions are added one by one, each after a

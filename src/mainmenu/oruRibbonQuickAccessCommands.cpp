@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSet>
 
 #include <utility>
 
@@ -231,10 +232,17 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
     // The old buttons go to a holder in the same window, deleted later with
     // it (a button may be inside its own click): moving them out of the
     // window one by one would walk the window's whole focus chain each time.
+    // Commands that stay keep their connection.
+    QSet<QObject*> staying;
+    staying.reserve(actions.size());
+    for (RibbonSimpleAction* action : actions)
+        if (m_commandActions.contains(action))
+            staying.insert(action);
     auto* doomed = new QWidget(this);
     doomed->hide();
     for (QObject* command : std::as_const(m_commands)) {
-        disconnect(command, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
+        if (!staying.contains(command))
+            disconnect(command, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
         if (RibbonButtonNormal* button = m_commandButtons.value(command).data())
             button->setParent(doomed);
     }
@@ -252,8 +260,8 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
         indexCommand(action);
         if (m_commands.size() <= kButtonCap)
             giveButton(int(m_commands.size()) - 1);
-        connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed,
-                Qt::UniqueConnection);
+        if (!staying.contains(action))
+            connect(action, &QObject::destroyed, this, &RibbonQuickAccessBar::commandDestroyed);
         rememberOffered(action);
     }
     m_settingCommands = false;
