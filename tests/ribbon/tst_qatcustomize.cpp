@@ -198,8 +198,8 @@ void TestQatCustomize::overflow()
     QList<RibbonSimpleAction*> commands;
     const auto addCommands = [&](int count) {
         for (int i = 0; i < count; ++i) {
-            auto* command = new RibbonSimpleAction(QStringLiteral("Command %1").arg(commands.size()),
-                                                   &host.window);
+            auto* command = new RibbonSimpleAction(
+                QStringLiteral("Command %1").arg(commands.size()), &host.window);
             commands.append(command);
             qab.addCommand(command);
         }
@@ -366,6 +366,17 @@ void TestQatCustomize::buttonsLeaveWithTheirActions()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(clicked.isNull());
     QVERIFY(!d->associatedObjects().contains(clicked.data()));
+
+    // Replacing the commands keeps the buttons of plain actions in the row,
+    // after the commands.
+    qab.setCommands({d});
+    QCoreApplication::processEvents();
+    row = host.qabButtons();
+    QCOMPARE(row.size(), 2);
+    QCOMPARE(row.at(0)->actions().value(0), d);
+    QCOMPARE(row.at(1)->actions().value(0), a);
+    QCOMPARE(qab.qabGeometry(), QRect(10, 3, 43, 20));
+    QCOMPARE(row.at(1)->geometry(), QRect(33, 3, 20, 20));
 
     // Commands that are children of the bar go with it, after its layouts
     // and lists: they must not call back into it (UBSan saw the bar's
