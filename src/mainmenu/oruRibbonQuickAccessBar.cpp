@@ -65,8 +65,8 @@ RibbonQuickAccessBar::RibbonQuickAccessBar(RibbonMenuBar& menuBar)
     m_outerLayout = new QHBoxLayout;
     // Box layouts mirror their items but not their margins: the wide one
     // stays at the application button's side (see eventFilter()).
-    m_outerLayout->setContentsMargins(isRightToLeft() ? QMargins(3, 3, 10, 3)
-                                                      : QMargins(10, 3, 3, 3));
+    m_outerLayout->setContentsMargins(
+        isRightToLeft() ? QMargins(3, 3, 10, 3) : QMargins(10, 3, 3, 3));
     installEventFilter(this);
     m_outerLayout->setSpacing(0);
     m_buttonsLayout = new QHBoxLayout;

@@ -229,15 +229,15 @@ void RibbonQuickAccessBar::setCommands(const QList<RibbonSimpleAction*>& actions
     // of the row. Buttons of plain actions and the chevron stay.
     for (int i = buttonedCount() - 1; i >= 0; --i)
         delete m_buttonsLayout->takeAt(i);
-    // The old buttons go to a holder in the same window, deleted later with
-    // it (a button may be inside its own click): moving them out of the
-    // window one by one would walk the window's whole focus chain each time.
     // Commands that stay keep their connection.
     QSet<QObject*> staying;
     staying.reserve(actions.size());
     for (RibbonSimpleAction* action : actions)
         if (m_commandActions.contains(action))
             staying.insert(action);
+    // The old buttons go to a holder in the same window, deleted later with
+    // it (a button may be inside its own click): moving them out of the
+    // window one by one would walk the window's whole focus chain each time.
     auto* doomed = new QWidget(this);
     doomed->hide();
     for (QObject* command : std::as_const(m_commands)) {

@@ -198,8 +198,8 @@ void TestQatCustomize::overflow()
     QList<RibbonSimpleAction*> commands;
     const auto addCommands = [&](int count) {
         for (int i = 0; i < count; ++i) {
-            auto* command = new RibbonSimpleAction(
-                QStringLiteral("Command %1").arg(commands.size()), &host.window);
+            auto* command = new RibbonSimpleAction(QStringLiteral("Command %1").arg(commands.size()),
+                                                   &host.window);
             commands.append(command);
             qab.addCommand(command);
         }
