@@ -10,8 +10,10 @@
 #include <oruRibbonCategoryPanels.h>
 #include <oruRibbonCategoryWrapper.h>
 #include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuAction.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonPanelMain.h>
+#include <oruRibbonQuickAccessBar.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruTestApp.h>
 
@@ -19,9 +21,10 @@
 #include "rowsearchreference.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <memory>
@@ -52,14 +55,13 @@ double msSince(const QElapsedTimer& clock)
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
-// Resident memory of the process, in MB.
-double residentMb()
+// Heap memory in use, in MB: what the objects alive hold, whether or not
+// the heap reused memory freed by an earlier figure (the resident size of
+// the process does not show that).
+double heapMb()
 {
-    QFile status(QStringLiteral("/proc/self/statm"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = status.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toDouble() * 4096 / 1e6 : 0;
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd) / 1e6;
 }
 
 // Round trips to the X server per sample since the counter was reset.
@@ -156,6 +158,15 @@ struct FullWindow
     RibbonCategoryPanel* page() const { return window->ribbonMenuBar()->panels()->page(tabs[0]); }
 };
 
+// The ribbon of the figures and one ten times its size, as data rows.
+void sizes()
+{
+    QTest::addColumn<int>("tabCount");
+    QTest::addColumn<int>("groupCount");
+    QTest::newRow("4x8x10") << 4 << 8;
+    QTest::newRow("20x16x10") << 20 << 16;
+}
+
 } // namespace
 
 // Figures for bench/README.md. Each function times the library against a
@@ -221,9 +232,12 @@ private slots:
 
     // One step of a window drag 1920 -> 600 -> 1920, 8 pixels a step,
     // including the repaint of the window.
+    void resizeStep_data() { sizes(); }
     void resizeStep()
     {
-        FullWindow full;
+        QFETCH(int, tabCount);
+        QFETCH(int, groupCount);
+        FullWindow full(tabCount, groupCount);
         full.show(1920);
         const auto collapsedCount = [&full] {
             int collapsed = 0;
@@ -247,52 +261,56 @@ private slots:
         for (int w = 600; w <= 1920; w += 8)
             stepTo(w);
         const Figures f = figures(samples);
-        qInfo("resize step with repaint: median %.3f ms, 95th percentile %.3f ms over %d steps, "
-              "%.2f round trips a step",
-              f.median, f.p95, int(samples.size()), tripsPer(int(samples.size())));
+        qInfo("resize step with repaint, %dx%dx10: median %.3f ms, 95th percentile %.3f ms over %d "
+              "steps, %.2f round trips a step",
+              tabCount, groupCount, f.median, f.p95, int(samples.size()),
+              tripsPer(int(samples.size())));
         // Back at the first width, the same groups are collapsed again.
         QCOMPARE(collapsedCount(), collapsedAtStart);
     }
 
     // Building the full ribbon, showing it and its first paint; the ribbon
     // of the figures and one ten times its size.
-    void buildAndFirstPaint_data()
-    {
-        QTest::addColumn<int>("tabCount");
-        QTest::addColumn<int>("groupCount");
-        QTest::newRow("4x8x10") << 4 << 8;
-        QTest::newRow("20x16x10") << 20 << 16;
-    }
+    void buildAndFirstPaint_data() { sizes(); }
     void buildAndFirstPaint()
     {
         QFETCH(int, tabCount);
         QFETCH(int, groupCount);
         QVector<double> samples;
         double memory = 0;
+        int objects = 0;
         test::roundTrips = 0;
         for (int sample = 0; sample < 7; ++sample) {
-            const double before = residentMb();
+            const double before = heapMb();
             QElapsedTimer clock;
             clock.start();
             {
                 FullWindow full(tabCount, groupCount);
                 full.show(1600);
                 samples << msSince(clock);
-                if (sample == 0)
-                    memory = residentMb() - before;
+                // The second build: the first loads the skin images.
+                if (sample == 1) {
+                    memory = heapMb() - before;
+                    objects = int(full.window->findChildren<QObject*>().size() +
+                                  full.host.findChildren<QObject*>().size());
+                }
             }
             settle();
         }
         const Figures f = figures(samples);
         qInfo("build %dx%dx10 ribbon and first paint: median %.2f ms, 95th percentile %.2f ms, "
-              "%.1f round trips, first build %.1f MB resident",
-              tabCount, groupCount, f.median, f.p95, tripsPer(int(samples.size())), memory);
+              "%.1f round trips, %.1f MB of heap and %d objects (window and actions)",
+              tabCount, groupCount, f.median, f.p95, tripsPer(int(samples.size())), memory,
+              objects);
     }
 
     // Switching tabs in turn, each switch with the repaint of the window.
+    void tabSwitch_data() { sizes(); }
     void tabSwitch()
     {
-        FullWindow full;
+        QFETCH(int, tabCount);
+        QFETCH(int, groupCount);
+        FullWindow full(tabCount, groupCount);
         full.show(1600);
         QVector<double> samples;
         test::roundTrips = 0;
@@ -305,9 +323,9 @@ private slots:
             samples << msSince(clock);
         }
         const Figures f = figures(samples);
-        qInfo("tab switch with repaint: median %.3f ms, 95th percentile %.3f ms, %.2f round trips "
-              "a switch",
-              f.median, f.p95, tripsPer(int(samples.size())));
+        qInfo("tab switch with repaint, %dx%dx10: median %.3f ms, 95th percentile %.3f ms, %.2f "
+              "round trips a switch",
+              tabCount, groupCount, f.median, f.p95, tripsPer(int(samples.size())));
     }
 
     // Painting the whole shown window into an image of device pixel ratio 1
@@ -393,6 +411,88 @@ private slots:
               "(with closing)",
               applicationMenu ? "application menu" : "collapsed group", f.median, f.p95,
               tripsPer(int(samples.size())));
+    }
+
+    // Sizes a host can reach: 10 000 quick access commands set, restored
+    // and added one by one, and the application menu opened with 10 000
+    // recent files and 10 000 items.
+    void hostSized()
+    {
+        FullWindow full;
+        full.show(1600);
+        RibbonMenuBar& bar = *full.window->ribbonMenuBar();
+        RibbonQuickAccessBar& qab = *bar.quickAccessBar();
+        QList<RibbonSimpleAction*> commands;
+        QList<QAction*> hostActions;
+        for (int i = 0; i < 10000; ++i) {
+            commands << new RibbonSimpleAction(QStringLiteral("C%1").arg(i), &full.host);
+            commands.last()->setObjectName(QStringLiteral("c%1").arg(i));
+            hostActions << new QAction(QStringLiteral("H%1").arg(i), &full.host);
+        }
+        QVector<double> set;
+        QVector<double> restore;
+        QVector<double> added;
+        QVector<double> hostAdded;
+        QVector<double> menu;
+        for (int sample = 0; sample < 5; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            qab.setCommands(commands);
+            set << msSince(clock);
+            // Restored over the same commands in the opposite order: every
+            // button goes and comes anew.
+            const QByteArray state = bar.saveState();
+            qab.setCommands(QList<RibbonSimpleAction*>(commands.crbegin(), commands.crend()));
+            settle();
+            clock.restart();
+            QVERIFY(bar.restoreState(state));
+            restore << msSince(clock);
+            QCOMPARE(qab.commands(), commands);
+            qab.setCommands({});
+            settle();
+            clock.restart();
+            for (RibbonSimpleAction* command : std::as_const(commands))
+                qab.addCommand(command);
+            added << msSince(clock);
+            qab.setCommands({});
+            settle();
+            clock.restart();
+            for (QAction* action : std::as_const(hostActions))
+                qab.addCommand(action);
+            hostAdded << msSince(clock);
+            for (QAction* action : std::as_const(hostActions))
+                qab.removeCommand(action);
+            settle();
+        }
+        QCOMPARE(qab.commands().size(), 0);
+        RibbonMenuAction& items = bar.mainMenuActions();
+        for (int i = 0; i < 10000; ++i) {
+            bar.recentFilesActions().addAction(new RibbonSimpleAction(
+                QStringLiteral("/home/user/document %1.txt").arg(i), &full.host));
+            items.addAction(new RibbonSimpleAction(QStringLiteral("Item %1").arg(i), &full.host));
+        }
+        for (int sample = 0; sample < 9; ++sample) {
+            QElapsedTimer clock;
+            clock.start();
+            bar.mainButton()->click();
+            auto* panel = bar.mainButton()->findChild<RibbonPanelMain*>();
+            QVERIFY(panel && panel->isVisible());
+            panel->repaint();
+            menu << msSince(clock);
+            while (QWidget* open = QApplication::activePopupWidget())
+                open->close();
+            settle();
+        }
+        const auto line = [](const char* what, const QVector<double>& samples) {
+            const Figures f = figures(samples);
+            qInfo("%s: median %.2f ms, slowest %.2f ms", what, f.median,
+                  *std::max_element(samples.begin(), samples.end()));
+        };
+        line("quick access bar, setCommands of 10 000", set);
+        line("quick access bar, restoreState of 10 000", restore);
+        line("quick access bar, addCommand of 10 000 one by one", added);
+        line("quick access bar, addCommand(QAction*) of 10 000 host actions", hostAdded);
+        line("application menu with 10 000 recent files and 10 000 items, open and paint", menu);
     }
 };
 

@@ -163,10 +163,14 @@ void RibbonQuickAccessBar::dropButton(RibbonButtonNormal* button)
         return;
     m_buttonsLayout->removeWidget(button);
     // Out of the bar at once, deleted later: the button may be inside its
-    // own click, whose slot deleted the action or removed the command.
+    // own click, whose slot deleted the action or removed the command. It
+    // goes to a hidden holder in the same window, deleted with it: out of
+    // the window, Qt would walk the window's whole focus chain for it.
     button->hide();
-    button->setParent(nullptr);
-    button->deleteLater();
+    auto* holder = new QWidget(this);
+    holder->hide();
+    button->setParent(holder);
+    holder->deleteLater();
     if (m_settingCommands)
         return;
     updateGeometry();
@@ -212,7 +216,12 @@ int RibbonQuickAccessBar::fixedWidth() const
 QSize RibbonQuickAccessBar::sizeHint() const
 {
     const QList<RibbonButtonNormal*> buttons = rowButtons();
-    return {fixedWidth() + rowWidth(buttons, int(buttons.size()), m_buttonsLayout->spacing()), 26};
+    const int spacing = m_buttonsLayout->spacing();
+    // Commands without a button count as the 20-pixel buttons they would be.
+    const int unbuttoned = int(m_commands.size()) - buttonedCount();
+    return {fixedWidth() + rowWidth(buttons, int(buttons.size()), spacing) +
+                unbuttoned * (20 + spacing),
+            26};
 }
 
 QSize RibbonQuickAccessBar::minimumSizeHint() const
@@ -264,9 +273,15 @@ void RibbonQuickAccessBar::placeRow()
         }
         return count;
     };
+    // Commands without a button are always in the chevron's menu, and so
+    // are the buttons after them (of plain actions).
+    const int buttoned = buttonedCount();
+    const bool unbuttoned = m_commands.size() > buttoned;
     int shown = fitting(room);
-    if (shown < count)
+    if (shown < count || unbuttoned)
         shown = fitting(room - spacing - m_overflowButton->minimumWidth());
+    if (unbuttoned)
+        shown = qMin(shown, buttoned);
     bool changed = false;
     const auto place = [&changed](QWidget* widget, bool out) {
         if (isOut(widget) == out)
@@ -276,7 +291,7 @@ void RibbonQuickAccessBar::placeRow()
     };
     for (int i = 0; i < count; ++i)
         place(buttons.at(i), i >= shown);
-    place(m_overflowButton, shown == count);
+    place(m_overflowButton, shown == count && !unbuttoned);
     // Place the row now, not at the next turn of the event loop, so that
     // the ribbon bar paints the bar's background under the row it shows.
     if (changed)
@@ -288,10 +303,17 @@ void RibbonQuickAccessBar::placeRow()
 QList<QAction*> RibbonQuickAccessBar::overflowActions() const
 {
     QList<QAction*> actions;
-    for (RibbonButtonNormal* button : rowButtons())
-        if (isOut(button))
-            if (QAction* action = button->actions().value(0))
+    const QList<RibbonButtonNormal*> buttons = rowButtons();
+    const int buttoned = buttonedCount();
+    for (int i = 0; i < buttons.size(); ++i) {
+        if (isOut(buttons.at(i)))
+            if (QAction* action = buttons.at(i)->actions().value(0))
                 actions.append(action);
+        // The commands without a button follow those with one.
+        if (i == buttoned - 1)
+            for (qsizetype c = buttoned; c < m_commands.size(); ++c)
+                actions.append(m_commandActions.value(m_commands.at(c)));
+    }
     return actions;
 }
 

@@ -2,8 +2,9 @@
 
 #include "oruGlobal.h"
 
+#include <QHash>
 #include <QList>
-#include <QMap>
+#include <QMultiHash>
 #include <QPointer>
 #include <QSpacerItem>
 #include <QWidget>
@@ -29,7 +30,9 @@ class RibbonSimpleAction;
 /// A button whose action is deleted leaves the bar. When the ribbon is too
 /// narrow for every button, the buttons that do not fit give way to a
 /// chevron at the end of the row, which drops down a menu of their commands;
-/// so the commands never widen the window beyond the screen.
+/// so the commands never widen the window beyond the screen. The commands
+/// after the first 713, more than a row of 16 384 pixels shows, have no
+/// button at all and are always in that menu.
 class VAZAVE_EXPORT RibbonQuickAccessBar : public QWidget
 {
     Q_OBJECT
@@ -128,19 +131,34 @@ private:
     void showOverflowMenu();
     void rememberOffered(RibbonSimpleAction* action);
     void showCustomizeMenu();
+    int buttonedCount() const;
+    void giveButton(int index);
+    void takeButton(QObject* command);
+    void fillButtons();
+    void commandsMoved();
+    void indexCommand(RibbonSimpleAction* command);
+    void unindexCommand(QObject* command);
 
     // Keyed by the QObject face, so that a command in its destructor is
     // found by address alone.
     QList<QObject*> m_commands;
-    QMap<QObject*, RibbonSimpleAction*> m_commandActions;
-    QMap<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
+    QHash<QObject*, RibbonSimpleAction*> m_commandActions;
+    QHash<QObject*, QPointer<RibbonButtonNormal>> m_commandButtons;
     QList<QPointer<RibbonSimpleAction>> m_offered;
+    // The host actions the commands mirror (see addCommand(QAction*)), both
+    // ways: thousands of host actions are added one by one, each after a
+    // look for a command that shows it already.
+    QMultiHash<const QAction*, QObject*> m_byAlias;
+    QHash<QObject*, const QAction*> m_aliasOf;
+    // The same, to look up: an entry whose pointer went null is stale.
+    QHash<QObject*, QPointer<RibbonSimpleAction>> m_offeredIndex;
     QPointer<RibbonButtonNormal> m_customizeButton;
     RibbonSimpleAction* m_overflowAction = nullptr;
     RibbonButtonNormal* m_overflowButton = nullptr;
     bool m_placingRow = false;
-    bool m_settingCommands = false; // setCommands() places the row once, at its end
+    bool m_settingCommands = false; // the command functions place the row once, at their end
     bool m_placeRowAgain = false;
+    bool m_buttonsChanged = false; // a command button was made or dropped since the last placing
     bool m_customizable = true;
 };
 

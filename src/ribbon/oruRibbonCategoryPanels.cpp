@@ -22,6 +22,17 @@ RibbonCategoryPanels::RibbonCategoryPanels(RibbonMenuBar& bar)
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     setFixedHeight(92);
     setContentsMargins(4, 3, 4, 4);
+    // Qt turns updates off and on again for the whole stack at every change
+    // of page, a walk over the widgets of every page. Pages not shown keep
+    // their updates off, which ends the walk at each of them: a tab switch
+    // then costs what the two pages hold, not what all of them hold.
+    connect(this, &QStackedWidget::currentChanged, this, [this] {
+        for (RibbonCategoryPanel* page : std::as_const(m_pages))
+            if (page != currentWidget() && page->updatesEnabled())
+                page->setUpdatesEnabled(false);
+        if (QWidget* shown = currentWidget())
+            shown->setUpdatesEnabled(true);
+    });
 }
 
 RibbonCategoryPanels::~RibbonCategoryPanels() = default;
@@ -159,6 +170,9 @@ void RibbonCategoryPanels::actionEvent(QActionEvent* event)
                 auto* page = new RibbonCategoryPanel(*this, *tab);
                 page->setSimplified(m_simplified);
                 m_pages.insert(action, page);
+                // Off until shown (see the constructor); the first page is
+                // made current by addWidget(), which turns its updates on.
+                page->setUpdatesEnabled(false);
                 addWidget(page);
                 if (tab->isChecked())
                     setCurrentWidget(page);

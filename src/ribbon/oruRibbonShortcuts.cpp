@@ -7,6 +7,7 @@
 #include "oruRibbonShortcuts_p.h"
 
 #include <QEvent>
+#include <QSet>
 #include <QTimer>
 
 namespace oru {
@@ -54,7 +55,8 @@ void RibbonShortcutRelay::scheduleSync()
     QTimer::singleShot(0, this, [this] { sync(); });
 }
 
-void RibbonShortcutRelay::collect(RibbonAction* action, QList<QAction*>& out, int depth)
+void RibbonShortcutRelay::collect(RibbonAction* action, QList<QAction*>& out, QSet<QAction*>& seen,
+                                  int depth)
 {
     if (!action || depth > maxDepth)
         return;
@@ -62,16 +64,22 @@ void RibbonShortcutRelay::collect(RibbonAction* action, QList<QAction*>& out, in
     // may set one at any time, and a QAction tells nobody but its widgets.
     // A command that stands for a host action relays that action too, which
     // is where hosts put their keys.
-    if (!out.contains(action))
+    // Looked up in a set: a big ribbon has thousands of commands, and the
+    // relay runs at every activation of the window.
+    if (!seen.contains(action)) {
+        seen.insert(action);
         out.append(action);
-    if (QAction* alias = action->alias(); alias && !out.contains(alias))
+    }
+    if (QAction* alias = action->alias(); alias && !seen.contains(alias)) {
+        seen.insert(alias);
         out.append(alias);
+    }
     if (auto* group = qobject_cast<RibbonCatActionGroup*>(action)) {
         for (RibbonAction* member : group->actions())
-            collect(member, out, depth + 1);
+            collect(member, out, seen, depth + 1);
     } else if (auto* menu = qobject_cast<RibbonMenuAction*>(action)) {
         for (RibbonAction* child : menu->menuActions())
-            collect(child, out, depth + 1);
+            collect(child, out, seen, depth + 1);
     }
 }
 
@@ -79,6 +87,7 @@ void RibbonShortcutRelay::sync()
 {
     m_syncPending = false;
     QList<QAction*> wanted;
+    QSet<QAction*> seen;
     for (QAction* tabAction : m_bar.actions()) {
         auto* tab = qobject_cast<RibbonCategoriesPanelAction*>(tabAction);
         if (!tab)
@@ -95,26 +104,27 @@ void RibbonShortcutRelay::sync()
             connect(category, &RibbonCategoryAction::actionRemoved, this,
                     &RibbonShortcutRelay::scheduleSync, Qt::UniqueConnection);
             for (RibbonAction* action : category->actions())
-                collect(action, wanted, 0);
+                collect(action, wanted, seen, 0);
         }
     }
-    collect(&m_bar.mainMenuActions(), wanted, 0);
+    collect(&m_bar.mainMenuActions(), wanted, seen, 0);
     // The application menu's own buttons answer their keys like every other
     // command (help and find sit on the bar itself).
     for (RibbonAction* special : {m_bar.exitAction(), m_bar.optionsAction()})
-        collect(special, wanted, 0);
+        collect(special, wanted, seen, 0);
 
     RibbonMainWindow& window = m_bar.ribbonMainWindow();
     QList<QPointer<QAction>> kept;
     for (const QPointer<QAction>& action : std::as_const(m_relayed)) {
         if (!action)
             continue;
-        if (wanted.contains(action.data()))
+        if (seen.contains(action.data()))
             kept.append(action);
         else
             window.removeAction(action.data());
     }
-    const QList<QAction*> own = window.actions();
+    const QList<QAction*> ownList = window.actions();
+    const QSet<QAction*> own(ownList.cbegin(), ownList.cend());
     for (QAction* action : std::as_const(wanted)) {
         if (own.contains(action))
             continue; // already on the window: relayed by us or put there by the host

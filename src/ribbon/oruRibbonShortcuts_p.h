@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class QAction;
 
@@ -37,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void collect(RibbonAction* action, QList<QAction*>& out, int depth);
+    void collect(RibbonAction* action, QList<QAction*>& out, QSet<QAction*>& seen, int depth);
 
     RibbonMenuBar& m_bar;
     QList<QPointer<QAction>> m_relayed;

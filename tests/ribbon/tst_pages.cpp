@@ -16,6 +16,7 @@
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
+#include "ribbonhost.h"
 
 #include <QScreen>
 #include <QSignalSpy>
@@ -211,6 +212,58 @@ private slots:
         stack.removeAction(&home);
         QVERIFY(homePage.isNull());
         QCOMPARE(stack.count(), 1);
+    }
+
+    // However a page comes to show (its tab selected, the shown tab deleted
+    // or taken away, the ribbon switched to one row), its controls paint:
+    // pages out of sight keep their updates off, which the page shown must
+    // not inherit.
+    void shownPagePaints()
+    {
+        RibbonHost host(
+            {QStringLiteral("ab"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+        struct PaintCounter : QObject
+        {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                paints += event->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        };
+        const auto shownPagePaints = [&host](const char* where) {
+            QCoreApplication::processEvents();
+            QWidget* page = host.bar.panels()->currentWidget();
+            QVERIFY2(page && page->isVisible(), where);
+            QList<QAbstractButton*> buttons;
+            for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+                if (button->isVisible() && !qobject_cast<RibbonCategoryWrapper*>(button))
+                    buttons << button;
+            QVERIFY2(!buttons.isEmpty(), where);
+            for (QAbstractButton* button : buttons) {
+                PaintCounter counter;
+                button->installEventFilter(&counter);
+                button->repaint();
+                button->removeEventFilter(&counter);
+                QVERIFY2(counter.paints == 1, where);
+            }
+        };
+        shownPagePaints("first");
+        host.tabs.at(1)->setChecked(true);
+        shownPagePaints("second tab");
+        host.tabs.at(0)->setChecked(true);
+        shownPagePaints("first tab again");
+        delete host.tabs.takeAt(0);
+        shownPagePaints("shown tab deleted");
+        host.tabs.at(1)->setChecked(true);
+        host.bar.removeAction(host.tabs.at(1));
+        shownPagePaints("shown tab removed");
+        host.bar.setSimplified(true);
+        shownPagePaints("one row");
+        host.tabs.at(2)->setChecked(true);
+        shownPagePaints("one row, other tab");
+        host.bar.setSimplified(false);
+        shownPagePaints("groups again");
     }
 
     void pageMirrorsTabAction()

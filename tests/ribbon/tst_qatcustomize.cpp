@@ -367,6 +367,17 @@ void TestQatCustomize::buttonsLeaveWithTheirActions()
     QVERIFY(clicked.isNull());
     QVERIFY(!d->associatedObjects().contains(clicked.data()));
 
+    // Replacing the commands keeps the buttons of plain actions in the row,
+    // after the commands.
+    qab.setCommands({d});
+    QCoreApplication::processEvents();
+    row = host.qabButtons();
+    QCOMPARE(row.size(), 2);
+    QCOMPARE(row.at(0)->actions().value(0), d);
+    QCOMPARE(row.at(1)->actions().value(0), a);
+    QCOMPARE(qab.qabGeometry(), QRect(10, 3, 43, 20));
+    QCOMPARE(row.at(1)->geometry(), QRect(33, 3, 20, 20));
+
     // Commands that are children of the bar go with it, after its layouts
     // and lists: they must not call back into it (UBSan saw the bar's
     // functions called on what was by then a plain QWidget).

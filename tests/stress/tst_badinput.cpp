@@ -31,6 +31,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <functional>
 
 using namespace oru;
@@ -291,7 +292,42 @@ private slots:
             qab.setCommands(reversed);
             QVERIFY(r.bar.restoreState(state));
             QCOMPARE(qab.commands(), commands);
-            Ribbon::settle();
+            // The row shows the first commands that fit, the chevron's menu
+            // holds all the others in their order; the bar builds buttons
+            // for what a row can show, not for every command.
+            const auto checkRow = [&qab](const char* where) {
+                Ribbon::settle();
+                const QList<RibbonSimpleAction*> now = qab.commands();
+                QList<QWidget*> shown;
+                const auto buttons =
+                    qab.findChildren<RibbonButtonNormal*>(Qt::FindDirectChildrenOnly);
+                QVERIFY2(buttons.size() < 1000, where);
+                for (RibbonButtonNormal* button : buttons)
+                    if (button->isVisible() && button->actions().value(0) != qab.customizeAction())
+                        shown << button;
+                std::sort(shown.begin(), shown.end(),
+                          [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+                QVERIFY2(shown.size() > 2, where);
+                QCOMPARE(shown.takeLast()->actions().value(0), qab.overflowAction());
+                for (int i = 0; i < shown.size(); ++i)
+                    QCOMPARE(shown.at(i)->actions().value(0), now.at(i));
+                QCOMPARE(qab.overflowActions(),
+                         QList<QAction*>(now.begin() + shown.size(), now.end()));
+            };
+            checkRow("restored");
+            // Commands that move into the row or out of it, and commands
+            // that leave: the row stays the commands' first ones.
+            QVERIFY(qab.moveCommand(9999, 0));
+            checkRow("last to first");
+            QVERIFY(qab.moveCommand(0, 9999));
+            checkRow("first to last");
+            QVERIFY(qab.removeCommand(commands.at(1)));
+            checkRow("removed");
+            delete commands.at(0);
+            checkRow("deleted");
+            QVERIFY(qab.insertCommand(0, commands.at(1)));
+            checkRow("inserted");
+            QCOMPARE(qab.commands().size(), 9999);
         });
         QTest::newRow("10 000 recent files and items") << Case([](Ribbon& r) {
             for (int i = 0; i < 10000; ++i) {
