@@ -100,9 +100,9 @@ const char* const kFontSizes[] = {"8",  "9",  "10", "11", "12", "14", "16", "18"
 const char* const kSampleText =
     "<h2>Tarnwick</h2><p>A small editor whose whole user interface is the ribbon. Select some "
     "text and press <b>Bold</b>, <i>Italic</i> or <u>Underline</u> on the Home tab, align "
-    "paragraphs, or insert the date from the Insert tab.</p><p>The View tab switches the skin "
-    "between blue, silver and black. Narrow the window: the groups collapse into buttons, the "
-    "one that saves least first.</p>";
+    "paragraphs, or insert the date from the Insert tab.</p><p>The View tab switches the skin: "
+    "blue, silver, black, modern light or dark, or a colour of your own. Narrow the window: the "
+    "groups collapse into buttons, the one that saves least first.</p>";
 
 } // namespace
 
