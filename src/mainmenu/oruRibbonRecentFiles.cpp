@@ -177,6 +177,9 @@ void RibbonRecentFiles::paintEvent(QPaintEvent*)
     skin->drawPixmap(painter, QRect(0, 0, w, h), skin->mainPanelSeparator(), QRect(0, 0, 1, 1));
     mainmenu::drawPopupBorder(painter, skin->popupBorder(), w, h);
     painter.setFont(m_titleFont);
+    // The heading in the skin's text colour, as the sub-menus' headings: the
+    // painter's black does not read on a dark skin's panel.
+    painter.setPen(skin->highlightedCategoryTextColor());
     painter.drawText(QRect(5, 5, w - 10, h - 5), mirror::leading(*this) | Qt::AlignTop,
                      QCoreApplication::translate("QObject", "Recent Files"));
     painter.setPen(skin->mainMenuBgColor().darker(120));

@@ -4,20 +4,25 @@
 // glyph is cut by the widget that draws it.
 
 #include <oruRibbonApplication.h>
+#include <oruRibbonButtonMain.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryAction.h>
 #include <oruRibbonChildWindow.h>
 #include <oruRibbonContextualTabGroup.h>
 #include <oruRibbonMainWindow.h>
+#include <oruRibbonMenuAction.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonPalette.h>
+#include <oruRibbonPanelMain.h>
 #include <oruRibbonProgressAction.h>
+#include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonStyle.h>
 
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
+#include "oruTestInput.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -168,6 +173,18 @@ void TestContrast::everyTextReadable()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCoreApplication::processEvents();
 
+    // The application menu with a command and a recent file.
+    RibbonSimpleAction newCommand(QStringLiteral("New"), nullptr);
+    RibbonSimpleAction recentFile(QStringLiteral("/home/ada/notes.txt"), nullptr);
+    bar.mainMenuActions().addAction(&newCommand);
+    bar.recentFilesActions().addAction(&recentFile);
+    auto* mainButton = bar.findChild<RibbonButtonMain*>();
+    QVERIFY(mainButton);
+    test::mousePress(mainButton, QPoint(10, 10));
+    QCoreApplication::sendPostedEvents();
+    auto* appMenu = mainButton->findChild<RibbonPanelMain*>();
+    QVERIFY(appMenu && appMenu->isVisible());
+
     QMenu menu(&window);
     menu.addAction(QStringLiteral("Copy"));
     menu.addAction(QStringLiteral("Wrap Lines"))->setCheckable(true);
@@ -181,7 +198,7 @@ void TestContrast::everyTextReadable()
     QStringList failures;
     QStringList measured;
     for (QWidget* scene : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&pane),
-                           static_cast<QWidget*>(&menu), tip}) {
+                           static_cast<QWidget*>(&menu), tip, static_cast<QWidget*>(appMenu)}) {
         QImage image(scene->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         scene->render(&image);
@@ -213,12 +230,14 @@ void TestContrast::everyTextReadable()
         }
     }
     QToolTip::hideText();
+    appMenu->hide();
     window.ribbonStatusBar()->removeAction(&progress);
     window.setCentralWidget(nullptr);
     app->setRibbonStyle(RibbonApplication::Blue);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    for (const char* text : {"Untitled - ", "Home", "Table Tools", "Clipboard", "Paste", "Ready",
-                             "Exporting", "Outline", "Wrap Lines", "Zoom", "Tip"})
+    for (const char* text :
+         {"Untitled - ", "Home", "Table Tools", "Clipboard", "Paste", "Ready", "Exporting",
+          "Outline", "Wrap Lines", "Zoom", "Tip", "Recent Files", "New"})
         QVERIFY2(measured.contains(QLatin1String(text)), text);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
 }
