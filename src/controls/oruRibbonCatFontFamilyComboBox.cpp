@@ -3,8 +3,12 @@
 #include "oruRibbonAccessibleEvents_p.h"
 #include "oruRibbonCatFontFamilyAction.h"
 
+#include <QAbstractItemView>
 #include <QActionEvent>
+#include <QScreen>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace oru {
 
@@ -30,6 +34,17 @@ RibbonCatFontFamilyComboBox::RibbonCatFontFamilyComboBox(RibbonCatFontFamilyActi
 }
 
 RibbonCatFontFamilyComboBox::~RibbonCatFontFamilyComboBox() = default;
+
+void RibbonCatFontFamilyComboBox::showPopup()
+{
+    // QFontComboBox fixes its list's width at 5/3 of the box whenever the box
+    // resizes; the list is widened again each time it opens.
+    int wanted = std::max(width() * 5 / 3, popupWidth);
+    if (const QScreen* where = screen())
+        wanted = std::min(wanted, where->availableGeometry().width());
+    view()->window()->setFixedWidth(wanted);
+    QFontComboBox::showPopup();
+}
 
 RibbonCatFontFamilyAction* RibbonCatFontFamilyComboBox::action() const
 {

@@ -23,6 +23,13 @@ public:
     /// The action shown; null once the action was destroyed.
     RibbonCatFontFamilyAction* action() const;
 
+    /// Opens the drop-down list popupWidth wide (never wider than the screen).
+    void showPopup() override;
+
+    /// The width of the drop-down list: room for long family names in their own fonts
+    /// (Qt's font box makes it 5/3 of the box, 233 pixels for the ribbon's box).
+    static constexpr int popupWidth = 320;
+
 protected:
     void actionEvent(QActionEvent* event) override;
 

@@ -8,6 +8,7 @@
 #include <oruRibbonCategoryAction.h>
 #include <oruTestApp.h>
 
+#include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QIntValidator>
 #include <QLineEdit>
@@ -291,6 +292,11 @@ void TestCombos::fontFamilyRoundTrip()
     QCOMPARE(combo.size(), QSize(140, 22));
     QCOMPARE(combo.focusPolicy(), Qt::ClickFocus); // typing goes to the box
     QCOMPARE(combo.currentFont().family(), firstFamily);
+    // The open list is wider than Qt's 5/3 of the box, for long family names.
+    combo.showPopup();
+    QTRY_VERIFY(combo.view()->isVisible());
+    QCOMPARE(combo.view()->window()->width(), RibbonCatFontFamilyComboBox::popupWidth);
+    combo.hidePopup();
 
     QStringList order;
     connect(&action, &RibbonCatFontFamilyAction::fontFamilyChanged, &combo,
