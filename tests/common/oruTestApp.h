@@ -5,6 +5,9 @@
 
 #include <QtTest>
 
+#include <initializer_list>
+#include <utility>
+
 namespace oru::test {
 
 /// The application object of every test: a RibbonApplication with the fixed
@@ -26,6 +29,20 @@ public:
 inline const RibbonStyle& skin()
 {
     return *RibbonApplication::theApp()->ribbonStyle();
+}
+
+/// Adds the columns "style" (an int of RibbonApplication::eRibbonStyle) and
+/// "ratio" to a data function, and a row "<skin> <ratio>x" for each built-in
+/// skin at each of @p ratios.
+inline void addSkinRatioRows(std::initializer_list<qreal> ratios)
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<qreal>("ratio");
+    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
+                                      std::pair("silver", RibbonApplication::Silver),
+                                      std::pair("black", RibbonApplication::Black)})
+        for (const qreal ratio : ratios)
+            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
 }
 
 /// True when the suite runs on a real X server (the xcb platform).

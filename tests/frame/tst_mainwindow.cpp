@@ -163,13 +163,7 @@ void TestMainWindow::sysButtonLooks()
 // blown up moves in steps.
 void TestMainWindow::closeGlyphSmooth_data()
 {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<qreal>("ratio");
-    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
-                                      std::pair("silver", RibbonApplication::Silver),
-                                      std::pair("black", RibbonApplication::Black)})
-        for (const qreal ratio : {1.0, 1.5, 2.0})
-            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
+    oru::test::addSkinRatioRows({1.0, 1.5, 2.0});
 }
 
 void TestMainWindow::closeGlyphSmooth()

@@ -229,13 +229,7 @@ void TestSmallButtons::menuBarButtonLooks()
 
 void TestSmallButtons::selectedTabOpensIntoPage_data()
 {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<qreal>("ratio");
-    for (const auto& [name, style] : {std::pair("blue", RibbonApplication::Blue),
-                                      std::pair("silver", RibbonApplication::Silver),
-                                      std::pair("black", RibbonApplication::Black)})
-        for (const qreal ratio : {1.0, 2.0})
-            QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
+    oru::test::addSkinRatioRows({1.0, 2.0});
 }
 
 void TestSmallButtons::selectedTabOpensIntoPage()
