@@ -82,8 +82,7 @@ void applyStyle(QTextEdit* edit, const ParagraphStyle& style)
     chars.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
     chars.setFontItalic(style.italic);
     chars.setForeground(style.colour);
-    chars.setFontFamilies({QString::fromLatin1(qstrcmp(style.name, "Code") == 0 ? "DejaVu Sans Mono"
-                                                                                : "DejaVu Sans")});
+    chars.setFontFamilies({styleFont(style).family()});
     QTextCursor whole = cursor;
     whole.select(QTextCursor::BlockUnderCursor);
     if (cursor.block().length() > 1) {
