@@ -301,6 +301,14 @@ void paintWrapTile(QPainter& painter, const Grid& g, int columns)
     }
 }
 
+void paintPageView(QPainter& painter, const Grid& g)
+{
+    paintCard(painter, g.box(2, 0.5, 12, 15));
+    constexpr qreal kRagged[] = {7, 6, 7, 4};
+    for (int row = 0; row < 4; ++row)
+        painter.fillRect(g.bar(4.5, 3 + row * 3, kRagged[row], 1.25), kCardText);
+}
+
 void paintStyleCard(QPainter& painter, const Grid& g, const QString& name, const QFont& font,
                     const QColor& colour)
 {
@@ -401,6 +409,12 @@ QIcon padlockIcon()
 QIcon wrapLinesIcon()
 {
     return drawnIcon(QStringLiteral("wrap-lines"), 16, true, paintWrapLines);
+}
+
+QIcon pageViewIcon()
+{
+    return drawnIcon(QStringLiteral("page-view"), 16, false,
+                     [](QPainter& p, const Grid& g, const QColor&) { paintPageView(p, g); });
 }
 
 QIcon glyphIcon(const QString& text)

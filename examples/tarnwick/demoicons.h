@@ -39,6 +39,10 @@ QIcon padlockIcon();
 // The line-wrap toggle: lines with a return arrow.
 QIcon wrapLinesIcon();
 
+// The status bar's view menu: a page of text on its own paper, so that it
+// reads on a dark status bar as on a light one.
+QIcon pageViewIcon();
+
 // A command without a picture of its own: @p text (a letter or a sign)
 // drawn in the skin's ink.
 QIcon glyphIcon(const QString& text);

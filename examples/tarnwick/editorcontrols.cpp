@@ -316,10 +316,9 @@ void buildEditorControls(EditorWindow& window)
     window.ribbonMenuBar()->addAction(tab);
 
     // Status bar: a view popup choosing how lines wrap.
-    auto* views =
-        new RibbonCatMenuAction(themeIcon("view-choose", glyphIcon(QStringLiteral("V"))), QString(),
-                                RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
-                                RibbonCatMenuAction::ViewPopup, &window);
+    auto* views = new RibbonCatMenuAction(pageViewIcon(), QString(), RibbonCatMenuAction::Button,
+                                          RibbonCatMenuAction::Small,
+                                          RibbonCatMenuAction::ViewPopup, &window);
     views->setObjectName(QStringLiteral("viewMenu"));
     views->setToolTip(tr("Line wrapping"));
     auto* wrapGroup = new QActionGroup(views);
