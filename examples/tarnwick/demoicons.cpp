@@ -19,9 +19,9 @@ using namespace oru;
 
 namespace {
 
-// A picture's design grid: @p cells units across the square it is painted
-// into. Bars and boxes are placed on whole device pixels, so that lines stay
-// crisp at every size instead of smearing over two pixel rows.
+// A picture's design grid, a fixed number of units across the square it is
+// painted into. Bars and boxes are placed on whole device pixels, so that
+// lines stay crisp at every size instead of smearing over two pixel rows.
 struct Grid
 {
     qreal unit; // device pixels per design unit
@@ -147,8 +147,8 @@ QPainterPath glyphPath(const QString& text, const QFont& font, const QRectF& box
     return t.map(path);
 }
 
-// A letter of a format command: as tall as @p box, its ink snapped to whole
-// pixel rows at top and bottom.
+// A letter of a format command filling @p box; the box's edges lie on whole
+// pixels, so the letter's top and bottom rows are crisp.
 void fillLetter(QPainter& painter, const QString& letter, const QFont& font, const QRectF& box,
                 const QColor& ink)
 {
