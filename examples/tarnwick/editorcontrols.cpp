@@ -1,5 +1,6 @@
 #include "editorcontrols.h"
 
+#include "demoicons.h"
 #include "editorwindow.h"
 #include "themeicon.h"
 
@@ -21,7 +22,6 @@
 #include <QCoreApplication>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -33,47 +33,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("EditorControls", text);
-}
-
-// A rounded tile with a short text, for commands without artwork.
-QIcon tileIcon(int side, const QColor& colour, const QString& text, const QFont& font = QFont())
-{
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(colour.darker(150));
-    painter.setBrush(colour.lighter(170));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), 3, 3);
-    QFont f = font;
-    f.setPixelSize(qMax(8, side * 9 / 16));
-    painter.setFont(f);
-    painter.setPen(colour.darker(220));
-    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, text);
-    return QIcon(pixmap);
-}
-
-// A style preview: the word in the style's font over a white card.
-QIcon styleIcon(const QString& name, int pixel, bool bold, bool italic, const QColor& colour)
-{
-    QPixmap pixmap(48, 48);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(190, 190, 190));
-    painter.drawRect(0, 0, 47, 47);
-    QFont f;
-    f.setPixelSize(qMin(pixel, 17));
-    f.setBold(bold);
-    f.setItalic(italic);
-    painter.setFont(f);
-    painter.setPen(colour);
-    painter.drawText(QRect(2, 2, 44, 30), Qt::AlignCenter, QStringLiteral("AaBb"));
-    QFont small;
-    small.setPixelSize(9);
-    painter.setFont(small);
-    painter.setPen(Qt::darkGray);
-    painter.drawText(QRect(1, 32, 46, 14), Qt::AlignCenter, name);
-    return QIcon(pixmap);
 }
 
 struct ParagraphStyle
@@ -99,6 +58,17 @@ const ParagraphStyle kStyles[] = {
     {"Code", 0, 12, false, false, QColor(120, 40, 40), 0},
 };
 
+// The font a style sets, at its pixel size.
+QFont styleFont(const ParagraphStyle& style)
+{
+    QFont font(
+        QString::fromLatin1(qstrcmp(style.name, "Code") == 0 ? "DejaVu Sans Mono" : "DejaVu Sans"));
+    font.setPixelSize(style.pixel);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    return font;
+}
+
 void applyStyle(QTextEdit* edit, const ParagraphStyle& style)
 {
     QTextCursor cursor = edit->textCursor();
@@ -112,8 +82,7 @@ void applyStyle(QTextEdit* edit, const ParagraphStyle& style)
     chars.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
     chars.setFontItalic(style.italic);
     chars.setForeground(style.colour);
-    chars.setFontFamilies({QString::fromLatin1(qstrcmp(style.name, "Code") == 0 ? "DejaVu Sans Mono"
-                                                                                : "DejaVu Sans")});
+    chars.setFontFamilies({styleFont(style).family()});
     QTextCursor whole = cursor;
     whole.select(QTextCursor::BlockUnderCursor);
     if (cursor.block().length() > 1) {
@@ -163,23 +132,18 @@ void buildEditorControls(EditorWindow& window)
         tab->addCategory(category);
         return category;
     };
-    const QColor clip(196, 150, 70), font(70, 110, 180), para(90, 150, 90);
-
     // Paste: a split button with a menu of its variants.
     RibbonCategoryAction* clipboard = group(tr("Paste"));
     auto* paste =
-        new RibbonCatMenuAction(themeIcon("edit-paste", tileIcon(32, clip, QStringLiteral("P"))),
+        new RibbonCatMenuAction(themeIcon("edit-paste", glyphIcon(QStringLiteral("P"))),
                                 tr("Paste"), RibbonCatMenuAction::Button,
                                 RibbonCatMenuAction::Large, RibbonCatMenuAction::Menu, &window);
     paste->setObjectName(QStringLiteral("pasteMenu"));
-    // The default action's icon is the one the large button shows: give it
-    // the large size too.
-    QIcon pasteIcon = tileIcon(16, clip, QStringLiteral("P"));
-    pasteIcon.addPixmap(tileIcon(32, clip, QStringLiteral("P")).pixmap(32, 32));
-    pasteIcon = themeIcon("edit-paste", pasteIcon);
-    auto* pasteRich = new RibbonSimpleAction(pasteIcon, tr("Paste"), &window);
+    // The default action's icon is the one the large button shows.
+    auto* pasteRich = new RibbonSimpleAction(
+        themeIcon("edit-paste", glyphIcon(QStringLiteral("P"))), tr("Paste"), &window);
     auto* pastePlain =
-        new RibbonSimpleAction(themeIcon("text-plain", tileIcon(16, clip, QStringLiteral("T"))),
+        new RibbonSimpleAction(themeIcon("text-plain", glyphIcon(QStringLiteral("T"))),
                                tr("Paste as plain text"), &window);
     QObject::connect(pasteRich, &QAction::triggered, edit, &QTextEdit::paste);
     QObject::connect(pastePlain, &QAction::triggered, edit,
@@ -193,20 +157,23 @@ void buildEditorControls(EditorWindow& window)
     auto* styleGroup = new RibbonCatActionGroup(tr("Style"), &window);
     const struct
     {
-        const char* letter;
+        TextFormatIcon icon;
         const char* tip;
         void (*apply)(QTextCharFormat&, bool);
     } toggles[] = {
-        {"B", "Bold",
+        {TextFormatIcon::Bold, "Bold",
          [](QTextCharFormat& f, bool on) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); }},
-        {"I", "Italic", [](QTextCharFormat& f, bool on) { f.setFontItalic(on); }},
-        {"U", "Underline", [](QTextCharFormat& f, bool on) { f.setFontUnderline(on); }},
-        {"S", "Strikeout", [](QTextCharFormat& f, bool on) { f.setFontStrikeOut(on); }},
+        {TextFormatIcon::Italic, "Italic",
+         [](QTextCharFormat& f, bool on) { f.setFontItalic(on); }},
+        {TextFormatIcon::Underline, "Underline",
+         [](QTextCharFormat& f, bool on) { f.setFontUnderline(on); }},
+        {TextFormatIcon::Strikethrough, "Strikeout",
+         [](QTextCharFormat& f, bool on) { f.setFontStrikeOut(on); }},
     };
     QList<RibbonCatSimpleAction*> toggleActions;
     for (const auto& t : toggles) {
-        auto* a = new RibbonCatSimpleAction(tileIcon(16, font, QString::fromLatin1(t.letter)),
-                                            tr(t.tip), RibbonCatSimpleAction::Small, &window);
+        auto* a = new RibbonCatSimpleAction(textFormatIcon(t.icon), tr(t.tip),
+                                            RibbonCatSimpleAction::Small, &window);
         a->setCheckable(true);
         a->setToolTip(tr(t.tip));
         const auto apply = t.apply;
@@ -224,16 +191,16 @@ void buildEditorControls(EditorWindow& window)
     alignGroup->setExclusive(true);
     const struct
     {
-        const char* mark;
+        const char* theme;
         const char* tip;
         Qt::Alignment align;
-    } aligns[] = {{"L", "Align left", Qt::AlignLeft},
-                  {"C", "Centre", Qt::AlignHCenter},
-                  {"R", "Align right", Qt::AlignRight},
-                  {"J", "Justify", Qt::AlignJustify}};
+    } aligns[] = {{"format-justify-left", "Align left", Qt::AlignLeft},
+                  {"format-justify-center", "Centre", Qt::AlignHCenter},
+                  {"format-justify-right", "Align right", Qt::AlignRight},
+                  {"format-justify-fill", "Justify", Qt::AlignJustify}};
     QList<RibbonCatSimpleAction*> alignActions;
     for (const auto& a : aligns) {
-        auto* action = new RibbonCatSimpleAction(tileIcon(16, para, QString::fromLatin1(a.mark)),
+        auto* action = new RibbonCatSimpleAction(themeIcon(a.theme, alignmentIcon(a.align)),
                                                  tr(a.tip), RibbonCatSimpleAction::Small, &window);
         action->setCheckable(true);
         action->setToolTip(tr(a.tip));
@@ -248,16 +215,16 @@ void buildEditorControls(EditorWindow& window)
     text->addAction(alignGroup);
 
     auto* colourGroup = new RibbonCatActionGroup(tr("Colours"), &window);
-    auto* fontColour = new RibbonCatColorMenuAction(
-        themeIcon("format-text-color", tileIcon(16, font, QStringLiteral("A"))), tr("Font colour"),
-        RibbonCatColorMenuAction::Small, &window);
+    auto* fontColour =
+        new RibbonCatColorMenuAction(themeIcon("format-text-color", glyphIcon(QStringLiteral("A"))),
+                                     tr("Font colour"), RibbonCatColorMenuAction::Small, &window);
     fontColour->setToolTip(tr("Font colour"));
     fontColour->setHasAutomaticColor(true);
     fontColour->setAutomaticColor(Qt::black);
     fontColour->setColor(QColor(255, 0, 0));
-    auto* highlight = new RibbonCatColorMenuAction(
-        themeIcon("format-fill-color", tileIcon(16, QColor(200, 200, 60), QStringLiteral("H"))),
-        tr("Highlight"), RibbonCatColorMenuAction::Small, &window);
+    auto* highlight =
+        new RibbonCatColorMenuAction(themeIcon("format-fill-color", glyphIcon(QStringLiteral("H"))),
+                                     tr("Highlight"), RibbonCatColorMenuAction::Small, &window);
     highlight->setObjectName(QStringLiteral("highlightColour"));
     highlight->setToolTip(tr("Text highlight colour"));
     highlight->setHasNoneColor(true);
@@ -283,9 +250,9 @@ void buildEditorControls(EditorWindow& window)
     colourGroup->addAction(highlight, true);
     text->addAction(colourGroup);
 
-    auto* largeColour = new RibbonCatColorMenuAction(
-        themeIcon("format-text-color", tileIcon(32, font, QStringLiteral("A"))), tr("Text colour"),
-        RibbonCatColorMenuAction::Large, &window);
+    auto* largeColour =
+        new RibbonCatColorMenuAction(themeIcon("format-text-color", glyphIcon(QStringLiteral("A"))),
+                                     tr("Text colour"), RibbonCatColorMenuAction::Large, &window);
     largeColour->setObjectName(QStringLiteral("textColour"));
     largeColour->setHasAutomaticColor(true);
     largeColour->setAutomaticColor(Qt::black);
@@ -317,7 +284,7 @@ void buildEditorControls(EditorWindow& window)
     gallery->setObjectName(QStringLiteral("stylesGallery"));
     gallery->setExclusive(true);
     for (const ParagraphStyle& s : kStyles) {
-        auto* a = new RibbonSimpleAction(styleIcon(tr(s.name), s.pixel, s.bold, s.italic, s.colour),
+        auto* a = new RibbonSimpleAction(styleCardIcon(tr(s.name), styleFont(s), s.colour),
                                          tr(s.name), gallery);
         a->setToolTip(tr(s.name));
         a->setCheckable(true);
@@ -338,8 +305,7 @@ void buildEditorControls(EditorWindow& window)
         "\u221e\u2248\u00b0\u00b5\u03b1\u03b2\u03b3\u03b4\u03c0\u03a9\u2190\u2191\u2192\u2193"
         "\u2194\u2022\u2026\u2020\u2021\u00bc\u00bd\u00be\u2713\u2717\u2605\u2665\u266a\u263a");
     for (const QChar c : chars) {
-        auto* a = new RibbonSimpleAction(tileIcon(16, QColor(150, 150, 170), QString(c)),
-                                         QString(c), symbolGallery);
+        auto* a = new RibbonSimpleAction(glyphIcon(QString(c)), QString(c), symbolGallery);
         a->setToolTip(tr("Insert %1").arg(c));
         QObject::connect(a, &QAction::triggered, edit,
                          [edit, c] { edit->insertPlainText(QString(c)); });
@@ -350,26 +316,23 @@ void buildEditorControls(EditorWindow& window)
     window.ribbonMenuBar()->addAction(tab);
 
     // Status bar: a view popup choosing how lines wrap.
-    auto* views =
-        new RibbonCatMenuAction(themeIcon("view-choose", tileIcon(16, para, QStringLiteral("V"))),
-                                QString(), RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
-                                RibbonCatMenuAction::ViewPopup, &window);
+    auto* views = new RibbonCatMenuAction(pageViewIcon(), QString(), RibbonCatMenuAction::Button,
+                                          RibbonCatMenuAction::Small,
+                                          RibbonCatMenuAction::ViewPopup, &window);
     views->setObjectName(QStringLiteral("viewMenu"));
     views->setToolTip(tr("Line wrapping"));
     auto* wrapGroup = new QActionGroup(views);
     const struct
     {
-        const char* mark;
         const char* tip;
         int columns; // 0: window width, -1: none
-    } wraps[] = {{"W", "Wrap at the window", 0},
-                 {"60", "Wrap at 60 columns", 60},
-                 {"80", "Wrap at 80 columns", 80},
-                 {"\u2192", "No wrapping", -1},
-                 {"40", "Wrap at 40 columns", 40}};
+    } wraps[] = {{"Wrap at the window", 0},
+                 {"Wrap at 60 columns", 60},
+                 {"Wrap at 80 columns", 80},
+                 {"No wrapping", -1},
+                 {"Wrap at 40 columns", 40}};
     for (const auto& w : wraps) {
-        auto* a =
-            new RibbonSimpleAction(tileIcon(48, para, QString::fromUtf8(w.mark)), tr(w.tip), views);
+        auto* a = new RibbonSimpleAction(wrapTileIcon(w.columns), tr(w.tip), views);
         a->setToolTip(tr(w.tip));
         a->setCheckable(true);
         a->setChecked(w.columns == 0);
@@ -387,10 +350,10 @@ void buildEditorControls(EditorWindow& window)
         wrapGroup->addAction(a);
     }
     views->addIconActionGroup(wrapGroup);
-    auto* zoomIn = new RibbonSimpleAction(
-        themeIcon("zoom-in", tileIcon(16, para, QStringLiteral("+"))), tr("Larger text"), views);
-    auto* zoomOut = new RibbonSimpleAction(
-        themeIcon("zoom-out", tileIcon(16, para, QStringLiteral("-"))), tr("Smaller text"), views);
+    auto* zoomIn = new RibbonSimpleAction(themeIcon("zoom-in", glyphIcon(QStringLiteral("+"))),
+                                          tr("Larger text"), views);
+    auto* zoomOut = new RibbonSimpleAction(themeIcon("zoom-out", glyphIcon(QStringLiteral("-"))),
+                                           tr("Smaller text"), views);
     QObject::connect(zoomIn, &QAction::triggered, edit, [edit] { edit->zoomIn(1); });
     QObject::connect(zoomOut, &QAction::triggered, edit, [edit] { edit->zoomOut(1); });
     views->addTopAction(zoomIn);

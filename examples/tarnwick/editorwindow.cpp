@@ -1,6 +1,7 @@
 #include "editorwindow.h"
 
 #include "auxscenes.h"
+#include "demoicons.h"
 #include "editorcontrols.h"
 #include "editorfeatures.h"
 #include "editorhelp.h"
@@ -43,7 +44,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QStyleFactory>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -60,38 +60,6 @@ using namespace oru;
 namespace {
 
 using Size = RibbonCatSimpleAction;
-
-// A rounded square in @p colour with a white letter, drawn at the sizes the
-// ribbon asks for.
-QIcon letterIcon(const QColor& colour, const QString& letter)
-{
-    QIcon icon;
-    for (int side : {12, 16, 32}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(colour.darker(140));
-        painter.setBrush(colour);
-        painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), side / 6.0, side / 6.0);
-        QFont font = painter.font();
-        font.setBold(true);
-        font.setPixelSize(side * 2 / 3);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, letter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-const QColor kClipboard(0xc0, 0x8a, 0x2a);
-const QColor kHistory(0x4a, 0x7a, 0x3a);
-const QColor kFont(0x33, 0x44, 0x77);
-const QColor kParagraph(0x3a, 0x6e, 0xa5);
-const QColor kInsert(0x2e, 0x8b, 0x57);
-const QColor kView(0x7a, 0x4a, 0x9a);
 
 // The sizes offered by the Font group's size box.
 const char* const kFontSizes[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
@@ -189,32 +157,27 @@ void EditorWindow::buildHome()
     QTextEdit* edit = m_editor;
 
     RibbonCategoryAction* clipboard = addGroup(m_home, tr("Clipboard"));
-    connect(addCommand(clipboard,
-                       themeIcon("edit-paste", letterIcon(kClipboard, QStringLiteral("P"))),
+    connect(addCommand(clipboard, themeIcon("edit-paste", glyphIcon(QStringLiteral("P"))),
                        tr("Paste"), Size::Large),
             &QAction::triggered, edit, &QTextEdit::paste);
-    m_cut = addCommand(
-        clipboard, themeIcon("edit-cut", letterIcon(kClipboard.darker(130), QStringLiteral("X"))),
-        tr("Cut"), Size::Medium);
+    m_cut = addCommand(clipboard, themeIcon("edit-cut", glyphIcon(QStringLiteral("X"))), tr("Cut"),
+                       Size::Medium);
     connect(m_cut, &QAction::triggered, edit, &QTextEdit::cut);
-    m_copy = addCommand(
-        clipboard, themeIcon("edit-copy", letterIcon(kClipboard.darker(130), QStringLiteral("C"))),
-        tr("Copy"), Size::Medium);
+    m_copy = addCommand(clipboard, themeIcon("edit-copy", glyphIcon(QStringLiteral("C"))),
+                        tr("Copy"), Size::Medium);
     connect(m_copy, &QAction::triggered, edit, &QTextEdit::copy);
-    connect(addCommand(clipboard,
-                       themeIcon("edit-select-all",
-                                 letterIcon(kClipboard.darker(130), QStringLiteral("A"))),
+    connect(addCommand(clipboard, themeIcon("edit-select-all", glyphIcon(QStringLiteral("A"))),
                        tr("Select All"), Size::Medium),
             &QAction::triggered, edit, &QTextEdit::selectAll);
     m_cut->enableAction(false);
     m_copy->enableAction(false);
 
     RibbonCategoryAction* history = addGroup(m_home, tr("History"));
-    m_undo = addCommand(history, themeIcon("edit-undo", letterIcon(kHistory, QStringLiteral("<"))),
-                        tr("Undo"), Size::Medium);
+    m_undo = addCommand(history, themeIcon("edit-undo", glyphIcon(QStringLiteral("<"))), tr("Undo"),
+                        Size::Medium);
     connect(m_undo, &QAction::triggered, edit, &QTextEdit::undo);
-    m_redo = addCommand(history, themeIcon("edit-redo", letterIcon(kHistory, QStringLiteral(">"))),
-                        tr("Redo"), Size::Medium);
+    m_redo = addCommand(history, themeIcon("edit-redo", glyphIcon(QStringLiteral(">"))), tr("Redo"),
+                        Size::Medium);
     connect(m_redo, &QAction::triggered, edit, &QTextEdit::redo);
     m_undo->enableAction(false);
     m_redo->enableAction(false);
@@ -248,17 +211,14 @@ void EditorWindow::buildHome()
         mergeFormat(f);
         m_editor->setFocus();
     });
-    m_bold = addCommand(font, themeIcon("format-text-bold", letterIcon(kFont, QStringLiteral("B"))),
-                        tr("Bold"), Size::Small, true, 1);
-    m_italic =
-        addCommand(font, themeIcon("format-text-italic", letterIcon(kFont, QStringLiteral("I"))),
-                   tr("Italic"), Size::Small, true, 1);
-    m_underline =
-        addCommand(font, themeIcon("format-text-underline", letterIcon(kFont, QStringLiteral("U"))),
-                   tr("Underline"), Size::Small, true, 1);
-    m_strike = addCommand(
-        font, themeIcon("format-text-strikethrough", letterIcon(kFont, QStringLiteral("S"))),
-        tr("Strikeout"), Size::Small, true, 1);
+    m_bold =
+        addCommand(font, textFormatIcon(TextFormatIcon::Bold), tr("Bold"), Size::Small, true, 1);
+    m_italic = addCommand(font, textFormatIcon(TextFormatIcon::Italic), tr("Italic"), Size::Small,
+                          true, 1);
+    m_underline = addCommand(font, textFormatIcon(TextFormatIcon::Underline), tr("Underline"),
+                             Size::Small, true, 1);
+    m_strike = addCommand(font, textFormatIcon(TextFormatIcon::Strikethrough), tr("Strikeout"),
+                          Size::Small, true, 1);
     // Names for the saved quick access bar; descriptions and shortcuts for
     // the screen tips. The window holds the shortcuts, so they work on
     // every tab.
@@ -313,20 +273,14 @@ void EditorWindow::buildHome()
         f.setFontPointSize(qMax<qreal>(6, size + step));
         mergeFormat(f);
     };
-    connect(addCommand(font,
-                       themeIcon("format-font-size-more",
-                                 letterIcon(kFont.lighter(130), QStringLiteral("A"))),
+    connect(addCommand(font, themeIcon("format-font-size-more", glyphIcon(QStringLiteral("A"))),
                        tr("Grow Font"), Size::Small, false, 0),
             &QAction::triggered, this, [scaleFont] { scaleFont(2); });
-    connect(addCommand(font,
-                       themeIcon("format-font-size-less",
-                                 letterIcon(kFont.lighter(130), QStringLiteral("a"))),
+    connect(addCommand(font, themeIcon("format-font-size-less", glyphIcon(QStringLiteral("a"))),
                        tr("Shrink Font"), Size::Small, false, 0),
             &QAction::triggered, this, [scaleFont] { scaleFont(-2); });
 
     RibbonCategoryAction* paragraph = addGroup(m_home, tr("Paragraph"));
-    const QString marks[] = {QStringLiteral("L"), QStringLiteral("C"), QStringLiteral("R"),
-                             QStringLiteral("J")};
     const QString names[] = {tr("Align Left"), tr("Center"), tr("Align Right"), tr("Justify")};
     const char* const themes[] = {"format-justify-left", "format-justify-center",
                                   "format-justify-right", "format-justify-fill"};
@@ -334,40 +288,34 @@ void EditorWindow::buildHome()
                                         Qt::AlignJustify};
     auto* alignGroup = new QActionGroup(this);
     for (int i = 0; i < 4; ++i) {
-        m_align[i] = addCommand(paragraph, themeIcon(themes[i], letterIcon(kParagraph, marks[i])),
+        m_align[i] = addCommand(paragraph, themeIcon(themes[i], alignmentIcon(alignments[i])),
                                 names[i], Size::Small, true);
         alignGroup->addAction(m_align[i]);
         const Qt::Alignment alignment = alignments[i];
         connect(m_align[i], &QAction::triggered, this,
                 [this, alignment] { m_editor->setAlignment(alignment); });
     }
-    connect(
-        addCommand(paragraph,
-                   themeIcon("format-list-unordered", letterIcon(kParagraph, QStringLiteral("•"))),
-                   tr("Bullets"), Size::Small),
-        &QAction::triggered, this, [this] {
-            QTextCursor cursor = m_editor->textCursor();
-            if (QTextList* list = cursor.currentList()) {
-                list->remove(cursor.block());
-                QTextBlockFormat plain;
-                plain.setIndent(0);
-                cursor.mergeBlockFormat(plain);
-            } else {
-                cursor.createList(QTextListFormat::ListDisc);
-            }
-        });
-    connect(
-        addCommand(paragraph,
-                   themeIcon("format-list-ordered", letterIcon(kParagraph, QStringLiteral("1"))),
-                   tr("Numbering"), Size::Small),
-        &QAction::triggered, this,
-        [this] { m_editor->textCursor().createList(QTextListFormat::ListDecimal); });
+    connect(addCommand(paragraph, themeIcon("format-list-unordered", listIcon(false)),
+                       tr("Bullets"), Size::Small),
+            &QAction::triggered, this, [this] {
+                QTextCursor cursor = m_editor->textCursor();
+                if (QTextList* list = cursor.currentList()) {
+                    list->remove(cursor.block());
+                    QTextBlockFormat plain;
+                    plain.setIndent(0);
+                    cursor.mergeBlockFormat(plain);
+                } else {
+                    cursor.createList(QTextListFormat::ListDisc);
+                }
+            });
+    connect(addCommand(paragraph, themeIcon("format-list-ordered", listIcon(true)), tr("Numbering"),
+                       Size::Small),
+            &QAction::triggered, this,
+            [this] { m_editor->textCursor().createList(QTextListFormat::ListDecimal); });
 
     RibbonCategoryAction* editing = addGroup(m_home, tr("Editing"));
-    connect(addCommand(
-                editing,
-                themeIcon("edit-find", letterIcon(QColor(0x55, 0x55, 0x55), QStringLiteral("F"))),
-                tr("Find"), Size::Large),
+    connect(addCommand(editing, themeIcon("edit-find", glyphIcon(QStringLiteral("F"))), tr("Find"),
+                       Size::Large),
             &QAction::triggered, this, [this] {
                 // Into the find box of the tab row, ready for typing.
                 auto* box = ribbonMenuBar()->findChild<RibbonCatComboComboBox*>();
@@ -386,38 +334,33 @@ void EditorWindow::buildInsert()
 {
     RibbonCategoriesPanelAction* tab = addTab(tr("Insert"));
     RibbonCategoryAction* text = addGroup(tab, tr("Text"));
-    connect(addCommand(text,
-                       themeIcon("x-office-calendar", letterIcon(kInsert, QStringLiteral("D"))),
+    connect(addCommand(text, themeIcon("x-office-calendar", glyphIcon(QStringLiteral("D"))),
                        tr("Date && Time"), Size::Large),
             &QAction::triggered, this, [this] {
                 m_editor->insertPlainText(
                     QLocale().toString(QDateTime::currentDateTime(), QLocale::LongFormat));
             });
-    connect(addCommand(text, themeIcon("draw-text", letterIcon(kInsert, QStringLiteral("©"))),
-                       tr("Symbol"), Size::Medium),
+    connect(addCommand(text, themeIcon("draw-text", glyphIcon(QStringLiteral("©"))), tr("Symbol"),
+                       Size::Medium),
             &QAction::triggered, this, [this] { m_editor->insertPlainText(QStringLiteral("©")); });
-    connect(addCommand(
-                text, themeIcon("insert-horizontal-rule", letterIcon(kInsert, QStringLiteral("—"))),
-                tr("Horizontal Line"), Size::Medium),
+    connect(addCommand(text, themeIcon("insert-horizontal-rule", glyphIcon(QStringLiteral("—"))),
+                       tr("Horizontal Line"), Size::Medium),
             &QAction::triggered, this, [this] { m_editor->insertHtml(QStringLiteral("<hr/>")); });
 
     RibbonCategoryAction* tables = addGroup(tab, tr("Tables"));
-    connect(
-        addCommand(tables,
-                   themeIcon("insert-table", letterIcon(kInsert.darker(120), QStringLiteral("T"))),
-                   tr("Table"), Size::Large),
-        &QAction::triggered, this, [this] {
-            QTextTableFormat format;
-            format.setCellPadding(3);
-            format.setBorder(1);
-            m_editor->textCursor().insertTable(3, 3, format);
-        });
+    connect(addCommand(tables, themeIcon("insert-table", glyphIcon(QStringLiteral("T"))),
+                       tr("Table"), Size::Large),
+            &QAction::triggered, this, [this] {
+                QTextTableFormat format;
+                format.setCellPadding(3);
+                format.setBorder(1);
+                m_editor->textCursor().insertTable(3, 3, format);
+            });
 
     RibbonCategoryAction* exporting = addGroup(tab, tr("Export"));
-    RibbonCatSimpleAction* exportCommand = addCommand(
-        exporting,
-        themeIcon("document-export", letterIcon(kInsert.darker(140), QStringLiteral("E"))),
-        tr("Export"), Size::Large);
+    RibbonCatSimpleAction* exportCommand =
+        addCommand(exporting, themeIcon("document-export", glyphIcon(QStringLiteral("E"))),
+                   tr("Export"), Size::Large);
     exportCommand->setToolTip(tr("Export the document (simulated, with progress)"));
     connect(exportCommand, &QAction::triggered, this, &EditorWindow::startExport);
     ribbonMenuBar()->addAction(tab);
@@ -471,23 +414,22 @@ void EditorWindow::buildView()
     syncSkins();
 
     RibbonCategoryAction* zoom = addGroup(tab, tr("Zoom"));
-    connect(addCommand(zoom, themeIcon("zoom-in", letterIcon(kView, QStringLiteral("+"))),
-                       tr("Zoom In"), Size::Medium),
+    connect(addCommand(zoom, themeIcon("zoom-in", glyphIcon(QStringLiteral("+"))), tr("Zoom In"),
+                       Size::Medium),
             &QAction::triggered, m_editor,
             [this] { m_zoom->setPercentage(m_zoom->percentage() + 10); });
-    connect(addCommand(zoom, themeIcon("zoom-out", letterIcon(kView, QStringLiteral("-"))),
-                       tr("Zoom Out"), Size::Medium),
+    connect(addCommand(zoom, themeIcon("zoom-out", glyphIcon(QStringLiteral("-"))), tr("Zoom Out"),
+                       Size::Medium),
             &QAction::triggered, m_editor,
             [this] { m_zoom->setPercentage(m_zoom->percentage() - 10); });
-    connect(addCommand(zoom, themeIcon("zoom-original", letterIcon(kView, QStringLiteral("1"))),
+    connect(addCommand(zoom, themeIcon("zoom-original", glyphIcon(QStringLiteral("1"))),
                        tr("100 %"), Size::Medium),
             &QAction::triggered, m_editor, [this] { m_zoom->setPercentage(100); });
 
     RibbonCategoryAction* widgets = addGroup(tab, tr("Widgets"));
-    RibbonCatSimpleAction* skinned = addCommand(
-        widgets,
-        themeIcon("preferences-desktop-theme", letterIcon(kView.darker(120), QStringLiteral("W"))),
-        tr("Skinned Widgets"), Size::Large, true);
+    RibbonCatSimpleAction* skinned =
+        addCommand(widgets, themeIcon("preferences-desktop-theme", glyphIcon(QStringLiteral("W"))),
+                   tr("Skinned Widgets"), Size::Large, true);
     skinned->setToolTip(tr("Draw menus, tool tips and combo boxes with the skin"));
     skinned->setChecked(currentStyle() == RibbonSkinnedStyle);
     connect(skinned, &QAction::toggled, this, [](bool on) {
@@ -502,9 +444,8 @@ void EditorWindow::buildView()
 void EditorWindow::buildQuickAccessAndStatus()
 {
     RibbonQuickAccessBar* qab = ribbonMenuBar()->quickAccessBar();
-    auto* save = new RibbonSimpleAction(
-        themeIcon("document-save", letterIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("S"))),
-        tr("Save"), this);
+    auto* save = new RibbonSimpleAction(themeIcon("document-save", glyphIcon(QStringLiteral("S"))),
+                                        tr("Save"), this);
     connect(save, &QAction::triggered, this, &EditorWindow::saveDocument);
     save->setObjectName(QStringLiteral("quickSave"));
     qab->addCommand(save);
@@ -519,9 +460,8 @@ void EditorWindow::buildQuickAccessAndStatus()
     redo->setObjectName(QStringLiteral("quickRedo"));
     qab->addCommand(redo);
 
-    m_help = new RibbonSimpleAction(
-        themeIcon("help-contents", letterIcon(QColor(0x2a, 0x6a, 0xc0), QStringLiteral("?"))),
-        tr("Help"), this);
+    m_help = new RibbonSimpleAction(themeIcon("help-contents", glyphIcon(QStringLiteral("?"))),
+                                    tr("Help"), this);
     connect(m_help, &QAction::triggered, this, [this] { showTarnwickHelp(this); });
     // The find box stands in the tab row, left of the help button.
     m_find = new RibbonCatComboAction(this);
@@ -548,12 +488,10 @@ void EditorWindow::buildQuickAccessAndStatus()
     ribbonMenuBar()->setFindComboAction(m_find);
     ribbonMenuBar()->setHelpAction(m_help);
 
-    // Status-bar toggles: word wrap and read-only.
+    // Status-bar toggles: word wrap and read-only, drawn so that each shows
+    // one picture at every size.
     RibbonStatusBar* status = ribbonStatusBar();
-    auto* wrap =
-        new RibbonSimpleAction(themeIcon("format-text-direction-ltr",
-                                         letterIcon(QColor(0x4a, 0x7a, 0x3a), QStringLiteral("W"))),
-                               tr("Wrap Lines"), this);
+    auto* wrap = new RibbonSimpleAction(wrapLinesIcon(), tr("Wrap Lines"), this);
     wrap->setCheckable(true);
     wrap->setChecked(true);
     wrap->setToolTip(tr("Wrap long lines at the window edge"));
@@ -561,9 +499,7 @@ void EditorWindow::buildQuickAccessAndStatus()
         m_editor->setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     });
     status->addAction(wrap);
-    auto* readOnly = new RibbonSimpleAction(
-        themeIcon("object-locked", letterIcon(QColor(0x90, 0x30, 0x30), QStringLiteral("R"))),
-        tr("Read Only"), this);
+    auto* readOnly = new RibbonSimpleAction(padlockIcon(), tr("Read Only"), this);
     readOnly->setCheckable(true);
     readOnly->setToolTip(tr("Protect the document from changes"));
     connect(readOnly, &QAction::toggled, m_editor, &QTextEdit::setReadOnly);
