@@ -174,11 +174,15 @@ bool underCursor(const QWidget& widget)
     return widget.underMouse() && widget.rect().contains(pointerPos(widget));
 }
 
-void drawArrow(QPainter& painter, const QRect& rect, bool enabled, eSymbolType type = ArrowDown)
+void drawArrow(QPainter& painter, const QRect& rect, bool enabled, eSymbolType type = ArrowDown,
+               bool onStatusBar = false)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
-    const QColor& c =
-        enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();
+    // A bare arrow on the status bar takes the status bar's text colour: its
+    // band is dark in dark skins, where the group's text colour is not.
+    const QColor& c = !enabled     ? skin->disabledCategoryTextColor()
+                      : onStatusBar ? skin->normalCategoryTextColor()
+                                    : skin->highlightedCategoryTextColor();
     painter.setPen(c);
     painter.setBrush(c);
     RibbonStyle::drawSymbol(painter, rect, type);
@@ -461,7 +465,10 @@ void RibbonCatMenuButtonBPriv::paintEvent(QPaintEvent*)
             skin->drawPixmap(painter, QRect(w - 2, 0, 2, h), men, QRect(9, y, 2, 22));
         }
     }
-    drawArrow(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)), enabled);
+    const QWidget* parent = m_button.parentWidget();
+    const bool bare = fc < 0 && fm < 0;
+    drawArrow(painter, QRect(QPoint(w - 9, h / 2), QPoint(w - 5, h / 2 + 2)), enabled, ArrowDown,
+              bare && parent && parent->inherits("oru::RibbonStatusBar"));
     flip.reset();
     const QPixmap pm = iconAction->icon().pixmap(
         QSize(16, 16), RibbonStyle::devicePixelRatio(painter), mode, QIcon::Off);

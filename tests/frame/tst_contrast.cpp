@@ -5,6 +5,7 @@
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonButtonMain.h>
+#include <oruRibbonCatMenuAction.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryAction.h>
@@ -163,6 +164,9 @@ void TestContrast::everyTextReadable()
     tools.show();
     RibbonProgressAction progress(0, 100, 40, QStringLiteral("Exporting"), nullptr);
     window.ribbonStatusBar()->addAction(&progress);
+    RibbonCatMenuAction view(QString(), RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
+                             RibbonCatMenuAction::Menu, nullptr);
+    window.ribbonStatusBar()->addAction(&view);
     window.ribbonStatusBar()->showMessage(QStringLiteral("Ready"));
     window.resize(900, 420);
     window.show();
@@ -204,6 +208,22 @@ void TestContrast::everyTextReadable()
         scene->render(&image);
         test::PaintRecorder recorder(scene->size());
         scene->render(&recorder);
+        // Arrows and other small symbols are graphics: 3:1 against what is
+        // around them.
+        for (const PaintOp& op : recorder.ops(PaintOp::Polygon)) {
+            const QRectF box = op.polygon.boundingRect();
+            const QColor ink = op.brush.color();
+            if (op.brush.style() != Qt::SolidPattern || box.width() > 12 || box.height() > 12 ||
+                ink == skin.disabledCategoryTextColor())
+                continue;
+            const double ratio = textContrast(image, box.adjusted(-3, -3, 3, 3), ink.rgb());
+            if (ratio < 3.0)
+                failures << QStringLiteral("symbol %1 at (%2,%3): %4:1")
+                                .arg(ink.name())
+                                .arg(box.x())
+                                .arg(box.y())
+                                .arg(ratio, 0, 'f', 2);
+        }
         for (const PaintOp& op : recorder.ops(PaintOp::Text)) {
             const QColor pen = op.pen.color();
             // Disabled texts are exempt; so is the host's own document.
@@ -232,6 +252,7 @@ void TestContrast::everyTextReadable()
     QToolTip::hideText();
     appMenu->hide();
     window.ribbonStatusBar()->removeAction(&progress);
+    window.ribbonStatusBar()->removeAction(&view);
     window.setCentralWidget(nullptr);
     app->setRibbonStyle(RibbonApplication::Blue);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
