@@ -9,7 +9,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -58,55 +57,12 @@ private slots:
 
     void simultaneousStartsKeepOneOwnerAndEveryMessage()
     {
-        const QString id = uniqueId(QStringLiteral("local crowd"));
-        constexpr int count = 10;
-        std::vector<std::unique_ptr<Instance>> instances;
-        for (int i = 0; i < count; ++i) {
-            instances.push_back(std::make_unique<Instance>(
-                id, QStringLiteral("run"), QStringList{QStringLiteral("f%1").arg(i)}));
-        }
-        for (auto& instance : instances)
-            instance->start();
-        QVERIFY(spinUntil([&] {
-            return std::all_of(instances.begin(), instances.end(),
-                               [](auto& instance) { return !instance->lines().isEmpty(); });
-        }));
-        Instance* owner = nullptr;
-        QStringList expected;
-        for (auto& instance : instances) {
-            const QString first = instance->lines().constFirst();
-            if (first == QLatin1String("init true")) {
-                QVERIFY2(!owner, "two instances think they are the first");
-                owner = instance.get();
-            } else {
-                QCOMPARE(first, QStringLiteral("init false"));
-                QVERIFY(instance->waitForExit() && instance->exitedCleanly());
-                expected << instance->commandLine();
-            }
-        }
-        QVERIFY(owner);
-        QVERIFY2(owner->waitForMessages(count - 1), qPrintable(owner->lines().join('|')));
-        QTest::qWait(200);
-        QStringList received = owner->messages();
-        received.sort();
-        expected.sort();
-        QCOMPARE(received, expected);
-        QVERIFY(owner->quit());
+        simultaneousStarts(uniqueId(QStringLiteral("local crowd")));
     }
 
     void crashedOwnerIsReplaced()
     {
-        const QString id = uniqueId(QStringLiteral("local crash"));
-        Instance owner(id, QStringLiteral("run"));
-        QVERIFY(owner.startReady("init true"));
-        QVERIFY(owner.kill()); // leaves its socket file behind
-        Instance next(id, QStringLiteral("run"));
-        QVERIFY(next.startReady("init true"));
-        Instance second(id, QStringLiteral("run"), {QStringLiteral("b")});
-        QVERIFY(second.startToEnd("init false"));
-        QVERIFY(next.waitForMessages(1));
-        QCOMPARE(next.messages(), QStringList{second.commandLine()});
-        QVERIFY(next.quit());
+        singletontest::crashedOwnerIsReplaced(uniqueId(QStringLiteral("local crash")));
     }
 
     void strayConnectionsAreIgnored()

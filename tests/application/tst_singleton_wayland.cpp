@@ -48,17 +48,7 @@ private slots:
 
     void crashedOwnerIsReplaced()
     {
-        const QString id = uniqueId(QStringLiteral("wayland crash"));
-        Instance owner(id, QStringLiteral("run"));
-        QVERIFY(owner.startReady("init true"));
-        QVERIFY(owner.kill()); // its socket file stays behind
-        Instance next(id, QStringLiteral("run"));
-        QVERIFY(next.startReady("init true"));
-        Instance second(id, QStringLiteral("run"), {QStringLiteral("b")});
-        QVERIFY(second.startToEnd("init false"));
-        QVERIFY(next.waitForMessages(1));
-        QCOMPARE(next.messages(), QStringList{second.commandLine()});
-        QVERIFY(next.quit());
+        singletontest::crashedOwnerIsReplaced(uniqueId(QStringLiteral("wayland crash")));
     }
 };
 
