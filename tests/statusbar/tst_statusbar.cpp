@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLayout>
 
+#include <functional>
+
 using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
@@ -30,7 +32,6 @@ class TestStatusBar : public QObject
 private slots:
     void init() { oru::test::parkCursor(); }
     void areasAndOrder();
-    void zoomAndProgress();
     void toggle_data();
     void toggle();
     void viewButtonIcon();
@@ -48,78 +49,49 @@ void TestStatusBar::areasAndOrder()
     QCOMPARE(bar->sizePolicy().horizontalPolicy(), QSizePolicy::MinimumExpanding);
     QSignalSpy changed(bar, &RibbonStatusBar::statusBarChanged);
 
+    // Zoom first, progress last: the zoom control must still end up
+    // rightmost, later toggles left of earlier ones and the progress
+    // indicator left of them all, everything in the right-hand area.
+    auto zoom = std::make_unique<RibbonPercAction>(10, 500, 100, nullptr);
     auto first = std::make_unique<RibbonSimpleAction>(QStringLiteral("first"), nullptr);
     RibbonSimpleAction second(QStringLiteral("second"), nullptr);
     RibbonAction other(QStringLiteral("other"), nullptr);
-    bar->addAction(first.get());
-    bar->addAction(&second);
-    bar->addAction(&other);
-    QCOMPARE(changed.count(), 3); // also for the action without a widget
+    auto progress = std::make_unique<RibbonProgressAction>(QStringLiteral("busy"), nullptr);
+    for (QAction* action :
+         std::initializer_list<QAction*>{zoom.get(), first.get(), &second, &other, progress.get()})
+        bar->addAction(action);
+    QCOMPARE(changed.count(), 5); // also for the action without a widget
     QVERIFY(!bar->widgetFor(&other));
+    auto* zoomWidget = qobject_cast<RibbonPercWidget*>(bar->widgetFor(zoom.get()));
+    auto* progressWidget = qobject_cast<RibbonProgressWidget*>(bar->widgetFor(progress.get()));
     QWidget* w1 = bar->widgetFor(first.get());
     QWidget* w2 = bar->widgetFor(&second);
-    QVERIFY(w1 && w2);
-    QCOMPARE(w1->parentWidget(), bar);
+    QVERIFY(zoomWidget && progressWidget && w1 && w2);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(zoomWidget), static_cast<QWidget*>(progressWidget), w1, w2})
+        QCOMPARE(widget->parentWidget(), bar);
     QCoreApplication::processEvents();
-    // Later toggles stand left of earlier ones, all in the right-hand area.
-    QVERIFY(w2->x() < w1->x());
-    QVERIFY(w1->geometry().right() < bar->width() - 5);
-    QVERIFY(w2->x() > bar->width() - bar->extensionsWidth());
+    QVERIFY(progressWidget->geometry().right() < w2->x());
+    QVERIFY(w2->geometry().right() < w1->x());
+    QVERIFY(w1->geometry().right() < zoomWidget->x());
+    QVERIFY(zoomWidget->geometry().right() < bar->width());
+    QVERIFY(progressWidget->x() >= bar->width() - bar->extensionsWidth());
     QCOMPARE(bar->popupLayoutWidth(), 10 + 5 + bar->loginLayoutWidth());
 
     bar->removeAction(&other); // never had a widget: no announcement
-    QCOMPARE(changed.count(), 3);
-    QPointer<QWidget> gone = w2;
-    bar->removeAction(&second);
-    QVERIFY(gone.isNull());
-    QCOMPARE(changed.count(), 4);
-    // Deleting an action takes its widget along.
-    gone = w1;
-    first.reset();
-    QVERIFY(gone.isNull());
     QCOMPARE(changed.count(), 5);
+    // Removing or deleting an action takes its widget out and announces it.
+    int announced = 5;
+    const auto goesWith = [&](QWidget* widget, const std::function<void()>& takeOut) {
+        QPointer<QWidget> gone = widget;
+        takeOut();
+        return gone.isNull() && changed.count() == ++announced;
+    };
+    QVERIFY(goesWith(w2, [&] { bar->removeAction(&second); }));
+    QVERIFY(goesWith(w1, [&] { first.reset(); }));
+    QVERIFY(goesWith(progressWidget, [&] { progress.reset(); }));
+    QVERIFY(goesWith(zoomWidget, [&] { bar->removeAction(zoom.get()); }));
     QVERIFY(bar->findChildren<RibbonStatusBarWidget*>().isEmpty());
-}
-
-void TestStatusBar::zoomAndProgress()
-{
-    RibbonMainWindow window;
-    window.resize(700, 300);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    RibbonStatusBar* bar = window.ribbonStatusBar();
-    QSignalSpy changed(bar, &RibbonStatusBar::statusBarChanged);
-
-    auto zoom = std::make_unique<RibbonPercAction>(10, 500, 100, nullptr);
-    RibbonSimpleAction toggle(QStringLiteral("toggle"), nullptr);
-    auto progress = std::make_unique<RibbonProgressAction>(QStringLiteral("busy"), nullptr);
-    // Zoom first, progress last: the zoom control must still end up rightmost
-    // and the progress indicator left of the earlier toggle.
-    bar->addAction(zoom.get());
-    bar->addAction(&toggle);
-    bar->addAction(progress.get());
-    QCOMPARE(changed.count(), 3);
-    auto* zoomWidget = qobject_cast<RibbonPercWidget*>(bar->widgetFor(zoom.get()));
-    auto* progressWidget = qobject_cast<RibbonProgressWidget*>(bar->widgetFor(progress.get()));
-    QWidget* toggleWidget = bar->widgetFor(&toggle);
-    QVERIFY(zoomWidget && progressWidget && toggleWidget);
-    QCOMPARE(zoomWidget->parentWidget(), bar);
-    QCOMPARE(progressWidget->parentWidget(), bar);
-    QCoreApplication::processEvents();
-    QVERIFY(progressWidget->geometry().right() < toggleWidget->x());
-    QVERIFY(toggleWidget->geometry().right() < zoomWidget->x());
-    QVERIFY(zoomWidget->geometry().right() < bar->width());
-    QVERIFY(progressWidget->x() >= bar->width() - bar->extensionsWidth());
-
-    // Deleting either action takes its widget out and announces it.
-    QPointer<QWidget> gone = progressWidget;
-    progress.reset();
-    QVERIFY(gone.isNull());
-    QCOMPARE(changed.count(), 4);
-    gone = zoomWidget;
-    bar->removeAction(zoom.get());
-    QVERIFY(gone.isNull());
-    QCOMPARE(changed.count(), 5);
     QVERIFY(bar->findChildren<RibbonPercWidget*>().isEmpty());
 }
 
