@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+#include <tuple>
+
 using namespace oru;
 using namespace oru::test;
 
@@ -40,16 +42,11 @@ void TestAccessibility::accessibleText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("mnemonic") << "&Paste"
-                              << "Paste";
-    QTest::newRow("inner") << "Cu&t"
-                           << "Cut";
-    QTest::newRow("literal") << "Date && Time"
-                             << "Date & Time";
-    QTest::newRow("trailing") << "Oops&"
-                              << "Oops";
-    QTest::newRow("plain") << "Zoom"
-                           << "Zoom";
+    for (const auto& [tag, text, expected] :
+         {std::tuple("mnemonic", "&Paste", "Paste"), std::tuple("inner", "Cu&t", "Cut"),
+          std::tuple("literal", "Date && Time", "Date & Time"),
+          std::tuple("trailing", "Oops&", "Oops"), std::tuple("plain", "Zoom", "Zoom")})
+        QTest::newRow(tag) << QString::fromLatin1(text) << QString::fromLatin1(expected);
 }
 
 void TestAccessibility::accessibleText()
@@ -65,57 +62,28 @@ void TestAccessibility::tree_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("states"); // c checkable, C checked, d disabled, s selected
-    QTest::newRow("home tab") << int(QAccessible::PageTab) << "Home"
-                              << ""
-                              << "s";
-    QTest::newRow("format tab") << int(QAccessible::PageTab) << "Format"
-                                << ""
-                                << "";
-    QTest::newRow("group") << int(QAccessible::Grouping) << "Clipboard"
-                           << ""
-                           << "";
-    QTest::newRow("large") << int(QAccessible::PushButton) << "Paste"
-                           << "Insert the clipboard's contents"
-                           << "";
-    QTest::newRow("disabled") << int(QAccessible::PushButton) << "Cut"
-                              << ""
-                              << "d";
-    QTest::newRow("toggle") << int(QAccessible::CheckBox) << "Bold"
-                            << ""
-                            << "cC";
-    QTest::newRow("strip member") << int(QAccessible::CheckBox) << "Italic"
-                                  << ""
-                                  << "c";
-    QTest::newRow("icon-only member") << int(QAccessible::CheckBox) << "Left"
-                                      << ""
-                                      << "cC";
-    QTest::newRow("wide member") << int(QAccessible::ButtonMenu) << "Font colour"
-                                 << ""
-                                 << "";
-    QTest::newRow("combo box") << int(QAccessible::ComboBox) << "Font size"
-                               << ""
-                               << "";
-    QTest::newRow("find box") << int(QAccessible::ComboBox) << "Find"
-                              << ""
-                              << "";
-    QTest::newRow("status toggle") << int(QAccessible::CheckBox) << "Wrap Lines"
-                                   << ""
-                                   << "c";
-    QTest::newRow("status menu") << int(QAccessible::ButtonMenu) << "Line wrapping"
-                                 << ""
-                                 << "";
-    QTest::newRow("zoom") << int(QAccessible::Slider) << "Zoom"
-                          << ""
-                          << "";
-    QTest::newRow("progress") << int(QAccessible::ProgressBar) << "Exporting"
-                              << ""
-                              << "";
-    QTest::newRow("app button") << int(QAccessible::ButtonMenu) << "Application Menu"
-                                << ""
-                                << "";
-    QTest::newRow("close") << int(QAccessible::PushButton) << "Close"
-                           << ""
-                           << "";
+    const auto row = [](const char* tag, QAccessible::Role role, const char* name,
+                        const char* states = "", const char* description = "") {
+        QTest::newRow(tag) << int(role) << QString::fromLatin1(name)
+                           << QString::fromLatin1(description) << QString::fromLatin1(states);
+    };
+    row("home tab", QAccessible::PageTab, "Home", "s");
+    row("format tab", QAccessible::PageTab, "Format");
+    row("group", QAccessible::Grouping, "Clipboard");
+    row("large", QAccessible::PushButton, "Paste", "", "Insert the clipboard's contents");
+    row("disabled", QAccessible::PushButton, "Cut", "d");
+    row("toggle", QAccessible::CheckBox, "Bold", "cC");
+    row("strip member", QAccessible::CheckBox, "Italic", "c");
+    row("icon-only member", QAccessible::CheckBox, "Left", "cC");
+    row("wide member", QAccessible::ButtonMenu, "Font colour");
+    row("combo box", QAccessible::ComboBox, "Font size");
+    row("find box", QAccessible::ComboBox, "Find");
+    row("status toggle", QAccessible::CheckBox, "Wrap Lines", "c");
+    row("status menu", QAccessible::ButtonMenu, "Line wrapping");
+    row("zoom", QAccessible::Slider, "Zoom");
+    row("progress", QAccessible::ProgressBar, "Exporting");
+    row("app button", QAccessible::ButtonMenu, "Application Menu");
+    row("close", QAccessible::PushButton, "Close");
 }
 
 void TestAccessibility::tree()
