@@ -156,11 +156,9 @@ inline QString probe(const QString& id)
     return probe.lines().constLast();
 }
 
-// Scenarios that every kind of channel must pass; QVERIFY and QCOMPARE
-// inside them fail the calling test.
-
 // Ten instances of @p id start at once: exactly one owns, the others end
-// cleanly, and the owner gets each other start's command line once.
+// cleanly, and the owner gets each other start's command line once; the
+// scenario every kind of channel must pass (QVERIFY inside fails the caller).
 inline void simultaneousStarts(const QString& id)
 {
     constexpr int count = 10;
@@ -198,22 +196,6 @@ inline void simultaneousStarts(const QString& id)
     QCOMPARE(probe(id), QStringLiteral("running true"));
     QVERIFY(owner->quit());
     QCOMPARE(probe(id), QStringLiteral("running false"));
-}
-
-// An owner killed as by a crash leaves its channel behind: the next start
-// owns in its place and gets the start after it.
-inline void crashedOwnerIsReplaced(const QString& id)
-{
-    Instance owner(id, QStringLiteral("run"));
-    QVERIFY(owner.startReady("init true"));
-    QVERIFY(owner.kill());
-    Instance next(id, QStringLiteral("run"));
-    QVERIFY(next.startReady("init true"));
-    Instance second(id, QStringLiteral("run"), {QStringLiteral("b")});
-    QVERIFY(second.startToEnd("init false"));
-    QVERIFY(next.waitForMessages(1));
-    QCOMPARE(next.messages(), QStringList{second.commandLine()});
-    QVERIFY(next.quit());
 }
 
 } // namespace singletontest

@@ -1,10 +1,13 @@
-// Single instance without an X server (offscreen platform): the instances,
-// all processes of singleton_helper, meet at a per-user local socket.
+// Single instance without an X server: the instances, all processes of
+// singleton_helper, meet at a per-user local socket. The suite runs on the
+// offscreen platform and again on a Wayland desktop (headless Weston, started
+// by tests/common/wayland-session), where every instance, this process
+// included, is a client of the compositor.
 #include "singletontest.h"
 
 #include <oruRibbonSingletonApplication_p.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -24,6 +27,15 @@ class TestSingletonLocal : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The helpers inherit the session; one that fell back to another
+        // platform would prove nothing.
+        Instance platform(uniqueId(QStringLiteral("local platform")), QStringLiteral("platform"));
+        QVERIFY(platform.startToEnd(
+            QByteArray("platform " + QGuiApplication::platformName().toUtf8()).constData()));
+    }
+
     void secondStartHandsItsCommandLineOver()
     {
         const QString id = uniqueId(QStringLiteral("local hand over"));
@@ -53,6 +65,10 @@ private slots:
         Instance sender(id, QStringLiteral("send"),
                         {QStringLiteral("--text"), QStringLiteral("x")});
         QVERIFY(sender.startToEnd("sent false"));
+        // The next start owns in its place.
+        Instance next(id, QStringLiteral("run"));
+        QVERIFY(next.startReady("init true"));
+        QVERIFY(next.quit());
     }
 
     void simultaneousStartsKeepOneOwnerAndEveryMessage()
@@ -62,7 +78,17 @@ private slots:
 
     void crashedOwnerIsReplaced()
     {
-        singletontest::crashedOwnerIsReplaced(uniqueId(QStringLiteral("local crash")));
+        const QString id = uniqueId(QStringLiteral("local crash"));
+        Instance owner(id, QStringLiteral("run"));
+        QVERIFY(owner.startReady("init true"));
+        QVERIFY(owner.kill()); // leaves its socket file behind
+        Instance next(id, QStringLiteral("run"));
+        QVERIFY(next.startReady("init true"));
+        Instance second(id, QStringLiteral("run"), {QStringLiteral("b")});
+        QVERIFY(second.startToEnd("init false"));
+        QVERIFY(next.waitForMessages(1));
+        QCOMPARE(next.messages(), QStringList{second.commandLine()});
+        QVERIFY(next.quit());
     }
 
     void strayConnectionsAreIgnored()
@@ -312,9 +338,11 @@ while True:
 )";
 };
 
+// A widget application: on Wayland this process is a client of the
+// compositor too.
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     // The crowd of connections needs more descriptors than a default limit.
     rlimit limit{};
     ::getrlimit(RLIMIT_NOFILE, &limit);
