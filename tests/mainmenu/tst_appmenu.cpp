@@ -15,8 +15,6 @@
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
-#include <QIconEngine>
-#include <QPainter>
 #include <QScreen>
 #include <QTextLayout>
 
@@ -85,35 +83,19 @@ RibbonMainMenuMenuButton* subMenuItem(RibbonPanelMain* p)
     return p->findChild<RibbonMainMenuMenuButton*>();
 }
 
-// An icon with one distinct pixmap per mode, so that a recording tells
+// An icon with one distinct picture per mode, so that a recording tells
 // which mode was painted.
-class ModeIconEngine : public QIconEngine
-{
-public:
-    ModeIconEngine(const QPixmap& normal, const QPixmap& disabled)
-        : m_normal(normal), m_disabled(disabled)
-    {
-    }
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-    QPixmap pixmap(const QSize&, QIcon::Mode mode, QIcon::State) override
-    {
-        return mode == QIcon::Disabled ? m_disabled : m_normal;
-    }
-    QIconEngine* clone() const override { return new ModeIconEngine(m_normal, m_disabled); }
-
-    QPixmap m_normal;
-    QPixmap m_disabled;
-};
-
 struct ModeIcon
 {
     QPixmap normal = filled(Qt::blue);
     QPixmap disabled = filled(Qt::gray);
-    QIcon icon{new ModeIconEngine(normal, disabled)};
+    QIcon icon;
 
+    ModeIcon()
+    {
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(disabled, QIcon::Disabled);
+    }
     static QPixmap filled(Qt::GlobalColor color)
     {
         QPixmap pixmap(32, 32);
