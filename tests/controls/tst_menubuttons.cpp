@@ -131,13 +131,11 @@ void TestMenuButtons::splitButton_data()
 void TestMenuButtons::splitButton()
 {
     QFETCH(int, size);
-    QPixmap square(16, 16);
-    square.fill(Qt::red);
-    RibbonCatMenuAction action(QIcon(square), "Paste", RibbonCatMenuAction::Button,
+    RibbonCatMenuAction action(solidIcon(), "Paste", RibbonCatMenuAction::Button,
                                RibbonCatMenuAction::eMenuSize(size), RibbonCatMenuAction::Menu,
                                nullptr);
     RibbonSimpleAction def("Paste", nullptr), plain("Plain text", nullptr);
-    def.setIcon(QIcon(square));
+    def.setIcon(solidIcon());
     action.addAction(&def, true);
     action.addAction(&plain);
     RibbonCatMenuButton button(action, nullptr);

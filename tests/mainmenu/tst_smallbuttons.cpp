@@ -23,17 +23,7 @@ using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
 using oru::test::skin;
-
-namespace {
-
-QIcon solidIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::red);
-    return QIcon(pixmap);
-}
-
-} // namespace
+using oru::test::solidIcon;
 
 class TestSmallButtons : public QObject
 {

@@ -30,6 +30,7 @@ using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
 using oru::test::skin;
+using oru::test::solidIcon;
 using oru::test::sourceOf;
 
 namespace {
@@ -151,9 +152,7 @@ void TestStatusBar::toggle()
     QFETCH(int, triggered);
     RibbonMainWindow window;
     window.resize(500, 200);
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::blue);
-    RibbonSimpleAction action(QIcon(pixmap), QStringLiteral("Ruler"), nullptr);
+    RibbonSimpleAction action(solidIcon(), QStringLiteral("Ruler"), nullptr);
     action.setToolTip(QStringLiteral("Show the ruler"));
     action.setCheckable(checkable);
     window.ribbonStatusBar()->addAction(&action);
@@ -199,9 +198,7 @@ void TestStatusBar::viewButtonIcon()
 {
     RibbonMainWindow window;
     window.resize(500, 200);
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::blue);
-    RibbonCatMenuAction views(QIcon(pixmap), QString(), RibbonCatMenuAction::Button,
+    RibbonCatMenuAction views(solidIcon(), QString(), RibbonCatMenuAction::Button,
                               RibbonCatMenuAction::Small, RibbonCatMenuAction::ViewPopup, nullptr);
     window.ribbonStatusBar()->addAction(&views);
     window.show();

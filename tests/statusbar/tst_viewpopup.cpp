@@ -37,13 +37,6 @@ private slots:
 
 namespace {
 
-QIcon squareIcon(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::darkCyan);
-    return QIcon(pixmap);
-}
-
 // The skin-independent highlight of a view button of size w x h: the left
 // edge from the caption image, the rest from the menu image, frame 0.
 QList<QPair<QRect, QRect>> highlight(int w, int h)
@@ -141,14 +134,14 @@ void TestViewPopup::statusBarPopupPainting()
                                RibbonCatMenuAction::ViewPopup, nullptr);
     RibbonSimpleAction normal("Normal", nullptr), outline("Outline", nullptr),
         bottom("Customise", nullptr);
-    normal.setIcon(squareIcon(64));
+    normal.setIcon(solidIcon(64));
     outline.setEnabled(false);
     action.addTopAction(&normal);
     action.addTopAction(&outline);
     action.addBottomAction(&bottom);
     RibbonSimpleAction plainTile("Plain", nullptr), checkedTile("Checked", nullptr);
     for (RibbonSimpleAction* tile : {&plainTile, &checkedTile}) {
-        tile->setIcon(squareIcon(64));
+        tile->setIcon(solidIcon(64));
         tile->setCheckable(true);
         action.iconActionGroup()->addAction(tile);
     }
