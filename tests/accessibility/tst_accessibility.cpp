@@ -105,12 +105,7 @@ void TestAccessibility::tree()
     // Where a pointer would find it, and usable unless disabled.
     const QRect window(demo.window.mapToGlobal(QPoint(0, 0)), demo.window.size());
     QVERIFY2(!node->rect().isEmpty() && window.contains(node->rect()),
-             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
-                            .arg(name)
-                            .arg(node->rect().x())
-                            .arg(node->rect().y())
-                            .arg(node->rect().width())
-                            .arg(node->rect().height())));
+             qPrintable(name + QStringLiteral(" at ") + QDebug::toString(node->rect())));
     const QStringList used = actions(node) ? actions(node)->actionNames() : QStringList();
     // Groups, the zoom (a value) and progress are not pressed.
     if (!QList<int>{QAccessible::Grouping, QAccessible::Slider, QAccessible::ProgressBar}.contains(
