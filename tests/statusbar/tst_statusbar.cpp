@@ -87,8 +87,8 @@ void TestStatusBar::areasAndOrder()
     QCOMPARE(bar->sizePolicy().horizontalPolicy(), QSizePolicy::MinimumExpanding);
     QSignalSpy changed(bar, &RibbonStatusBar::statusBarChanged);
 
-    // Zoom first, progress last: the zoom control must still end up
-    // rightmost, later toggles left of earlier ones and the progress
+    // Zoom between the toggles, progress last: the zoom control must still
+    // end up rightmost, later toggles left of earlier ones and the progress
     // indicator left of them all, everything in the right-hand area.
     auto zoom = std::make_unique<RibbonPercAction>(10, 500, 100, nullptr);
     auto first = std::make_unique<RibbonSimpleAction>(QStringLiteral("first"), nullptr);
@@ -96,7 +96,7 @@ void TestStatusBar::areasAndOrder()
     RibbonAction other(QStringLiteral("other"), nullptr);
     auto progress = std::make_unique<RibbonProgressAction>(QStringLiteral("busy"), nullptr);
     for (QAction* action :
-         std::initializer_list<QAction*>{zoom.get(), first.get(), &second, &other, progress.get()})
+         std::initializer_list<QAction*>{first.get(), zoom.get(), &second, &other, progress.get()})
         bar->addAction(action);
     QCOMPARE(changed.count(), 5); // also for the action without a widget
     QVERIFY(!bar->widgetFor(&other));
