@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+#include <tuple>
+
 using namespace oru;
 using namespace oru::test;
 
@@ -26,10 +28,9 @@ private slots:
     void tree();
     void hiddenPagesLeaveTheTree();
     void pressTriggersOnce();
-    void colourCellsAndGallery();
+    void galleryAndColourCells();
     void collapsedGroupPopup();
     void tabStrip();
-    void palettePopup();
     void quickAccessChevron();
     void stripMembers();
     void comboAndStatusControls();
@@ -40,16 +41,11 @@ void TestAccessibility::accessibleText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("mnemonic") << "&Paste"
-                              << "Paste";
-    QTest::newRow("inner") << "Cu&t"
-                           << "Cut";
-    QTest::newRow("literal") << "Date && Time"
-                             << "Date & Time";
-    QTest::newRow("trailing") << "Oops&"
-                              << "Oops";
-    QTest::newRow("plain") << "Zoom"
-                           << "Zoom";
+    for (const auto& [tag, text, expected] :
+         {std::tuple("mnemonic", "&Paste", "Paste"), std::tuple("inner", "Cu&t", "Cut"),
+          std::tuple("literal", "Date && Time", "Date & Time"),
+          std::tuple("trailing", "Oops&", "Oops"), std::tuple("plain", "Zoom", "Zoom")})
+        QTest::newRow(tag) << QString::fromLatin1(text) << QString::fromLatin1(expected);
 }
 
 void TestAccessibility::accessibleText()
@@ -65,57 +61,28 @@ void TestAccessibility::tree_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("states"); // c checkable, C checked, d disabled, s selected
-    QTest::newRow("home tab") << int(QAccessible::PageTab) << "Home"
-                              << ""
-                              << "s";
-    QTest::newRow("format tab") << int(QAccessible::PageTab) << "Format"
-                                << ""
-                                << "";
-    QTest::newRow("group") << int(QAccessible::Grouping) << "Clipboard"
-                           << ""
-                           << "";
-    QTest::newRow("large") << int(QAccessible::PushButton) << "Paste"
-                           << "Insert the clipboard's contents"
-                           << "";
-    QTest::newRow("disabled") << int(QAccessible::PushButton) << "Cut"
-                              << ""
-                              << "d";
-    QTest::newRow("toggle") << int(QAccessible::CheckBox) << "Bold"
-                            << ""
-                            << "cC";
-    QTest::newRow("strip member") << int(QAccessible::CheckBox) << "Italic"
-                                  << ""
-                                  << "c";
-    QTest::newRow("icon-only member") << int(QAccessible::CheckBox) << "Left"
-                                      << ""
-                                      << "cC";
-    QTest::newRow("wide member") << int(QAccessible::ButtonMenu) << "Font colour"
-                                 << ""
-                                 << "";
-    QTest::newRow("combo box") << int(QAccessible::ComboBox) << "Font size"
-                               << ""
-                               << "";
-    QTest::newRow("find box") << int(QAccessible::ComboBox) << "Find"
-                              << ""
-                              << "";
-    QTest::newRow("status toggle") << int(QAccessible::CheckBox) << "Wrap Lines"
-                                   << ""
-                                   << "c";
-    QTest::newRow("status menu") << int(QAccessible::ButtonMenu) << "Line wrapping"
-                                 << ""
-                                 << "";
-    QTest::newRow("zoom") << int(QAccessible::Slider) << "Zoom"
-                          << ""
-                          << "";
-    QTest::newRow("progress") << int(QAccessible::ProgressBar) << "Exporting"
-                              << ""
-                              << "";
-    QTest::newRow("app button") << int(QAccessible::ButtonMenu) << "Application Menu"
-                                << ""
-                                << "";
-    QTest::newRow("close") << int(QAccessible::PushButton) << "Close"
-                           << ""
-                           << "";
+    const auto row = [](const char* tag, QAccessible::Role role, const char* name,
+                        const char* states = "", const char* description = "") {
+        QTest::newRow(tag) << int(role) << QString::fromLatin1(name)
+                           << QString::fromLatin1(description) << QString::fromLatin1(states);
+    };
+    row("home tab", QAccessible::PageTab, "Home", "s");
+    row("format tab", QAccessible::PageTab, "Format");
+    row("group", QAccessible::Grouping, "Clipboard");
+    row("large", QAccessible::PushButton, "Paste", "", "Insert the clipboard's contents");
+    row("disabled", QAccessible::PushButton, "Cut", "d");
+    row("toggle", QAccessible::CheckBox, "Bold", "cC");
+    row("strip member", QAccessible::CheckBox, "Italic", "c");
+    row("icon-only member", QAccessible::CheckBox, "Left", "cC");
+    row("wide member", QAccessible::ButtonMenu, "Font colour");
+    row("combo box", QAccessible::ComboBox, "Font size");
+    row("find box", QAccessible::ComboBox, "Find");
+    row("status toggle", QAccessible::CheckBox, "Wrap Lines", "c");
+    row("status menu", QAccessible::ButtonMenu, "Line wrapping");
+    row("zoom", QAccessible::Slider, "Zoom");
+    row("progress", QAccessible::ProgressBar, "Exporting");
+    row("app button", QAccessible::ButtonMenu, "Application Menu");
+    row("close", QAccessible::PushButton, "Close");
 }
 
 void TestAccessibility::tree()
@@ -138,12 +105,7 @@ void TestAccessibility::tree()
     // Where a pointer would find it, and usable unless disabled.
     const QRect window(demo.window.mapToGlobal(QPoint(0, 0)), demo.window.size());
     QVERIFY2(!node->rect().isEmpty() && window.contains(node->rect()),
-             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
-                            .arg(name)
-                            .arg(node->rect().x())
-                            .arg(node->rect().y())
-                            .arg(node->rect().width())
-                            .arg(node->rect().height())));
+             qPrintable(name + QStringLiteral(" at ") + QDebug::toString(node->rect())));
     const QStringList used = actions(node) ? actions(node)->actionNames() : QStringList();
     // Groups, the zoom (a value) and progress are not pressed.
     if (!QList<int>{QAccessible::Grouping, QAccessible::Slider, QAccessible::ProgressBar}.contains(
@@ -228,7 +190,7 @@ void TestAccessibility::pressTriggersOnce()
     QVERIFY(!split->state().expanded);
 }
 
-void TestAccessibility::colourCellsAndGallery()
+void TestAccessibility::galleryAndColourCells()
 {
     DemoWindow demo;
     demo.format->setChecked(true);
@@ -246,6 +208,36 @@ void TestAccessibility::colourCellsAndGallery()
     actions(heading)->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(chosen.count(), 1);
     QVERIFY(heading->state().selected);
+
+    // Its popup hangs under it while it shows.
+    const int galleryChildren = gallery->childCount();
+    actions(gallery)->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(gallery->state().expanded);
+    QCOMPARE(gallery->childCount(), galleryChildren + 1);
+    QAccessibleInterface* popup = gallery->child(galleryChildren);
+    QCOMPARE(popup->role(), QAccessible::List);
+    QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Styles"));
+    QCOMPARE(popup->parent(), gallery);
+    walk(gallery);
+
+    // The scroll bar and the grip first, then every style.
+    const QList<RibbonAction*>& styles = demo.gallery->menuActions();
+    const int items = int(styles.size());
+    QVERIFY(items > 0);
+    QCOMPARE(popup->childCount(), 2 + items);
+    QAccessibleInterface* first = popup->child(2);
+    QCOMPARE(first->role(), QAccessible::ListItem);
+    QCOMPARE(first->text(QAccessible::Name), oru::accessibleText(styles.at(0)->text()));
+    QVERIFY(!first->state().offscreen);
+    QVERIFY(popup->rect().contains(first->rect()));
+    const QPoint centre = first->rect().center();
+    QCOMPARE(popup->childAt(centre.x(), centre.y()), first);
+
+    QSignalSpy styleChosen(styles.at(0), &QAction::triggered);
+    actions(first)->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(styleChosen.count(), 1);
+    QTRY_VERIFY(!gallery->state().expanded);
+    QCOMPARE(gallery->childCount(), galleryChildren);
 
     // The colour button lists its popup while it shows; the cells are named.
     QAccessibleInterface* button =
@@ -371,43 +363,6 @@ void TestAccessibility::tabStrip()
     QCOMPARE(strip->childCount(), 4 + 2);
     QVERIFY(!longTab->isValid());
     walk(strip);
-}
-
-void TestAccessibility::palettePopup()
-{
-    DemoWindow demo;
-    demo.format->setChecked(true);
-    QAccessibleInterface* gallery =
-        findIn(demo.window, QAccessible::List, QStringLiteral("Styles"));
-    QVERIFY(gallery);
-    const int closedChildren = gallery->childCount();
-    actions(gallery)->doAction(QAccessibleActionInterface::showMenuAction());
-    QVERIFY(gallery->state().expanded);
-    QCOMPARE(gallery->childCount(), closedChildren + 1);
-    QAccessibleInterface* popup = gallery->child(closedChildren);
-    QCOMPARE(popup->role(), QAccessible::List);
-    QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Styles"));
-    QCOMPARE(popup->parent(), gallery);
-    walk(gallery);
-
-    // The scroll bar and the grip first, then every style.
-    const QList<RibbonAction*>& styles = demo.gallery->menuActions();
-    const int items = int(styles.size());
-    QVERIFY(items > 0);
-    QCOMPARE(popup->childCount(), 2 + items);
-    QAccessibleInterface* first = popup->child(2);
-    QCOMPARE(first->role(), QAccessible::ListItem);
-    QCOMPARE(first->text(QAccessible::Name), oru::accessibleText(styles.at(0)->text()));
-    QVERIFY(!first->state().offscreen);
-    QVERIFY(popup->rect().contains(first->rect()));
-    const QPoint centre = first->rect().center();
-    QCOMPARE(popup->childAt(centre.x(), centre.y()), first);
-
-    QSignalSpy chosen(styles.at(0), &QAction::triggered);
-    actions(first)->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(chosen.count(), 1);
-    QTRY_VERIFY(!gallery->state().expanded);
-    QCOMPARE(gallery->childCount(), closedChildren);
 }
 
 void TestAccessibility::quickAccessChevron()

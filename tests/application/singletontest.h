@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace singletontest {
 
@@ -151,6 +154,48 @@ inline QString probe(const QString& id)
     if (!probe.waitForExit() || probe.lines().isEmpty())
         return QStringLiteral("no answer");
     return probe.lines().constLast();
+}
+
+// Ten instances of @p id start at once: exactly one owns, the others end
+// cleanly, and the owner gets each other start's command line once; the
+// scenario every kind of channel must pass (QVERIFY inside fails the caller).
+inline void simultaneousStarts(const QString& id)
+{
+    constexpr int count = 10;
+    std::vector<std::unique_ptr<Instance>> instances;
+    for (int i = 0; i < count; ++i)
+        instances.push_back(std::make_unique<Instance>(id, QStringLiteral("run"),
+                                                       QStringList{QStringLiteral("f%1").arg(i)}));
+    for (auto& instance : instances)
+        instance->start();
+    QVERIFY(spinUntil([&] {
+        return std::all_of(instances.begin(), instances.end(),
+                           [](auto& instance) { return !instance->lines().isEmpty(); });
+    }));
+    Instance* owner = nullptr;
+    QStringList expected;
+    for (auto& instance : instances) {
+        const QString first = instance->lines().constFirst();
+        if (first == QLatin1String("init true")) {
+            QVERIFY2(!owner, "two instances think they are the first");
+            owner = instance.get();
+        } else {
+            QCOMPARE(first, QStringLiteral("init false"));
+            QVERIFY(instance->waitForExit() && instance->exitedCleanly());
+            expected << instance->commandLine();
+        }
+    }
+    QVERIFY(owner);
+    QCOMPARE(expected.size(), count - 1);
+    QVERIFY2(owner->waitForMessages(count - 1), qPrintable(owner->lines().join('|')));
+    QTest::qWait(200);
+    QStringList received = owner->messages();
+    received.sort();
+    expected.sort();
+    QCOMPARE(received, expected);
+    QCOMPARE(probe(id), QStringLiteral("running true"));
+    QVERIFY(owner->quit());
+    QCOMPARE(probe(id), QStringLiteral("running false"));
 }
 
 } // namespace singletontest

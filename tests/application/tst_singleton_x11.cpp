@@ -6,21 +6,12 @@
 
 #include "singletontest.h"
 
-#include <QDeadlineTimer>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <functional>
-#include <memory>
-#include <vector>
 
 // Xlib last: its macros clash with Qt headers.
 #include <X11/Xlib.h>
 
 using namespace oru;
-
 using namespace singletontest;
 
 namespace {
@@ -208,45 +199,7 @@ private slots:
 
     void simultaneousStartsKeepOneOwnerAndEveryMessage()
     {
-        const QString id = uniqueId(QStringLiteral("crowd"));
-        constexpr int count = 10;
-        std::vector<std::unique_ptr<Instance>> instances;
-        for (int i = 0; i < count; ++i) {
-            instances.push_back(std::make_unique<Instance>(
-                id, QStringLiteral("run"), QStringList{QStringLiteral("f%1").arg(i)}));
-        }
-        for (auto& instance : instances)
-            instance->start();
-        // Every start answers; all but one end at once with exit code 0.
-        QVERIFY(spinUntil([&] {
-            return std::all_of(instances.begin(), instances.end(),
-                               [](auto& instance) { return !instance->lines().isEmpty(); });
-        }));
-        Instance* owner = nullptr;
-        QStringList expected;
-        for (auto& instance : instances) {
-            const QString first = instance->lines().constFirst();
-            if (first == QLatin1String("init true")) {
-                QVERIFY2(!owner, "two instances think they are the first");
-                owner = instance.get();
-            } else {
-                QCOMPARE(first, QStringLiteral("init false"));
-                QVERIFY(instance->waitForExit() && instance->exitedCleanly());
-                expected << instance->commandLine();
-            }
-        }
-        QVERIFY(owner);
-        QCOMPARE(expected.size(), count - 1);
-        // The owner got every other start's command line, each exactly once.
-        QVERIFY2(owner->waitForMessages(count - 1), qPrintable(owner->lines().join('|')));
-        QTest::qWait(200);
-        QStringList received = owner->messages();
-        received.sort();
-        expected.sort();
-        QCOMPARE(received, expected);
-        QCOMPARE(probe(id), QStringLiteral("running true"));
-        QVERIFY(owner->quit());
-        QCOMPARE(probe(id), QStringLiteral("running false"));
+        simultaneousStarts(uniqueId(QStringLiteral("crowd")));
     }
 };
 

@@ -190,8 +190,6 @@ private slots:
     void otherLanguages_data();
     void otherLanguages();
     void contextsMatchHostTranslations();
-    void rightToLeftLanguages_data();
-    void rightToLeftLanguages();
 };
 
 void TestTranslations::tsFilesComplete()
@@ -287,34 +285,47 @@ void TestTranslations::otherLanguages_data()
     QTest::addColumn<QString>("recentFiles");
     QTest::addColumn<QString>("moreColors");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("fr") << QLocale(QLocale::French) << "Fichiers récents"
-                        << "Autres couleurs..."
-                        << "Annuler";
-    QTest::newRow("es") << QLocale(QLocale::Spanish) << "Archivos recientes"
-                        << "Más colores..."
-                        << "Cancelar";
-    QTest::newRow("ru") << QLocale(QLocale::Russian) << "Последние файлы"
-                        << "Другие цвета..."
-                        << "Отмена";
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    const auto row = [](const char* name, QLocale::Language language, const char* recentFiles,
+                        const char* moreColors, const char* cancel,
+                        Qt::LayoutDirection direction = Qt::LeftToRight) {
+        QTest::newRow(name) << QLocale(language) << QString::fromUtf8(recentFiles)
+                            << QString::fromUtf8(moreColors) << QString::fromUtf8(cancel)
+                            << direction;
+    };
+    row("fr", QLocale::French, "Fichiers récents", "Autres couleurs...", "Annuler");
+    row("es", QLocale::Spanish, "Archivos recientes", "Más colores...", "Cancelar");
+    row("ru", QLocale::Russian, "Последние файлы", "Другие цвета...", "Отмена");
+    // Arabic and Hebrew turn the application right to left by themselves.
+    row("ar", QLocale::Arabic, "الملفات الأخيرة", "ألوان إضافية...", "إلغاء", Qt::RightToLeft);
+    row("he", QLocale::Hebrew, "קבצים אחרונים", "צבעים נוספים...", "ביטול", Qt::RightToLeft);
 }
 
+// The texts of each shipped language, and its direction; loading German
+// again turns the application back to left to right.
 void TestTranslations::otherLanguages()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, recentFiles);
     QFETCH(QString, moreColors);
     QFETCH(QString, cancel);
+    QFETCH(Qt::LayoutDirection, direction);
     auto* app = RibbonApplication::theApp();
     QVERIFY(app->loadTranslations(locale));
-    Host host;
-    QVERIFY(host.menuTexts().contains(recentFiles));
-    QCOMPARE(host.picker->moreColorsAction()->text(), moreColors);
-    RibbonOptionsDialog dialog(host.window);
-    QStringList buttons;
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        buttons << button->text();
-    QVERIFY2(buttons.contains(cancel), qPrintable(buttons.join(',')));
-    QVERIFY(app->loadTranslations(QLocale::system()));
+    QTRY_COMPARE(QGuiApplication::layoutDirection(), direction);
+    {
+        Host host;
+        QCOMPARE(host.window.layoutDirection(), direction);
+        QVERIFY(host.menuTexts().contains(recentFiles));
+        QCOMPARE(host.picker->moreColorsAction()->text(), moreColors);
+        RibbonOptionsDialog dialog(host.window);
+        QStringList buttons;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            buttons << button->text();
+        QVERIFY2(buttons.contains(cancel), qPrintable(buttons.join(',')));
+    }
+    QVERIFY(app->loadTranslations(QLocale(QLocale::German)));
+    QTRY_COMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 void TestTranslations::contextsMatchHostTranslations()
@@ -383,32 +394,6 @@ void TestTranslations::contextsMatchHostTranslations()
         QVERIFY2(expected.contains(m) || m.first == QLatin1String("RibbonAccessible") ||
                      m.first == QLatin1String("QGuiApplication"), // asked by Qt itself
                  qPrintable(m.first + "/" + m.second));
-}
-
-void TestTranslations::rightToLeftLanguages_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("recentFiles");
-    QTest::newRow("ar") << QLocale(QLocale::Arabic) << QStringLiteral("الملفات الأخيرة");
-    QTest::newRow("he") << QLocale(QLocale::Hebrew) << QStringLiteral("קבצים אחרונים");
-}
-
-// An Arabic or Hebrew translation turns the application right to left by
-// itself, and back when another language is loaded.
-void TestTranslations::rightToLeftLanguages()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, recentFiles);
-    auto* app = RibbonApplication::theApp();
-    QVERIFY(app->loadTranslations(locale));
-    QTRY_COMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
-    {
-        Host host;
-        QCOMPARE(host.window.layoutDirection(), Qt::RightToLeft);
-        QVERIFY(host.menuTexts().contains(recentFiles));
-    }
-    QVERIFY(app->loadTranslations(QLocale(QLocale::German)));
-    QTRY_COMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 int main(int argc, char** argv)

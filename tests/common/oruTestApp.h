@@ -3,6 +3,8 @@
 #include <oruRibbonApplication.h>
 #include <oruRibbonStyle.h>
 
+#include <QIcon>
+#include <QPixmap>
 #include <QtTest>
 
 #include <initializer_list>
@@ -43,6 +45,14 @@ inline void addSkinRatioRows(std::initializer_list<qreal> ratios)
                                       std::pair("black", RibbonApplication::Black)})
         for (const qreal ratio : ratios)
             QTest::addRow("%s %gx", name, ratio) << int(style) << ratio;
+}
+
+/// An icon of one @p side by @p side picture in @p colour.
+inline QIcon solidIcon(int side = 16, const QColor& colour = Qt::darkCyan)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
 }
 
 /// True when the suite runs on a real X server (the xcb platform).

@@ -38,8 +38,7 @@ private slots:
     void colorStateMachine();
     void popupMarks();
     void exclusiveGroups();
-    void wideGroupForwarding();
-    void wideGroupMembersLeave();
+    void wideGroupMembers();
     void colorButtonLetsGoOfItsAction();
 };
 
@@ -237,50 +236,7 @@ void TestColorGroups::exclusiveGroups()
     QCOMPARE(align.checkedAction(), &next);
 }
 
-void TestColorGroups::wideGroupForwarding()
-{
-    RibbonCatActionGroup group(nullptr);
-    RibbonCatSimpleAction plain("Bold", RibbonCatSimpleAction::Small, nullptr);
-    RibbonCatColorMenuAction color(QIcon(), "Color", RibbonCatColorMenuAction::Small, nullptr);
-    RibbonCatMenuAction menu("Borders", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
-                             RibbonCatMenuAction::Menu, nullptr);
-    RibbonSimpleAction entry("All borders", nullptr);
-    menu.addAction(&entry);
-    group.addAction(&plain, true);
-    group.addAction(&color, true);
-    group.addAction(&menu, true);
-    QVERIFY(group.isWide());
-    QWidget window;
-    auto* strip = new RibbonCatActionGroupWidget(group, &window);
-    QCOMPARE(strip->sizeHint(), QSize(90, 22));
-    QVERIFY(!strip->hostedWidget(&plain));
-    auto* colorButton = qobject_cast<RibbonCatColorMenuButton*>(strip->hostedWidget(&color));
-    auto* menuButton = qobject_cast<RibbonCatMenuButton*>(strip->hostedWidget(&menu));
-    QVERIFY(colorButton && menuButton && colorButton->isHidden() && menuButton->isHidden());
-    window.show();
-
-    mousePress(strip, QPoint(35, 5));
-    QVERIFY(colorButton->popup().isVisible());
-    mouseRelease(strip, QPoint(35, 5));
-    colorButton->popup().hide();
-
-    mousePress(strip, QPoint(65, 5));
-    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(menuButton->priv());
-    QVERIFY(priv && priv->m_popupOpen);
-    QPointer<QWidget> popup = priv->m_popup;
-    popup->close();
-    QVERIFY(!priv->m_popupOpen);
-    QTRY_VERIFY(popup.isNull());
-    // the popup took that press's release: a press on a disabled member then
-    // selects nothing and opens nothing
-    plain.setEnabled(false);
-    mousePress(strip, QPoint(5, 5));
-    QCOMPARE(strip->pressedIndex(), -1);
-    QVERIFY(!priv->m_popupOpen);
-    mouseRelease(strip, QPoint(5, 5));
-}
-
-void TestColorGroups::wideGroupMembersLeave()
+void TestColorGroups::wideGroupMembers()
 {
     RibbonCatActionGroup group(nullptr);
     RibbonCatSimpleAction plain("Bold", RibbonCatSimpleAction::Small, nullptr);
@@ -294,18 +250,43 @@ void TestColorGroups::wideGroupMembersLeave()
     for (RibbonAction* a : {static_cast<RibbonAction*>(&plain), static_cast<RibbonAction*>(&color),
                             static_cast<RibbonAction*>(doomed), static_cast<RibbonAction*>(&menu)})
         group.addAction(a, true);
+    QVERIFY(group.isWide());
     QWidget window;
     auto* strip = new RibbonCatActionGroupWidget(group, &window);
-    window.show();
+    QCOMPARE(strip->sizeHint(), QSize(120, 22));
+    QVERIFY(!strip->hostedWidget(&plain));
     QPointer<QWidget> colorButton = strip->hostedWidget(&color);
     QPointer<QWidget> doomedButton = strip->hostedWidget(doomed);
-    QWidget* menuButton = strip->hostedWidget(&menu);
+    auto* menuButton = qobject_cast<RibbonCatMenuButton*>(strip->hostedWidget(&menu));
+    QVERIFY(qobject_cast<RibbonCatColorMenuButton*>(colorButton) && menuButton &&
+            colorButton->isHidden() && menuButton->isHidden());
+    window.show();
     QCOMPARE(menuButton->geometry(), QRect(90, 0, 30, 22));
+
+    // A press on a member's cell opens its hosted button's popup.
+    mousePress(strip, QPoint(35, 5));
+    auto* picker = &qobject_cast<RibbonCatColorMenuButton*>(colorButton.data())->popup();
+    QVERIFY(picker->isVisible());
+    mouseRelease(strip, QPoint(35, 5));
+    picker->hide();
+    mousePress(strip, QPoint(95, 5));
+    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(menuButton->priv());
+    QVERIFY(priv && priv->m_popupOpen);
+    QPointer<QWidget> popup = priv->m_popup;
+    popup->close();
+    QVERIFY(!priv->m_popupOpen);
+    QTRY_VERIFY(popup.isNull());
+    // the popup took that press's release: a press on a disabled member then
+    // selects nothing and opens nothing
+    plain.setEnabled(false);
+    mousePress(strip, QPoint(5, 5));
+    QCOMPARE(strip->pressedIndex(), -1);
+    QVERIFY(!priv->m_popupOpen);
+    mouseRelease(strip, QPoint(5, 5));
 
     // a member that leaves takes its hosted widget and its open popup along;
     // the others move with their cells, so their popups open under them
     mousePress(strip, QPoint(35, 5));
-    auto* picker = &qobject_cast<RibbonCatColorMenuButton*>(colorButton.data())->popup();
     QVERIFY(picker->isVisible());
     group.removeAction(&color);
     QVERIFY(!picker->isVisible());
@@ -326,9 +307,7 @@ void TestColorGroups::wideGroupMembersLeave()
     QCOMPARE(menuButton->geometry(), QRect(30, 0, 30, 22));
     mouseRelease(strip, QPoint(35, 5));
     mousePress(strip, QPoint(35, 5)); // the menu now sits in cell 1
-    auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(
-        qobject_cast<RibbonCatMenuButton*>(menuButton)->priv());
-    QVERIFY(priv && priv->m_popupOpen);
+    QVERIFY(priv->m_popupOpen);
     QCOMPARE(priv->m_popup->pos().y(), window.mapToGlobal(QPoint(0, 21)).y());
     priv->m_popup->close();
 }

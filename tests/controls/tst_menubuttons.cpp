@@ -29,9 +29,8 @@ class TestMenuButtons : public QObject
 private slots:
     void splitFrames_data();
     void splitFrames();
-    void splitTriggerAndOnePopup();
-    void rightToLeft_data();
-    void rightToLeft();
+    void splitButton_data();
+    void splitButton();
     void largeCaptionWraps();
     void actionGoesWhilePopupOpen_data();
     void actionGoesWhilePopupOpen();
@@ -103,45 +102,6 @@ void TestMenuButtons::splitFrames()
     QCOMPARE(priv->frames(), std::make_pair(fc, fm));
 }
 
-void TestMenuButtons::splitTriggerAndOnePopup()
-{
-    for (int size : {int(RibbonCatMenuAction::Large), int(RibbonCatMenuAction::Small)}) {
-        RibbonCatMenuAction action(QIcon(), "Paste", RibbonCatMenuAction::Button,
-                                   RibbonCatMenuAction::eMenuSize(size), RibbonCatMenuAction::Menu,
-                                   nullptr);
-        RibbonSimpleAction def("Paste", nullptr), plain("Plain text", nullptr);
-        action.addAction(&def, true);
-        action.addAction(&plain);
-        RibbonCatMenuButton button(action, nullptr);
-        button.resize(button.sizeHint());
-        const bool large = size == RibbonCatMenuAction::Large;
-        const QPoint caption(2, 10);
-        const QPoint menuPart = large ? QPoint(5, 37) : QPoint(button.width() - 11, 10);
-        const QPoint lastCaption = large ? QPoint(5, 36) : QPoint(button.width() - 12, 10);
-        QSignalSpy triggered(&def, &QAction::triggered);
-        // press and release in the caption part trigger; a release below does not
-        mouseClick(&button, lastCaption);
-        QCOMPARE(triggered.count(), 1);
-        mousePress(&button, caption);
-        mouseRelease(&button, menuPart);
-        QCOMPARE(triggered.count(), 1);
-        // the menu part opens one popup and only one
-        mousePress(&button, menuPart);
-        auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(button.priv());
-        QVERIFY(priv->m_popupOpen && priv->m_menuPressed);
-        QPointer<QWidget> popup = priv->m_popup;
-        auto* menu = qobject_cast<QMenu*>(popup.data());
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 2);
-        mousePress(&button, menuPart);
-        QCOMPARE(priv->m_popup.data(), popup.data());
-        menu->hide();
-        QVERIFY(!priv->m_popupOpen && !priv->m_menuPressed);
-        QTRY_VERIFY(popup.isNull());
-        QCOMPARE(triggered.count(), 1);
-    }
-}
-
 namespace {
 
 // The top-left corner of the first arrow symbol a widget paints.
@@ -156,7 +116,7 @@ QPoint arrowAt(QWidget& widget)
 
 } // namespace
 
-void TestMenuButtons::rightToLeft_data()
+void TestMenuButtons::splitButton_data()
 {
     QTest::addColumn<int>("size");
     QTest::newRow("large") << int(RibbonCatMenuAction::Large);
@@ -164,34 +124,56 @@ void TestMenuButtons::rightToLeft_data()
     QTest::newRow("small") << int(RibbonCatMenuAction::Small);
 }
 
-// Right to left a split button is its own mirror: frames, drop-down part,
-// arrow and icon at mirrored places (the images flipped, not other images),
-// and a press on the mirrored drop-down part opens the menu.
-void TestMenuButtons::rightToLeft()
+// A split button triggers its default from the caption part and opens one
+// popup from the menu part. Right to left it is its own mirror: frames,
+// drop-down part, arrow and icon at mirrored places (the images flipped, not
+// other images), and a press on the mirrored drop-down part opens the menu.
+void TestMenuButtons::splitButton()
 {
     QFETCH(int, size);
-    QPixmap square(16, 16);
-    square.fill(Qt::red);
-    RibbonCatMenuAction action(QIcon(square), "Paste", RibbonCatMenuAction::Button,
+    RibbonCatMenuAction action(solidIcon(), "Paste", RibbonCatMenuAction::Button,
                                RibbonCatMenuAction::eMenuSize(size), RibbonCatMenuAction::Menu,
                                nullptr);
     RibbonSimpleAction def("Paste", nullptr), plain("Plain text", nullptr);
-    def.setIcon(QIcon(square));
+    def.setIcon(solidIcon());
     action.addAction(&def, true);
     action.addAction(&plain);
     RibbonCatMenuButton button(action, nullptr);
     button.resize(button.sizeHint());
     const bool large = size == RibbonCatMenuAction::Large;
+    const QPoint caption(2, 10);
     const QPoint menuPart = large ? QPoint(5, 37) : QPoint(button.width() - 11, 10);
+    const QPoint lastCaption = large ? QPoint(5, 36) : QPoint(button.width() - 12, 10);
     auto* priv = qobject_cast<RibbonCatMenuButtonBPriv*>(button.priv());
+    QSignalSpy triggered(&def, &QAction::triggered);
+    // press and release in the caption part trigger; a release below does not
+    mouseClick(&button, lastCaption);
+    QCOMPARE(triggered.count(), 1);
+    mousePress(&button, caption);
+    mouseRelease(&button, menuPart);
+    QCOMPARE(triggered.count(), 1);
+    // the menu part opens one popup and only one
+    mousePress(&button, menuPart);
+    QVERIFY(priv->m_popupOpen && priv->m_menuPressed);
+    QPointer<QWidget> popup = priv->m_popup;
+    auto* menu = qobject_cast<QMenu*>(popup.data());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 2);
+    mousePress(&button, menuPart);
+    QCOMPARE(priv->m_popup.data(), popup.data());
+    menu->hide();
+    QVERIFY(!priv->m_popupOpen && !priv->m_menuPressed);
+    QTRY_VERIFY(popup.isNull());
+    QCOMPARE(triggered.count(), 1);
+
     // Both parts framed: the caption pressed, the menu part beside it.
     priv->m_captionPressed = true;
     const auto record = [&button] {
         PaintRecorder recorder(button.size());
         button.render(&recorder);
-        QVector<oru::test::PaintOp> ops;
-        for (const oru::test::PaintOp& op : recorder.ops())
-            if (op.kind == oru::test::PaintOp::Pixmap || op.kind == oru::test::PaintOp::Polygon)
+        QVector<PaintOp> ops;
+        for (const PaintOp& op : recorder.ops())
+            if (op.kind == PaintOp::Pixmap || op.kind == PaintOp::Polygon)
                 ops << op;
         return ops;
     };
@@ -203,7 +185,7 @@ void TestMenuButtons::rightToLeft()
     QCOMPARE(rtl.size(), ltr.size());
     const int w = button.width();
     for (int i = 0; i < ltr.size(); ++i) {
-        const bool pixmap = ltr.at(i).kind == oru::test::PaintOp::Pixmap;
+        const bool pixmap = ltr.at(i).kind == PaintOp::Pixmap;
         const QRectF a = pixmap ? ltr.at(i).target : ltr.at(i).polygon.boundingRect();
         const QRectF b = pixmap ? rtl.at(i).target : rtl.at(i).polygon.boundingRect();
         QCOMPARE(rtl.at(i).source, ltr.at(i).source);
@@ -211,8 +193,8 @@ void TestMenuButtons::rightToLeft()
     }
     mousePress(&button, QPoint(w - 1 - menuPart.x(), menuPart.y()));
     QTRY_VERIFY(priv->m_popupOpen);
-    if (QWidget* popup = priv->m_popup)
-        popup->hide();
+    if (QWidget* shown = priv->m_popup)
+        shown->hide();
 }
 
 void TestMenuButtons::largeCaptionWraps()

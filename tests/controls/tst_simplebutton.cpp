@@ -13,16 +13,10 @@
 using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
+using oru::test::solidIcon;
 using Rects = QList<QPair<QRect, QRect>>; // target, source
 
 namespace {
-
-QIcon solidIcon(int side)
-{
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::darkGreen);
-    return QIcon(pixmap);
-}
 
 const RibbonStyle& skin()
 {

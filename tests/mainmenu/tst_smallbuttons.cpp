@@ -23,17 +23,7 @@ using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
 using oru::test::skin;
-
-namespace {
-
-QIcon solidIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::red);
-    return QIcon(pixmap);
-}
-
-} // namespace
+using oru::test::solidIcon;
 
 class TestSmallButtons : public QObject
 {
@@ -76,26 +66,16 @@ void TestSmallButtons::quickAccessBar()
     QCOMPARE(buttons.first()->width(), 10);
     QVERIFY(buttons.first()->icon().isNull());
 
+    // (Buttons added, removed, doubled and laid out: tst_qatcustomize.)
     auto save = std::make_unique<RibbonSimpleAction>(solidIcon(), QStringLiteral("Save"), nullptr);
     RibbonAction plain(QStringLiteral("plain"), nullptr);
     qab->addAction(save.get());
     qab->addAction(&plain); // no button for a plain ribbon action
-    RibbonSimpleAction undo(QStringLiteral("Undo"), nullptr);
-    qab->addAction(&undo);
-    qab->removeAction(&undo); // the button stays
-    QCOMPARE(barButtons().size(), 3);
-    qab->addAction(&undo); // a second button for the same action
-    QCOMPARE(barButtons().size(), 4);
-
+    buttons = barButtons();
+    QCOMPARE(buttons.size(), 2);
     window.resize(800, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    buttons = barButtons();
-    QCOMPARE(buttons.at(1)->geometry(), QRect(10, 3, 20, 20));
-    QCOMPARE(buttons.at(2)->geometry(), QRect(33, 3, 20, 20));
-    QCOMPARE(qab->qabGeometry(), QRect(10, 3, 20 + 3 + 20 + 3 + 20, 20));
-    // The customize button after the 15-pixel end spacer.
-    QCOMPARE(buttons.at(0)->x(), 10 + 66 + 15);
 
     RibbonButtonNormal* saveButton = buttons.at(1);
     QCOMPARE(saveButton->toolTip(), QStringLiteral("Save"));

@@ -30,20 +30,12 @@ class TestViewPopup : public QObject
 
 private slots:
     void gridSkipsDisabled();
-    void statusBarMenuButton();
     void statusBarPopupPainting();
     void popupsStayOnScreen_data();
     void popupsStayOnScreen();
 };
 
 namespace {
-
-QIcon squareIcon(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::darkCyan);
-    return QIcon(pixmap);
-}
 
 // The skin-independent highlight of a view button of size w x h: the left
 // edge from the caption image, the rest from the menu image, frame 0.
@@ -128,19 +120,6 @@ void TestViewPopup::gridSkipsDisabled()
     QVERIFY(!popup->isVisible());
 }
 
-void TestViewPopup::statusBarMenuButton()
-{
-    RibbonMainWindow window;
-    RibbonStatusBar& bar = *window.ribbonStatusBar();
-    RibbonCatMenuAction action("Views", RibbonCatMenuAction::Button, RibbonCatMenuAction::Small,
-                               RibbonCatMenuAction::ViewPopup, nullptr);
-    bar.addAction(&action);
-    QVERIFY(qobject_cast<RibbonCatMenuButton*>(bar.widgetFor(&action)));
-    QPointer<QWidget> button = bar.widgetFor(&action);
-    bar.removeAction(&action);
-    QVERIFY(button.isNull());
-}
-
 // The popup a status-bar menu button opens: the frame and icon strips of the
 // popup, and its buttons' highlight, icon and text in every state, the same
 // under every skin.
@@ -155,14 +134,14 @@ void TestViewPopup::statusBarPopupPainting()
                                RibbonCatMenuAction::ViewPopup, nullptr);
     RibbonSimpleAction normal("Normal", nullptr), outline("Outline", nullptr),
         bottom("Customise", nullptr);
-    normal.setIcon(squareIcon(64));
+    normal.setIcon(solidIcon(64));
     outline.setEnabled(false);
     action.addTopAction(&normal);
     action.addTopAction(&outline);
     action.addBottomAction(&bottom);
     RibbonSimpleAction plainTile("Plain", nullptr), checkedTile("Checked", nullptr);
     for (RibbonSimpleAction* tile : {&plainTile, &checkedTile}) {
-        tile->setIcon(squareIcon(64));
+        tile->setIcon(solidIcon(64));
         tile->setCheckable(true);
         action.iconActionGroup()->addAction(tile);
     }
@@ -171,8 +150,8 @@ void TestViewPopup::statusBarPopupPainting()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    auto* menuButton = bar.widgetFor(&action);
-    QVERIFY(menuButton);
+    QPointer<QWidget> menuButton = bar.widgetFor(&action);
+    QVERIFY(qobject_cast<RibbonCatMenuButton*>(menuButton));
     oru::test::mouseClick(menuButton, menuButton->rect().center());
     QPointer<RibbonViewPopup> popup =
         qobject_cast<RibbonViewPopup*>(QApplication::activePopupWidget());
@@ -283,6 +262,10 @@ void TestViewPopup::statusBarPopupPainting()
         draws = drawsOf(plain, 56);
         QCOMPARE(pixmapRects(draws.slices), highlight(64, 56));
     }
+    // Taken out of the status bar, the action takes its button along.
+    popup->close();
+    bar.removeAction(&action);
+    QVERIFY(menuButton.isNull());
 }
 
 // Near every edge of the screen a popup flips above its opener or shifts in,

@@ -49,9 +49,7 @@ int envInt(const char* name, int fallback)
 
 QIcon icon(int seed)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(QColor::fromHsv((seed * 47) % 360, 200, 200));
-    return QIcon(pixmap);
+    return test::solidIcon(16, QColor::fromHsv((seed * 47) % 360, 200, 200));
 }
 
 void pressAt(QWidget* widget, const QPoint& pos)
