@@ -33,6 +33,10 @@ public:
     /// True when the window loads @p url: "qthelp", or an allowed scheme.
     bool isLoadable(const QUrl& url) const;
 
+    /// After a skin switch: the page parsed again in its own colours, and
+    /// fitted to a dark skin.
+    void skinChanged();
+
 public slots:
     void setSource(QUrl url);
 
@@ -42,6 +46,9 @@ protected:
 private:
     void fetch(int type, const QUrl& url);
     void arrived(int type, const QUrl& page);
+    // In a dark skin, the page's own text colours that do not read on the
+    // dark page, lightened until they do.
+    void fitColours();
 
     RibbonHelpWindow& m_window;
     QHash<QUrl, QByteArray> m_fetched; // outside resources that came (empty: failed)
@@ -49,6 +56,8 @@ private:
     // The page being shown, without fragment; unlike source() also while
     // the browser parses it again (reload() clears the source meanwhile).
     QUrl m_page;
+    bool m_fitPending = false;
+    bool m_fitted = false; // colours of the shown page were changed
 };
 
 class RibbonHelpWindow::SideBar : public RibbonChildWindow
