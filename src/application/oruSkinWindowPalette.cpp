@@ -57,15 +57,17 @@ QPalette skinWindowPalette(const RibbonStyle& skin, const QPalette& base)
 {
     const QColor white(Qt::white);
     const QColor black(Qt::black);
-    // Dialog surfaces in the colour of the application menu's columns, fields
-    // and lists in the colour of the skin's panes, buttons a shade off the
-    // surface.
+    // Dialog surfaces in the colour of the application menu's columns;
+    // fields, lists and buttons a shade lighter, so that they stand out on
+    // the surface and on the skin's darker panes (options pages) alike: the
+    // outlines a widget style draws a shade darker than the surface do not.
     const QColor window = skin.mainMenuBgColor();
-    const QColor field = skin.frameNormalFillColor();
-    const QColor button = mixed(window, skin.highlightedCategoryTextColor(), 0.08);
+    const QColor pane = skin.frameNormalFillColor();
+    const QColor field = mixed(window, skin.highlightedCategoryTextColor(), 0.08);
+    const QColor button = mixed(window, skin.highlightedCategoryTextColor(), 0.12);
     const QColor alternate = mixed(field, window, 0.5);
-    const QColor text =
-        contrast::readableOn(skin.highlightedCategoryTextColor(), {window, field, button, alternate});
+    const QColor text = contrast::readableOn(skin.highlightedCategoryTextColor(),
+                                             {window, pane, field, button, alternate});
     const QColor selection = skin.frameHighlightedFillColor();
     const QColor selectedText = contrast::readableOn(text, {selection});
     const QColor line = skin.frameOutlineColor();
@@ -91,8 +93,8 @@ QPalette skinWindowPalette(const RibbonStyle& skin, const QPalette& base)
         set(QPalette::PlaceholderText, off ? disabled : placeholder);
         set(QPalette::Highlight, off ? mixed(window, text, 0.15) : selection);
         set(QPalette::HighlightedText, off ? disabled : selectedText);
-        set(QPalette::ToolTipBase, field);
-        set(QPalette::ToolTipText, contrast::readableOn(text, {field}));
+        set(QPalette::ToolTipBase, pane);
+        set(QPalette::ToolTipText, contrast::readableOn(text, {pane}));
         set(QPalette::Light, mixed(window, white, 0.18));
         set(QPalette::Midlight, mixed(window, white, 0.09));
         set(QPalette::Mid, line);
