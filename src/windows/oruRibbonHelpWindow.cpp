@@ -207,11 +207,30 @@ RibbonHelpWindow::HelpBrowser::HelpBrowser(RibbonHelpWindow& window)
             [this](const QUrl& url) { m_page = url.adjusted(QUrl::RemoveFragment); });
     // Every new or reparsed page is checked once its parse is over.
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_recolouring)
+            return;
+        m_ownColours.clear(); // another page, or the page changed
         if (m_fitPending)
             return;
         m_fitPending = true;
         QTimer::singleShot(0, this, &HelpBrowser::fitColours);
     });
+}
+
+void RibbonHelpWindow::HelpBrowser::recolour(const QList<Recolour>& runs)
+{
+    QTextCursor cursor(document());
+    m_recolouring = true;
+    cursor.beginEditBlock();
+    for (const Recolour& run : runs) {
+        cursor.setPosition(run.from);
+        cursor.setPosition(run.to, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setForeground(run.ink);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
+    m_recolouring = false;
 }
 
 void RibbonHelpWindow::HelpBrowser::fitColours()
@@ -224,12 +243,7 @@ void RibbonHelpWindow::HelpBrowser::fitColours()
     const QColor page =
         pageBrush.style() == Qt::NoBrush ? palette().color(QPalette::Base) : pageBrush.color();
     // Collected first: changing a format joins and splits the fragments.
-    struct Change
-    {
-        int from, to;
-        QColor color;
-    };
-    QList<Change> changes;
+    QList<Recolour> fitted;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -239,39 +253,23 @@ void RibbonHelpWindow::HelpBrowser::fitColours()
                 continue;
             const QBrush back = format.background();
             const QColor ground = back.style() == Qt::NoBrush ? page : back.color();
-            const QColor fitted = skinwindow::legible(ink.color(), {ground});
-            if (fitted != ink.color())
-                changes.append({fragment.position(), fragment.position() + fragment.length(),
-                                fitted});
+            const QColor readable = skinwindow::legible(ink.color(), {ground});
+            if (readable == ink.color())
+                continue;
+            const int from = fragment.position(), to = from + fragment.length();
+            fitted.append({from, to, QBrush(readable)});
+            m_ownColours.append({from, to, ink});
         }
     }
-    if (changes.isEmpty())
-        return;
-    QTextCursor cursor(&doc);
-    cursor.beginEditBlock();
-    for (const Change& change : std::as_const(changes)) {
-        cursor.setPosition(change.from);
-        cursor.setPosition(change.to, QTextCursor::KeepAnchor);
-        QTextCharFormat format;
-        format.setForeground(change.color);
-        cursor.mergeCharFormat(format);
-    }
-    cursor.endEditBlock();
-    m_fitted = true;
-    // The change itself asked for another check, which finds nothing to do.
+    recolour(fitted);
 }
 
 void RibbonHelpWindow::HelpBrowser::skinChanged()
 {
-    // A page fitted to a dark skin gets its own colours back by parsing it
-    // again; a dark skin's check follows the parse.
-    if (m_fitted && !source().isEmpty()) {
-        m_fitted = false;
-        reload();
-    } else if (!m_fitPending) {
-        m_fitPending = true;
-        QTimer::singleShot(0, this, &HelpBrowser::fitColours);
-    }
+    // The page's own colours back first; a dark skin fits them anew.
+    recolour(m_ownColours);
+    m_ownColours.clear();
+    fitColours();
 }
 
 void RibbonHelpWindow::HelpBrowser::setSource(QUrl url)

@@ -33,8 +33,8 @@ public:
     /// True when the window loads @p url: "qthelp", or an allowed scheme.
     bool isLoadable(const QUrl& url) const;
 
-    /// After a skin switch: the page parsed again in its own colours, and
-    /// fitted to a dark skin.
+    /// After a skin switch: the page in its own colours again, and fitted
+    /// to a dark skin.
     void skinChanged();
 
 public slots:
@@ -49,6 +49,14 @@ private:
     // In a dark skin, the page's own text colours that do not read on the
     // dark page, lightened until they do.
     void fitColours();
+    // A run of the page in another text colour; the colour it had, or the
+    // one it gets.
+    struct Recolour
+    {
+        int from, to;
+        QBrush ink;
+    };
+    void recolour(const QList<Recolour>& runs);
 
     RibbonHelpWindow& m_window;
     QHash<QUrl, QByteArray> m_fetched; // outside resources that came (empty: failed)
@@ -57,7 +65,8 @@ private:
     // the browser parses it again (reload() clears the source meanwhile).
     QUrl m_page;
     bool m_fitPending = false;
-    bool m_fitted = false; // colours of the shown page were changed
+    bool m_recolouring = false;
+    QList<Recolour> m_ownColours; // the page's colours where fitColours() changed them
 };
 
 class RibbonHelpWindow::SideBar : public RibbonChildWindow
