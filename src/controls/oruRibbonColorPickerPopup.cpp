@@ -6,6 +6,7 @@
 #include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonStyle.h"
+#include "oruSkinWindowPalette_p.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -153,6 +154,11 @@ RibbonColorPickerPopup::RibbonColorPickerPopup(QWidget* parent)
             &RibbonColorPickerPopup::moreColorsClicked);
     m_layout->addWidget(m_colorItems);
     m_layout->addWidget(m_moreColorsButton);
+    // Dark in a dark skin; the swatch stands on the palette's button colour.
+    skinwindow::follow(*this, [this](bool) {
+        if (m_automaticAction)
+            m_automaticAction->setIcon(swatch(m_automaticColor, m_automaticColor.isValid()));
+    });
 }
 
 RibbonColorPickerPopup::~RibbonColorPickerPopup()

@@ -3,7 +3,9 @@
 
 #include "oruPointer_p.h"
 #include "oruRibbonSimpleAction.h"
+#include "oruRibbonApplication.h"
 #include "oruRibbonStyle.h"
+#include "oruSkinWindowPalette_p.h"
 
 #include <QActionEvent>
 #include <QPainter>
@@ -12,9 +14,9 @@ namespace oru {
 
 namespace {
 
-// The view popup looks the same in every skin, so its highlight comes from
-// the blue images whatever skin is current; loaded once.
-// The blue images, finer densities included.
+// The view popup looks the same in every light skin, so its highlight comes
+// from the blue images then; a dark skin paints it with its own. The blue
+// images are loaded once, finer densities included.
 class BlueImages : public RibbonStyle
 {
 public:
@@ -107,7 +109,8 @@ void RibbonViewButton::drawHighlight(QPainter& painter) const
 {
     const int w = width();
     const int h = height();
-    const RibbonStyle& skin = blueSkin();
+    const RibbonStyle& skin =
+        skinwindow::currentIsDark() ? *RibbonApplication::theApp()->ribbonStyle() : blueSkin();
     const QPixmap& cap = skin.horizontalMenuButtonCaption();
     const QPixmap& menu = skin.horizontalMenuButtonMenu();
     skin.drawPixmap(painter, QRect(0, 0, 2, 2), cap, QRect(0, 0, 2, 2));
@@ -144,7 +147,13 @@ void RibbonViewButton::paintEvent(QPaintEvent*)
             }
             start = 34 + 6;
         }
-        painter.setPen(enabled ? QColor(21, 66, 139) : QColor(141, 141, 141));
+        // A dark skin's popup palette has text that reads on it and on the
+        // skin's highlight.
+        if (skinwindow::currentIsDark())
+            painter.setPen(palette().color(enabled ? QPalette::Active : QPalette::Disabled,
+                                           QPalette::WindowText));
+        else
+            painter.setPen(enabled ? QColor(21, 66, 139) : QColor(141, 141, 141));
         painter.setFont(font());
         const int align = m_centreText ? Qt::AlignHCenter : Qt::AlignLeft;
         painter.drawText(QRect(QPoint(start, 2), QPoint(w - 7, h - 3)),

@@ -1,6 +1,9 @@
 #include "oruRibbonViewPopup.h"
 
 #include "oruPointer_p.h"
+#include "oruRibbonApplication.h"
+#include "oruRibbonStyle.h"
+#include "oruSkinWindowPalette_p.h"
 #include "oruRibbonSimpleAction.h"
 #include "oruRibbonViewButton.h"
 
@@ -14,6 +17,9 @@
 namespace oru {
 
 namespace {
+
+// The popup's background in a light skin.
+const QColor lightWindow(0xF9, 0xF8, 0xF7);
 
 QList<QPointer<RibbonSimpleAction>> guarded(const QList<RibbonSimpleAction*>& list)
 {
@@ -67,6 +73,16 @@ void RibbonViewPopup::init()
     m_mainLayout->addWidget(m_secondLine);
     m_mainLayout->addLayout(m_bottomLayout);
     buildWidgets();
+    // Its own light grey in a light skin, whatever the skin; the skin's
+    // colours in a dark one.
+    skinwindow::follow(*this, [this](bool dark) {
+        if (!dark) {
+            QPalette pal = palette();
+            pal.setBrush(QPalette::Window, lightWindow);
+            setPalette(pal);
+        }
+        update();
+    });
 }
 
 void RibbonViewPopup::track(RibbonViewButton* button)
@@ -170,19 +186,17 @@ void RibbonViewPopup::onMouseMoved()
 
 void RibbonViewPopup::paintEvent(QPaintEvent* event)
 {
-    QPalette pal = palette();
-    if (pal.brush(QPalette::Window).color() != QColor(0xF9, 0xF8, 0xF7)) {
-        pal.setBrush(QPalette::Window, QColor(0xF9, 0xF8, 0xF7));
-        setPalette(pal);
-    }
+    const bool dark = skinwindow::currentIsDark();
+    const RibbonStyle* skin = dark ? RibbonApplication::theApp()->ribbonStyle() : nullptr;
     QPainter painter(this);
     const QPen oldPen = painter.pen();
-    const QPen line(QColor(0xC5, 0xC5, 0xC5));
+    const QPen line(skin ? skin->frameOutlineColor() : QColor(0xC5, 0xC5, 0xC5));
+    const QColor stripColor = skin ? skin->mainClientColor() : QColor(0xE9, 0xEE, 0xEE);
     painter.setPen(line);
     const QRect g = m_mainLayout->geometry();
     painter.drawRect(QRect(g.topLeft(), QPoint(g.right() - 1, g.bottom() - 1)));
-    const auto strip = [&painter](const QRect& b) {
-        painter.fillRect(QRect(b.left(), b.top(), 31, b.height()), QColor(0xE9, 0xEE, 0xEE));
+    const auto strip = [&painter, &stripColor](const QRect& b) {
+        painter.fillRect(QRect(b.left(), b.top(), 31, b.height()), stripColor);
         painter.drawLine(b.left() + 32, b.top(), b.left() + 32, b.bottom());
     };
     if (m_bottomIcons)

@@ -21,7 +21,7 @@ QSize pageButtonSizeHint(const QAbstractButton& button)
     return QSize(qMax(textWidth + 10, 120), 25);
 }
 
-void paintPageButton(QAbstractButton& button)
+void paintPageButton(QAbstractButton& button, const QColor& column)
 {
     const RibbonStyle* skin = RibbonApplication::theApp()->ribbonStyle();
     const int w = button.width();
@@ -49,20 +49,21 @@ void paintPageButton(QAbstractButton& button)
         skin->drawPixmap(painter, QRect(2, h - 2, w - 4, 2), pixmap, QRect(2, F + 21, 50, 2));
         skin->drawPixmap(painter, QRect(w - 2, h - 2, 2, 2), pixmap, QRect(52, F + 21, 2, 2));
     }
-    // Without a frame the text stands on the white column.
+    // Without a frame the text stands on the column.
     const QColor text = button.isEnabled() ? skin->highlightedCategoryTextColor()
                                            : skin->disabledCategoryTextColor();
-    painter.setPen(frame >= 0 ? text : contrast::readableOn(text, {Qt::white}));
+    painter.setPen(frame >= 0 ? text : contrast::readableOn(text, {column}));
     painter.setFont(button.font());
     painter.drawText(QRect(QPoint(2, 2), QPoint(w - 3, h - 3)), Qt::AlignLeft | Qt::AlignVCenter,
                      button.text());
 }
 
-void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack)
+void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack, const QColor& fill,
+                     const QColor& line)
 {
     QPainter painter(&widget);
-    painter.setPen(Qt::gray);
-    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
+    painter.setPen(line);
+    painter.setBrush(QBrush(fill, Qt::SolidPattern));
     painter.drawRect(QRect(column.topLeft() - QPoint(1, 1), column.bottomRight() + QPoint(1, 1)));
     painter.drawRect(QRect(stack.topLeft() - QPoint(1, 1), stack.bottomRight()));
 }

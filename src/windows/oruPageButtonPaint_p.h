@@ -3,6 +3,7 @@
 // Size, look and retirement shared by the page buttons of the options dialog
 // and of the stacked page widget.
 
+#include <QColor>
 #include <QSize>
 
 class QAbstractButton;
@@ -17,12 +18,14 @@ namespace oru::windows {
 QSize pageButtonSizeHint(const QAbstractButton& button);
 
 /// The application menu's button frame (checked or hovered rows only) and the
-/// left-aligned caption.
-void paintPageButton(QAbstractButton& button);
+/// left-aligned caption; an unframed caption reads on @p column, the colour
+/// of the box behind the buttons.
+void paintPageButton(QAbstractButton& button, const QColor& column = QColor(Qt::white));
 
-/// The white, grey-outlined boxes behind the button column and the page
-/// stack, both given in @p widget's coordinates.
-void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack);
+/// The boxes behind the button column and the page stack, both given in
+/// @p widget's coordinates: filled with @p fill, outlined with @p line.
+void paintPageFrames(QWidget& widget, const QRect& column, const QRect& stack,
+                     const QColor& fill = QColor(Qt::white), const QColor& line = QColor(Qt::gray));
 
 /// Takes the button of a page that went away out of @p group and @p layout and
 /// deletes it later: the removal may run inside a signal of the button itself.

@@ -1,6 +1,7 @@
 #include "oruRibbonHelpWindow.h"
 
 #include "oruRibbonHelpWindow_p.h"
+#include "oruSkinWindowPalette_p.h"
 #include "oruRibbonToolBar.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QHelpSearchResultWidget>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <algorithm>
@@ -139,6 +142,8 @@ RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
 
     connect(m_sideBar, &SideBar::linkActivated, m_browser, &HelpBrowser::setSource);
     connect(&m_home, &QAction::triggered, this, &RibbonHelpWindow::onHome);
+    // The side bar, its lists and the page follow a dark skin.
+    skinwindow::follow(*this, [this](bool) { m_browser->skinChanged(); });
 }
 
 RibbonHelpWindow::~RibbonHelpWindow()
@@ -200,6 +205,71 @@ RibbonHelpWindow::HelpBrowser::HelpBrowser(RibbonHelpWindow& window)
     // Back and Forward change the page without doSetSource().
     connect(this, &QTextBrowser::sourceChanged, this,
             [this](const QUrl& url) { m_page = url.adjusted(QUrl::RemoveFragment); });
+    // Every new or reparsed page is checked once its parse is over.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_recolouring)
+            return;
+        m_ownColours.clear(); // another page, or the page changed
+        if (m_fitPending)
+            return;
+        m_fitPending = true;
+        QTimer::singleShot(0, this, &HelpBrowser::fitColours);
+    });
+}
+
+void RibbonHelpWindow::HelpBrowser::recolour(const QList<Recolour>& runs)
+{
+    QTextCursor cursor(document());
+    m_recolouring = true;
+    cursor.beginEditBlock();
+    for (const Recolour& run : runs) {
+        cursor.setPosition(run.from);
+        cursor.setPosition(run.to, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setForeground(run.ink);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
+    m_recolouring = false;
+}
+
+void RibbonHelpWindow::HelpBrowser::fitColours()
+{
+    m_fitPending = false;
+    if (!skinwindow::currentIsDark())
+        return;
+    QTextDocument& doc = *document();
+    const QBrush pageBrush = doc.rootFrame()->frameFormat().background();
+    const QColor page =
+        pageBrush.style() == Qt::NoBrush ? palette().color(QPalette::Base) : pageBrush.color();
+    // Collected first: changing a format joins and splits the fragments.
+    QList<Recolour> fitted;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            const QBrush ink = format.foreground();
+            if (ink.style() == Qt::NoBrush) // the palette's text, readable already
+                continue;
+            const QBrush back = format.background();
+            const QColor ground = back.style() == Qt::NoBrush ? page : back.color();
+            const QColor readable = skinwindow::legible(ink.color(), {ground});
+            if (readable == ink.color())
+                continue;
+            const int from = fragment.position(), to = from + fragment.length();
+            fitted.append({from, to, QBrush(readable)});
+            m_ownColours.append({from, to, ink});
+        }
+    }
+    recolour(fitted);
+}
+
+void RibbonHelpWindow::HelpBrowser::skinChanged()
+{
+    // The page's own colours back first; a dark skin fits them anew.
+    recolour(m_ownColours);
+    m_ownColours.clear();
+    fitColours();
 }
 
 void RibbonHelpWindow::HelpBrowser::setSource(QUrl url)

@@ -33,6 +33,10 @@ public:
     /// True when the window loads @p url: "qthelp", or an allowed scheme.
     bool isLoadable(const QUrl& url) const;
 
+    /// After a skin switch: the page in its own colours again, and fitted
+    /// to a dark skin.
+    void skinChanged();
+
 public slots:
     void setSource(QUrl url);
 
@@ -42,6 +46,17 @@ protected:
 private:
     void fetch(int type, const QUrl& url);
     void arrived(int type, const QUrl& page);
+    // In a dark skin, the page's own text colours that do not read on the
+    // dark page, lightened until they do.
+    void fitColours();
+    // A run of the page in another text colour; the colour it had, or the
+    // one it gets.
+    struct Recolour
+    {
+        int from, to;
+        QBrush ink;
+    };
+    void recolour(const QList<Recolour>& runs);
 
     RibbonHelpWindow& m_window;
     QHash<QUrl, QByteArray> m_fetched; // outside resources that came (empty: failed)
@@ -49,6 +64,9 @@ private:
     // The page being shown, without fragment; unlike source() also while
     // the browser parses it again (reload() clears the source meanwhile).
     QUrl m_page;
+    bool m_fitPending = false;
+    bool m_recolouring = false;
+    QList<Recolour> m_ownColours; // the page's colours where fitColours() changed them
 };
 
 class RibbonHelpWindow::SideBar : public RibbonChildWindow

@@ -3,6 +3,8 @@
 #include "oruRibbonApplication.h"
 
 #include "oruPageButtonPaint_p.h"
+#include "oruRibbonStyle.h"
+#include "oruSkinWindowPalette_p.h"
 #include "oruRibbonMainWindow.h"
 
 #include <QBoxLayout>
@@ -65,6 +67,8 @@ RibbonOptionsDialog::RibbonOptionsDialog(RibbonMainWindow& mainWindow)
     setLayout(m_mainLayout);
 
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // A dark skin darkens the dialog and, through it, every page in it.
+    skinwindow::follow(*this, [this](bool) { update(); });
 }
 
 RibbonOptionsDialog::~RibbonOptionsDialog()
@@ -131,15 +135,34 @@ void RibbonOptionsDialog::buttonClicked(QAbstractButton* button)
 void RibbonOptionsDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
-    windows::paintPageFrames(*this, m_leftColumn->geometry(), m_pageStack->geometry());
+    windows::paintPageFrames(*this, m_leftColumn->geometry(), m_pageStack->geometry(),
+                             pageColor(), skinwindow::currentIsDark()
+                                              ? palette().color(QPalette::Mid)
+                                              : QColor(Qt::gray));
+}
+
+QColor RibbonOptionsDialog::pageColor()
+{
+    // White pages as ever in a light skin, the skin's pane colour in a dark one.
+    if (!skinwindow::currentIsDark())
+        return Qt::white;
+    return RibbonApplication::theApp()->ribbonStyle()->frameNormalFillColor();
 }
 
 RibbonOptionsPage::RibbonOptionsPage(RibbonOptionsDialog& dialog)
     : QWidget(&dialog), m_dialog(dialog)
 {
-    QPalette pal = palette();
-    pal.setBrush(QPalette::All, QPalette::Window, QBrush(Qt::white, Qt::SolidPattern));
-    setPalette(pal);
+    // Only the page's background is its own; every other colour comes from
+    // the dialog, in a dark skin too.
+    const auto paint = [this] {
+        QPalette pal;
+        pal.setBrush(QPalette::All, QPalette::Window,
+                     QBrush(RibbonOptionsDialog::pageColor(), Qt::SolidPattern));
+        setPalette(pal);
+    };
+    paint();
+    if (RibbonApplication* app = RibbonApplication::theApp())
+        connect(app, &RibbonApplication::ribbonStyleChanged, this, paint);
 }
 
 RibbonOptionsPage::~RibbonOptionsPage() = default;
@@ -162,7 +185,7 @@ QSize RibbonOptionsButton::sizeHint() const
 
 void RibbonOptionsButton::paintEvent(QPaintEvent*)
 {
-    windows::paintPageButton(*this);
+    windows::paintPageButton(*this, RibbonOptionsDialog::pageColor());
 }
 
 } // namespace oru

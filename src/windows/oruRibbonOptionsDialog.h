@@ -53,6 +53,10 @@ private slots:
 private:
     void dropRemovedPages();
     void checkCurrentButton();
+    // The background of the pages and of the button column in the current skin.
+    static QColor pageColor();
+    friend class RibbonOptionsPage;
+    friend class RibbonOptionsButton;
 
     RibbonMainWindow& m_mainWindow;
     QMap<RibbonOptionsButton*, QPointer<RibbonOptionsPage>> m_pages;

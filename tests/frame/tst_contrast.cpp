@@ -1,7 +1,10 @@
 // Every text the library draws must be readable in every skin: for each text
 // a window paints, the contrast of its pen against the rendered pixels behind
 // it reaches WCAG AA (4.5:1; 3:1 for bold text of 14 pt and more), and no
-// glyph is cut by the widget that draws it.
+// glyph is cut by the widget that draws it. The library's auxiliary windows
+// (options dialog with a host page, help window, colour picker, view popup)
+// are measured too, and follow a skin switch without touching the host's
+// palettes.
 
 #include <oruRibbonApplication.h>
 #include <oruRibbonButtonMain.h>
@@ -10,27 +13,36 @@
 #include <oruRibbonCategoriesPanelAction.h>
 #include <oruRibbonCategoryAction.h>
 #include <oruRibbonChildWindow.h>
+#include <oruRibbonColorPickerPopup.h>
 #include <oruRibbonContextualTabGroup.h>
+#include <oruRibbonHelpWindow.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuAction.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonOptionsDialog.h>
 #include <oruRibbonPalette.h>
 #include <oruRibbonPanelMain.h>
 #include <oruRibbonProgressAction.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonStyle.h>
+#include <oruRibbonViewPopup.h>
 
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +84,54 @@ double textContrast(const QImage& image, const QRectF& box, QRgb pen)
     return ratios.at(ratios.size() / 2);
 }
 
+// A host's options page: a label and a line edit, in the dialog's colours.
+class HostPage : public RibbonOptionsPage
+{
+public:
+    explicit HostPage(RibbonOptionsDialog& dialog) : RibbonOptionsPage(dialog)
+    {
+        setWindowTitle(QStringLiteral("General"));
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(QStringLiteral("Author name"), this));
+        layout->addWidget(edit = new QLineEdit(QStringLiteral("Ada Lovelace"), this));
+    }
+    QLineEdit* edit = nullptr;
+
+protected:
+    void accept() override {}
+    void reject() override {}
+};
+
+// The library's auxiliary windows as a host opens them. The help page
+// brings colours of its own, picked for a light page.
+struct AuxWindows
+{
+    explicit AuxWindows(RibbonMainWindow& main)
+        : dialog(main), page(new HostPage(dialog)),
+          help(helpDir.filePath(QStringLiteral("empty.qhc"))), picker(nullptr),
+          larger(QStringLiteral("Larger text"), nullptr), tile(QStringLiteral("Page"), nullptr),
+          tiles(nullptr), view({&larger}, {}, &tiles, nullptr)
+    {
+        dialog.addOptionsPage(page);
+        help.findChild<QTextBrowser*>()->setHtml(QStringLiteral(
+            "<h1 style='color:#2a5a9a'>Help topics</h1><p style='color:#1d2a3a'>Body text "
+            "<a href='x.htm'>a link</a></p>"));
+        picker.setAutomaticColorEnabled(true);
+        picker.setAutomaticColor(Qt::black);
+        tiles.addAction(&tile);
+    }
+    QList<QWidget*> windows() { return {&dialog, &help, &picker, &view}; }
+
+    QTemporaryDir helpDir;
+    RibbonOptionsDialog dialog;
+    HostPage* page;
+    RibbonHelpWindow help;
+    RibbonColorPickerPopup picker;
+    RibbonSimpleAction larger, tile;
+    QActionGroup tiles;
+    RibbonViewPopup view;
+};
+
 } // namespace
 
 class TestContrast : public QObject
@@ -81,6 +141,8 @@ class TestContrast : public QObject
 private slots:
     void everyTextReadable_data();
     void everyTextReadable();
+    void auxiliaryWindowsFollowSkin_data();
+    void auxiliaryWindowsFollowSkin();
 };
 
 // The label QToolTip shows, a private class of Qt.
@@ -198,11 +260,20 @@ void TestContrast::everyTextReadable()
     QWidget* tip = nullptr;
     QTRY_VERIFY((tip = findToolTip()) != nullptr);
 
+    AuxWindows aux(window);
+    for (QWidget* auxWindow : aux.windows()) {
+        auxWindow->resize(auxWindow->sizeHint().expandedTo(QSize(300, 200)));
+        if (auxWindow->layout())
+            auxWindow->layout()->activate();
+    }
+    QCoreApplication::processEvents(); // the help page is fitted to the skin
+
     const RibbonStyle& skin = *app->ribbonStyle();
     QStringList failures;
     QStringList measured;
-    for (QWidget* scene : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&pane),
-                           static_cast<QWidget*>(&menu), tip, static_cast<QWidget*>(appMenu)}) {
+    QList<QWidget*> scenes = {&window, &pane, &menu, tip, appMenu};
+    scenes << aux.windows();
+    for (QWidget* scene : std::as_const(scenes)) {
         QImage image(scene->size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         scene->render(&image);
@@ -235,7 +306,7 @@ void TestContrast::everyTextReadable()
                 box = box.intersected(op.clip);
             if (box.width() < 2 || box.height() < 2)
                 continue;
-            measured << op.text;
+            measured << op.text.trimmed();
             // Whole glyphs: no descender cut off by the widget that draws it.
             if (!op.clip.isNull() && !op.clip.adjusted(-1, -1, 1, 1).contains(test::inkBox(op)))
                 failures << QStringLiteral("\"%1\" is cut").arg(op.text);
@@ -257,10 +328,68 @@ void TestContrast::everyTextReadable()
     app->setRibbonStyle(RibbonApplication::Blue);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const char* text :
-         {"Untitled - ", "Home", "Table Tools", "Clipboard", "Paste", "Ready", "Exporting",
-          "Outline", "Wrap Lines", "Zoom", "Tip", "Recent Files", "New"})
+         {"Untitled -", "Home", "Table Tools", "Clipboard", "Paste", "Ready", "Exporting",
+          "Outline", "Wrap Lines", "Zoom", "Tip", "Recent Files", "New", "General",
+          "Author name", "Ada Lovelace", "Cancel", "Sidebar", "Contents", "Help topics",
+          "Body text", "a link", "Automatic", "More colors...", "Larger text"})
         QVERIFY2(measured.contains(QLatin1String(text)), text);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+}
+
+void TestContrast::auxiliaryWindowsFollowSkin_data()
+{
+    QTest::addColumn<QString>("dark");
+    QTest::addColumn<QString>("light");
+    QTest::newRow("modern dark, blue") << QStringLiteral("Modern Dark") << QStringLiteral("Blue");
+    QTest::newRow("dark accent, modern light")
+        << QStringLiteral("Lime") << QStringLiteral("Modern Light");
+}
+
+void TestContrast::auxiliaryWindowsFollowSkin()
+{
+    QFETCH(QString, dark);
+    QFETCH(QString, light);
+    RibbonApplication* app = RibbonApplication::theApp();
+    RibbonPalette lime = RibbonPalette::modernDark();
+    lime.setAccent(QColor(0xA6, 0xFF, 0x00));
+    QVERIFY(app->registerRibbonStyle(QStringLiteral("Lime"), lime));
+    QVERIFY(app->setRibbonStyle(light));
+    const QPalette hostPalette = QApplication::palette();
+    RibbonMainWindow main;
+    QLineEdit outside; // a host widget outside the library's windows
+    AuxWindows aux(main);
+    QCoreApplication::processEvents();
+    QTextBrowser* browser = aux.help.findChild<QTextBrowser*>();
+    const auto palettes = [&] {
+        QList<QPalette> all;
+        for (QWidget* window : aux.windows())
+            all << window->palette();
+        return all << aux.page->palette() << aux.page->edit->palette() << outside.palette();
+    };
+    const QList<QPalette> lightPalettes = palettes();
+    const QString lightPage = browser->toHtml();
+
+    QVERIFY(app->setRibbonStyle(dark));
+    QCoreApplication::processEvents();
+    for (QWidget* window : aux.windows())
+        QVERIFY2(luminance(window->palette().color(QPalette::Window).rgb()) < 0.1,
+                 window->metaObject()->className());
+    // The host's page inherits the dialog's colours; its other widgets and
+    // the application keep theirs.
+    QCOMPARE(aux.page->edit->palette().color(QPalette::Base),
+             aux.dialog.palette().color(QPalette::Base));
+    QCOMPARE(aux.page->edit->palette().color(QPalette::Text),
+             aux.dialog.palette().color(QPalette::Text));
+    QVERIFY(browser->toHtml() != lightPage); // the page's own dark heading lightened
+    QCOMPARE(palettes().mid(6), lightPalettes.mid(6));
+    QCOMPARE(QApplication::palette(), hostPalette);
+
+    QVERIFY(app->setRibbonStyle(light));
+    QCoreApplication::processEvents();
+    QVERIFY(palettes() == lightPalettes);
+    QCOMPARE(browser->toHtml(), lightPage);
+    QCOMPARE(QApplication::palette(), hostPalette);
+    app->setRibbonStyle(RibbonApplication::Blue);
 }
 
 ORU_TEST_MAIN(TestContrast)
