@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace oru::sysglyph {
 
@@ -262,11 +263,20 @@ void drawBox(QPainter& p, const QRect& device, qreal scale, const FrameLook& loo
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+DrawHook g_drawHook = nullptr;
+
 } // namespace
+
+DrawHook setDrawHook(DrawHook hook)
+{
+    return std::exchange(g_drawHook, hook);
+}
 
 void draw(QPainter& painter, const RibbonStyle& skin, Glyph glyph, Size size, int frame,
           const QRect& target)
 {
+    if (g_drawHook)
+        g_drawHook(glyph, size, frame, target);
     const bool large = size == Size::Large;
     const QSize frameSize = large ? QSize(17, 16) : QSize(13, 12);
     const QPixmap& image = imageOf(skin, glyph, size);

@@ -47,5 +47,11 @@ enum class Size
 VAZAVE_EXPORT void draw(QPainter& painter, const RibbonStyle& skin, Glyph glyph, Size size,
                         int frame, const QRect& target);
 
+/// Called by draw() with its arguments before it paints, for tests that check
+/// which glyph a button shows; null (the default) for none. Returns the hook
+/// it replaces.
+using DrawHook = void (*)(Glyph glyph, Size size, int frame, const QRect& target);
+VAZAVE_EXPORT DrawHook setDrawHook(DrawHook hook);
+
 } // namespace sysglyph
 } // namespace oru

@@ -11,6 +11,7 @@
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
+#include "glyphspy.h"
 #include "systemdragspy.h"
 
 #include <QLabel>
@@ -101,20 +102,20 @@ void TestMainWindow::sysButtonLooks_data()
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<bool>("maximized");
     QTest::addColumn<int>("backY");  // -1: no background
-    QTest::addColumn<int>("glyphY"); // -1: idle, by activation
+    QTest::addColumn<int>("frame"); // -1: idle, by activation
     QTest::addColumn<bool>("active");
 
     QTest::newRow("min idle") << 0 << false << false << false << -1 << -1 << true;
     QTest::newRow("min idle, inactive") << 0 << false << false << false << -1 << -1 << false;
     QTest::newRow("restore idle, inactive") << 1 << false << false << true << -1 << -1 << false;
-    QTest::newRow("close hovered, inactive") << 2 << true << false << false << 0 << 16 << false;
-    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 16 << true;
+    QTest::newRow("close hovered, inactive") << 2 << true << false << false << 0 << 1 << false;
+    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 1 << true;
     QTest::newRow("min pressed") << 0 << true << true << false << 16 << 0 << true;
     QTest::newRow("pressed, mouse gone") << 2 << false << true << false << 16 << 0 << true;
     QTest::newRow("max idle") << 1 << false << false << false << -1 << -1 << true;
     QTest::newRow("restore idle") << 1 << false << false << true << -1 << -1 << true;
-    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 16 << true;
-    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 16 << true;
+    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 1 << true;
+    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 1 << true;
 }
 
 void TestMainWindow::sysButtonLooks()
@@ -122,7 +123,7 @@ void TestMainWindow::sysButtonLooks()
     QFETCH(int, type);
     QFETCH(bool, maximized);
     QFETCH(int, backY);
-    QFETCH(int, glyphY);
+    QFETCH(int, frame);
     QFETCH(bool, active);
     RibbonMainWindow w;
     w.resize(800, 400);
@@ -143,18 +144,21 @@ void TestMainWindow::sysButtonLooks()
     button->setAttribute(Qt::WA_UnderMouse, hovered);
     button->setDown(pressed);
 
-    const QPixmap* glyphs[] = {&skin().sysBtnMinimize(),
-                               maximized ? &skin().sysBtnRestore() : &skin().sysBtnMaximize(),
-                               &skin().sysBtnClose()};
-    if (glyphY < 0)
-        glyphY = active ? 32 : 64; // idle glyphs follow activation
+    const frametest::Glyph glyphs[] = {
+        frametest::Glyph::Minimize,
+        maximized ? frametest::Glyph::Restore : frametest::Glyph::Maximize,
+        frametest::Glyph::Close};
+    if (frame < 0)
+        frame = active ? 2 : 4; // idle glyphs follow activation
+    const frametest::GlyphSpy spy;
     PaintRecorder recorder;
     button->render(&recorder);
     using Rects = QList<QPair<QRect, QRect>>;
     const QRect box(0, 0, 20, 20);
     QCOMPARE(recorder.pixmapRects(skin().sysBtnBack()),
              (backY < 0 ? Rects() : Rects{{box, QRect(0, backY, 17, 16)}}));
-    QCOMPARE(recorder.pixmapRects(*glyphs[type]), (Rects{{box, QRect(0, glyphY, 17, 16)}}));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.of(glyphs[type], frametest::Size::Large), (frametest::GlyphDraws{{box, frame}}));
 }
 
 // The close cross keeps its crisp pixel look at 1x; finer densities paint
