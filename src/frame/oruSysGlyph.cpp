@@ -59,6 +59,7 @@ FrameLook sampleFrame(const QImage& image, const QRect& frame)
     };
     QPoint first(-1, -1);
     QPoint last(-1, -1);
+    QHash<QRgb, int> counts;
     for (int y = frame.top() + 2; y <= frame.bottom() - 2; ++y) {
         for (int x = frame.left() + 3; x <= frame.right() - 2; ++x) {
             const QRgb c = image.pixel(x, y);
@@ -67,14 +68,23 @@ FrameLook sampleFrame(const QImage& image, const QRect& frame)
             if (first.x() < 0)
                 first = QPoint(x, y);
             last = QPoint(x, y);
+            ++counts[c];
         }
     }
     if (first.x() < 0)
         return look;
-    look.ink = colorAt(image, first.x(), first.y());
-    const QColor bottom = colorAt(image, last.x(), last.y());
-    if (bottom != look.ink)
-        look.shadow = bottom;
+    const QRgb ink = image.pixel(first);
+    look.ink = QColor::fromRgba(ink);
+    if (image.pixel(last) == ink)
+        return look; // no emboss
+    // The emboss's own colour is its most common one: where the image laid
+    // two of its strokes over each other the pixel is denser.
+    QRgb shadow = image.pixel(last);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.key() != ink && it.value() > counts.value(shadow))
+            shadow = it.key();
+    }
+    look.shadow = QColor::fromRgba(shadow);
     return look;
 }
 
