@@ -193,7 +193,8 @@ QRegion shapeRegion(const Grid& g, Glyph glyph, bool large, const QPoint& o)
 {
     switch (glyph) {
     case Glyph::Minimize:
-        return QRegion(g.rect(large ? QRect(o.x(), o.y() + 6, 9, 2) : QRect(o.x(), o.y() + 4, 7, 2)));
+        return QRegion(
+            g.rect(large ? QRect(o.x(), o.y() + 6, 9, 2) : QRect(o.x(), o.y() + 4, 7, 2)));
     case Glyph::Maximize:
         return outlineBox(g, large ? QRect(o.x(), o.y(), 9, 8) : QRect(o.x(), o.y(), 7, 6));
     case Glyph::Restore: {
@@ -224,11 +225,11 @@ QPainterPath crossPath(const Grid& g, bool large, const QPoint& o)
     const int n = large ? 8 : 6;
     const int x = o.x(), y = o.y();
     QPainterPath path;
-    path.addPolygon(QPolygonF({g.point(x, y), g.point(x + 2, y), g.point(x + n + 1, y + n),
-                               g.point(x + n - 1, y + n)}));
+    path.addPolygon(QPolygonF(
+        {g.point(x, y), g.point(x + 2, y), g.point(x + n + 1, y + n), g.point(x + n - 1, y + n)}));
     path.closeSubpath();
-    path.addPolygon(QPolygonF({g.point(x + n - 1, y), g.point(x + n + 1, y), g.point(x + 2, y + n),
-                               g.point(x, y + n)}));
+    path.addPolygon(QPolygonF(
+        {g.point(x + n - 1, y), g.point(x + n + 1, y), g.point(x + 2, y + n), g.point(x, y + n)}));
     path.closeSubpath();
     return path.simplified();
 }
@@ -299,9 +300,9 @@ void draw(QPainter& painter, const RibbonStyle& skin, Glyph glyph, Size size, in
     const QTransform world = painter.worldTransform();
     const QTransform device = painter.deviceTransform();
     const QRectF mapped = device.mapRect(QRectF(target));
-    const QRect onDevice(QPoint(int(std::lround(mapped.left())), int(std::lround(mapped.top()))),
-                         QPoint(int(std::lround(mapped.right())) - 1,
-                                int(std::lround(mapped.bottom())) - 1));
+    const QRect onDevice(
+        QPoint(int(std::lround(mapped.left())), int(std::lround(mapped.top()))),
+        QPoint(int(std::lround(mapped.right())) - 1, int(std::lround(mapped.bottom())) - 1));
     if (onDevice.isEmpty())
         return;
     painter.save();

@@ -164,9 +164,9 @@ private slots:
             // With the hint the button shows in its normal look: no
             // background, glyph frame 2 centred. Without it, nothing at all.
             QCOMPARE(recorder.ops(PaintOp::Pixmap).size(), 0);
-            QCOMPARE(frametest::glyphDraws(h.child, frametest::Glyph::Close, frametest::Size::Small),
-                     (hint ? frametest::GlyphDraws{{{2, 2, 13, 12}, 2}}
-                           : frametest::GlyphDraws()));
+            QCOMPARE(
+                frametest::glyphDraws(h.child, frametest::Glyph::Close, frametest::Size::Small),
+                (hint ? frametest::GlyphDraws{{{2, 2, 13, 12}, 2}} : frametest::GlyphDraws()));
         }
     }
 

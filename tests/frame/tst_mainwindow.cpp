@@ -1,8 +1,8 @@
 // RibbonMainWindow and RibbonSysButton: frame painting, border drag with
 // minimum sizes, cursors, the central widget, title and placement.
+#include <oruContrast_p.h>
 #include <oruRibbonApplication.h>
 #include <oruRibbonMainWindow.h>
-#include <oruContrast_p.h>
 #include <oruRibbonMenuBar.h>
 #include <oruRibbonPalette.h>
 #include <oruRibbonSimpleAction.h>
@@ -10,10 +10,10 @@
 #include <oruRibbonStyle.h>
 #include <oruRibbonSysButton.h>
 
+#include "glyphspy.h"
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
-#include "glyphspy.h"
 #include "systemdragspy.h"
 
 #include <QPainter>
@@ -108,7 +108,7 @@ void TestMainWindow::sysButtonLooks_data()
     QTest::addColumn<bool>("hovered");
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<bool>("maximized");
-    QTest::addColumn<int>("backY");  // -1: no background
+    QTest::addColumn<int>("backY"); // -1: no background
     QTest::addColumn<int>("frame"); // -1: idle, by activation
     QTest::addColumn<bool>("active");
 
@@ -151,10 +151,10 @@ void TestMainWindow::sysButtonLooks()
     button->setAttribute(Qt::WA_UnderMouse, hovered);
     button->setDown(pressed);
 
-    const frametest::Glyph glyphs[] = {
-        frametest::Glyph::Minimize,
-        maximized ? frametest::Glyph::Restore : frametest::Glyph::Maximize,
-        frametest::Glyph::Close};
+    const frametest::Glyph glyphs[] = {frametest::Glyph::Minimize,
+                                       maximized ? frametest::Glyph::Restore
+                                                 : frametest::Glyph::Maximize,
+                                       frametest::Glyph::Close};
     if (frame < 0)
         frame = active ? 2 : 4; // idle glyphs follow activation
     const frametest::GlyphSpy spy;
@@ -268,15 +268,15 @@ void TestMainWindow::glyphsAtRatios()
         QVERIFY(app->registerRibbonStyle(skinName, palette));
     }
     QVERIFY(app->setRibbonStyle(skinName));
-    const auto restoreSkin =
-        qScopeGuard([app] { app->setRibbonStyle(RibbonApplication::Blue); });
+    const auto restoreSkin = qScopeGuard([app] { app->setRibbonStyle(RibbonApplication::Blue); });
 
     for (const Size size : {Size::Large, Size::Small}) {
         const bool large = size == Size::Large;
         const QRect target(0, 0, large ? 20 : 16, large ? 20 : 16);
         // Idle in an active window, hovered.
         for (const int frame : {large ? 2 : 3, 1}) {
-            const QString where = QStringLiteral("%1 frame %2").arg(large ? "large" : "small").arg(frame);
+            const QString where =
+                QStringLiteral("%1 frame %2").arg(large ? "large" : "small").arg(frame);
             QRect inkAt1x;
             for (const qreal ratio : {1.0, 1.5, 2.0}) {
                 QImage back(target.size() * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -310,14 +310,20 @@ void TestMainWindow::glyphsAtRatios()
                              near(ink.right() + 1, inkAt1x.right() + 1) &&
                              near(ink.bottom() + 1, inkAt1x.bottom() + 1),
                          qPrintable(at + QStringLiteral(": ink %1,%2 %3x%4, at 1x %5,%6 %7x%8")
-                                             .arg(ink.x()).arg(ink.y()).arg(ink.width())
-                                             .arg(ink.height()).arg(inkAt1x.x()).arg(inkAt1x.y())
-                                             .arg(inkAt1x.width()).arg(inkAt1x.height())));
+                                             .arg(ink.x())
+                                             .arg(ink.y())
+                                             .arg(ink.width())
+                                             .arg(ink.height())
+                                             .arg(inkAt1x.x())
+                                             .arg(inkAt1x.y())
+                                             .arg(inkAt1x.width())
+                                             .arg(inkAt1x.height())));
 
                 // Down the bar's first column (where no emboss lies beside
                 // it): background, whole rows of one ink, background.
-                const bool box = qAlpha(image.pixel(image.width() / 2, 0)) > 0 &&
-                                 image.pixel(image.width() / 2, 0) != back.pixel(image.width() / 2, 0);
+                const bool box =
+                    qAlpha(image.pixel(image.width() / 2, 0)) > 0 &&
+                    image.pixel(image.width() / 2, 0) != back.pixel(image.width() / 2, 0);
                 if (Glyph(glyph) == Glyph::Minimize && !box) {
                     const int x = ink.left();
                     QRgb inkColor = 0;
@@ -334,9 +340,11 @@ void TestMainWindow::glyphsAtRatios()
                             ++blended;
                         }
                     }
-                    QVERIFY2(inkRows >= int(ratio) && blended <= (ratio == int(ratio) ? 0 : 1),
-                             qPrintable(at + QStringLiteral(": %1 ink rows, %2 blended")
-                                                 .arg(inkRows).arg(blended)));
+                    QVERIFY2(
+                        inkRows >= int(ratio) && blended <= (ratio == int(ratio) ? 0 : 1),
+                        qPrintable(
+                            at +
+                            QStringLiteral(": %1 ink rows, %2 blended").arg(inkRows).arg(blended)));
                 }
 
                 // The strongest ink pixel against the background a few

@@ -646,14 +646,12 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("pressed");
         QTest::addColumn<bool>("hovered");
-        QTest::addColumn<QRect>("back");  // null: no background
-        QTest::addColumn<int>("glyph"); // state frame of the glyph
+        QTest::addColumn<QRect>("back"); // null: no background
+        QTest::addColumn<int>("glyph");  // state frame of the glyph
         for (int b = 0; b < 3; ++b) {
             QTest::addRow("%d normal", b) << b << false << false << QRect() << kNormalGlyph;
-            QTest::addRow("%d hovered", b)
-                << b << false << true << QRect(0, 0, 17, 16) << 1;
-            QTest::addRow("%d pressed", b)
-                << b << true << true << QRect(0, 16, 17, 16) << 0;
+            QTest::addRow("%d hovered", b) << b << false << true << QRect(0, 0, 17, 16) << 1;
+            QTest::addRow("%d pressed", b) << b << true << true << QRect(0, 16, 17, 16) << 0;
             QTest::addRow("%d pressed, mouse away", b)
                 << b << true << false << QRect() << kNormalGlyph;
         }
@@ -697,7 +695,8 @@ private slots:
                     glyphAt = QRectF(rect).contains(r) ? i : glyphAt;
             }
             QVERIFY(backAt >= 0);
-            QVERIFY2(glyphAt > backAt, qPrintable(QStringLiteral("%1 %2").arg(backAt).arg(glyphAt)));
+            QVERIFY2(glyphAt > backAt,
+                     qPrintable(QStringLiteral("%1 %2").arg(backAt).arg(glyphAt)));
         }
     }
 

@@ -415,7 +415,8 @@ void TestWayland::ribbonWindowMaximize()
         const bool restore =
             !frametest::glyphDraws(&w, frametest::Glyph::Restore, frametest::Size::Small).isEmpty();
         const bool maximize =
-            !frametest::glyphDraws(&w, frametest::Glyph::Maximize, frametest::Size::Small).isEmpty();
+            !frametest::glyphDraws(&w, frametest::Glyph::Maximize, frametest::Size::Small)
+                 .isEmpty();
         return restore == maximize ? QStringLiteral("bad")
                : restore           ? QStringLiteral("restore")
                                    : QStringLiteral("maximize");
