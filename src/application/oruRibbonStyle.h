@@ -105,7 +105,11 @@ public:
     const QPixmap& sysBtnBack() const { return m_sysBtnBack; }
     /// Background of a tool box's tab, painted by RibbonQStyle.
     const QPixmap& toolBoxTabBack() const { return m_toolBoxTabBack; }
-    /// Close glyph of the main window's caption buttons.
+    /// Close glyph of the main window's caption buttons. The caption buttons
+    /// draw their glyphs as vectors in the shape of these 1x images stretched
+    /// into the button and in the colours read off each state frame (ink,
+    /// emboss, and for close the hover and pressed box), so a skin restyles
+    /// them through these images; the finer variants are not used for them.
     const QPixmap& sysBtnClose() const { return m_sysBtnClose; }
     /// Close glyph of RibbonWindow's caption and of a child window's close button.
     const QPixmap& sysBtnCloseSmall() const { return m_sysBtnCloseSmall; }

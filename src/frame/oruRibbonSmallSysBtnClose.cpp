@@ -2,6 +2,7 @@
 
 #include "oruRibbonApplication.h"
 #include "oruRibbonStyle.h"
+#include "oruSysGlyph_p.h"
 
 #include <QPainter>
 
@@ -57,8 +58,9 @@ void RibbonSmallSysBtnClose::paintEvent(QPaintEvent*)
 
     QRect glyph(0, 0, 13, 12);
     glyph.moveCenter(QPoint((width() - 1) / 2, (height() - 1) / 2));
-    const int frame = pressed ? 0 : hovered ? 12 : 24;
-    skin->drawPixmap(painter, glyph, skin->sysBtnCloseSmall(), QRect(0, frame, 13, 12));
+    // Frames of the small glyph images: pressed, hovered, idle on a title band.
+    const int frame = pressed ? 0 : hovered ? 1 : 2;
+    sysglyph::draw(painter, *skin, sysglyph::Glyph::Close, sysglyph::Size::Small, frame, glyph);
 }
 
 } // namespace oru

@@ -3,6 +3,7 @@
 #include "oruRibbonApplication.h"
 #include "oruRibbonMenuBar.h"
 #include "oruRibbonStyle.h"
+#include "oruSysGlyph_p.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -56,26 +57,21 @@ void RibbonSysButton::paintEvent(QPaintEvent*)
     else if (hovered)
         skin->drawPixmap(painter, target, skin->sysBtnBack(), QRect(0, 0, 17, 16));
 
-    const QPixmap* glyph = &skin->sysBtnClose();
+    sysglyph::Glyph glyph = sysglyph::Glyph::Close;
     if (m_type == BtnMinimize)
-        glyph = &skin->sysBtnMinimize();
+        glyph = sysglyph::Glyph::Minimize;
     else if (m_type == BtnMaximizeRestore)
-        glyph = m_menuBar.isMWMaximized() ? &skin->sysBtnRestore() : &skin->sysBtnMaximize();
-    // Frame 3 (y 48) is left to the skin; no state shows it.
-    int y = 64;
+        glyph = m_menuBar.isMWMaximized() ? sysglyph::Glyph::Restore : sysglyph::Glyph::Maximize;
+    // Frames of the glyph images: pressed, hovered, idle in an active window,
+    // a spare one no state shows, idle in an inactive window.
+    int frame = 4;
     if (pressed)
-        y = 0;
+        frame = 0;
     else if (hovered)
-        y = 16;
+        frame = 1;
     else if (m_menuBar.isActiveWindow())
-        y = 32;
-    // The 17x16 glyph fills the 20x20 button. Upright strokes stay crisp
-    // stretched pixel for pixel; the close cross of a finer image is
-    // antialiased and resampled smoothly, so its diagonals do not turn into
-    // stairs.
-    if (m_type == BtnClose && RibbonStyle::devicePixelRatio(painter) > 1.0)
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    skin->drawPixmap(painter, target, *glyph, QRect(0, y, 17, 16));
+        frame = 2;
+    sysglyph::draw(painter, *skin, glyph, sysglyph::Size::Large, frame, target);
 }
 
 } // namespace oru

@@ -6,6 +6,7 @@
 #include "oruRibbonFrame_p.h"
 #include "oruRibbonStyle.h"
 #include "oruRibbonWindowEvents_p.h"
+#include "oruSysGlyph_p.h"
 
 #include <QChildEvent>
 #include <QIcon>
@@ -199,23 +200,24 @@ void RibbonWindow::paintEvent(QPaintEvent*)
     {
         QRect rect;
         bool pressed;
-        const QPixmap& glyph;
+        sysglyph::Glyph glyph;
     } buttons[] = {
-        {sysMinimizeRect(), m_events->inSysMinimize(), skin->sysBtnMinimizeSmall()},
+        {sysMinimizeRect(), m_events->inSysMinimize(), sysglyph::Glyph::Minimize},
         {sysMaximizeRestoreRect(), m_events->inSysMaximizeRestore(),
-         m_events->isMaximized() ? skin->sysBtnRestoreSmall() : skin->sysBtnMaximizeSmall()},
-        {sysCloseRect(), m_events->inSysClose(), skin->sysBtnCloseSmall()},
+         m_events->isMaximized() ? sysglyph::Glyph::Restore : sysglyph::Glyph::Maximize},
+        {sysCloseRect(), m_events->inSysClose(), sysglyph::Glyph::Close},
     };
+    // Frames of the small glyph images: pressed, hovered, idle on a caption.
     for (const auto& button : buttons) {
-        if (!button.rect.contains(cursor)) {
-            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 36, 13, 12));
-        } else if (button.pressed) {
+        int frame = 3;
+        if (button.rect.contains(cursor) && button.pressed) {
             skin->drawPixmap(painter, button.rect, skin->sysBtnBack(), QRect(0, 16, 17, 16));
-            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 0, 13, 12));
-        } else {
+            frame = 0;
+        } else if (button.rect.contains(cursor)) {
             skin->drawPixmap(painter, button.rect, skin->sysBtnBack(), QRect(0, 0, 17, 16));
-            skin->drawPixmap(painter, button.rect, button.glyph, QRect(0, 12, 13, 12));
+            frame = 1;
         }
+        sysglyph::draw(painter, *skin, button.glyph, sysglyph::Size::Small, frame, button.rect);
     }
 }
 

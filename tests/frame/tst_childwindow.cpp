@@ -8,6 +8,8 @@
 
 #include <QVBoxLayout>
 
+#include "glyphspy.h"
+
 using namespace oru;
 using oru::test::PaintOp;
 using oru::test::PaintRecorder;
@@ -139,8 +141,9 @@ private slots:
     {
         for (bool hint : {true, false}) {
             Host h(hint);
+            // The window alone; its close button's glyph is checked below.
             PaintRecorder recorder;
-            h.child->render(&recorder);
+            h.child->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
             QVector<QPair<QRectF, QColor>> fills;
             for (const PaintOp& op : recorder.ops(PaintOp::Rects)) {
                 for (const QRectF& r : op.rects)
@@ -160,9 +163,10 @@ private slots:
             QCOMPARE(texts.first().position.x(), 5.0);
             // With the hint the button shows in its normal look: no
             // background, glyph frame 2 centred. Without it, nothing at all.
-            QCOMPARE(recorder.pixmapRects(skin()->sysBtnCloseSmall()),
-                     (hint ? Rects{{{200 - 18 + 2, 1 + 2, 13, 12}, {0, 24, 13, 12}}} : Rects()));
-            QCOMPARE(recorder.ops(PaintOp::Pixmap).size(), hint ? 1 : 0);
+            QCOMPARE(recorder.ops(PaintOp::Pixmap).size(), 0);
+            QCOMPARE(
+                frametest::glyphDraws(h.child, frametest::Glyph::Close, frametest::Size::Small),
+                (hint ? frametest::GlyphDraws{{{2, 2, 13, 12}, 2}} : frametest::GlyphDraws()));
         }
     }
 
@@ -189,29 +193,31 @@ private slots:
     {
         QTest::addColumn<bool>("hovered");
         QTest::addColumn<bool>("pressed");
-        QTest::addColumn<Rects>("expected"); // sysBtnBack then glyph draws
-        const Rects pressedLook{{{0, 0, 17, 16}, {0, 16, 17, 16}}, {{2, 2, 13, 12}, {0, 0, 13, 12}}};
-        QTest::newRow("normal") << false << false << Rects{{{2, 2, 13, 12}, {0, 24, 13, 12}}};
-        QTest::newRow("hovered") << true << false
-                                 << Rects{{{0, 0, 17, 16}, {0, 0, 17, 16}},
-                                          {{2, 2, 13, 12}, {0, 12, 13, 12}}};
-        QTest::newRow("pressed") << true << true << pressedLook;
-        QTest::newRow("pressed, not hovered") << false << true << pressedLook;
+        QTest::addColumn<Rects>("back"); // sysBtnBack draws
+        QTest::addColumn<int>("frame");  // the glyph's state frame
+        const Rects pressedBack{{{0, 0, 17, 16}, {0, 16, 17, 16}}};
+        QTest::newRow("normal") << false << false << Rects() << 2;
+        QTest::newRow("hovered") << true << false << Rects{{{0, 0, 17, 16}, {0, 0, 17, 16}}} << 1;
+        QTest::newRow("pressed") << true << true << pressedBack << 0;
+        QTest::newRow("pressed, not hovered") << false << true << pressedBack << 0;
     }
     void buttonLooks()
     {
         QFETCH(bool, hovered);
         QFETCH(bool, pressed);
-        QFETCH(Rects, expected);
+        QFETCH(Rects, back);
+        QFETCH(int, frame);
         Host h(true);
         RibbonSmallSysBtnClose* button = closeButtonOf(*h.child);
         button->setAttribute(Qt::WA_UnderMouse, hovered);
         button->setDown(pressed);
+        const frametest::GlyphSpy spy;
         PaintRecorder recorder;
         button->render(&recorder);
-        QCOMPARE(recorder.pixmapRects(skin()->sysBtnBack()) +
-                     recorder.pixmapRects(skin()->sysBtnCloseSmall()),
-                 expected);
+        QCOMPARE(recorder.pixmapRects(skin()->sysBtnBack()), back);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.of(frametest::Glyph::Close, frametest::Size::Small),
+                 (frametest::GlyphDraws{{{2, 2, 13, 12}, frame}}));
     }
 
     void resizeMovesButtonAndMask()
@@ -244,11 +250,13 @@ private slots:
                          QBrush(skin()->frameNormalFillColor()));
             }
             PaintRecorder recorder;
-            h.child->render(&recorder);
+            h.child->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
             const QVector<PaintOp> rects = recorder.ops(PaintOp::Rects);
             QVERIFY(rects.size() >= 2);
             QCOMPARE(rects.last().brush.color(), skin()->frameOutlineColor());
-            QCOMPARE(recorder.pixmapDraws(skin()->sysBtnCloseSmall()).size(), 1);
+            QCOMPARE(frametest::glyphDraws(h.child, frametest::Glyph::Close, frametest::Size::Small)
+                         .size(),
+                     1);
         }
     }
 };

@@ -1,17 +1,23 @@
 // RibbonMainWindow and RibbonSysButton: frame painting, border drag with
 // minimum sizes, cursors, the central widget, title and placement.
+#include <oruContrast_p.h>
 #include <oruRibbonApplication.h>
 #include <oruRibbonMainWindow.h>
 #include <oruRibbonMenuBar.h>
+#include <oruRibbonPalette.h>
 #include <oruRibbonSimpleAction.h>
 #include <oruRibbonStatusBar.h>
 #include <oruRibbonStyle.h>
 #include <oruRibbonSysButton.h>
 
+#include "glyphspy.h"
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
 #include "oruTestInput.h"
 #include "systemdragspy.h"
+
+#include <QPainter>
+#include <QScopeGuard>
 
 #include <QLabel>
 #include <QLayout>
@@ -55,6 +61,8 @@ private slots:
     void sysButtonLooks();
     void closeGlyphSmooth_data();
     void closeGlyphSmooth();
+    void glyphsAtRatios_data();
+    void glyphsAtRatios();
     void framePainting();
     void fullScreenFrame();
     void borderDrag_data();
@@ -100,21 +108,21 @@ void TestMainWindow::sysButtonLooks_data()
     QTest::addColumn<bool>("hovered");
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<bool>("maximized");
-    QTest::addColumn<int>("backY");  // -1: no background
-    QTest::addColumn<int>("glyphY"); // -1: idle, by activation
+    QTest::addColumn<int>("backY"); // -1: no background
+    QTest::addColumn<int>("frame"); // -1: idle, by activation
     QTest::addColumn<bool>("active");
 
     QTest::newRow("min idle") << 0 << false << false << false << -1 << -1 << true;
     QTest::newRow("min idle, inactive") << 0 << false << false << false << -1 << -1 << false;
     QTest::newRow("restore idle, inactive") << 1 << false << false << true << -1 << -1 << false;
-    QTest::newRow("close hovered, inactive") << 2 << true << false << false << 0 << 16 << false;
-    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 16 << true;
+    QTest::newRow("close hovered, inactive") << 2 << true << false << false << 0 << 1 << false;
+    QTest::newRow("min hovered") << 0 << true << false << false << 0 << 1 << true;
     QTest::newRow("min pressed") << 0 << true << true << false << 16 << 0 << true;
     QTest::newRow("pressed, mouse gone") << 2 << false << true << false << 16 << 0 << true;
     QTest::newRow("max idle") << 1 << false << false << false << -1 << -1 << true;
     QTest::newRow("restore idle") << 1 << false << false << true << -1 << -1 << true;
-    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 16 << true;
-    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 16 << true;
+    QTest::newRow("restore hovered") << 1 << true << false << true << 0 << 1 << true;
+    QTest::newRow("close hovered") << 2 << true << false << false << 0 << 1 << true;
 }
 
 void TestMainWindow::sysButtonLooks()
@@ -122,7 +130,7 @@ void TestMainWindow::sysButtonLooks()
     QFETCH(int, type);
     QFETCH(bool, maximized);
     QFETCH(int, backY);
-    QFETCH(int, glyphY);
+    QFETCH(int, frame);
     QFETCH(bool, active);
     RibbonMainWindow w;
     w.resize(800, 400);
@@ -143,18 +151,21 @@ void TestMainWindow::sysButtonLooks()
     button->setAttribute(Qt::WA_UnderMouse, hovered);
     button->setDown(pressed);
 
-    const QPixmap* glyphs[] = {&skin().sysBtnMinimize(),
-                               maximized ? &skin().sysBtnRestore() : &skin().sysBtnMaximize(),
-                               &skin().sysBtnClose()};
-    if (glyphY < 0)
-        glyphY = active ? 32 : 64; // idle glyphs follow activation
+    const frametest::Glyph glyphs[] = {frametest::Glyph::Minimize,
+                                       maximized ? frametest::Glyph::Restore
+                                                 : frametest::Glyph::Maximize,
+                                       frametest::Glyph::Close};
+    if (frame < 0)
+        frame = active ? 2 : 4; // idle glyphs follow activation
+    const frametest::GlyphSpy spy;
     PaintRecorder recorder;
     button->render(&recorder);
     using Rects = QList<QPair<QRect, QRect>>;
     const QRect box(0, 0, 20, 20);
     QCOMPARE(recorder.pixmapRects(skin().sysBtnBack()),
              (backY < 0 ? Rects() : Rects{{box, QRect(0, backY, 17, 16)}}));
-    QCOMPARE(recorder.pixmapRects(*glyphs[type]), (Rects{{box, QRect(0, glyphY, 17, 16)}}));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.of(glyphs[type], frametest::Size::Large), (frametest::GlyphDraws{{box, frame}}));
 }
 
 // The close cross keeps its crisp pixel look at 1x; finer densities paint
@@ -226,6 +237,128 @@ void TestMainWindow::closeGlyphSmooth()
                                 .arg(edges.at(i))
                                 .arg(edges.at(i - 1))
                                 .arg(mean)));
+}
+
+// Every glyph, idle and hovered, in the main window's 20x20 buttons and in
+// RibbonWindow's 16x16 ones, drawn at 1x, 1.5x and 2x over what lies behind
+// it: the ink's box is the 1x box times the ratio (within a device pixel),
+// minimize's bar has whole rows of ink, and the ink stands out from the
+// background beside it by 3:1 at least.
+void TestMainWindow::glyphsAtRatios_data()
+{
+    QTest::addColumn<QString>("skinName");
+    QTest::addColumn<int>("glyph");
+    const QStringList skins = {"Blue", "Silver", "Black", "Modern Light", "Modern Dark", "Amber"};
+    const char* glyphs[] = {"minimize", "maximize", "restore", "close"};
+    for (const QString& name : skins)
+        for (int g = 0; g < 4; ++g)
+            QTest::addRow("%s %s", qPrintable(name), glyphs[g]) << name << g;
+}
+
+void TestMainWindow::glyphsAtRatios()
+{
+    using oru::sysglyph::Glyph;
+    using oru::sysglyph::Size;
+    QFETCH(QString, skinName);
+    QFETCH(int, glyph);
+    RibbonApplication* app = RibbonApplication::theApp();
+    if (skinName == QLatin1String("Amber")) {
+        RibbonPalette palette = RibbonPalette::modernLight();
+        palette.setAccent(QColor(0xff, 0xb0, 0x00));
+        QVERIFY(app->registerRibbonStyle(skinName, palette));
+    }
+    QVERIFY(app->setRibbonStyle(skinName));
+    const auto restoreSkin = qScopeGuard([app] { app->setRibbonStyle(RibbonApplication::Blue); });
+
+    for (const Size size : {Size::Large, Size::Small}) {
+        const bool large = size == Size::Large;
+        const QRect target(0, 0, large ? 20 : 16, large ? 20 : 16);
+        // Idle in an active window, hovered.
+        for (const int frame : {large ? 2 : 3, 1}) {
+            const QString where =
+                QStringLiteral("%1 frame %2").arg(large ? "large" : "small").arg(frame);
+            QRect inkAt1x;
+            for (const qreal ratio : {1.0, 1.5, 2.0}) {
+                QImage back(target.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                back.setDevicePixelRatio(ratio);
+                {
+                    // The caption band behind the button, the hover look over it.
+                    QPainter p(&back);
+                    skin().drawPixmap(p, target, skin().mainBorderCaption(),
+                                      QRect(17, large ? 5 : 9, 1, target.height()));
+                    if (frame == 1)
+                        skin().drawPixmap(p, target, skin().sysBtnBack(), QRect(0, 0, 17, 16));
+                }
+                QImage image = back;
+                {
+                    QPainter p(&image);
+                    oru::sysglyph::draw(p, skin(), Glyph(glyph), size, frame, target);
+                }
+                const QString at = where + QStringLiteral(" at %1x").arg(ratio);
+                QRect ink;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        if (image.pixel(x, y) != back.pixel(x, y))
+                            ink |= QRect(x, y, 1, 1);
+                QVERIFY2(!ink.isEmpty(), qPrintable(at));
+                if (ratio == 1.0)
+                    inkAt1x = ink;
+                const auto near = [ratio](int device, int logical) {
+                    return std::abs(device - logical * ratio) <= 1.0;
+                };
+                QVERIFY2(near(ink.left(), inkAt1x.left()) && near(ink.top(), inkAt1x.top()) &&
+                             near(ink.right() + 1, inkAt1x.right() + 1) &&
+                             near(ink.bottom() + 1, inkAt1x.bottom() + 1),
+                         qPrintable(at + QStringLiteral(": ink %1,%2 %3x%4, at 1x %5,%6 %7x%8")
+                                             .arg(ink.x())
+                                             .arg(ink.y())
+                                             .arg(ink.width())
+                                             .arg(ink.height())
+                                             .arg(inkAt1x.x())
+                                             .arg(inkAt1x.y())
+                                             .arg(inkAt1x.width())
+                                             .arg(inkAt1x.height())));
+
+                // Down the bar's first column (where no emboss lies beside
+                // it): background, whole rows of one ink, background.
+                const bool box =
+                    qAlpha(image.pixel(image.width() / 2, 0)) > 0 &&
+                    image.pixel(image.width() / 2, 0) != back.pixel(image.width() / 2, 0);
+                if (Glyph(glyph) == Glyph::Minimize && !box) {
+                    const int x = ink.left();
+                    QRgb inkColor = 0;
+                    int inkRows = 0;
+                    int blended = 0;
+                    for (int y = 0; y < image.height(); ++y) {
+                        const QRgb c = image.pixel(x, y);
+                        if (c == back.pixel(x, y))
+                            continue;
+                        if (inkRows == 0 || c == inkColor) {
+                            inkColor = c;
+                            ++inkRows;
+                        } else {
+                            ++blended;
+                        }
+                    }
+                    QVERIFY2(
+                        inkRows >= int(ratio) && blended <= (ratio == int(ratio) ? 0 : 1),
+                        qPrintable(
+                            at +
+                            QStringLiteral(": %1 ink rows, %2 blended").arg(inkRows).arg(blended)));
+                }
+
+                // The strongest ink pixel against the background a few
+                // pixels in from the button's left edge, on the same row.
+                const int refX = int(2.5 * ratio);
+                qreal best = 0;
+                for (int y = ink.top(); y <= ink.bottom(); ++y)
+                    for (int x = int(3 * ratio); x < image.width() - int(3 * ratio); ++x)
+                        best = qMax(best, contrast::ratio(image.pixelColor(x, y),
+                                                          image.pixelColor(refX, y)));
+                QVERIFY2(best >= 3.0, qPrintable(at + QStringLiteral(": contrast %1").arg(best)));
+            }
+        }
+    }
 }
 
 void TestMainWindow::framePainting()

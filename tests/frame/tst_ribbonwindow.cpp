@@ -1,4 +1,5 @@
 #include "frametestutil.h"
+#include "glyphspy.h"
 #include "systemdragspy.h"
 
 #include <oruPaintRecorder.h>
@@ -24,7 +25,7 @@ Q_DECLARE_METATYPE(Qt::Alignment)
 namespace {
 
 const QRect kStart(100, 100, 400, 300);
-const QRect kNormalGlyph(0, 36, 13, 12);
+const int kNormalGlyph = 3; // the glyph images' frame of an idle caption button
 
 RibbonStyle* skin()
 {
@@ -528,13 +529,11 @@ private slots:
         QVERIFY(!w.isMaximized()); // the window-manager state is left alone
         // The middle button shows the restore glyph while maximized.
         const auto middleGlyphs = [&] {
-            PaintRecorder recorder;
-            w.render(&recorder);
-            return qMakePair(recorder.pixmapRects(skin()->sysBtnRestoreSmall()),
-                             recorder.pixmapRects(skin()->sysBtnMaximizeSmall()));
+            return qMakePair(glyphDraws(&w, Glyph::Restore, Size::Small),
+                             glyphDraws(&w, Glyph::Maximize, Size::Small));
         };
-        const auto middle = [&] { return DrawList{{w.sysMaximizeRestoreRect(), kNormalGlyph}}; };
-        QCOMPARE(middleGlyphs(), qMakePair(middle(), DrawList()));
+        const auto middle = [&] { return GlyphDraws{{w.sysMaximizeRestoreRect(), kNormalGlyph}}; };
+        QCOMPARE(middleGlyphs(), qMakePair(middle(), GlyphDraws()));
         // Maximized, the borders are frozen: hovers keep the cursor, drags
         // start nothing.
         for (const QPoint& p :
@@ -551,7 +550,7 @@ private slots:
         QVERIFY(!w.events().isMaximized());
         QVERIFY(w.events().normalGeometry().isNull());
         QCOMPARE(w.geometry(), normal);
-        QCOMPARE(middleGlyphs(), qMakePair(DrawList(), middle()));
+        QCOMPARE(middleGlyphs(), qMakePair(GlyphDraws(), middle()));
 
         // Button and double-click share one bookkeeping.
         mouseClickAt(w, w.sysMaximizeRestoreRect().center());
@@ -584,7 +583,7 @@ private slots:
         move(w, pulled + QPoint(15, -5), Qt::LeftButton);
         release(w, pulled + QPoint(15, -5));
         QCOMPARE(w.geometry(), restored.translated(15, -5));
-        QCOMPARE(middleGlyphs(), qMakePair(DrawList(), middle()));
+        QCOMPARE(middleGlyphs(), qMakePair(GlyphDraws(), middle()));
     }
 
     void frameSlices_data()
@@ -634,12 +633,12 @@ private slots:
         QCOMPARE(texts.first().text, QStringLiteral("Frame"));
         QCOMPARE(texts.first().pen.color(),
                  active ? skin()->activeTitleTextColor() : skin()->inactiveTitleTextColor());
-        QCOMPARE(recorder.pixmapRects(skin()->sysBtnMinimizeSmall()),
-                 DrawList({{w.sysMinimizeRect(), kNormalGlyph}}));
-        QCOMPARE(recorder.pixmapRects(skin()->sysBtnMaximizeSmall()),
-                 DrawList({{w.sysMaximizeRestoreRect(), kNormalGlyph}}));
-        QCOMPARE(recorder.pixmapRects(skin()->sysBtnCloseSmall()),
-                 DrawList({{w.sysCloseRect(), kNormalGlyph}}));
+        QCOMPARE(glyphDraws(&w, Glyph::Minimize, Size::Small),
+                 GlyphDraws({{w.sysMinimizeRect(), kNormalGlyph}}));
+        QCOMPARE(glyphDraws(&w, Glyph::Maximize, Size::Small),
+                 GlyphDraws({{w.sysMaximizeRestoreRect(), kNormalGlyph}}));
+        QCOMPARE(glyphDraws(&w, Glyph::Close, Size::Small),
+                 GlyphDraws({{w.sysCloseRect(), kNormalGlyph}}));
     }
 
     void sysButtonLooks_data()
@@ -647,14 +646,12 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("pressed");
         QTest::addColumn<bool>("hovered");
-        QTest::addColumn<QRect>("back");  // null: no background
-        QTest::addColumn<QRect>("glyph"); // source of the glyph
+        QTest::addColumn<QRect>("back"); // null: no background
+        QTest::addColumn<int>("glyph");  // state frame of the glyph
         for (int b = 0; b < 3; ++b) {
             QTest::addRow("%d normal", b) << b << false << false << QRect() << kNormalGlyph;
-            QTest::addRow("%d hovered", b)
-                << b << false << true << QRect(0, 0, 17, 16) << QRect(0, 12, 13, 12);
-            QTest::addRow("%d pressed", b)
-                << b << true << true << QRect(0, 16, 17, 16) << QRect(0, 0, 13, 12);
+            QTest::addRow("%d hovered", b) << b << false << true << QRect(0, 0, 17, 16) << 1;
+            QTest::addRow("%d pressed", b) << b << true << true << QRect(0, 16, 17, 16) << 0;
             QTest::addRow("%d pressed, mouse away", b)
                 << b << true << false << QRect() << kNormalGlyph;
         }
@@ -665,33 +662,42 @@ private slots:
         QFETCH(bool, pressed);
         QFETCH(bool, hovered);
         QFETCH(QRect, back);
-        QFETCH(QRect, glyph);
+        QFETCH(int, glyph);
         RibbonWindow w;
         QVERIFY(showAt(w));
         const QRect rects[] = {w.sysMinimizeRect(), w.sysMaximizeRestoreRect(), w.sysCloseRect()};
-        const QPixmap* glyphs[] = {&skin()->sysBtnMinimizeSmall(), &skin()->sysBtnMaximizeSmall(),
-                                   &skin()->sysBtnCloseSmall()};
+        const Glyph glyphs[] = {Glyph::Minimize, Glyph::Maximize, Glyph::Close};
         const QRect rect = rects[button];
         if (pressed)
             press(w, at(w, rect.center()));
         oru::test::placeCursor(&w, hovered ? rect.topLeft() : rect.bottomRight() + QPoint(1, 1));
 
+        const GlyphSpy spy;
         PaintRecorder recorder;
         w.render(&recorder);
         for (int b = 0; b < 3; ++b) {
-            QCOMPARE(recorder.pixmapRects(*glyphs[b]),
-                     DrawList({{rects[b], b == button ? glyph : kNormalGlyph}}));
+            QCOMPARE(spy.of(glyphs[b], Size::Small),
+                     GlyphDraws({{rects[b], b == button ? glyph : kNormalGlyph}}));
         }
+        QCOMPARE(spy.count(), 3);
         QCOMPARE(recorder.pixmapRects(skin()->sysBtnBack()),
                  back.isNull() ? DrawList() : DrawList({{rect, back}}));
-        QVERIFY(recorder.pixmapRects(skin()->sysBtnRestoreSmall()).isEmpty());
-        // The background goes under the glyph.
-        QList<qint64> keys;
-        for (const PaintOp& op : recorder.ops(PaintOp::Pixmap))
-            keys << op.pixmapKey;
-        if (back.isValid())
-            QVERIFY(keys.indexOf(skin()->sysBtnBack().cacheKey()) <
-                    keys.indexOf(glyphs[button]->cacheKey()));
+        // The background goes under the glyph: no fill in the button before it.
+        if (back.isValid()) {
+            int backAt = -1;
+            int glyphAt = -1;
+            const QVector<PaintOp>& ops = recorder.ops();
+            for (int i = 0; i < ops.size() && glyphAt < 0; ++i) {
+                const PaintOp& op = ops.at(i);
+                if (op.kind == PaintOp::Pixmap && op.pixmapKey == skin()->sysBtnBack().cacheKey())
+                    backAt = i;
+                for (const QRectF& r : op.rects)
+                    glyphAt = QRectF(rect).contains(r) ? i : glyphAt;
+            }
+            QVERIFY(backAt >= 0);
+            QVERIFY2(glyphAt > backAt,
+                     qPrintable(QStringLiteral("%1 %2").arg(backAt).arg(glyphAt)));
+        }
     }
 
     void titleAndIcon()
@@ -713,7 +719,7 @@ private slots:
         QVERIFY(op.position.x() >= w.captionRect().left());
         QVERIFY(op.position.y() > w.captionRect().top() &&
                 op.position.y() <= w.captionRect().bottom() + 1);
-        QCOMPARE(recorder.ops(PaintOp::Pixmap).size(), 8 + 3); // no icon set, none drawn
+        QCOMPARE(recorder.ops(PaintOp::Pixmap).size(), 8); // no icon set, none drawn
 
         w.setWindowTitle(QString());
         QPixmap iconPixmap(32, 32);
@@ -724,7 +730,7 @@ private slots:
         QVERIFY(iconRecorder.texts().isEmpty());
         // The icon is centred on (14, (K + 2) / 2) = (14, 17).
         const QVector<PaintOp> pixmaps = iconRecorder.ops(PaintOp::Pixmap);
-        QCOMPARE(pixmaps.size(), 8 + 1 + 3);
+        QCOMPARE(pixmaps.size(), 8 + 1);
         QCOMPARE(pixmaps.at(8).target, QRectF(7, 10, 16, 16));
     }
 

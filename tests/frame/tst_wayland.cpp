@@ -5,6 +5,7 @@
 // the surface size, the window states it grants, the move and resize
 // requests, and the input shape.
 #include "frametestutil.h"
+#include "glyphspy.h"
 #include "systemdragspy.h"
 
 #include <oruPaintRecorder.h>
@@ -343,10 +344,8 @@ void TestWayland::mainWindowStates()
     RibbonMainWindow w;
     QVERIFY(showNormalSized(w));
     RibbonSysButton* maxButton = w.ribbonMenuBar()->findChildren<RibbonSysButton*>().at(1);
-    const auto glyphDrawn = [&](const QPixmap& glyph) {
-        PaintRecorder recorder;
-        maxButton->render(&recorder);
-        return recorder.pixmapDraws(glyph).size() == 1;
+    const auto glyphDrawn = [&](frametest::Glyph glyph) {
+        return frametest::glyphDraws(maxButton, glyph, frametest::Size::Large).size() == 1;
     };
     const auto captionPieces = [&] {
         PaintRecorder recorder;
@@ -360,7 +359,7 @@ void TestWayland::mainWindowStates()
         const int k = w.captionHeight();
         return QList<QRect>{{0, 0, 7, k}, {7, 0, width - 7, k}, {width - 7, 0, 7, k}};
     };
-    QVERIFY(glyphDrawn(skin().sysBtnMaximize()));
+    QVERIFY(glyphDrawn(frametest::Glyph::Maximize));
     QCOMPARE(captionPieces(), captionFor(kNormal.width()));
 
     maxButton->click();
@@ -373,8 +372,8 @@ void TestWayland::mainWindowStates()
     QVERIFY(w.height() <= screen.height() && w.height() > kNormal.height());
     QCOMPARE(w.windowHandle()->size(), w.size());
     QVERIFY(w.ribbonMenuBar()->isMWMaximized());
-    QVERIFY(glyphDrawn(skin().sysBtnRestore()));
-    QVERIFY(!glyphDrawn(skin().sysBtnMaximize()));
+    QVERIFY(glyphDrawn(frametest::Glyph::Restore));
+    QVERIFY(!glyphDrawn(frametest::Glyph::Maximize));
     QCOMPARE(captionPieces(), captionFor(w.width()));
     QVERIFY(hasSteppedOutline(w.mask(), w.size()));
 
@@ -387,7 +386,7 @@ void TestWayland::mainWindowStates()
     QTRY_COMPARE(w.size(), kNormal);
     QTRY_COMPARE(w.windowHandle()->size(), kNormal);
     QVERIFY(!bar->isMWMaximized());
-    QVERIFY(glyphDrawn(skin().sysBtnMaximize()));
+    QVERIFY(glyphDrawn(frametest::Glyph::Maximize));
     QCOMPARE(captionPieces(), captionFor(kNormal.width()));
     QVERIFY(hasSteppedOutline(w.mask(), kNormal));
 
@@ -413,10 +412,11 @@ void TestWayland::ribbonWindowMaximize()
     RibbonWindow w;
     QVERIFY(showNormalSized(w));
     const auto middleGlyph = [&] {
-        PaintRecorder recorder;
-        w.render(&recorder);
-        const bool restore = !recorder.pixmapRects(skin().sysBtnRestoreSmall()).isEmpty();
-        const bool maximize = !recorder.pixmapRects(skin().sysBtnMaximizeSmall()).isEmpty();
+        const bool restore =
+            !frametest::glyphDraws(&w, frametest::Glyph::Restore, frametest::Size::Small).isEmpty();
+        const bool maximize =
+            !frametest::glyphDraws(&w, frametest::Glyph::Maximize, frametest::Size::Small)
+                 .isEmpty();
         return restore == maximize ? QStringLiteral("bad")
                : restore           ? QStringLiteral("restore")
                                    : QStringLiteral("maximize");
