@@ -14,6 +14,10 @@ void RibbonCatComboAction::addItem(const QString& item)
 {
     m_items.append(item);
     emit itemAdded(item);
+    // Like a combo box, the first item becomes the selection: the same
+    // whether or not a combo shows the action yet.
+    if (m_items.size() == 1 && m_selectionText.isEmpty())
+        setSelectionText(item);
 }
 
 void RibbonCatComboAction::setEditable(bool editable)

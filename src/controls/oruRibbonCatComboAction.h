@@ -33,7 +33,9 @@ public:
     /// The input mask of the boxes' edit field; empty by default.
     const QString& comboInputMask() const { return m_comboInputMask; }
 
-    /// Appends an item; every combo box of the action appends it too.
+    /// Appends an item; every combo box of the action appends it too. The first item of an
+    /// action without a selection becomes the selection (itemAdded(), then
+    /// selectionTextChanged()), as in a QComboBox.
     void addItem(const QString& item);
     /// Makes the boxes editable or not; emits editableChanged() on a change.
     void setEditable(bool editable);

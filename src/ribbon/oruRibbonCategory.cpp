@@ -17,6 +17,8 @@
 #include "oruRibbonCatSimpleAction.h"
 #include "oruRibbonCatSimpleButton.h"
 #include "oruRibbonCategoryLayout.h"
+#include "oruRibbonCategoryPanel.h"
+#include "oruRibbonCategoryWrapper.h"
 #include "oruRibbonGroupControl_p.h"
 #include "oruRibbonStyle.h"
 
@@ -63,9 +65,15 @@ RibbonCategory::RibbonCategory(QWidget* parent, RibbonCategoryAction& action)
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_layout = new RibbonCategoryLayout(*this);
     setLayout(m_layout);
-    const QList<RibbonAction*> existing = action.actions();
-    for (RibbonAction* control : existing)
-        addRibbonAction(control);
+    // A group on a page that was never shown builds its controls when the
+    // page first shows; until then its actions list is all it needs.
+    auto* wrapper = qobject_cast<RibbonCategoryWrapper*>(parent);
+    m_deferred = wrapper && !wrapper->page().isBuilt();
+    if (!m_deferred) {
+        const QList<RibbonAction*> existing = action.actions();
+        for (RibbonAction* control : existing)
+            addRibbonAction(control);
+    }
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
 }
@@ -99,9 +107,22 @@ int RibbonCategory::actionRow(RibbonAction* action) const
     return m_categoryAction ? m_categoryAction->actionRow(action) : -1;
 }
 
+void RibbonCategory::ensureBuilt()
+{
+    if (!m_deferred)
+        return;
+    m_deferred = false;
+    if (!m_categoryAction)
+        return;
+    const QList<RibbonAction*> existing = m_categoryAction->actions();
+    for (RibbonAction* control : existing)
+        addRibbonAction(control);
+}
+
 void RibbonCategory::addRibbonAction(RibbonAction* action)
 {
-    addAction(action);
+    if (!m_deferred)
+        addAction(action);
 }
 
 void RibbonCategory::removeRibbonAction(RibbonAction* action)

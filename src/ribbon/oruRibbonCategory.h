@@ -39,6 +39,14 @@ public:
 
     QSize sizeHint() const override;
 
+    /// Whether the controls are built. A group on a page that was never shown
+    /// waits with its controls until the page is first shown (see
+    /// RibbonCategoryPanel::ensureBuilt()); every other group builds them
+    /// as its actions come.
+    bool isBuilt() const { return !m_deferred; }
+    /// Builds the controls of every action the group holds, once.
+    void ensureBuilt();
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -57,6 +65,7 @@ private:
     // found without a cast.
     QMap<QAction*, QPointer<QWidget>> m_widgets;
     QString m_caption; // the caption last measured and painted
+    bool m_deferred = false; // controls wait for ensureBuilt()
 };
 
 } // namespace oru

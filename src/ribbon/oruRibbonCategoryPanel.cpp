@@ -198,6 +198,25 @@ void RibbonCategoryPanel::setSimplified(bool simplified)
     updateGeometry();
 }
 
+void RibbonCategoryPanel::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    for (RibbonCategoryWrapper* wrapper : m_pageLayout->wrappers())
+        wrapper->category()->ensureBuilt();
+    // The groups' sizes changed: the next placement decides again what to
+    // collapse, with the controls in.
+    m_pageLayout->invalidate();
+}
+
+void RibbonCategoryPanel::setVisible(bool visible)
+{
+    if (visible)
+        ensureBuilt();
+    QWidget::setVisible(visible);
+}
+
 void RibbonCategoryPanel::addCategory(RibbonCategoryAction* category)
 {
     addAction(category);
@@ -235,6 +254,12 @@ void RibbonCategoryPanel::actionEvent(QActionEvent* event)
 
 void RibbonCategoryPanel::showEvent(QShowEvent* event)
 {
+    if (!m_built) {
+        // Shown along with its parent rather than on its own: build and
+        // place now, before the first paint.
+        ensureBuilt();
+        m_pageLayout->activate();
+    }
     QWidget::showEvent(event);
     updateGeometry();
 }

@@ -80,6 +80,18 @@ public:
     /// The one row while the page is simplified, else null.
     RibbonSimplifiedRow* simplifiedRow() const { return m_row; }
 
+    /// Whether the groups' controls are built. A page builds them when it is
+    /// first shown: the pages of tabs that are never selected cost only their
+    /// groups' frames.
+    bool isBuilt() const { return m_built; }
+    /// Builds the controls of every group now, once; groups added later build
+    /// theirs as they come.
+    void ensureBuilt();
+
+    /// Builds the page before it first shows, so that its first layout
+    /// already places the controls.
+    void setVisible(bool visible) override;
+
 protected:
     void actionEvent(QActionEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -94,6 +106,7 @@ private:
     RibbonCategoryPanelLayout* m_pageLayout = nullptr;
     QMap<QAction*, RibbonCategoryWrapper*> m_wrappers;
     RibbonSimplifiedRow* m_row = nullptr;
+    bool m_built = false;
 };
 
 } // namespace oru

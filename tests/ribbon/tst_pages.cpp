@@ -1,5 +1,8 @@
 #include <oruRibbonApplication.h>
 #include <oruRibbonCatActionGroup.h>
+#include <oruRibbonCatColorMenuAction.h>
+#include <oruRibbonCatComboAction.h>
+#include <oruRibbonCatFontSizeAction.h>
 #include <oruRibbonCatSimpleAction.h>
 #include <oruRibbonCatSimpleButton.h>
 #include <oruRibbonCategoriesPanelAction.h>
@@ -18,6 +21,8 @@
 #include "oruTestInput.h"
 #include "ribbonhost.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -854,6 +859,104 @@ private slots:
             wrapper->popup()->close();
             flushDeletes();
         }
+    }
+
+    // A page is built when it first shows. What shows then (every widget,
+    // its place, its state) is what a page built as its actions came shows,
+    // at a wide and at a narrow window, after changes made while it waited.
+    void lazyPageMatchesEager_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("wide") << 1600;
+        QTest::newRow("narrow, groups collapse") << 520;
+    }
+    void lazyPageMatchesEager()
+    {
+        QFETCH(int, width);
+        const auto shownPage = [width](bool eager, QStringList& look) {
+            RibbonMainWindow window;
+            QObject owner;
+            RibbonMenuBar& bar = *window.ribbonMenuBar();
+            auto* home = new RibbonCategoriesPanelAction(QStringLiteral("Home"), &owner);
+            auto* later = new RibbonCategoriesPanelAction(QStringLiteral("Later"), &owner);
+            home->setChecked(true);
+            bar.addAction(home);
+            bar.addAction(later);
+            RibbonCategoryPanel* page = bar.panels()->page(later);
+            QVERIFY(!page->isBuilt());
+            if (eager) // builds every control as its action comes
+                page->ensureBuilt();
+            QList<RibbonCategoryAction*> groups;
+            for (int g = 0; g < 3; ++g) {
+                auto* group = new RibbonCategoryAction(QStringLiteral("Group %1").arg(g), &owner);
+                later->addCategory(group);
+                groups << group;
+                for (int c = 0; c < 8; ++c) {
+                    const QString text = QStringLiteral("C%1.%2").arg(g).arg(c);
+                    RibbonAction* control = nullptr;
+                    switch (c) {
+                    case 3:
+                        control = new RibbonCatColorMenuAction(
+                            QIcon(), text, RibbonCatColorMenuAction::Small, &owner);
+                        break;
+                    case 4: {
+                        auto* combo = new RibbonCatComboAction(&owner);
+                        combo->addItem(QStringLiteral("One"));
+                        combo->addItem(QStringLiteral("Two"));
+                        if (g > 0)
+                            combo->setSelectionText(QStringLiteral("Two"));
+                        control = combo;
+                        break;
+                    }
+                    case 5:
+                        control = new RibbonCatFontSizeAction(12, &owner);
+                        break;
+                    default:
+                        control = new RibbonCatSimpleAction(
+                            text, RibbonCatSimpleAction::eSize(c % 3), &owner);
+                    }
+                    group->addAction(control);
+                }
+            }
+            // Changes while the page waits: a control goes, one comes, a
+            // caption grows.
+            groups[0]->removeAction(groups[0]->actions().first());
+            groups[1]->addAction(new RibbonCatSimpleAction(
+                QStringLiteral("Late"), RibbonCatSimpleAction::Large, &owner));
+            groups[2]->actions().last()->setText(QStringLiteral("A much longer caption"));
+            QVERIFY(eager || page->findChildren<RibbonCatSimpleButton*>().isEmpty());
+
+            QLabel central;
+            window.setCentralWidget(&central);
+            window.setGeometry(50, 50, width, 500);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            later->trigger();
+            QVERIFY(page->isBuilt() && page->isVisible());
+            // What the host finds at the moment the page shows, before any
+            // event runs.
+            for (const QWidget* widget : page->findChildren<QWidget*>()) {
+                const auto* button = qobject_cast<const QAbstractButton*>(widget);
+                const auto* combo = qobject_cast<const QComboBox*>(widget);
+                look << QStringLiteral("%1 '%2' %3,%4 %5x%6 %7")
+                            .arg(QString::fromLatin1(widget->metaObject()->className()),
+                                 button ? button->text() : combo ? combo->currentText() : QString())
+                            .arg(widget->mapTo(page, QPoint()).x())
+                            .arg(widget->mapTo(page, QPoint()).y())
+                            .arg(widget->width())
+                            .arg(widget->height())
+                            .arg(widget->isVisible());
+            }
+            for (const auto* combo : owner.findChildren<RibbonCatComboAction*>())
+                look << combo->selectionText();
+            window.setCentralWidget(nullptr);
+        };
+        QStringList lazy;
+        QStringList eager;
+        shownPage(false, lazy);
+        shownPage(true, eager);
+        QVERIFY(lazy.size() > 30);
+        QCOMPARE(lazy, eager);
     }
 
     // Renaming a group or changing the font lays the page out again: the
