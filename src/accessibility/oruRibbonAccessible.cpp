@@ -303,18 +303,18 @@ const Kind colorButtonKind{
     QAccessible::ButtonMenu,
     firstAction,
     nullptr,
-    [](QWidget* w) { return static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible(); },
+    [](QWidget* w) { return static_cast<RibbonCatColorMenuButton*>(w)->isPopupVisible(); },
     [](QWidget* w) {
-        if (!static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible())
+        if (!static_cast<RibbonCatColorMenuButton*>(w)->isPopupVisible())
             clickAt(w, w->rect().center());
     },
     [](QWidget* w) {
-        if (!static_cast<RibbonCatColorMenuButton*>(w)->popup().isVisible())
+        if (!static_cast<RibbonCatColorMenuButton*>(w)->isPopupVisible())
             clickAt(w, w->rect().center());
     },
     [](QWidget* w) -> QWidget* {
-        QWidget* popup = &static_cast<RibbonCatColorMenuButton*>(w)->popup();
-        return popup->isVisible() ? popup : nullptr;
+        auto* button = static_cast<RibbonCatColorMenuButton*>(w);
+        return button->isPopupVisible() ? &button->popup() : nullptr;
     },
 };
 

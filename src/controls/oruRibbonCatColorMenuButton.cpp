@@ -23,34 +23,70 @@ constexpr int ArrowRoom = 5;
 
 RibbonCatColorMenuButton::RibbonCatColorMenuButton(RibbonCatColorMenuAction& action,
                                                    QWidget* parent)
-    : QWidget(parent), m_action(&action), m_actionFace(&action), m_popup(this)
+    : QWidget(parent), m_action(&action), m_actionFace(&action)
 {
-    m_popup.setKeepSelection(action.keepsSelection());
     addAction(&action);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    connect(&m_popup, &RibbonColorPickerPopup::hidden, this,
-            &RibbonCatColorMenuButton::popupClosed);
-    connect(&m_popup, &RibbonColorPickerPopup::noneColorSelected, &action,
-            &RibbonCatColorMenuAction::setNone);
-    connect(&m_popup, &RibbonColorPickerPopup::automaticColorSelected, &action,
-            &RibbonCatColorMenuAction::setAutomatic);
-    connect(&m_popup, &RibbonColorPickerPopup::colorSelected, &action,
-            &RibbonCatColorMenuAction::setColor);
-    // After the action took the choice: the user-only announcement.
-    connect(&m_popup, &RibbonColorPickerPopup::noneColorSelected, &action,
-            [a = &action] { emit a->colorActivated(QColor()); });
-    connect(&m_popup, &RibbonColorPickerPopup::automaticColorSelected, &action,
-            [a = &action] { emit a->colorActivated(a->automaticColor()); });
-    connect(&m_popup, &RibbonColorPickerPopup::colorSelected, &action,
-            [a = &action] { emit a->colorActivated(a->color()); });
 }
 
 RibbonCatColorMenuButton::~RibbonCatColorMenuButton()
 {
-    // The popup is a member: it must not report to a half-destroyed button.
-    m_popup.disconnect(this);
+    // Deleted here, before QWidget deletes the children: the popup must not
+    // report its hiding to a half-destroyed button.
+    if (m_popup) {
+        m_popup->disconnect(this);
+        delete m_popup;
+    }
+}
+
+RibbonColorPickerPopup& RibbonCatColorMenuButton::popup()
+{
+    if (m_popup)
+        return *m_popup;
+    m_popup = new RibbonColorPickerPopup(this);
+    connect(m_popup, &RibbonColorPickerPopup::hidden, this,
+            &RibbonCatColorMenuButton::popupClosed);
+    if (m_action) {
+        RibbonCatColorMenuAction* action = m_action;
+        m_popup->setKeepSelection(action->keepsSelection());
+        connect(m_popup, &RibbonColorPickerPopup::noneColorSelected, action,
+                &RibbonCatColorMenuAction::setNone);
+        connect(m_popup, &RibbonColorPickerPopup::automaticColorSelected, action,
+                &RibbonCatColorMenuAction::setAutomatic);
+        connect(m_popup, &RibbonColorPickerPopup::colorSelected, action,
+                &RibbonCatColorMenuAction::setColor);
+        // After the action took the choice: the user-only announcement.
+        connect(m_popup, &RibbonColorPickerPopup::noneColorSelected, action,
+                [action] { emit action->colorActivated(QColor()); });
+        connect(m_popup, &RibbonColorPickerPopup::automaticColorSelected, action,
+                [action] { emit action->colorActivated(action->automaticColor()); });
+        connect(m_popup, &RibbonColorPickerPopup::colorSelected, action,
+                [action] { emit action->colorActivated(action->color()); });
+        syncPopup();
+    }
+    return *m_popup;
+}
+
+bool RibbonCatColorMenuButton::isPopupVisible() const
+{
+    return m_popup && m_popup->isVisible();
+}
+
+void RibbonCatColorMenuButton::syncPopup()
+{
+    if (!m_popup || !m_action)
+        return;
+    m_popup->setAutomaticColorEnabled(m_action->hasAutomaticColor());
+    m_popup->setAutomaticColor(m_action->automaticColor());
+    m_popup->setNoneColorEnabled(m_action->hasNoneColor());
+    if (m_action->isAutomatic())
+        m_popup->setAutomaticColor();
+    else if (m_action->isNone())
+        m_popup->setNoneColor();
+    else
+        m_popup->selectColor(m_action->color());
 }
 
 QSize RibbonCatColorMenuButton::sizeHint() const
@@ -90,15 +126,16 @@ void RibbonCatColorMenuButton::processEvents(QEvent* event)
 void RibbonCatColorMenuButton::mousePressEvent(QMouseEvent* event)
 {
     if (m_action && event->button() == Qt::LeftButton && m_action->isEnabled() &&
-        !m_popup.isVisible()) {
+        !isPopupVisible()) {
+        RibbonColorPickerPopup& picker = popup();
         // Below the button; above it, or shifted in, near a screen edge.
         const QPoint pos =
-            keepPopupOnScreen(mapToGlobal(QPoint(0, height() - 1)), m_popup.sizeHint(),
+            keepPopupOnScreen(mapToGlobal(QPoint(0, height() - 1)), picker.sizeHint(),
                               QRect(mapToGlobal(QPoint(0, 0)), size()));
-        m_popup.move(pos);
+        picker.move(pos);
         clearFocus();
-        m_popup.setFocus(Qt::OtherFocusReason);
-        m_popup.show();
+        picker.setFocus(Qt::OtherFocusReason);
+        picker.show();
     }
     update();
 }
@@ -136,8 +173,10 @@ void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
     if (event->action() == m_actionFace && event->type() == QEvent::ActionRemoved) {
         // Taken off or being destroyed: the action is no longer ours to read,
         // and a picker left open would pick for nobody.
-        m_popup.hide();
-        m_popup.disconnect(m_actionFace);
+        if (m_popup) {
+            m_popup->hide();
+            m_popup->disconnect(m_actionFace);
+        }
         disconnect(m_actionFace, nullptr, this, nullptr);
         m_action = nullptr;
         updateGeometry();
@@ -155,15 +194,7 @@ void RibbonCatColorMenuButton::actionEvent(QActionEvent* event)
         return;
     setEnabled(m_action->isEnabled());
     setToolTip(m_action->toolTip());
-    m_popup.setAutomaticColorEnabled(m_action->hasAutomaticColor());
-    m_popup.setAutomaticColor(m_action->automaticColor());
-    m_popup.setNoneColorEnabled(m_action->hasNoneColor());
-    if (m_action->isAutomatic())
-        m_popup.setAutomaticColor();
-    else if (m_action->isNone())
-        m_popup.setNoneColor();
-    else
-        m_popup.selectColor(m_action->color());
+    syncPopup();
     updateGeometry();
     update();
 }
@@ -180,7 +211,7 @@ void RibbonCatColorMenuButton::paintEvent(QPaintEvent*)
     const bool hover = enabled && underMouse() && rect().contains(pointerPos(*this));
     int f = -1;
     if (enabled)
-        f = m_popup.isVisible() ? 2 : (hover ? 0 : -1);
+        f = isPopupVisible() ? 2 : (hover ? 0 : -1);
     const QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
     const QColor& textColor =
         enabled ? skin->highlightedCategoryTextColor() : skin->disabledCategoryTextColor();

@@ -16,9 +16,9 @@ class VAZAVE_EXPORT RibbonCatColorMenuButton : public QWidget, public IRibbonGro
     Q_OBJECT
 
 public:
-    /// The button of @p action, owned by @p parent; the picker popup is a member and goes with
-    /// the button. When the action is taken off the button or destroyed, the button closes the
-    /// picker and stays empty.
+    /// The button of @p action, owned by @p parent; the picker popup is made when first needed
+    /// and goes with the button. When the action is taken off the button or destroyed, the button
+    /// closes the picker and stays empty.
     RibbonCatColorMenuButton(RibbonCatColorMenuAction& action, QWidget* parent);
     ~RibbonCatColorMenuButton() override;
 
@@ -26,9 +26,11 @@ public:
     /// A mouse press opens the colour picker, as a press on the button does.
     void processEvents(QEvent* event) override;
 
-    /// The button's colour picker; its choices go to the action's setColor(), setAutomatic() and
-    /// setNone().
-    RibbonColorPickerPopup& popup() { return m_popup; }
+    /// The button's colour picker, made at the first call (the first opening) with the action's
+    /// colour selected; its choices go to the action's setColor(), setAutomatic() and setNone().
+    RibbonColorPickerPopup& popup();
+    /// Whether the picker is open; never makes it.
+    bool isPopupVisible() const;
     /// The action shown; null once it was taken off the button or destroyed.
     RibbonCatColorMenuAction* action() const { return m_action; }
 
@@ -51,7 +53,10 @@ private:
     // The same object seen as a QAction, for recognising its events without
     // a cast while it is half destroyed.
     QAction* m_actionFace;
-    RibbonColorPickerPopup m_popup;
+    // Shows the action's state (automatic, none or a colour) in the picker.
+    void syncPopup();
+
+    RibbonColorPickerPopup* m_popup = nullptr; // made by popup(), deleted by the destructor
     int m_lineCount = 2;
 };
 

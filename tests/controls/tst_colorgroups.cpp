@@ -94,6 +94,27 @@ void TestColorGroups::colorStateMachine()
 
 void TestColorGroups::popupMarks()
 {
+    {
+        // The picker is made at its first opening, with the state the action
+        // has then; asking whether it is open does not make it.
+        RibbonCatColorMenuAction early(QIcon(), "Font colour", RibbonCatColorMenuAction::Small,
+                                       nullptr);
+        RibbonCatColorMenuButton lazy(early, nullptr);
+        early.setHasNoneColor(true);
+        early.setHasAutomaticColor(true);
+        early.setColor(QColor(51, 204, 204));
+        QVERIFY(!lazy.isPopupVisible());
+        QVERIFY(lazy.findChildren<RibbonColorPickerPopup*>().isEmpty());
+        lazy.resize(lazy.sizeHint());
+        mouseClick(&lazy, QPoint(5, 5));
+        QVERIFY(lazy.isPopupVisible());
+        QCOMPARE(lazy.findChildren<RibbonColorPickerPopup*>().size(), 1);
+        RibbonColorPickerPopup& made = lazy.popup();
+        QVERIFY(made.noneAction() && made.automaticAction() && !made.isAutomaticColor());
+        QCOMPARE(made.colorItems()->selectedCell(), QPoint(4, 2));
+        mouseClick(made.colorItems(), QPoint(25, 20));
+        QCOMPARE(early.color(), QColor(255, 102, 0));
+    }
     RibbonCatColorMenuAction action(QIcon(), "Highlight", RibbonCatColorMenuAction::Medium,
                                     nullptr);
     RibbonCatColorMenuButton button(action, nullptr);
