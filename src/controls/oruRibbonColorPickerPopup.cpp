@@ -158,6 +158,8 @@ RibbonColorPickerPopup::RibbonColorPickerPopup(QWidget* parent)
     skinwindow::follow(*this, [this](bool) {
         if (m_automaticAction)
             m_automaticAction->setIcon(swatch(m_automaticColor, m_automaticColor.isValid()));
+        if (!m_moreColorsAction->icon().isNull())
+            m_moreColorsAction->setIcon(swatch(m_selectedColor, true));
     });
 }
 

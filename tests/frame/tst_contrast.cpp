@@ -368,6 +368,13 @@ void TestContrast::auxiliaryWindowsFollowSkin()
     };
     const QList<QPalette> lightPalettes = palettes();
     const QString lightPage = browser->toHtml();
+    // A colour off the grid shows as a swatch on "More colors...", drawn on
+    // the popup's button colour: it is redrawn with the skin.
+    aux.picker.selectColor(QColor(1, 2, 3));
+    const auto swatchGround = [&] {
+        return aux.picker.moreColorsAction()->icon().pixmap(16).toImage().pixel(0, 0);
+    };
+    QCOMPARE(swatchGround(), aux.picker.palette().color(QPalette::Button).rgb());
 
     QVERIFY(app->setRibbonStyle(dark));
     QCoreApplication::processEvents();
@@ -381,6 +388,8 @@ void TestContrast::auxiliaryWindowsFollowSkin()
     QCOMPARE(aux.page->edit->palette().color(QPalette::Text),
              aux.dialog.palette().color(QPalette::Text));
     QVERIFY(browser->toHtml() != lightPage); // the page's own dark heading lightened
+    QCOMPARE(swatchGround(), aux.picker.palette().color(QPalette::Button).rgb());
+    QVERIFY(swatchGround() != lightPalettes.at(2).color(QPalette::Button).rgb());
     QCOMPARE(palettes().mid(6), lightPalettes.mid(6));
     QCOMPARE(QApplication::palette(), hostPalette);
 
