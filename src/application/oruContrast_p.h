@@ -25,6 +25,14 @@ inline qreal ratio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+/// The opaque colour a fraction @p t of the way from @p a to @p b.
+inline QColor mixed(const QColor& a, const QColor& b, qreal t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
 /// @p preferred when text of that colour reads (4.5:1) on each of
 /// @p backgrounds, else black or white, whichever reads better on them.
 inline QColor readableOn(const QColor& preferred, std::initializer_list<QColor> backgrounds)

@@ -13,12 +13,7 @@ namespace oru::skinwindow {
 
 namespace {
 
-QColor mixed(const QColor& a, const QColor& b, qreal t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
+using contrast::mixed;
 
 qreal worstRatio(const QColor& text, std::initializer_list<QColor> grounds)
 {

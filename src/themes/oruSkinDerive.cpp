@@ -9,12 +9,7 @@ namespace oru::skinpaint {
 
 namespace {
 
-QColor mixed(const QColor& a, const QColor& b, qreal t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
+using contrast::mixed;
 
 QColor clear()
 {
