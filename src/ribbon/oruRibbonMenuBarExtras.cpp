@@ -237,6 +237,7 @@ void RibbonMenuBarExtras::fitTabRow(int barWidth)
 
 RibbonMenuBarExtras::RibbonMenuBarExtras(RibbonMenuBar& bar) : QObject(&bar), m_bar(bar)
 {
+    m_tabButtons.setExclusive(false);
     m_toggleShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), &bar.m_mainWindow);
     m_toggleShortcut->setContext(Qt::WindowShortcut);
     connect(m_toggleShortcut, &QShortcut::activated, this,
@@ -272,6 +273,8 @@ RibbonMenuBarExtras::~RibbonMenuBarExtras()
 
 void RibbonMenuBarExtras::tabAdded(QAction* tab)
 {
+    if (RibbonMenuBarButton* button = m_bar.m_tabButtons.value(tab))
+        m_tabButtons.addButton(button);
     connect(tab, &QAction::toggled, this, [this, tab](bool on) { tabToggled(tab, on); });
     if (tab->isChecked())
         tabToggled(tab, true);

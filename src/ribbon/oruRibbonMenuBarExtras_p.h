@@ -7,6 +7,7 @@
 #include "oruRibbonContextualTabGroup.h"
 #include "oruRibbonScreenTip.h"
 
+#include <QButtonGroup>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -129,6 +130,11 @@ private:
     // Tabs in the order they were selected, the latest last.
     QList<QPointer<QAction>> m_history;
     QPointer<RibbonScreenTip> m_tip;
+    // The tab buttons, not exclusive (the tab actions' group is). A checkable
+    // button outside a group looks for its checked sibling among all of its
+    // parent's descendants whenever it is unchecked: the bar holds every
+    // page, so without the group a tab switch walked thousands of widgets.
+    QButtonGroup m_tabButtons;
 };
 
 } // namespace oru
