@@ -11,10 +11,48 @@
 
 #include <QActionEvent>
 #include <QActionGroup>
+#include <QApplication>
 #include <QPainter>
 #include <QStyle>
 
 namespace oru {
+
+namespace {
+
+// Shows @p page in @p stack. When the keyboard focus is on the page being
+// left, Qt hands it on by walking the window's focus chain, past every
+// widget of every other page, when it hides that page and again when it
+// looks for a widget of the new one. The focus goes straight to the widget
+// Qt would end on instead: the one that last had it on the new page, else
+// the page's first widget that takes focus by Tab, else the page.
+void showPage(QStackedWidget& stack, RibbonCategoryPanel* page)
+{
+    QWidget* const old = stack.currentWidget();
+    QWidget* const focus = QApplication::focusWidget();
+    if (!old || !focus || !old->isAncestorOf(focus)) {
+        stack.setCurrentWidget(page);
+        return;
+    }
+    // Off the old page before it hides; the page keeps it as its focus
+    // widget for when it shows again.
+    stack.setFocus(Qt::OtherFocusReason);
+    stack.setCurrentWidget(page);
+    QWidget* next = page->focusWidget();
+    if (!next || !page->isAncestorOf(next)) {
+        next = page;
+        const QList<QWidget*> widgets = page->findChildren<QWidget*>();
+        for (QWidget* w : widgets) {
+            if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() &&
+                w->isVisibleTo(page) && w->isEnabled()) {
+                next = w;
+                break;
+            }
+        }
+    }
+    next->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
 
 RibbonCategoryPanels::RibbonCategoryPanels(RibbonMenuBar& bar)
     : QStackedWidget(nullptr), m_menuBar(bar)
@@ -182,7 +220,7 @@ void RibbonCategoryPanels::actionEvent(QActionEvent* event)
     case QEvent::ActionChanged:
         if (RibbonCategoryPanel* page = m_pages.value(action, nullptr)) {
             if (action->isChecked() && currentWidget() != page) {
-                setCurrentWidget(page);
+                showPage(*this, page);
                 // The top edge opens under the newly selected tab.
                 update(0, 0, width(), tablook::JoinRows);
             }

@@ -23,6 +23,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -957,6 +958,60 @@ private slots:
         shownPage(true, eager);
         QVERIFY(lazy.size() > 30);
         QCOMPARE(lazy, eager);
+    }
+
+    // The keyboard focus on a page being left goes to the widget that last
+    // had it on the new page, else to the new page's first control that
+    // takes focus, else to the page; focus outside the ribbon stays.
+    void focusFollowsTabSwitch()
+    {
+        RibbonMainWindow window;
+        QObject owner;
+        QLineEdit central;
+        window.setCentralWidget(&central);
+        RibbonMenuBar& bar = *window.ribbonMenuBar();
+        QList<RibbonCategoriesPanelAction*> tabs;
+        QList<QList<RibbonCatComboAction*>> combos;
+        for (const char* name : {"One", "Two", "Buttons"}) {
+            auto* tab = new RibbonCategoriesPanelAction(QString::fromLatin1(name), &owner);
+            auto* group = new RibbonCategoryAction(QStringLiteral("Group"), &owner);
+            tab->addCategory(group);
+            group->addAction(new RibbonCatSimpleAction(QStringLiteral("Button"),
+                                                       RibbonCatSimpleAction::Large, &owner));
+            combos << QList<RibbonCatComboAction*>();
+            for (int c = 0; tabs.size() < 2 && c < 2; ++c) {
+                auto* combo = new RibbonCatComboAction(&owner);
+                combo->setEditable(true);
+                combo->addItem(QStringLiteral("Item"));
+                group->addAction(combo);
+                combos.last() << combo;
+            }
+            bar.addAction(tab);
+            tabs << tab;
+        }
+        tabs[0]->setChecked(true);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto widgetOf = [&](int tab, int combo) {
+            return bar.panels()->page(tabs[tab])->findChildren<QComboBox*>().value(combo);
+        };
+        const auto focusIn = [](QWidget* w) {
+            QWidget* focus = QApplication::focusWidget();
+            return w && focus && (focus == w || w->isAncestorOf(focus));
+        };
+        widgetOf(0, 1)->setFocus();
+        QVERIFY(focusIn(widgetOf(0, 1)));
+        tabs[1]->trigger();
+        QVERIFY(focusIn(widgetOf(1, 0)));
+        tabs[2]->trigger();
+        QCOMPARE(QApplication::focusWidget(), bar.panels()->page(tabs[2]));
+        tabs[0]->trigger(); // remembered
+        QVERIFY(focusIn(widgetOf(0, 1)));
+        central.setFocus();
+        tabs[1]->trigger();
+        QCOMPARE(QApplication::focusWidget(), &central);
+        window.setCentralWidget(nullptr);
     }
 
     // Renaming a group or changing the font lays the page out again: the
