@@ -139,8 +139,9 @@ void RibbonCategoryPanelLayout::setGeometry(const QRect& rect)
         const QSize size = wrapper->isColapsed() ? wrapper->minimumSizeHint() : wrapper->sizeHint();
         wrapper->setGeometry(QStyle::visualRect(direction, page, QRect(QPoint(x, 0), size)));
         // The category has no layout around it inside the wrapper.
-        if (!wrapper->isColapsed() && wrapper->category()->size() != size)
-            wrapper->category()->resize(size);
+        if (RibbonCategory* group = wrapper->isColapsed() ? nullptr : wrapper->category();
+            group && group->size() != size)
+            group->resize(size);
         x += size.width() + kGap;
     }
 }
@@ -204,7 +205,8 @@ void RibbonCategoryPanel::ensureBuilt()
         return;
     m_built = true;
     for (RibbonCategoryWrapper* wrapper : m_pageLayout->wrappers())
-        wrapper->category()->ensureBuilt();
+        if (RibbonCategory* group = wrapper->category())
+            group->ensureBuilt();
     // The groups' sizes changed: the next placement decides again what to
     // collapse, with the controls in.
     m_pageLayout->invalidate();

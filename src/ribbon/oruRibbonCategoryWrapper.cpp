@@ -128,12 +128,11 @@ RibbonCategoryWrapper::RibbonCategoryWrapper(RibbonCategoryPanel& page,
                                              RibbonCategoryAction& action)
     : QAbstractButton(&page), m_page(page), m_categoryAction(&action)
 {
-    m_category = new RibbonCategory(this, action);
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
-    m_category->move(0, 0);
-    m_category->resize(m_category->sizeHint());
-    // The category has no layout around it: follow its size by hand.
-    m_category->installEventFilter(this);
+    // A group on a page never shown answers its collapsed size from its
+    // caption alone; its group widget waits until the page shows.
+    if (page.isBuilt())
+        category();
     setFocusPolicy(Qt::NoFocus);
     m_caption = mnemonic::plainText(action.text());
     connect(&action, &QAction::changed, this, &RibbonCategoryWrapper::followCaption);
@@ -145,6 +144,23 @@ RibbonCategoryWrapper::~RibbonCategoryWrapper()
 {
     // The popup is a window of its own and refers to this wrapper.
     delete m_popup.data();
+}
+
+RibbonCategory* RibbonCategoryWrapper::category() const
+{
+    if (m_category || !m_categoryAction)
+        return m_category;
+    auto* self = const_cast<RibbonCategoryWrapper*>(this);
+    self->m_category = new RibbonCategory(self, *m_categoryAction);
+    m_category->move(0, 0);
+    m_category->resize(m_category->sizeHint());
+    // The category has no layout around it: follow its size by hand.
+    m_category->installEventFilter(self);
+    if (m_colapsed)
+        m_category->hide();
+    else if (isVisible())
+        m_category->show();
+    return m_category;
 }
 
 void RibbonCategoryWrapper::followCaption()
@@ -160,7 +176,8 @@ void RibbonCategoryWrapper::followCaption()
 void RibbonCategoryWrapper::relayout()
 {
     m_colapsedSizeCache = QSize();
-    m_category->resize(m_category->sizeHint());
+    if (m_category)
+        m_category->resize(m_category->sizeHint());
     // The page decides again what to collapse, with both new sizes.
     updateGeometry();
     update();
@@ -171,7 +188,10 @@ void RibbonCategoryWrapper::setColapsed(bool colapsed)
     if (colapsed == m_colapsed)
         return;
     m_colapsed = colapsed;
-    m_category->setVisible(!colapsed);
+    if (m_category)
+        m_category->setVisible(!colapsed);
+    else if (!colapsed)
+        category();
     updateGeometry();
     update();
 }
@@ -188,7 +208,8 @@ void RibbonCategoryWrapper::setMyChecked(bool checked)
 
 QSize RibbonCategoryWrapper::normalSize() const
 {
-    return m_category->sizeHint();
+    const RibbonCategory* group = category();
+    return group ? group->sizeHint() : colapsedSize();
 }
 
 QSize RibbonCategoryWrapper::colapsedSize() const

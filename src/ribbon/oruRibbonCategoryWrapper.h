@@ -59,8 +59,11 @@ public:
     RibbonCategoryPanel& page() const { return m_page; }
     /// The category action; null once it was destroyed.
     RibbonCategoryAction* categoryAction() const { return m_categoryAction.data(); }
-    /// The group widget shown while expanded; owned by the wrapper.
-    RibbonCategory* category() const { return m_category; }
+    /// The group widget shown while expanded; owned by the wrapper. A group
+    /// on a page never shown gets it when first asked for (at the latest
+    /// when the page shows); null once the category action was destroyed
+    /// if it had none by then.
+    RibbonCategory* category() const;
     /// The open popup, or null.
     RibbonCategoryWrapperPopup* popup() const { return m_popup.data(); }
 

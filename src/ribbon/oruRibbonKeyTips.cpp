@@ -596,7 +596,8 @@ void RibbonKeyTips::collectPage(QList<RibbonKeyTip>& tips, QList<keytips::Reques
         if (!wrapper->isVisible())
             continue;
         if (!wrapper->isColapsed()) {
-            collectCategory(wrapper->category(), tips, requests);
+            if (RibbonCategory* group = wrapper->category())
+                collectCategory(group, tips, requests);
             continue;
         }
         RibbonCategoryAction* category = wrapper->categoryAction();

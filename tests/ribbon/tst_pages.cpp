@@ -935,18 +935,21 @@ private slots:
             later->trigger();
             QVERIFY(page->isBuilt() && page->isVisible());
             // What the host finds at the moment the page shows, before any
-            // event runs.
+            // event runs; where it shows (a collapsed group's hidden widgets
+            // keep whatever size an earlier pass gave them).
             for (const QWidget* widget : page->findChildren<QWidget*>()) {
                 const auto* button = qobject_cast<const QAbstractButton*>(widget);
                 const auto* combo = qobject_cast<const QComboBox*>(widget);
-                look << QStringLiteral("%1 '%2' %3,%4 %5x%6 %7")
+                const QRect shown = widget->isVisible()
+                                        ? QRect(widget->mapTo(page, QPoint()), widget->size())
+                                        : QRect();
+                look << QStringLiteral("%1 '%2' %3,%4 %5x%6")
                             .arg(QString::fromLatin1(widget->metaObject()->className()),
                                  button ? button->text() : combo ? combo->currentText() : QString())
-                            .arg(widget->mapTo(page, QPoint()).x())
-                            .arg(widget->mapTo(page, QPoint()).y())
-                            .arg(widget->width())
-                            .arg(widget->height())
-                            .arg(widget->isVisible());
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(shown.width())
+                            .arg(shown.height());
             }
             for (const auto* combo : owner.findChildren<RibbonCatComboAction*>())
                 look << combo->selectionText();
