@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -148,6 +149,14 @@ RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
 
 RibbonHelpWindow::~RibbonHelpWindow()
 {
+    // The engine fills its contents and index models in threads that read
+    // its data until they end, and it frees that data before it stops them:
+    // a window closed while they still run would let them read freed memory.
+    // They are children of the object behind the models; wait for them while
+    // the engine is whole.
+    if (const QObject* models = m_helpEngine->contentModel()->QObject::parent())
+        for (QThread* thread : models->findChildren<QThread*>())
+            thread->wait();
     // The widgets hold the actions; they must go before the actions do.
     delete m_toolBar;
     delete m_splitter;

@@ -17,6 +17,9 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QThread>
+
+#include <algorithm>
 
 using namespace oru;
 
@@ -111,6 +114,7 @@ private slots:
     void sideBar();
     void outsideResources_data();
     void outsideResources();
+    void closedWhileLoading();
 
 private:
     QTemporaryDir m_dir;
@@ -360,6 +364,31 @@ void TestHelpWindow::outsideResources()
         QCOMPARE(offered.count(), 1);
     }
     QVERIFY2(desktop.opened.isEmpty(), qPrintable(desktop.opened.value(0).toString()));
+}
+
+void TestHelpWindow::closedWhileLoading()
+{
+    // Once its setup is over the engine reads the collection in threads,
+    // which use the engine's data until they end. The engine frees that data
+    // before its models go: no thread may still run when they do.
+    m_window.reset();
+    int closedBusy = 0;
+    for (int round = 0; round < 40; ++round) {
+        auto* window = new RibbonHelpWindow(m_collection);
+        QCoreApplication::processEvents(); // starts the threads
+        QHelpContentModel* model = window->helpEngine().contentModel();
+        const QList<QThread*> threads = model->QObject::parent()->findChildren<QThread*>();
+        const auto running = [&] {
+            return std::any_of(threads.cbegin(), threads.cend(),
+                               [](const QThread* thread) { return thread->isRunning(); });
+        };
+        closedBusy += running();
+        bool runningAtModelsEnd = false;
+        connect(model, &QObject::destroyed, this, [&] { runningAtModelsEnd = running(); });
+        delete window;
+        QVERIFY2(!runningAtModelsEnd, qPrintable(QStringLiteral("round %1").arg(round)));
+    }
+    QVERIFY2(closedBusy > 0, "no window was closed while the engine was loading");
 }
 
 ORU_TEST_MAIN(TestHelpWindow)
