@@ -103,7 +103,10 @@ RibbonHelpWindow::RibbonHelpWindow(const QString& collectionFile)
              QCoreApplication::translate("RibbonHelpWindow", "Home"))
 {
     m_helpEngine = new QHelpEngine(collectionFile, this);
-    m_helpEngine->searchEngine()->reindexDocumentation();
+    // Made before the setup, the search engine brings its index up to date
+    // in the background once the setup is over: it indexes the documents
+    // that are new or changed, and builds no index that is current again.
+    m_helpEngine->searchEngine();
     m_helpEngine->setupData();
 
     m_contentsProxy = new HelpContentsProxy(*this);

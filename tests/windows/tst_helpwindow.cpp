@@ -10,6 +10,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QHelpSearchEngine>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QScopeGuard>
@@ -115,6 +116,7 @@ private slots:
     void outsideResources_data();
     void outsideResources();
     void closedWhileLoading();
+    void searchIndex();
 
 private:
     QTemporaryDir m_dir;
@@ -389,6 +391,31 @@ void TestHelpWindow::closedWhileLoading()
         QVERIFY2(!runningAtModelsEnd, qPrintable(QStringLiteral("round %1").arg(round)));
     }
     QVERIFY2(closedBusy > 0, "no window was closed while the engine was loading");
+}
+
+void TestHelpWindow::searchIndex()
+{
+    // The first window over a collection builds its search index in the
+    // background; the windows after it find the index up to date and keep it.
+    const auto indexed = [](RibbonHelpWindow& window) {
+        QSignalSpy finished(window.helpEngine().searchEngine(),
+                            &QHelpSearchEngine::indexingFinished);
+        return finished.wait(5000);
+    };
+    QVERIFY(indexed(*m_window));
+    QHelpSearchEngine* search = m_window->helpEngine().searchEngine();
+    QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
+    search->search(QStringLiteral("saving"));
+    QVERIFY(searched.wait(5000));
+    QCOMPARE(search->searchResultCount(), 1);
+    QCOMPARE(search->searchResults(0, 1).value(0).url(), page(QStringLiteral("Second.htm")));
+
+    const QFileInfo index(m_dir.filePath(QStringLiteral(".test/fts")));
+    const QDateTime built = index.lastModified();
+    QVERIFY(built.isValid());
+    m_window = std::make_unique<RibbonHelpWindow>(m_collection);
+    QVERIFY(indexed(*m_window));
+    QCOMPARE(QFileInfo(index.filePath()).lastModified(), built);
 }
 
 ORU_TEST_MAIN(TestHelpWindow)
