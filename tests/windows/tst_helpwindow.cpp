@@ -116,7 +116,6 @@ private slots:
     void outsideResources_data();
     void outsideResources();
     void closedWhileLoading();
-    void searchIndex();
 
 private:
     QTemporaryDir m_dir;
@@ -252,7 +251,10 @@ void TestHelpWindow::navigation()
 
 void TestHelpWindow::sideBar()
 {
-    // The index is built in the background.
+    // The index, the contents and the search index are built in the
+    // background.
+    QHelpSearchEngine* search = m_window->helpEngine().searchEngine();
+    QSignalSpy indexed(search, &QHelpSearchEngine::indexingFinished);
     QHelpIndexWidget* index = m_window->helpEngine().indexWidget();
     QTRY_VERIFY(index->model()->rowCount() >= 2);
     index->filterIndices(QStringLiteral("saving"));
@@ -274,6 +276,22 @@ void TestHelpWindow::sideBar()
     QTRY_VERIFY(contents->model()->rowCount() == 1);
     emit contents->clicked(contents->model()->index(0, 0));
     QCOMPARE(m_browser->source(), page(QStringLiteral("MainPage.htm")));
+
+    // Search finds the page. A second window over the collection finds the
+    // search index up to date and keeps it as it is.
+    QTRY_COMPARE(indexed.count(), 1);
+    QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
+    search->search(QStringLiteral("saving"));
+    QVERIFY(searched.wait(5000));
+    QCOMPARE(search->searchResultCount(), 1);
+    QCOMPARE(search->searchResults(0, 1).value(0).url(), page(QStringLiteral("Second.htm")));
+    const QFileInfo fts(m_dir.filePath(QStringLiteral(".test/fts")));
+    const QDateTime built = fts.lastModified();
+    QVERIFY(built.isValid());
+    m_window = std::make_unique<RibbonHelpWindow>(m_collection);
+    QSignalSpy updated(m_window->helpEngine().searchEngine(), &QHelpSearchEngine::indexingFinished);
+    QVERIFY(updated.wait(5000));
+    QCOMPARE(QFileInfo(fts.filePath()).lastModified(), built);
 }
 
 void TestHelpWindow::outsideResources_data()
@@ -391,31 +409,6 @@ void TestHelpWindow::closedWhileLoading()
         QVERIFY2(!runningAtModelsEnd, qPrintable(QStringLiteral("round %1").arg(round)));
     }
     QVERIFY2(closedBusy > 0, "no window was closed while the engine was loading");
-}
-
-void TestHelpWindow::searchIndex()
-{
-    // The first window over a collection builds its search index in the
-    // background; the windows after it find the index up to date and keep it.
-    const auto indexed = [](RibbonHelpWindow& window) {
-        QSignalSpy finished(window.helpEngine().searchEngine(),
-                            &QHelpSearchEngine::indexingFinished);
-        return finished.wait(5000);
-    };
-    QVERIFY(indexed(*m_window));
-    QHelpSearchEngine* search = m_window->helpEngine().searchEngine();
-    QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
-    search->search(QStringLiteral("saving"));
-    QVERIFY(searched.wait(5000));
-    QCOMPARE(search->searchResultCount(), 1);
-    QCOMPARE(search->searchResults(0, 1).value(0).url(), page(QStringLiteral("Second.htm")));
-
-    const QFileInfo index(m_dir.filePath(QStringLiteral(".test/fts")));
-    const QDateTime built = index.lastModified();
-    QVERIFY(built.isValid());
-    m_window = std::make_unique<RibbonHelpWindow>(m_collection);
-    QVERIFY(indexed(*m_window));
-    QCOMPARE(QFileInfo(index.filePath()).lastModified(), built);
 }
 
 ORU_TEST_MAIN(TestHelpWindow)
