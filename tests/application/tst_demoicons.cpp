@@ -7,31 +7,18 @@
 #include <oruRibbonApplication.h>
 #include <oruRibbonStyle.h>
 #include <oruTestApp.h>
+#include <oruTestContrast.h>
 
 #include <QImage>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace oru;
 
+using oru::test::contrast;
+using oru::test::luminance;
+
 namespace {
-
-double luminance(QRgb rgb)
-{
-    const auto channel = [](int v) {
-        const double c = v / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
-           0.0722 * channel(qBlue(rgb));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The pixel of median brightness in @p area of a skin image: the ground a
 // button stands on, whatever gloss or edge the image has.

@@ -30,6 +30,7 @@
 
 #include "oruPaintRecorder.h"
 #include "oruTestApp.h"
+#include "oruTestContrast.h"
 #include "oruTestInput.h"
 
 #include <QActionGroup>
@@ -45,28 +46,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace oru;
 using oru::test::PaintOp;
 
+using oru::test::contrast;
+using oru::test::luminance;
+
 namespace {
-
-double luminance(QRgb rgb)
-{
-    const auto channel = [](int v) {
-        const double c = v / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
-           0.0722 * channel(qBlue(rgb));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 /// The contrast of @p pen against what lies behind a text in @p box: glyph
 /// pixels are close to the pen, so the median pixel of the line box (where
